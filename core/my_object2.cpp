@@ -1,0 +1,33 @@
+#include "my_object2.h"
+
+#include "../framework/archive.h"
+
+#include <cstdint>
+
+IMPLEMENT_SERIAL(CMyObject2, CObject, 0)
+
+void CMyObject2::Serialize(CArchive& ar)
+{
+    CString* texts[] = {
+        &m_strDate,
+        &m_strCause1, &m_strCause2, &m_strCause3,
+        &m_strResult1, &m_strResult2, &m_strResult3,
+        &m_strCauseAmount1, &m_strCauseAmount2, &m_strCauseAmount3,
+        &m_strResultAmount1, &m_strResultAmount2, &m_strResultAmount3,
+        &m_strCauseDesc1, &m_strCauseDesc2, &m_strCauseDesc3,
+        &m_strResultDesc1, &m_strResultDesc2, &m_strResultDesc3,
+        &m_strRemark,
+    };
+    if (ar.IsStoring()) {
+        for (CString* text : texts)
+            ar << *text;
+        ar << static_cast<std::int32_t>(m_nDirection) << static_cast<std::int32_t>(m_nClassCode);
+    } else {
+        for (CString* text : texts)
+            ar >> *text;
+        std::int32_t direction, classCode;
+        ar >> direction >> classCode;
+        m_nDirection = direction;
+        m_nClassCode = classCode;
+    }
+}

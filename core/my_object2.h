@@ -1,0 +1,27 @@
+// CMyObject2: one journal entry, as stored in the journal file and the hint example file.
+#pragma once
+
+#include "../framework/cstring.h"
+#include "../framework/object.h"
+
+class CMyObject2 : public CObject {
+    DECLARE_SERIAL(CMyObject2)
+public:
+    CMyObject2() = default;
+
+    void Serialize(CArchive& ar) override;
+
+    // The debit side holds the cause rows only when the second phrase was chosen.
+    bool CauseIsDebit() const { return m_nDirection == 0; }
+
+    CString m_strDate;
+    CString m_strCause1, m_strCause2, m_strCause3;
+    CString m_strResult1, m_strResult2, m_strResult3;
+    CString m_strCauseAmount1, m_strCauseAmount2, m_strCauseAmount3;
+    CString m_strResultAmount1, m_strResultAmount2, m_strResultAmount3;
+    CString m_strCauseDesc1, m_strCauseDesc2, m_strCauseDesc3;
+    CString m_strResultDesc1, m_strResultDesc2, m_strResultDesc3;
+    CString m_strRemark;
+    int m_nDirection = -1;
+    int m_nClassCode = 0;
+};
