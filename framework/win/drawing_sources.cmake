@@ -1,0 +1,1 @@
+# Geometry, device contexts, drawing objects and controls.
