@@ -63,6 +63,9 @@ public:
     static BOOL GetStatus(LPCTSTR path, CFileStatus& status);
     static void Remove(LPCTSTR path);
     static void Rename(LPCTSTR oldPath, LPCTSTR newPath);
+    // Moves source over target in one step, replacing target when it exists, so
+    // that target is either the old file or the new one, never a half-written one.
+    static void Replace(LPCTSTR source, LPCTSTR target);
     // The part of path after its last "\" or "/"; the whole path when there is none.
     static CString FileNameOf(const CString& path);
 

@@ -2,6 +2,7 @@
 #include "../file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <iconv.h>
 #include <string>
@@ -153,4 +154,10 @@ void CFile::Rename(LPCTSTR oldPath, LPCTSTR newPath)
 {
     if (::rename(ToUtf8(oldPath).c_str(), ToUtf8(newPath).c_str()) != 0)
         throw ErrnoError(oldPath);
+}
+
+void CFile::Replace(LPCTSTR source, LPCTSTR target)
+{
+    if (::rename(ToUtf8(source).c_str(), ToUtf8(target).c_str()) != 0)
+        throw ErrnoError(target);
 }

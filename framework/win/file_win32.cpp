@@ -146,3 +146,9 @@ void CFile::Rename(LPCTSTR oldPath, LPCTSTR newPath)
     if (!MoveFileW(ToWide(oldPath).c_str(), ToWide(newPath).c_str()))
         throw LastError(oldPath);
 }
+
+void CFile::Replace(LPCTSTR source, LPCTSTR target)
+{
+    if (!MoveFileExW(ToWide(source).c_str(), ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw LastError(target);
+}

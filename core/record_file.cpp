@@ -1,0 +1,36 @@
+#include "record_file.h"
+
+namespace {
+constexpr int kArchiveBuffer = 4096;
+}
+
+void DeleteRecords(CObArray& records)
+{
+    for (CObject* record : records)
+        delete record;
+    records.RemoveAll();
+}
+
+void LoadRecordFile(const CString& path, CObArray& records, const CRuntimeClass* expected)
+{
+    CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
+    CArchive ar(&file, CArchive::load, kArchiveBuffer);
+    CObArray read;
+    try {
+        read.Serialize(ar, expected);
+    } catch (...) {
+        DeleteRecords(read);
+        throw;
+    }
+    for (CObject* record : read)
+        records.Add(record);
+}
+
+void SaveRecordFile(const CString& path, CObArray& records)
+{
+    WriteFileReplacing(path, CFile::typeBinary, [&records](CStdioFile& file) {
+        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        records.Serialize(ar);
+        ar.Close();
+    });
+}
