@@ -1,0 +1,136 @@
+#include "core/last_file_record.h"
+#include "core/settings_file.h"
+#include "framework/stdio_file.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string ReadAll(const CString& path)
+{
+    CFile file(path, CFile::modeRead);
+    std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+void WriteBytes(const CString& path, const std::string& bytes)
+{
+    CFile file(path, CFile::modeCreate | CFile::modeWrite);
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.Close();
+}
+
+TEST(SettingsFile, LineOneHasTwoDigitsAndTwentyByteAmountFields)
+{
+    SettingsFile settings;
+    settings.deduction = 1;
+    settings.taxCategory = 0;
+    settings.interim1 = "25000";
+    settings.interim2 = "0";
+    const std::string line = settings.FormatLine1().str();
+    EXPECT_EQ("10" + std::string(15, ' ') + "25000" + std::string(19, ' ') + "0", line);
+    EXPECT_EQ(42u, line.size());
+}
+
+TEST(SettingsFile, WritesThreeLinesAndReadsThemBack)
+{
+    TempFolder folder;
+    const CString path = folder.Path("vozare.ino");
+    SettingsFile written;
+    written.deduction = 2;
+    written.taxCategory = 3;
+    written.interim1 = "1,200";
+    written.interim2 = "0";
+    written.line2Fields = {CString("abcd"), CString("efgh"), CString(""), CString("")};
+    written.fontSize = "12";
+    written.Write(path);
+    EXPECT_EQ(written.FormatLine1().str() + "\r\nabcdefgh\r\n12", ReadAll(path));
+
+    SettingsFile read;
+    ASSERT_TRUE(read.Read(path));
+    EXPECT_EQ(2, read.deduction);
+    EXPECT_EQ(3, read.taxCategory);
+    EXPECT_EQ(CString("1,200"), read.interim1);
+    EXPECT_EQ(CString("0"), read.interim2);
+    EXPECT_EQ(CString("abcd"), read.line2Fields[0]);
+    EXPECT_EQ(CString("efgh"), read.line2Fields[1]);
+    EXPECT_EQ(CString(""), read.line2Fields[2]);
+    EXPECT_EQ(CString("12"), read.fontSize);
+}
+
+TEST(SettingsFile, ShortOrMissingLinesKeepTheDefaults)
+{
+    TempFolder folder;
+    SettingsFile missing;
+    EXPECT_FALSE(missing.Read(folder.Path("none.ino")));
+    EXPECT_EQ(CString("0"), missing.interim1);
+
+    const CString path = folder.Path("vozare.ino");
+    struct Case {
+        std::string contents;
+        int deduction;
+        int category;
+        const char* interim1;
+        const char* fontSize;
+    } cases[] = {
+        {"", 0, 0, "0", ""},
+        {"1", 1, 0, "", ""},
+        {"x5   300", 0, 5, "300", ""},
+        {"\r\n\r\n14", 0, 0, "0", "14"},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(path, c.contents);
+        SettingsFile settings;
+        ASSERT_TRUE(settings.Read(path));
+        EXPECT_EQ(c.deduction, settings.deduction) << c.contents;
+        EXPECT_EQ(c.category, settings.taxCategory) << c.contents;
+        EXPECT_EQ(CString(c.interim1), settings.interim1) << c.contents;
+        EXPECT_EQ(CString(c.fontSize), settings.fontSize) << c.contents;
+    }
+}
+
+TEST(LastFileRecord, TakesTheBackupFormApart)
+{
+    struct Case {
+        const char* line;
+        const char* path;
+        const char* backupDir;
+        const char* backupName;
+        const char* fileName;
+    } cases[] = {
+        {"C:\\帳簿\\2024.siz", "C:\\帳簿\\2024.siz", "", "", "2024.siz"},
+        {"C:\\d\\2024.siz[]D:\\bak][2024.siz", "C:\\d\\2024.siz", "D:\\bak", "2024.siz", "2024.siz"},
+        {"C:\\d\\new.siz[]D:\\表][old.siz", "C:\\d\\new.siz", "D:\\表", "old.siz", "old.siz"},
+        {"", "", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        LastFileRecord record = LastFileRecord::Parse(c.line);
+        EXPECT_EQ(CString(c.path), record.pathName) << c.line;
+        EXPECT_EQ(CString(c.backupDir), record.backupDir) << c.line;
+        EXPECT_EQ(CString(c.backupName), record.backupName) << c.line;
+        EXPECT_EQ(CString(c.fileName), record.FileName()) << c.line;
+        EXPECT_EQ(CString(c.line), record.Format()) << c.line;
+    }
+}
+
+TEST(LastFileRecord, IsWrittenAsOneLineWithoutLineEnd)
+{
+    TempFolder folder;
+    const CString path = folder.Path("duzizezi.ino");
+    LastFileRecord record;
+    record.pathName = "C:\\帳簿\\2024.siz";
+    record.backupDir = "D:\\bak";
+    record.backupName = "2024.siz";
+    record.Write(path);
+    EXPECT_EQ(std::string("C:\\帳簿\\2024.siz[]D:\\bak][2024.siz"), ReadAll(path));
+    CString line;
+    ASSERT_TRUE(LastFileRecord::Read(path, line));
+    EXPECT_EQ(record.Format(), line);
+    EXPECT_FALSE(LastFileRecord::Read(folder.Path("none.ino"), line));
+}
+
+}  // namespace
