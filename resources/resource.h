@@ -1,5 +1,55 @@
-// Ids shared by the resource scripts and the code.
+// Ids shared by the resource scripts and the code of the main program.
 #pragma once
 
+// Main frame: menu, accelerators, icon and title string.
 #define IDR_MAINFRAME 128
-#define IDS_APP_NAME 57344
+
+// Dialog templates.
+#define IDD_ABOUTBOX 100
+#define IDD_SETTEI 102
+#define IDD_KEIHI 133
+#define IDD_KANJYO 134
+#define IDD_KESSAN 137
+#define IDD_SIWAKE 141
+#define IDD_KINSEN 142
+#define IDD_URIAGE 160
+#define IDD_SIIRE 161
+
+// Book commands (one range: the view switch).
+#define ID_VIEW_SIWAKE 32771
+#define ID_VIEW_KINSEN 32772
+#define ID_HINT_SHOW 32773
+#define ID_FILE_OPEN_CSV 32775
+#define ID_HINT_CLOSE 32776
+#define ID_EDIT_CUT_LINE 32777
+#define ID_EDIT_COPY_LINE 32778
+#define ID_EDIT_PASTE_INSERT 32779
+#define ID_OPENING_BALANCE 32780
+#define ID_VIEW_KANJYO 32781
+#define ID_TRADING_PARTNERS 32782
+#define ID_VIEW_KEIHI 32783
+#define ID_VIEW_KESSAN 32784
+#define ID_SORT_BY_DATE 32785
+#define ID_VIEW_SETTEI 32786
+#define ID_FILE_OPEN_OLD 32787
+#define ID_HELP_UPGRADE 32788
+#define ID_FILE_SAVE_CSV1 32789
+#define ID_FILE_SAVE_CSV3 32790
+#define ID_HELP_TERMS 32791
+#define ID_HELP_HOMEPAGE 32792
+#define ID_VIEW_SIIRE 32793
+#define ID_VIEW_URIAGE 32794
+#define ID_FILE_BACKUP_FOLDER 32795
+#define ID_LEDGER_PRINT_ALL_PREVIEW 32797
+#define ID_LEDGER_PRINT_ALL 32798
+#define ID_INVENTORY 32799
+#define ID_BAD_DEBT_ALLOWANCE 32800
+#define ID_KEYWORD_SEARCH 32801
+#define ID_FILE_COPY 32802
+#define ID_FILE_DELETE 32804
+#define ID_FILE_MOVE 32805
+#define ID_FILE_RENAME 32806
+#define ID_EDIT_PASTE_END 32807
+
+#define ID_VIEW_FIRST ID_VIEW_SIWAKE
+#define ID_VIEW_LAST ID_VIEW_URIAGE

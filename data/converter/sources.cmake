@@ -1,0 +1,24 @@
+# The converter's own sources, relative to this folder.
+set(ZIRERE_DATA_CONVERTER_SOURCES
+  main.cpp
+  shift_jis_text.cpp
+  source_lines.cpp
+  dictionary_source.cpp
+  entry_source.cpp
+  archive_output.cpp
+)
+# The portable framework and record sources it is built with when it is compiled
+# on its own for the build machine, relative to the top of the work tree.
+set(ZIRERE_DATA_CONVERTER_BASE_SOURCES
+  framework/cp932.cpp
+  framework/cstring.cpp
+  framework/object.cpp
+  framework/arrays.cpp
+  framework/file.cpp
+  framework/file_exception.cpp
+  framework/archive.cpp
+  framework/posix/file_posix.cpp
+  core/my_object2.cpp
+  core/kiso.cpp
+  core/class_code.cpp
+)
