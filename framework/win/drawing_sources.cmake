@@ -1,1 +1,8 @@
 # Geometry, device contexts, drawing objects and controls.
+target_sources(framework_win PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/gdi_objects.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dc.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/edit_bytes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/common_controls.cpp
+)

@@ -1,0 +1,109 @@
+#include "form_view.h"
+
+#include "create_context.h"
+#include "frame_wnd.h"
+
+IMPLEMENT_DYNAMIC(CFormView, CScrollView)
+
+const MessageMap* CFormView::GetThisMessageMap()
+{
+    static const MessageMap map(CScrollView::GetThisMessageMap(), {
+        on::Create(&CFormView::OnCreate),
+        on::SetFocus(&CFormView::OnSetFocus),
+        on::Message(WM_INITDIALOG, &CFormView::HandleInitDialog),
+    });
+    return &map;
+}
+
+CFormView::CFormView(UINT nIDTemplate) : m_nIDHelp(nIDTemplate), m_nIDTemplate(nIDTemplate) {}
+
+BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    m_pCreateContext = static_cast<CCreateContext*>(lpParam);
+    if (!CreateDialogFromTemplate(m_nIDTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr, true))
+        return FALSE;  // released with its window, or never made: either way gone
+    m_pCreateContext = nullptr;
+
+    // The template's size is the size of the form.
+    CRect form;
+    GetClientRect(&form);
+    ModifyStyle(WS_BORDER | WS_CAPTION, 0);
+    if (dwStyle & WS_BORDER)
+        ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
+    SetDlgCtrlID(static_cast<int>(nID));
+    SetScrollSizes(MM_TEXT, form.Size());
+    SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dwStyle & WS_VISIBLE)
+        ShowWindow(SW_SHOWNORMAL);
+    return TRUE;
+}
+
+int CFormView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    CREATESTRUCT withContext = *lpCreateStruct;
+    withContext.lpCreateParams = m_pCreateContext;
+    return CScrollView::OnCreate(&withContext);
+}
+
+LRESULT CFormView::HandleInitDialog(WPARAM, LPARAM)
+{
+    // The focus is placed when the view is activated, not by the dialog manager.
+    return FALSE;
+}
+
+void CFormView::OnInitialUpdate()
+{
+    UpdateData(FALSE);
+    CScrollView::OnInitialUpdate();
+}
+
+void CFormView::OnDraw(CDC*) {}
+
+BOOL CFormView::PreTranslateMessage(MSG* pMsg)
+{
+    if (CScrollView::PreTranslateMessage(pMsg))
+        return TRUE;
+    // The dialog manager would take the frame's accelerator keys: the frames first.
+    for (CFrameWnd* frame = GetParentFrame(); frame; frame = frame->GetParentFrame())
+        if (frame->PreTranslateMessage(pMsg))
+            return TRUE;
+    if (!::GetWindow(m_hWnd, GW_CHILD))
+        return FALSE;
+    bool input = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
+                 (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
+    return input && ::IsDialogMessageW(m_hWnd, pMsg);
+}
+
+bool CFormView::SaveFocusControl()
+{
+    HWND focus = ::GetFocus();
+    if (focus && ::IsChild(m_hWnd, focus)) {
+        m_hWndFocus = focus;
+        return true;
+    }
+    return false;
+}
+
+void CFormView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
+{
+    if (SaveFocusControl())
+        return;
+    CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+void CFormView::OnActivateFrame(UINT nState, CFrameWnd*)
+{
+    if (nState == WA_INACTIVE)
+        SaveFocusControl();
+}
+
+void CFormView::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_hWndFocus && ::IsWindow(m_hWndFocus) && ::IsChild(m_hWnd, m_hWndFocus)) {
+        ::SetFocus(m_hWndFocus);
+        return;
+    }
+    m_hWndFocus = nullptr;
+    CScrollView::OnSetFocus(pOldWnd);
+}

@@ -1,0 +1,48 @@
+// CFormView: a view laid out by a dialog template (style WS_CHILD). Its
+// controls are the form's children and are bound to members by data exchange
+// (OnInitialUpdate fills them). When the frame is smaller than the form, the
+// form scrolls. OnDraw paints over the form's background, under its controls.
+//
+// Keys: PreTranslateMessage gives the frame's accelerators their turn, then the
+// dialog manager (Tab between the controls). A form view's own key filters
+// come first by overriding it and calling this one for what they leave.
+#pragma once
+
+#include "create_context.h"
+#include "scroll_view.h"
+
+class CFormView : public CScrollView {
+    DECLARE_DYNAMIC(CFormView)
+    DECLARE_MESSAGE_MAP()
+public:
+    explicit CFormView(UINT nIDTemplate);
+
+    // Creates the form from its template as child nID of pParentWnd; lpParam is the CCreateContext.
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID, LPVOID lpParam = nullptr) override;
+    using CWnd::Create;
+
+    void OnInitialUpdate() override;
+    // The controls paint themselves; a form view paints what lies between them.
+    void OnDraw(CDC* pDC) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+    void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) override;
+
+    UINT m_nIDHelp;
+    UINT m_nIDTemplate;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnSetFocus(CWnd* pOldWnd);
+    LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+
+    // The control that had the focus when the form last lost it.
+    HWND m_hWndFocus = nullptr;
+
+private:
+    bool SaveFocusControl();
+
+    // The context of the creation under way (a dialog template cannot carry it).
+    CCreateContext* m_pCreateContext = nullptr;
+};

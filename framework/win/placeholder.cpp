@@ -1,1 +1,0 @@
-// Keeps the library non-empty until its first sources arrive.

@@ -1,0 +1,58 @@
+// CView: a window that shows a document inside a frame. The frame creates it
+// from its run-time class with a CCreateContext naming the document; the view
+// joins the document's views and leaves them when its window is destroyed.
+// OnDraw paints it (on the screen through WM_PAINT, and on a printer page
+// through the printing entry points, which a later part of the framework runs).
+#pragma once
+
+#include "wnd.h"
+
+class CDocument;
+class CFrameWnd;
+struct CPrintInfo;
+
+class CView : public CWnd {
+    DECLARE_DYNAMIC(CView)
+    DECLARE_MESSAGE_MAP()
+public:
+    CDocument* GetDocument() const { return m_pDocument; }
+
+    // Once, after the document is ready; the default calls OnUpdate(nullptr, 0, nullptr).
+    virtual void OnInitialUpdate();
+    // The document changed (UpdateAllViews); the default repaints the view.
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    virtual void OnDraw(CDC* pDC) = 0;
+    // Sets up the device context before OnDraw (scroll origin, mapping mode).
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+    // The view became the frame's active view (or stopped being it).
+    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+    virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
+
+    // Printing: the view prepares, begins, prints each page onto the given
+    // device context and ends. Nothing calls them yet.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Views live on the heap and go with their window.
+    void PostNcDestroy() override;
+    ~CView() override;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnPaint();
+    LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
+    // WM_PRINTCLIENT: OnDraw onto the context given (PrintWindow, window pictures).
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+
+    CDocument* m_pDocument = nullptr;
+
+private:
+    friend class CDocument;
+    // The window is being destroyed: it stops being the active view and leaves its document.
+    void LeaveFrameAndDocument();
+};

@@ -1,0 +1,158 @@
+// Form views from a dialog template: controls bound by data exchange, numbers
+// refused with a message, Japanese text unchanged through the controls, and
+// OnDraw painting the form's background.
+#include "app_test_support.h"
+#include "framework/win/data_exchange.h"
+#include "test_app_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST_F(SingleDocumentTest, FormControlsAreBoundByDataExchange)
+{
+    CTestFormView* view = FormView();
+    // DDX_Control has bound the list box to its member: its messages pass the framework.
+    HWND list = ::GetDlgItem(view->m_hWnd, IDC_LIST);
+    EXPECT_EQ(view->m_list.m_hWnd, list);
+    EXPECT_EQ(CWnd::FromHandlePermanent(list), &view->m_list);
+
+    view->SetDlgItemText(IDC_NAME, "鈴木商会");
+    view->SetDlgItemText(IDC_AMOUNT, " -3500 ");
+    view->CheckDlgButton(IDC_FLAG, BST_CHECKED);
+    view->CheckRadioButton(IDC_RADIO_FIRST, IDC_RADIO_THIRD, IDC_RADIO_THIRD);
+    ASSERT_TRUE(view->UpdateData(TRUE));
+    EXPECT_STREQ(view->m_strName, "鈴木商会");
+    EXPECT_EQ(view->m_nAmount, -3500);
+    EXPECT_EQ(view->m_nFlag, 1);
+    EXPECT_EQ(view->m_nRadio, 2);
+
+    view->m_strName = "田中";
+    view->m_nAmount = 42;
+    view->m_nFlag = 0;
+    view->m_nRadio = 1;
+    ASSERT_TRUE(view->UpdateData(FALSE));
+    CString name;
+    view->GetDlgItemText(IDC_NAME, name);
+    EXPECT_STREQ(name, "田中");
+    EXPECT_EQ(view->GetDlgItemInt(IDC_AMOUNT), 42u);
+    EXPECT_EQ(view->IsDlgButtonChecked(IDC_FLAG), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_EQ(view->IsDlgButtonChecked(IDC_RADIO_FIRST), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_EQ(view->IsDlgButtonChecked(IDC_RADIO_SECOND), static_cast<UINT>(BST_CHECKED));
+}
+
+TEST_F(SingleDocumentTest, TextThatIsNoNumberIsRefusedWithAMessage)
+{
+    CTestFormView* view = FormView();
+    for (const char* text : {"12円", "", "99999999999", "1.5"}) {
+        view->m_nAmount = 7;
+        view->SetDlgItemText(IDC_AMOUNT, text);
+        std::vector<CString> texts;
+        m_answers.messageBox = [&](const MessageBoxRequest& box) {
+            texts.push_back(box.text);
+            return IDOK;
+        };
+        EXPECT_FALSE(view->UpdateData(TRUE)) << text;
+        ASSERT_EQ(texts.size(), 1u) << text;
+        EXPECT_STREQ(texts[0], "整数を入力してください。");
+        EXPECT_EQ(view->m_nAmount, 7) << text;
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(view->m_hWnd, IDC_AMOUNT)) << text;
+    }
+}
+
+TEST_F(SingleDocumentTest, JapaneseTextPassesThroughAControlUnchanged)
+{
+    const char* const texts[] = {
+        "",
+        "ASCII only 123",
+        "表示ソ十能",            // second bytes 0x5C
+        "ポ|ポ",                 // second byte 0x7C beside a real bar
+        "ｱｲｳｴｵ ﾊﾞｰｼﾞｮﾝ",         // half-width katakana
+        "①Ⅱ㈱髙﨑",              // NEC and IBM extensions
+        "C:\\帳簿\\売上[1].siz",
+    };
+    CTestFormView* view = FormView();
+    for (const char* text : texts) {
+        view->m_strName = text;
+        ASSERT_TRUE(view->UpdateData(FALSE));
+        view->m_strName = "別の値";
+        ASSERT_TRUE(view->UpdateData(TRUE));
+        EXPECT_EQ(view->m_strName.str(), std::string(text));
+
+        CString direct;
+        view->GetDlgItem(IDC_NAME)->GetWindowText(direct);
+        EXPECT_EQ(direct.str(), std::string(text));
+    }
+}
+
+TEST_F(SingleDocumentTest, TextIntoASmallBufferIsCutBetweenCharacters)
+{
+    CWnd* name = FormView()->GetDlgItem(IDC_NAME);
+    name->SetWindowText("売上ab");
+    struct Case {
+        int size;
+        const char* expected;
+    };
+    const Case cases[] = {{1, ""}, {2, ""}, {3, "売"}, {4, "売"}, {5, "売上"}, {6, "売上a"}, {20, "売上ab"}};
+    for (const Case& c : cases) {
+        char buffer[32];
+        std::fill(std::begin(buffer), std::end(buffer), 'x');
+        int copied = name->GetWindowText(buffer, c.size);
+        EXPECT_STREQ(buffer, c.expected) << c.size;
+        EXPECT_EQ(copied, static_cast<int>(strlen(c.expected)));
+    }
+    EXPECT_EQ(name->GetWindowTextLength(), 6);
+}
+
+namespace {
+
+// The colour at (x, y) of the view's picture, painted into a bitmap.
+class ViewPicture {
+public:
+    explicit ViewPicture(CWnd* view)
+    {
+        CRect client;
+        view->GetClientRect(&client);
+        HDC screen = ::GetDC(nullptr);
+        m_dc = ::CreateCompatibleDC(screen);
+        m_bitmap = ::CreateCompatibleBitmap(screen, client.Width(), client.Height());
+        ::ReleaseDC(nullptr, screen);
+        m_old = ::SelectObject(m_dc, m_bitmap);
+        ::PrintWindow(view->m_hWnd, m_dc, PW_CLIENTONLY);
+    }
+    ~ViewPicture()
+    {
+        ::SelectObject(m_dc, m_old);
+        ::DeleteObject(m_bitmap);
+        ::DeleteDC(m_dc);
+    }
+    COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
+
+private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+}  // namespace
+
+TEST_F(SingleDocumentTest, OnDrawPaintsOverTheFormsBackgroundAtTheScrollPosition)
+{
+    CTestFormView* view = FormView();
+    const CRect& area = CTestFormView::paintedArea;
+    {
+        ViewPicture picture(view);
+        EXPECT_EQ(picture.At(area.left + 1, area.top + 1), RGB(255, 0, 0));
+        EXPECT_EQ(picture.At(area.right - 1, area.bottom - 1), RGB(255, 0, 0));
+        EXPECT_NE(picture.At(area.left - 2, area.top), RGB(255, 0, 0));
+        EXPECT_NE(picture.At(area.right + 1, area.bottom + 1), RGB(255, 0, 0));
+    }
+
+    // Scrolled down by 30 pixels, the painting moves up with the controls.
+    Frame()->MoveWindow(20, 20, 700, 260);
+    view->ScrollToPosition(CPoint(0, 30));
+    ASSERT_EQ(view->GetScrollPosition().y, 30);
+    ViewPicture picture(view);
+    EXPECT_EQ(picture.At(area.left + 1, area.top - 30 + 1), RGB(255, 0, 0));
+    EXPECT_NE(picture.At(area.left + 1, area.bottom - 30 + 1), RGB(255, 0, 0));
+}
