@@ -26,10 +26,15 @@ GTEST_OUTPUT="xml:$RESULTS/host/" ctest --test-dir "$BUILD_HOST" -j "$JOBS" --ou
 tail -n 4 "$RESULTS/host.log"
 
 echo "== Windows tests under Wine"
-export GTEST_OUTPUT="xml:$(winepath -w "$RESULTS/win")\\"
+# Drive Z: is the root of the Linux file system (no winepath here: it would start
+# a wineserver without the virtual display).
+export GTEST_OUTPUT="xml:Z:${RESULTS//\//\\}\\win\\"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     wineserver -p
-    ctest --test-dir "$0" -j "$1" --output-on-failure
+    # The first program of a new wineserver starts its services and desktop;
+    # programs started together with it can stall, so one runs alone first.
+    wine cmd /c exit
+    ctest --test-dir "$0" -j "$1" --timeout 300 --output-on-failure
     rc=$?
     wineserver -k
     exit $rc' "$BUILD_WIN" "$JOBS" >"$RESULTS/win.log" 2>&1 || status=1

@@ -3,8 +3,25 @@
 set(ZIRERE_FONT_SIZES 9 10 11 12 14)
 set(ZIRERE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 
-add_library(app_sources OBJECT core/app_main.cpp)
-target_link_libraries(app_sources PUBLIC core_portable)
+# Everything but the size: the application, the document, the frame and the views.
+add_library(app_windows STATIC
+  core/my_app.cpp
+  core/my_doc.cpp
+  core/main_frame.cpp
+  core/book_form_view.cpp
+  core/view_classes.cpp
+  core/hint_dialog_factory.cpp
+  journal/siwake.cpp
+  books/kanjyo.cpp
+  books/kinsen.cpp
+  books/keihi.cpp
+  books/uriage.cpp
+  books/siire.cpp
+  statements/kessan.cpp
+  setup/settei.cpp
+)
+target_link_libraries(app_windows PUBLIC core_portable framework_win)
+target_include_directories(app_windows PUBLIC ${PROJECT_SOURCE_DIR})
 
 foreach(size IN LISTS ZIRERE_FONT_SIZES)
   set(target tavrelbook_${size})
@@ -13,10 +30,10 @@ foreach(size IN LISTS ZIRERE_FONT_SIZES)
   set(size_rc ${CMAKE_BINARY_DIR}/resources/tavrelbook_${size}.rc)
   file(WRITE ${size_rc}.in "#define ZIRERE_FONT_SIZE ${size}\n#include \"${PROJECT_SOURCE_DIR}/resources/tavrelbook.rc\"\n")
   configure_file(${size_rc}.in ${size_rc} COPYONLY)
-  add_executable(${target} WIN32 $<TARGET_OBJECTS:app_sources> ${size_rc})
+  add_executable(${target} WIN32 core/app_main.cpp core/build_font_size.cpp ${size_rc})
   target_compile_definitions(${target} PRIVATE ZIRERE_FONT_SIZE=${size})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources)
-  target_link_libraries(${target} PRIVATE core_portable)
+  target_link_libraries(${target} PRIVATE app_windows)
   target_link_options(${target} PRIVATE -municode)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZIRERE_PROGRAM_DIR})
 endforeach()

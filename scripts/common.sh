@@ -74,18 +74,27 @@ write_font_replacements() {
             printf '"MS Shell Dlg 2"="IPAPGothic"\r\n'
             printf '"Tahoma"="IPAPGothic"\r\n'
             printf '"MS Sans Serif"="IPAPGothic"\r\n'
+            # Without a window manager (Xvfb), Wine's own window frames: no waiting
+            # for a manager that never answers when a window is shown or hidden.
+            printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+            printf '"Managed"="N"\r\n'
         } | iconv -f UTF-8 -t UTF-16LE
     } >"$reg"
 }
 
+# The prefix is made once; its registry settings are applied again whenever they change.
 prepare_wine_prefix() {
-    [ -f "$WINEPREFIX/.zirere-ready" ] && return 0
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    local reg=$BUILD_WIN/font-replacements.reg
+    local reg=$BUILD_WIN/wine-settings.reg
+    mkdir -p "$BUILD_WIN"
     write_font_replacements "$reg"
-    wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.zirere-ready"
+    if [ ! -f "$WINEPREFIX/.zirere-ready" ]; then
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+    fi
+    if ! cmp -s "$reg" "$WINEPREFIX/.zirere-ready"; then
+        wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+        wineserver -w
+        cp "$reg" "$WINEPREFIX/.zirere-ready"
+    fi
 }

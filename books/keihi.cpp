@@ -1,0 +1,7 @@
+#include "keihi.h"
+
+#include "../resources/resource.h"
+
+IMPLEMENT_DYNCREATE(keihi, CBookFormView)
+
+keihi::keihi() : CBookFormView(IDD_KEIHI, 4, BookMenuRole::OtherBook) {}

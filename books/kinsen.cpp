@@ -1,0 +1,7 @@
+#include "kinsen.h"
+
+#include "../resources/resource.h"
+
+IMPLEMENT_DYNCREATE(kinsen, CBookFormView)
+
+kinsen::kinsen() : CBookFormView(IDD_KINSEN, 3, BookMenuRole::OtherBook) {}

@@ -1,0 +1,7 @@
+#include "siire.h"
+
+#include "../resources/resource.h"
+
+IMPLEMENT_DYNCREATE(CSiire, CBookFormView)
+
+CSiire::CSiire() : CBookFormView(IDD_SIIRE, 4, BookMenuRole::OtherBook) {}

@@ -1,0 +1,7 @@
+#include "uriage.h"
+
+#include "../resources/resource.h"
+
+IMPLEMENT_DYNCREATE(CUriage, CBookFormView)
+
+CUriage::CUriage() : CBookFormView(IDD_URIAGE, 4, BookMenuRole::OtherBook) {}

@@ -1,0 +1,31 @@
+// CMainFrame: the single main window. One form view fills it at a time; the
+// book commands swap the view, the frame shows the check mark of the book shown,
+// opens the help documents and creates and destroys the modeless input-hint dialog.
+#pragma once
+
+#include "../framework/win/frame_wnd.h"
+
+class CMainFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(CMainFrame)
+    DECLARE_MESSAGE_MAP()
+public:
+    CMainFrame();
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnViewSwitch(UINT nID);
+    void OnUpdateViewSwitch(CCmdUI* pCmdUI);
+    void OnHtmlHelp();
+    void OnHelpUpgrade();
+    void OnHelpTerms();
+    void OnHelpHomepage();
+    void OnHintShow();
+    void OnHintClose();
+
+    // Command id of the book whose view the last switch showed; 0 before the
+    // first switch, so that every first book command switches and no book is checked.
+    UINT m_nCurViewId = 0;
+    CWnd* m_pHintDlg = nullptr;
+    BOOL m_bHintDlg = FALSE;
+};

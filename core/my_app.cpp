@@ -1,0 +1,66 @@
+#include "my_app.h"
+
+#include "main_frame.h"
+#include "my_doc.h"
+#include "record_file.h"
+
+#include "../framework/win/dialog.h"
+#include "../framework/win/command_line_info.h"
+#include "../framework/win/doc_template.h"
+#include "../resources/resource.h"
+#include "../journal/siwake.h"
+
+namespace {
+
+// The about box: a modal dialog with no data of its own.
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+};
+
+}  // namespace
+
+const MessageMap* CMyApp::GetThisMessageMap()
+{
+    static const MessageMap map(CWinApp::GetThisMessageMap(), {
+        on::Command(ID_APP_ABOUT, &CMyApp::OnAppAbout),
+        on::Command(ID_FILE_NEW, &CWinApp::OnFileNew),
+        on::Command(ID_FILE_OPEN, &CWinApp::OnFileOpen),
+    });
+    return &map;
+}
+
+CMyApp::CMyApp() = default;
+
+BOOL CMyApp::InitInstance()
+{
+    // A second instance ends before it reads or writes any file.
+    m_hInstanceMutex = CreateMutexW(nullptr, TRUE, L"Zirere");
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return FALSE;
+
+    Enable3dControls();
+    SetRegistryKey("Local AppWizard-Generated Applications");
+    LoadStdProfileSettings(4);
+
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMyDoc), RUNTIME_CLASS(CMainFrame),
+                                          RUNTIME_CLASS(siwake)));
+    CCommandLineInfo commandLine;
+    ParseCommandLine(commandLine);
+    return ProcessShellCommand(commandLine);
+}
+
+int CMyApp::ExitInstance()
+{
+    DeleteRecords(m_arrKishuZandaka);
+    const int result = CWinApp::ExitInstance();
+    if (m_hInstanceMutex)
+        CloseHandle(m_hInstanceMutex);
+    return result;
+}
+
+void CMyApp::OnAppAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}

@@ -1,0 +1,501 @@
+#include "my_doc.h"
+
+#include "build_font_size.h"
+#include "connect_words.h"
+#include "last_file_record.h"
+#include "old_journal.h"
+#include "path_text.h"
+#include "record_file.h"
+#include "settings_file.h"
+
+#include "../framework/win/frame_wnd.h"
+#include "../framework/win/message_box.h"
+#include "../framework/win/win_app.h"
+#include "../framework/win/file_dialog.h"
+#include "../framework/win/modal_seam.h"
+#include "../framework/win/wide_text.h"
+#include "../resources/resource.h"
+
+#include <objbase.h>
+#include <windows.h>
+
+const char* const kNewFileName = "新規ファイル.siz";
+
+namespace {
+
+const char* const kSampleMark = "ｻﾝﾌﾟﾙ";
+const char* const kDictionaryFile = "zuvavodi.sdn";
+const char* const kHintFile = "vevidez.hel";
+const char* const kSettingsFile = "vozare.ino";
+const char* const kLastFileRecord = "duzizezi.ino";
+const char* const kOpenFailed = "ファイルのオープンに失敗しました！";
+constexpr int kSmallestDictionary = 9;
+
+CString CurrentDirectory()
+{
+    DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    std::wstring buffer(needed, L'\0');
+    DWORD length = GetCurrentDirectoryW(needed, buffer.data());
+    return FromWide(buffer.c_str(), static_cast<int>(length));
+}
+
+BOOL FileExists(const CString& path)
+{
+    CFileStatus status;
+    return CFile::GetStatus(path, status);
+}
+
+// The message shown for the cause of a file error met while reading an old journal file.
+const char* OldFileErrorText(int cause)
+{
+    switch (cause) {
+    case CFileException::fileNotFound: return "ファイルが存在しません";
+    case CFileException::tooManyOpenFiles: return "tooManyOpenFiles";
+    case CFileException::accessDenied: return "ファイルがアクセス禁止です";
+    case CFileException::invalidFile: return "不正ファイル ハンドル使用";
+    case CFileException::removeCurrentDir: return "作業中のカレント ディレクトリの削除不可";
+    case CFileException::directoryFull: return "ディレクトリ フル";
+    case CFileException::badSeek: return "ファイル ポインタ設定エラー";
+    case CFileException::hardIO: return "ハードウェア エラー";
+    case CFileException::sharingViolation: return "SHARE.EXE 未ロードまたは共有領域ロック済み";
+    case CFileException::lockViolation: return "ロック済み領域のロック要求";
+    case CFileException::diskFull: return "ディスク フル";
+    case CFileException::endOfFile: return "ファイルが壊れています";
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+IMPLEMENT_DYNCREATE(CMyDoc, CDocument)
+
+const MessageMap* CMyDoc::GetThisMessageMap()
+{
+    static const MessageMap map(CDocument::GetThisMessageMap(), {});
+    return &map;
+}
+
+CMyDoc::CMyDoc() : m_nFontSize(kBuildFontSize) {}
+
+CMyDoc::~CMyDoc()
+{
+    DeleteRecords(m_arrOldJournal);
+    DeleteRecords(m_arrJournal);
+    DeleteRecords(m_arrPartners);
+    DeleteRecords(m_arrPrevJournal);
+    DeleteRecords(m_arrHints);
+    DeleteRecords(m_arrDictionary);
+    DeleteRecords(m_arrWorkDict);
+}
+
+void CMyDoc::Serialize(CArchive&)
+{
+    // The document reads and writes its files with its own routines.
+}
+
+void CMyDoc::DeleteContents()
+{
+    m_nCurEntry = -1;
+    DeleteRecords(m_arrOldJournal);
+    DeleteRecords(m_arrJournal);
+    DeleteRecords(m_arrPartners);
+    CDocument::DeleteContents();
+}
+
+void CMyDoc::FreeDictionary()
+{
+    DeleteRecords(m_arrDictionary);
+}
+
+void CMyDoc::LoadDictionary()
+{
+    m_nSetupStatus = 0;
+    m_bDictionaryLoaded = FALSE;
+    try {
+        LoadRecordFile(kDictionaryFile, m_arrDictionary);
+    } catch (const CException&) {
+        m_nSetupStatus = -1;
+        return;
+    }
+    if (m_arrDictionary.GetSize() < kSmallestDictionary)
+        m_nSetupStatus = -1;
+    else
+        m_bDictionaryLoaded = TRUE;
+}
+
+BOOL CMyDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return FALSE;
+    CoInitialize(nullptr);
+    ReadSetupFiles();
+    OpenLastJournal();
+    SetTitle(m_strPathName);
+    return TRUE;
+}
+
+void CMyDoc::ReadSetupFiles()
+{
+    LoadDictionary();
+    try {
+        LoadRecordFile(kHintFile, m_arrHints);
+    } catch (const CException&) {
+        m_nSetupStatus = -1;
+    }
+    m_strProgramDir = WithoutTrailingBackslash(CurrentDirectory());
+
+    SettingsFile settings;
+    settings.Read(kSettingsFile);
+    m_nDeduction = settings.deduction;
+    m_nTaxCategory = settings.taxCategory;
+    m_strInterim1 = settings.interim1;
+    m_strInterim2 = settings.interim2;
+    m_strSetting2 = settings.line2Fields;
+    m_strFontSize = settings.fontSize;
+    // The working year-end values start as the saved ones; reading a journal file
+    // sets them again (the sample file resets them).
+    m_nWorkTaxCategory = m_nTaxCategory;
+    m_strWorkInterim1 = m_strInterim1;
+    m_strWorkInterim2 = m_strInterim2;
+
+    m_strLastFileIni = m_strProgramDir + "\\" + kLastFileRecord;
+}
+
+void CMyDoc::FallBackToNewFile()
+{
+    m_strPathName = kNewFileName;
+    m_strFileName = kNewFileName;
+    m_nCurEntry = -1;
+}
+
+void CMyDoc::OpenLastJournal()
+{
+    m_nCurEntry = 0;
+    CString line;
+    if (!LastFileRecord::Read(kLastFileRecord, line)) {
+        FallBackToNewFile();
+        return;
+    }
+    const LastFileRecord record = LastFileRecord::Parse(line);
+    m_strPathName = record.pathName;
+    m_strBackupDir = record.backupDir;
+    m_strBackupName = record.backupName;
+    m_strFileName = record.FileName();
+    m_strDataDir = DataDirOfPath(m_strPathName, m_strFileName, m_strProgramDir);
+
+    const CString extension = m_strPathName.Right(3);
+    if (extension == "siz") {
+        LoadJournalFile(m_strPathName);
+        SetModifiedFlag(FALSE);
+    } else if (extension == "siw") {
+        const CString oldPath = m_strPathName;
+        const int converted = ConvertOldFile(m_strPathName);
+        SetModifiedFlag(TRUE);
+        if (converted == 1) {
+            AfxMessageBox("前回作業の古いバージョンの会計データ「" + oldPath +
+                              "」を、新しいバージョンの会計データに変換しました。\n\n拡張子が.siwから.sizに変更された新しいファイルの名称は 「" +
+                              m_strPathName + "」です。",
+                          MB_OK | MB_ICONINFORMATION);
+            // An existing journal file of the converted name is never replaced without asking.
+            if (FileExists(m_strPathName) &&
+                AfxMessageBox("「" + m_strPathName + "」は既に存在します。\n\n変換したデータで上書きしますか？",
+                              MB_YESNO | MB_ICONQUESTION) != IDYES) {
+                m_strPathName = kNewFileName;
+                m_strFileName = kNewFileName;
+            } else if (SaveJournalFileQuiet() == 1) {
+                SetModifiedFlag(FALSE);
+            }
+        } else {
+            AfxMessageBox("前回作業の古いバージョンの会計データ「" + oldPath + "」の読み込みに失敗しました。", MB_OK);
+            FallBackToNewFile();
+        }
+    } else {
+        AfxMessageBox("新規ファイルを開きます。\n\n保存されているファイルを開くには、〔ファイル(F)〕→〔開く(O)〕順にクリックする。",
+                      MB_OK);
+        FallBackToNewFile();
+    }
+}
+
+void CMyDoc::LoadJournalFile(CString path)
+{
+    DeleteContents();
+    if (path.Find(kSampleMark) >= 0) {
+        m_bSample = -1;
+        m_nWorkTaxCategory = 1;
+        m_strWorkInterim1 = "0";
+        m_strWorkInterim2 = "0";
+    } else {
+        m_bSample = 0;
+        m_nWorkTaxCategory = m_nTaxCategory;
+        m_strWorkInterim1 = m_strInterim1;
+        m_strWorkInterim2 = m_strInterim2;
+    }
+    try {
+        LoadRecordFile(path, m_arrJournal);
+    } catch (const CException&) {
+        DeleteContents();
+        try {
+            if (FileExists(m_strLastFileIni))
+                CFile::Remove(m_strLastFileIni);
+        } catch (const CFileException&) {
+        }
+        m_strPathName = kNewFileName;
+        m_nCurEntry = -1;
+        SetTitle(m_strPathName);
+        AfxMessageBox(kOpenFailed, MB_OK);
+        return;
+    }
+    m_nCurEntry = m_arrJournal.GetSize() - 1;
+    m_strPathName = path;
+    SetTitle(m_strPathName);
+}
+
+int CMyDoc::LoadPrevYearFile(CString path)
+{
+    try {
+        LoadRecordFile(path, m_arrPrevJournal);
+    } catch (const CException&) {
+        AfxMessageBox(kOpenFailed, MB_OK);
+        return -1;
+    }
+    return 0;
+}
+
+int CMyDoc::ConvertOldFile(CString path)
+{
+    DeleteRecords(m_arrOldJournal);
+    auto fail = [this](const char* closingMessage) {
+        AfxMessageBox(closingMessage, MB_OK);
+        try {
+            if (FileExists(m_strLastFileIni))
+                CFile::Remove(m_strLastFileIni);
+        } catch (const CFileException&) {
+        }
+        m_strPathName = kNewFileName;
+        m_nCurEntry = -1;
+        SetTitle(m_strPathName);
+        return -1;
+    };
+    try {
+        LoadRecordFile(path, m_arrOldJournal);
+    } catch (const CArchiveException& e) {
+        if (e.m_cause == CArchiveException::badIndex)
+            AfxMessageBox("ファイル フォーマットが正しくありません。", MB_OK);
+        return fail(kOpenFailed);
+    } catch (const CFileException& e) {
+        if (const char* text = OldFileErrorText(e.m_cause))
+            AfxMessageBox(text, MB_OK);
+        return fail("ファイルのオープンに失敗しました");
+    }
+    DeleteRecords(m_arrJournal);
+    ConvertOldEntries(m_arrOldJournal, m_arrJournal);
+    DeleteRecords(m_arrOldJournal);
+
+    m_nCurEntry = m_arrJournal.GetSize() - 1;
+    m_strPathName = ReplaceExtension(path, ".siz");
+    SetTitle(m_strPathName);
+    return 1;
+}
+
+BOOL CMyDoc::WriteJournal(BOOL quiet)
+{
+    try {
+        SaveRecordFile(m_strPathName, m_arrJournal);
+        return TRUE;
+    } catch (const CArchiveException&) {
+        if (!quiet)
+            AfxMessageBox("「　" + m_strPathName + "　」の保存に失敗ました。", MB_OK);
+    } catch (const CFileException&) {
+        AfxMessageBox(quiet ? m_strPathName + "の保存に失敗ました。"
+                            : "「　" + m_strPathName + "　」の保存に失敗ました。",
+                      MB_OK);
+    }
+    return FALSE;
+}
+
+BOOL CMyDoc::SaveJournalFile()
+{
+    AfxGetApp()->DoWaitCursor(1);
+    BOOL written = FALSE;
+    if (m_bSample != 0) {
+        AfxMessageBox("「　" + m_strFileName + "　」はサンプルファイルです。変更保存できません。", MB_OK);
+        SetModifiedFlag(FALSE);
+    } else if (WriteJournal(FALSE)) {
+        AfxMessageBox("「　" + m_strPathName + "　」は正常に保存されました。", MB_OK | MB_ICONINFORMATION);
+        SetModifiedFlag(FALSE);
+        written = TRUE;
+    }
+    AfxGetApp()->DoWaitCursor(-1);
+    return written;
+}
+
+int CMyDoc::SaveJournalFileQuiet()
+{
+    return WriteJournal(TRUE) ? 1 : -1;
+}
+
+void CMyDoc::RemoveEmptyJournalFile()
+{
+    // While the journal has no file, the name is no file of the user's.
+    if (m_strPathName == kNewFileName)
+        return;
+    try {
+        if (FileExists(m_strPathName))
+            CFile::Remove(m_strPathName);
+    } catch (const CFileException&) {
+    }
+}
+
+void CMyDoc::WriteLastFileRecord()
+{
+    LastFileRecord record;
+    record.pathName = m_strPathName;
+    if (!m_strBackupName.IsEmpty()) {
+        record.backupDir = m_strBackupDir;
+        record.backupName = m_strBackupName;
+        record.backupForm = true;
+    }
+    try {
+        record.Write(m_strLastFileIni);
+    } catch (const CFileException&) {
+    }
+}
+
+void CMyDoc::BackupJournal(CString path)
+{
+    AfxGetApp()->DoWaitCursor(1);
+    try {
+        SaveRecordFile(path, m_arrJournal);
+        WriteLastFileRecord();
+        AfxMessageBox("ファイル名 「 " + m_strFileName + " 」 は、\n\nバックアップ先フォルダ 「 " + m_strBackupDir +
+                          " 」 に\n\n正常にバックアップされました。",
+                      MB_OK);
+    } catch (const CFileException& e) {
+        if (e.m_cause == CFileException::fileNotFound) {
+            AfxMessageBox("指定されたファイルは存在しません。", MB_OK);
+        } else {
+            AfxMessageBox("「　" + path + "　」\n\nのバックアップに失敗ました。バックアップ先が見つかりません。", MB_OK);
+            m_strBackupDir.Empty();
+            m_strBackupName.Empty();
+            AfxMessageBox("バックアップの指定場所を取り消しました。\n\n終了時の自動バックアップを有効にするには、場所を再指定してください。",
+                          MB_OK);
+        }
+    } catch (const CArchiveException&) {
+        AfxMessageBox("「　" + path + "　」\n\nのバックアップに失敗ました。バックアップ先が見つかりません。", MB_OK);
+    }
+    AfxGetApp()->DoWaitCursor(-1);
+}
+
+BOOL CMyDoc::SaveModified()
+{
+    if (!IsModified())
+        return TRUE;
+    if (m_bSample != 0) {
+        AfxMessageBox("ファイルが変更されていますが、このファイルはサンプルです。\n\n変更しないで終了します。", MB_OK);
+        return TRUE;
+    }
+    if (m_arrJournal.GetSize() == 0) {
+        RemoveEmptyJournalFile();
+        return TRUE;
+    }
+    MessageBeep(2);
+    const int answer = AfxMessageBox("ファイルが変更されています。保存しますか？", MB_YESNOCANCEL | MB_ICONINFORMATION);
+    if (answer == IDNO)
+        return TRUE;
+    if (answer != IDYES)
+        return FALSE;
+    return SaveBeforeClose();
+}
+
+BOOL CMyDoc::SaveBeforeClose()
+{
+    if (m_strPathName == kNewFileName) {
+        CFileDialog dialog(FALSE, "siz", m_strPathName, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY,
+                           "Zirere(*.siz)|*.siz||");
+        dialog.m_ofn.lpstrInitialDir = m_strProgramDir;
+        if (dialog.DoModal() != IDOK)
+            return FALSE;
+        const CString path = dialog.GetPathName();
+        const CString name = dialog.GetFileName();
+        m_strFileName = name;
+        m_strDataDir = path.Find('\\') >= 0 ? path.Left(path.GetLength() - name.GetLength() - 1) : m_strProgramDir;
+        m_strPathName = path;
+        if (!SaveJournalFile())
+            return FALSE;
+        if (!m_strBackupDir.IsEmpty())
+            BackupJournal(m_strBackupDir + "\\" + name);
+        m_strBackupName = name;
+        return TRUE;
+    }
+    // A failed save keeps the program open, so the changes are not dropped.
+    if (!SaveJournalFile())
+        return FALSE;
+    if (!m_strBackupDir.IsEmpty())
+        BackupJournal(m_strBackupDir + "\\" + m_strBackupName);
+    return TRUE;
+}
+
+void CMyDoc::WriteSetupFilesAtClose()
+{
+    if (m_strFileName.Find(kSampleMark) < 0) {
+        m_nTaxCategory = m_nWorkTaxCategory;
+        m_strInterim1 = m_strWorkInterim1;
+        m_strInterim2 = m_strWorkInterim2;
+    }
+    SettingsFile settings;
+    settings.deduction = m_nDeduction;
+    settings.taxCategory = m_nTaxCategory;
+    settings.interim1 = m_strInterim1;
+    settings.interim2 = m_strInterim2;
+    settings.line2Fields = m_strSetting2;
+    settings.fontSize = m_strFontSize;
+    try {
+        settings.Write(m_strProgramDir + "\\" + kSettingsFile);
+    } catch (const CFileException&) {
+    }
+
+    if (m_strPathName != kNewFileName) {
+        LastFileRecord record;
+        record.pathName = m_strPathName;
+        if (!m_strBackupDir.IsEmpty()) {
+            record.backupDir = m_strBackupDir;
+            record.backupName = m_strBackupName;
+            record.backupForm = true;
+        }
+        try {
+            record.Write(m_strLastFileIni);
+        } catch (const CFileException&) {
+        }
+    }
+
+    // A dictionary that did not load whole is never written over the stored one.
+    if (m_bDictionaryLoaded && m_arrDictionary.GetSize() >= kSmallestDictionary) {
+        try {
+            SaveRecordFile(m_strProgramDir + "\\" + kDictionaryFile, m_arrDictionary);
+        } catch (const CException&) {
+        }
+    }
+}
+
+void CMyDoc::OnCloseDocument()
+{
+    WriteSetupFilesAtClose();
+    FreeDictionary();
+    DeleteRecords(m_arrHints);
+    CoUninitialize();
+    CDocument::OnCloseDocument();
+}
+
+void CMyDoc::SetConnectWords(const CString& account)
+{
+    const auto candidates = ConnectWordCandidates(account);
+    for (size_t i = 0; i < candidates.size(); ++i)
+        m_strPhrase[i] = candidates[i];
+}
+
+CMyDoc* GetActiveDoc()
+{
+    CWnd* mainWindow = AfxGetMainWnd();
+    auto* frame = dynamic_cast<CFrameWnd*>(mainWindow);
+    return frame ? static_cast<CMyDoc*>(frame->GetActiveDocument()) : nullptr;
+}

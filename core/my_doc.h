@@ -1,0 +1,117 @@
+// CMyDoc: the program's one document. It owns every record array, the values of
+// the set-up files, the paths of the open journal file, the backup folder and the
+// program folder, and the view-state words through which the form views hand the
+// current book, entry, account and filters to one another (views keep nothing
+// across a switch). Views and dialogs read and change the members directly.
+#pragma once
+
+#include "kiso.h"
+#include "my_object.h"
+#include "my_object2.h"
+#include "torihikisaki.h"
+
+#include "../framework/arrays.h"
+#include "../framework/win/document.h"
+
+#include <array>
+
+// The name of the journal while it has no file.
+extern const char* const kNewFileName;
+
+class CMyDoc : public CDocument {
+    DECLARE_DYNCREATE(CMyDoc)
+    DECLARE_MESSAGE_MAP()
+public:
+    CMyDoc();
+    ~CMyDoc() override;
+
+    void Serialize(CArchive& ar) override;
+    BOOL OnNewDocument() override;
+    void OnCloseDocument() override;
+    BOOL SaveModified() override;
+    void DeleteContents() override;
+
+    // Dictionary: read zuvavodi.sdn from the current directory / free every node.
+    void LoadDictionary();
+    void FreeDictionary();
+
+    // Journal file routines.
+    void LoadJournalFile(CString path);
+    int LoadPrevYearFile(CString path);
+    int ConvertOldFile(CString path);
+    // Writes the journal to m_strPathName with its messages; TRUE when it was written.
+    BOOL SaveJournalFile();
+    int SaveJournalFileQuiet();
+    void RemoveEmptyJournalFile();
+    // Writes the journal as a backup copy to path and rewrites the last-file record.
+    void BackupJournal(CString path);
+    // The last-file record as the file commands write it.
+    void WriteLastFileRecord();
+
+    // The four connecting-phrase candidates of a cause account into m_strPhrase.
+    void SetConnectWords(const CString& account);
+
+    CString m_strBookCodes;
+    CString m_strFontSize;
+    CString m_strDataDir;
+    CString m_strProgramDir;
+    CString m_strLastFileIni;
+    CString m_strPathName;
+    CString m_strBackupName;
+    CString m_strBackupDir;
+    CString m_strFileName;
+    CString m_strDictCsvPath;
+    int m_nDeduction = 0;
+    int m_nTaxCategory = 0;
+    CString m_strInterim1 = "0";
+    CString m_strInterim2 = "0";
+    int m_nWorkTaxCategory = 1;
+    CString m_strWorkInterim1 = "0";
+    CString m_strWorkInterim2 = "0";
+    std::array<CString, 4> m_strSetting2;
+    int m_bSample = 0;
+    int m_nFontSize;
+    int m_nRowHeight = 0;
+    std::array<int, 3> m_nAidEntry{-1, -1, -1};
+    std::array<CString, 3> m_strAidAmount{CString("0"), CString("0"), CString("0")};
+    int m_nCurBook = 0;
+    int m_nPrevBook = 0;
+    int m_nSearchHit = -1;
+    CString m_strSearchWord;
+    int m_nCurEntry = -1;
+    CString m_strCurAccount;
+    CString m_strExpenseAccount;
+    CString m_strFilter;
+    CString m_strExpenseFilter;
+    int m_nTekiyoChars = 16;
+    int m_nCurLine = -1;
+    int m_nInsertRow = -1;
+    int m_nSetupStatus = 0;
+    int m_bNewData = 0;
+    int m_bLayoutDone = 0;
+    std::array<int, 11> m_nLayout{};
+    std::array<CString, 4> m_strPhrase;
+
+    CTypedPtrArray<CObArray, CTorihikisaki*> m_arrPartners;
+    CTypedPtrArray<CObArray, CMyObject2*> m_arrJournal;
+    CTypedPtrArray<CObArray, CMyObject2*> m_arrPrevJournal;
+    CTypedPtrArray<CObArray, CMyObject*> m_arrOldJournal;
+    CTypedPtrArray<CObArray, CMyObject2*> m_arrHints;
+    CTypedPtrArray<CObArray, CKiso*> m_arrDictionary;
+    CTypedPtrArray<CObArray, CKiso*> m_arrWorkDict;
+
+    // TRUE once zuvavodi.sdn was read whole with at least the root, the seven
+    // classes and the result branch; only such a dictionary is written back at close.
+    BOOL m_bDictionaryLoaded = FALSE;
+
+private:
+    void ReadSetupFiles();
+    void OpenLastJournal();
+    void FallBackToNewFile();
+    BOOL SaveBeforeClose();
+    BOOL WriteJournal(BOOL quiet);
+    void WriteSetupFilesAtClose();
+};
+
+// The main window's active document.
+CMyDoc* GetActiveDoc();

@@ -1,0 +1,7 @@
+#include "settei.h"
+
+#include "../resources/resource.h"
+
+IMPLEMENT_DYNCREATE(settei, CBookFormView)
+
+settei::settei() : CBookFormView(IDD_SETTEI, 6, BookMenuRole::OtherBook) {}

@@ -1,0 +1,7 @@
+#include "kessan.h"
+
+#include "../resources/resource.h"
+
+IMPLEMENT_DYNCREATE(kessan, CBookFormView)
+
+kessan::kessan() : CBookFormView(IDD_KESSAN, 5, BookMenuRole::OtherBook) {}

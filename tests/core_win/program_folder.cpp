@@ -1,0 +1,173 @@
+#include "program_folder.h"
+
+#include "program_data.h"
+
+#include "core/kiso.h"
+#include "core/record_file.h"
+#include "framework/win/wide_text.h"
+#include "framework/win/wnd.h"
+
+namespace {
+
+class RefuseUnansweredInteractions : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        ModalAnswers::RefuseUnanswered([](const CString& what) { ADD_FAILURE() << static_cast<LPCTSTR>(what); });
+    }
+};
+const ::testing::Environment* const refusal = ::testing::AddGlobalTestEnvironment(new RefuseUnansweredInteractions);
+
+}  // namespace
+
+void PumpWaitingMessages()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            continue;
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+std::string ReadFileBytes(const CString& path)
+{
+    CFile file(path, CFile::modeRead);
+    std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+void WriteFileBytes(const CString& path, const std::string& bytes)
+{
+    CFile file(path, CFile::modeCreate | CFile::modeWrite);
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.Close();
+}
+
+bool FileExists(const CString& path)
+{
+    CFileStatus status;
+    return CFile::GetStatus(path, status) != FALSE;
+}
+
+CMyObject2* SaleEntry(const char* date, const char* amount)
+{
+    auto* entry = new CMyObject2;
+    entry->m_strDate = date;
+    entry->m_strCause1 = "売上";
+    entry->m_strResult1 = "現金";
+    entry->m_strCauseAmount1 = amount;
+    entry->m_strResultAmount1 = amount;
+    entry->m_nDirection = 1;
+    entry->m_nClassCode = 1005000;
+    return entry;
+}
+
+void WriteJournal(const CString& path, std::initializer_list<const char*> amounts)
+{
+    CTypedPtrArray<CObArray, CMyObject2*> journal;
+    int day = 1;
+    for (const char* amount : amounts) {
+        CString date;
+        date.Format("2024/01/%02d", day++);
+        journal.Add(SaleEntry(date, amount));
+    }
+    SaveRecordFile(path, journal);
+    DeleteRecords(journal);
+}
+
+void WriteDictionary(const CString& path, int nodeCount)
+{
+    CTypedPtrArray<CObArray, CKiso*> dictionary;
+    const char* const names[] = {"科目辞書", "収益", "費用(仕入.給与.税)", "費用(経費.損失)", "負債",
+                                 "資産(流動)", "資産(固定)", "資本", "結果科目"};
+    for (int i = 0; i < nodeCount; ++i) {
+        auto* node = new CKiso;
+        node->m_strName = i < 9 ? names[i] : "雑費";
+        dictionary.Add(node);
+    }
+    if (nodeCount >= 9) {
+        dictionary.GetAt(0)->m_nFirstChild = 1;
+        dictionary.GetAt(0)->m_nChildCount = 8;
+    }
+    SaveRecordFile(path, dictionary);
+    DeleteRecords(dictionary);
+}
+
+void ProgramFolderTest::SetUp()
+{
+    DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    m_previousDirectory.assign(needed, L'\0');
+    m_previousDirectory.resize(GetCurrentDirectoryW(needed, m_previousDirectory.data()));
+    ASSERT_TRUE(SetCurrentDirectoryW(m_folder.Native().wstring().c_str()));
+    m_answers.messageBox = [](const MessageBoxRequest&) { return IDOK; };
+}
+
+void ProgramFolderTest::TearDown()
+{
+    if (m_app) {
+        if (CMyDoc* document = Document())
+            document->SetModifiedFlag(FALSE);
+        if (CWnd* main = m_app->m_pMainWnd)
+            main->DestroyWindow();
+        PumpWaitingMessages();
+        m_app->ExitInstance();
+        m_app.reset();
+    }
+    SetCurrentDirectoryW(m_previousDirectory.c_str());
+}
+
+CString ProgramFolderTest::Folder() const
+{
+    return FromWide(m_folder.Native().wstring());
+}
+
+void ProgramFolderTest::CopyShippedSetupFiles()
+{
+    for (const char* name : {"zuvavodi.sdn", "vevidez.hel"})
+        WriteFileBytes(Path(name), ReadFileBytes(CString(PROGRAM_DATA_FOLDER) + "\\" + name));
+}
+
+BOOL ProgramFolderTest::Start(int nCmdShow)
+{
+    m_app = std::make_unique<CMyApp>();
+    m_app->m_nCmdShow = nCmdShow;
+    const BOOL started = m_app->InitInstance();
+    PumpWaitingMessages();
+    return started;
+}
+
+bool ProgramFolderTest::Close()
+{
+    CWnd* main = m_app->m_pMainWnd;
+    if (!main)
+        return true;
+    HWND window = main->GetSafeHwnd();
+    main->SendMessage(WM_CLOSE);
+    PumpWaitingMessages();
+    return !IsWindow(window);
+}
+
+CMainFrame* ProgramFolderTest::Frame() const
+{
+    return m_app ? static_cast<CMainFrame*>(m_app->m_pMainWnd) : nullptr;
+}
+
+CMyDoc* ProgramFolderTest::Document() const
+{
+    return Frame() ? static_cast<CMyDoc*>(Frame()->GetActiveDocument()) : nullptr;
+}
+
+std::vector<CString> ProgramFolderTest::MessagesShown() const
+{
+    std::vector<CString> texts;
+    const CString prefix = "message box: ";
+    for (const CString& line : m_answers.asked)
+        if (line.Find(prefix) == 0)
+            texts.push_back(line.Mid(prefix.GetLength()));
+    return texts;
+}

@@ -1,0 +1,245 @@
+// Start-up and close of the program in its program folder: the set-up files,
+// the last journal file, the conversion of an old file, a second instance.
+#include "program_folder.h"
+
+#include "core/my_object.h"
+#include "core/record_file.h"
+#include "journal/siwake.h"
+
+#include <string>
+
+namespace {
+
+const char* const kNewFile = "新規ファイル.siz";
+
+std::string Blanks(size_t n)
+{
+    return std::string(n, ' ');
+}
+
+using StartupTest = ProgramFolderTest;
+
+TEST_F(StartupTest, FirstStartWithOnlyTheShippedFilesOpensANewJournalAndWritesTheSettingsAtClose)
+{
+    CopyShippedSetupFiles();
+    const std::string dictionary = ReadFileBytes(Path("zuvavodi.sdn"));
+    ASSERT_TRUE(Start());
+
+    EXPECT_TRUE(MessagesShown().empty());
+    CMyDoc* document = Document();
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(0, document->m_nSetupStatus);
+    EXPECT_EQ(CString(kNewFile), document->m_strPathName);
+    EXPECT_EQ(CString(kNewFile), document->m_strFileName);
+    EXPECT_EQ(-1, document->m_nCurEntry);
+    EXPECT_EQ(Folder(), document->m_strProgramDir);
+    EXPECT_EQ(Folder() + "\\duzizezi.ino", document->m_strLastFileIni);
+    EXPECT_GT(document->m_arrDictionary.GetSize(), 9);
+    EXPECT_GT(document->m_arrHints.GetSize(), 0);
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_TRUE(Frame()->GetActiveView()->IsKindOf(RUNTIME_CLASS(siwake)));
+    EXPECT_EQ(1, document->m_nCurBook);
+    CString title;
+    Frame()->GetWindowText(title);
+    EXPECT_EQ(CString(kNewFile) + " - Zirere", title);
+
+    ASSERT_TRUE(Close());
+    EXPECT_EQ("00" + Blanks(19) + "0" + Blanks(19) + "0\r\n\r\n", ReadFileBytes(Path("vozare.ino")));
+    EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
+    EXPECT_EQ(dictionary, ReadFileBytes(Path("zuvavodi.sdn")));
+    EXPECT_TRUE(MessagesShown().empty());
+}
+
+TEST_F(StartupTest, SettingsAreReadAndWrittenBackWithTheLaunchersLine)
+{
+    CopyShippedSetupFiles();
+    const std::string settings = "10" + Blanks(15) + "25000" + Blanks(19) + "0\r\nabcdefgh\r\n14";
+    WriteFileBytes(Path("vozare.ino"), settings);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(1, Document()->m_nDeduction);
+    EXPECT_EQ(0, Document()->m_nTaxCategory);
+    EXPECT_EQ(0, Document()->m_nWorkTaxCategory);
+    EXPECT_EQ(CString("25000"), Document()->m_strInterim1);
+    EXPECT_EQ(CString("14"), Document()->m_strFontSize);
+    EXPECT_EQ(CString("efgh"), Document()->m_strSetting2[1]);
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(settings, ReadFileBytes(Path("vozare.ino")));
+}
+
+TEST_F(StartupTest, RecordNamingAJournalOpensItAtItsLastEntry)
+{
+    CopyShippedSetupFiles();
+    const CString journal = Path("2024.siz");
+    WriteJournal(journal, {"1000", "2500"});
+    const CString record = journal + "[]D:\\backup][2024.siz";
+    WriteFileBytes(Path("duzizezi.ino"), record.str());
+    ASSERT_TRUE(Start());
+
+    EXPECT_TRUE(MessagesShown().empty());
+    CMyDoc* document = Document();
+    EXPECT_EQ(journal, document->m_strPathName);
+    EXPECT_EQ(CString("2024.siz"), document->m_strFileName);
+    EXPECT_EQ(Folder(), document->m_strDataDir);
+    EXPECT_EQ(CString("D:\\backup"), document->m_strBackupDir);
+    ASSERT_EQ(2, document->m_arrJournal.GetSize());
+    EXPECT_EQ(CString("2500"), document->m_arrJournal.GetAt(1)->m_strCauseAmount1);
+    EXPECT_EQ(1, document->m_nCurEntry);
+    EXPECT_EQ(0, document->m_bSample);
+    EXPECT_FALSE(document->IsModified());
+
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(record.str(), ReadFileBytes(Path("duzizezi.ino")));
+}
+
+TEST_F(StartupTest, JournalThatCannotBeReadFallsBackToANewFileAndForgetsTheRecord)
+{
+    struct Case {
+        const char* what;
+        bool writeFile;
+        std::string bytes;
+    } cases[] = {
+        {"missing file", false, ""},
+        {"truncated file", true, std::string("\x02\x00\xFF\xFF\x00\x00", 6)},
+        {"dictionary instead of a journal", true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CopyShippedSetupFiles();
+        const CString journal = Path("broken.siz");
+        if (c.writeFile && c.bytes.empty())
+            WriteDictionary(journal, 9);
+        else if (c.writeFile)
+            WriteFileBytes(journal, c.bytes);
+        WriteFileBytes(Path("duzizezi.ino"), journal.str());
+        m_answers.asked.clear();
+        ASSERT_TRUE(Start());
+
+        EXPECT_EQ(std::vector<CString>{CString("ファイルのオープンに失敗しました！")}, MessagesShown());
+        EXPECT_EQ(CString(kNewFile), Document()->m_strPathName);
+        EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+        EXPECT_EQ(-1, Document()->m_nCurEntry);
+        EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
+        ASSERT_TRUE(Close());
+        EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
+        m_app->ExitInstance();
+        m_app.reset();
+    }
+}
+
+TEST_F(StartupTest, RecordWithAnotherExtensionStartsANewFileWithItsMessage)
+{
+    CopyShippedSetupFiles();
+    WriteJournal(Path("upper.SIZ"), {"1"});
+    WriteFileBytes(Path("duzizezi.ino"), Path("upper.SIZ").str());
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(1u, MessagesShown().size());
+    EXPECT_EQ(0, MessagesShown()[0].Find("新規ファイルを開きます。"));
+    EXPECT_EQ(CString(kNewFile), Document()->m_strPathName);
+}
+
+void WriteOldJournal(const CString& path)
+{
+    CTypedPtrArray<CObArray, CMyObject*> old;
+    auto* entry = new CMyObject;
+    entry->m_strDate = "1999/04/01";
+    entry->m_strCause1 = "売上";
+    entry->m_strResult1 = "現金";
+    entry->m_lCauseAmount1 = 1500;
+    entry->m_lResultAmount1 = 1500;
+    entry->m_nDirection = 1;
+    entry->m_nClassCode = 1005000;
+    old.Add(entry);
+    SaveRecordFile(path, old);
+    DeleteRecords(old);
+}
+
+TEST_F(StartupTest, OldJournalIsConvertedAndWrittenBesideItWithTheNewExtension)
+{
+    CopyShippedSetupFiles();
+    const CString oldPath = Path("v.siw.data.siw");
+    WriteOldJournal(oldPath);
+    const std::string oldBytes = ReadFileBytes(oldPath);
+    WriteFileBytes(Path("duzizezi.ino"), oldPath.str());
+    ASSERT_TRUE(Start());
+
+    const CString newPath = Path("v.siw.data.siz");
+    ASSERT_EQ(1u, MessagesShown().size());
+    EXPECT_GE(MessagesShown()[0].Find("「" + newPath + "」です。"), 0);
+    EXPECT_EQ(newPath, Document()->m_strPathName);
+    EXPECT_FALSE(Document()->IsModified());
+    EXPECT_EQ(0, Document()->m_arrOldJournal.GetSize());
+    ASSERT_EQ(1, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ(CString("1500"), Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
+
+    CTypedPtrArray<CObArray, CMyObject2*> written;
+    LoadRecordFile(newPath, written);
+    ASSERT_EQ(1, written.GetSize());
+    EXPECT_EQ(CString("1999/04/01"), written.GetAt(0)->m_strDate);
+    DeleteRecords(written);
+    EXPECT_EQ(oldBytes, ReadFileBytes(oldPath));
+
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(newPath.str(), ReadFileBytes(Path("duzizezi.ino")));
+}
+
+TEST_F(StartupTest, ConversionAsksBeforeReplacingAJournalOfTheSameName)
+{
+    CopyShippedSetupFiles();
+    WriteOldJournal(Path("data.siw"));
+    WriteJournal(Path("data.siz"), {"7", "8", "9"});
+    const std::string existing = ReadFileBytes(Path("data.siz"));
+    WriteFileBytes(Path("duzizezi.ino"), Path("data.siw").str());
+    m_answers.messageBox = [](const MessageBoxRequest& box) {
+        return (box.style & MB_YESNO) ? IDNO : IDOK;
+    };
+    ASSERT_TRUE(Start());
+
+    ASSERT_EQ(2u, MessagesShown().size());
+    EXPECT_GE(MessagesShown()[1].Find("上書きしますか"), 0);
+    EXPECT_EQ(existing, ReadFileBytes(Path("data.siz")));
+    EXPECT_EQ(CString(kNewFile), Document()->m_strPathName);
+    EXPECT_TRUE(Document()->IsModified());
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+}
+
+TEST_F(StartupTest, BrokenDictionaryIsReportedAtTheFirstPaintAndTheProgramEndsWithoutWritingIt)
+{
+    CopyShippedSetupFiles();
+    WriteDictionary(Path("zuvavodi.sdn"), 5);
+    const std::string dictionary = ReadFileBytes(Path("zuvavodi.sdn"));
+    // Showing the main window paints the journal view, which reports and closes the program.
+    ASSERT_TRUE(Start(SW_SHOWNORMAL));
+    PumpWaitingMessages();
+
+    EXPECT_EQ(std::vector<CString>{CString("「Zirere」\n\n設定ファイルの読み込みに失敗しました。\n\n再インストールしてください。")},
+              MessagesShown());
+    EXPECT_EQ(nullptr, m_app->m_pMainWnd);
+    EXPECT_EQ(dictionary, ReadFileBytes(Path("zuvavodi.sdn")));
+}
+
+TEST_F(StartupTest, MissingHintFileIsASetupFailureToo)
+{
+    CopyShippedSetupFiles();
+    CFile::Remove(Path("vevidez.hel"));
+    const std::string dictionary = ReadFileBytes(Path("zuvavodi.sdn"));
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(-1, Document()->m_nSetupStatus);
+    ASSERT_TRUE(Close());
+    // The dictionary loaded whole, so it is written back as it was.
+    EXPECT_EQ(dictionary, ReadFileBytes(Path("zuvavodi.sdn")));
+}
+
+TEST_F(StartupTest, SecondInstanceEndsBeforeReadingOrWritingAnything)
+{
+    CopyShippedSetupFiles();
+    ASSERT_TRUE(Start());
+    CMyApp second;
+    second.m_nCmdShow = SW_HIDE;
+    EXPECT_FALSE(second.InitInstance());
+    EXPECT_EQ(nullptr, second.m_pMainWnd);
+    EXPECT_TRUE(MessagesShown().empty());
+    EXPECT_FALSE(FileExists(Path("vozare.ino")));
+    second.ExitInstance();
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+// The book commands swap the form view that fills the main window.
+#include "program_folder.h"
+
+#include "books/kanjyo.h"
+#include "books/kinsen.h"
+#include "books/uriage.h"
+#include "framework/win/dialog.h"
+#include "framework/win/menu.h"
+#include "journal/siwake.h"
+#include "resource.h"
+#include "setup/settei.h"
+#include "statements/kessan.h"
+
+namespace {
+
+class ViewSwitchTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        CopyShippedSetupFiles();
+        ASSERT_TRUE(Start());
+    }
+
+    CView* ActiveView() const { return Frame()->GetActiveView(); }
+    void Send(UINT command) { Frame()->SendMessage(WM_COMMAND, command); }
+
+    // Whether the menu item carries the check mark after the menu was opened.
+    bool Checked(UINT command)
+    {
+        HMENU menu = ::GetMenu(Frame()->GetSafeHwnd());
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+            Frame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(::GetSubMenu(menu, i)), i);
+        return (::GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+    bool Greyed(UINT command)
+    {
+        return (::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), command, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    }
+};
+
+TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndDestroysTheOldOne)
+{
+    struct Case {
+        UINT command;
+        const CRuntimeClass* view;
+        int book;
+    } cases[] = {
+        {ID_VIEW_KANJYO, RUNTIME_CLASS(kanjyo), 2}, {ID_VIEW_KINSEN, RUNTIME_CLASS(kinsen), 3},
+        {ID_VIEW_URIAGE, RUNTIME_CLASS(CUriage), 4}, {ID_VIEW_KESSAN, RUNTIME_CLASS(kessan), 5},
+        {ID_VIEW_SETTEI, RUNTIME_CLASS(settei), 6}, {ID_VIEW_SIWAKE, RUNTIME_CLASS(siwake), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.view->m_lpszClassName);
+        HWND oldWindow = ActiveView()->GetSafeHwnd();
+        Send(c.command);
+        PumpWaitingMessages();
+        ASSERT_TRUE(ActiveView()->IsKindOf(c.view));
+        EXPECT_FALSE(IsWindow(oldWindow));
+        EXPECT_EQ(AFX_IDW_PANE_FIRST, ActiveView()->GetDlgCtrlID());
+        EXPECT_EQ(c.book, Document()->m_nCurBook);
+        EXPECT_TRUE(Checked(c.command));
+    }
+    EXPECT_EQ(6, Document()->m_nPrevBook);
+}
+
+TEST_F(ViewSwitchTest, TheBookShownAgainKeepsItsView)
+{
+    Send(ID_VIEW_KANJYO);
+    CView* ledger = ActiveView();
+    Send(ID_VIEW_KANJYO);
+    EXPECT_EQ(ledger, ActiveView());
+    EXPECT_TRUE(IsWindow(ledger->GetSafeHwnd()));
+}
+
+TEST_F(ViewSwitchTest, CheckMarkFollowsTheLastSwitchOnly)
+{
+    EXPECT_FALSE(Checked(ID_VIEW_SIWAKE));
+    Send(ID_VIEW_KINSEN);
+    EXPECT_TRUE(Checked(ID_VIEW_KINSEN));
+    Send(ID_VIEW_KESSAN);
+    EXPECT_TRUE(Checked(ID_VIEW_KESSAN));
+    EXPECT_FALSE(Checked(ID_VIEW_KINSEN));
+    EXPECT_FALSE(Checked(ID_HINT_SHOW));
+}
+
+TEST_F(ViewSwitchTest, EachViewSetsTheMenuCommandsThatConcernIt)
+{
+    EXPECT_TRUE(Greyed(ID_LEDGER_PRINT_ALL));
+    EXPECT_FALSE(Greyed(ID_SORT_BY_DATE));
+    EXPECT_FALSE(Greyed(ID_TRADING_PARTNERS));
+
+    Send(ID_VIEW_KANJYO);
+    EXPECT_FALSE(Greyed(ID_LEDGER_PRINT_ALL));
+    EXPECT_FALSE(Greyed(ID_LEDGER_PRINT_ALL_PREVIEW));
+    EXPECT_TRUE(Greyed(ID_SORT_BY_DATE));
+    EXPECT_TRUE(Greyed(ID_KEYWORD_SEARCH));
+    EXPECT_FALSE(Greyed(ID_TRADING_PARTNERS));
+
+    Send(ID_VIEW_KINSEN);
+    EXPECT_TRUE(Greyed(ID_LEDGER_PRINT_ALL));
+    EXPECT_TRUE(Greyed(ID_TRADING_PARTNERS));
+    EXPECT_TRUE(Greyed(ID_EDIT_PASTE_END));
+
+    Send(ID_VIEW_SIWAKE);
+    EXPECT_TRUE(Greyed(ID_LEDGER_PRINT_ALL));
+    EXPECT_FALSE(Greyed(ID_EDIT_PASTE_END));
+    EXPECT_FALSE(Greyed(ID_TRADING_PARTNERS));
+}
+
+TEST_F(ViewSwitchTest, HelpWithoutItsFileSaysSo)
+{
+    Send(ID_HELP);
+    EXPECT_EQ(std::vector<CString>{CString("HTML HELP(dazeruruvo.chm)を開くことができません。")}, MessagesShown());
+}
+
+TEST_F(ViewSwitchTest, AboutBoxOpensModallyAndClosesWithOk)
+{
+    UINT shown = 0;
+    m_answers.dialog = [&shown](CDialog& dialog) {
+        shown = 100;
+        dialog.SendMessage(WM_COMMAND, IDOK);
+    };
+    Send(ID_APP_ABOUT);
+    EXPECT_EQ(100u, shown);
+}
+
+}  // namespace
