@@ -348,9 +348,14 @@ void CMyDoc::RemoveEmptyJournalFile()
 
 void CMyDoc::WriteLastFileRecord()
 {
+    WriteLastFileRecordLine(!m_strBackupName.IsEmpty());
+}
+
+void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
+{
     LastFileRecord record;
     record.pathName = m_strPathName;
-    if (!m_strBackupName.IsEmpty()) {
+    if (withBackup) {
         record.backupDir = m_strBackupDir;
         record.backupName = m_strBackupName;
         record.backupForm = true;
@@ -454,19 +459,9 @@ void CMyDoc::WriteSetupFilesAtClose()
     } catch (const CFileException&) {
     }
 
-    if (m_strPathName != kNewFileName) {
-        LastFileRecord record;
-        record.pathName = m_strPathName;
-        if (!m_strBackupDir.IsEmpty()) {
-            record.backupDir = m_strBackupDir;
-            record.backupName = m_strBackupName;
-            record.backupForm = true;
-        }
-        try {
-            record.Write(m_strLastFileIni);
-        } catch (const CFileException&) {
-        }
-    }
+    // While the journal has no file, the record written earlier is left as it is.
+    if (m_strPathName != kNewFileName)
+        WriteLastFileRecordLine(!m_strBackupDir.IsEmpty());
 
     // A dictionary that did not load whole is never written over the stored one.
     if (m_bDictionaryLoaded && m_arrDictionary.GetSize() >= kSmallestDictionary) {

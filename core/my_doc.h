@@ -45,7 +45,8 @@ public:
     void RemoveEmptyJournalFile();
     // Writes the journal as a backup copy to path and rewrites the last-file record.
     void BackupJournal(CString path);
-    // The last-file record as the file commands write it.
+    // The last-file record as the file commands write it: the backup part goes
+    // with it whenever a backup file name is kept.
     void WriteLastFileRecord();
 
     // The four connecting-phrase candidates of a cause account into m_strPhrase.
@@ -111,6 +112,7 @@ private:
     BOOL SaveBeforeClose();
     BOOL WriteJournal(BOOL quiet);
     void WriteSetupFilesAtClose();
+    void WriteLastFileRecordLine(BOOL withBackup);
 };
 
 // The main window's active document.

@@ -3,6 +3,7 @@
 #include "core/my_object2.h"
 #include "core/old_journal.h"
 #include "core/record_file.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -26,18 +27,11 @@ CMyObject2* Entry(const char* date, const char* amount)
     return entry;
 }
 
-void WriteBytes(const CString& path, const std::string& bytes)
-{
-    CFile file(path, CFile::modeCreate | CFile::modeWrite);
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.Close();
-}
-
 TEST(RecordFile, SavedJournalLoadsBackAndReplacesTheOldFile)
 {
     TempFolder folder;
     const CString path = folder.Path("2024.siz");
-    WriteBytes(path, "old contents");
+    WriteFileBytes(path, "old contents");
     Journal journal;
     journal.Add(Entry("2024/01/05", "1000"));
     journal.Add(Entry("2024/02/05", "2000.50"));
@@ -96,7 +90,7 @@ TEST(RecordFile, DamagedFileLoadsNothing)
     std::string bytes(static_cast<size_t>(whole.GetLength()), '\0');
     whole.Read(bytes.data(), static_cast<UINT>(bytes.size()));
     whole.Close();
-    WriteBytes(path, bytes.substr(0, bytes.size() - 3));
+    WriteFileBytes(path, bytes.substr(0, bytes.size() - 3));
 
     Journal read;
     read.Add(Entry("2023/12/31", "1"));

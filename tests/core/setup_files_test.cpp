@@ -1,6 +1,7 @@
 #include "core/last_file_record.h"
 #include "core/settings_file.h"
 #include "framework/stdio_file.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -8,21 +9,6 @@
 #include <string>
 
 namespace {
-
-std::string ReadAll(const CString& path)
-{
-    CFile file(path, CFile::modeRead);
-    std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
-void WriteBytes(const CString& path, const std::string& bytes)
-{
-    CFile file(path, CFile::modeCreate | CFile::modeWrite);
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.Close();
-}
 
 TEST(SettingsFile, LineOneHasTwoDigitsAndTwentyByteAmountFields)
 {
@@ -48,7 +34,7 @@ TEST(SettingsFile, WritesThreeLinesAndReadsThemBack)
     written.line2Fields = {CString("abcd"), CString("efgh"), CString(""), CString("")};
     written.fontSize = "12";
     written.Write(path);
-    EXPECT_EQ(written.FormatLine1().str() + "\r\nabcdefgh\r\n12", ReadAll(path));
+    EXPECT_EQ(written.FormatLine1().str() + "\r\nabcdefgh\r\n12", ReadFileBytes(path));
 
     SettingsFile read;
     ASSERT_TRUE(read.Read(path));
@@ -83,7 +69,7 @@ TEST(SettingsFile, ShortOrMissingLinesKeepTheDefaults)
         {"\r\n\r\n14", 0, 0, "0", "14"},
     };
     for (const Case& c : cases) {
-        WriteBytes(path, c.contents);
+        WriteFileBytes(path, c.contents);
         SettingsFile settings;
         ASSERT_TRUE(settings.Read(path));
         EXPECT_EQ(c.deduction, settings.deduction) << c.contents;
@@ -126,7 +112,7 @@ TEST(LastFileRecord, IsWrittenAsOneLineWithoutLineEnd)
     record.backupDir = "D:\\bak";
     record.backupName = "2024.siz";
     record.Write(path);
-    EXPECT_EQ(std::string("C:\\帳簿\\2024.siz[]D:\\bak][2024.siz"), ReadAll(path));
+    EXPECT_EQ(std::string("C:\\帳簿\\2024.siz[]D:\\bak][2024.siz"), ReadFileBytes(path));
     CString line;
     ASSERT_TRUE(LastFileRecord::Read(path, line));
     EXPECT_EQ(record.Format(), line);

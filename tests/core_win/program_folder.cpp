@@ -7,53 +7,6 @@
 #include "framework/win/wide_text.h"
 #include "framework/win/wnd.h"
 
-namespace {
-
-class RefuseUnansweredInteractions : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        ModalAnswers::RefuseUnanswered([](const CString& what) { ADD_FAILURE() << static_cast<LPCTSTR>(what); });
-    }
-};
-const ::testing::Environment* const refusal = ::testing::AddGlobalTestEnvironment(new RefuseUnansweredInteractions);
-
-}  // namespace
-
-void PumpWaitingMessages()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            continue;
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-}
-
-std::string ReadFileBytes(const CString& path)
-{
-    CFile file(path, CFile::modeRead);
-    std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
-void WriteFileBytes(const CString& path, const std::string& bytes)
-{
-    CFile file(path, CFile::modeCreate | CFile::modeWrite);
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.Close();
-}
-
-bool FileExists(const CString& path)
-{
-    CFileStatus status;
-    return CFile::GetStatus(path, status) != FALSE;
-}
-
 CMyObject2* SaleEntry(const char* date, const char* amount)
 {
     auto* entry = new CMyObject2;

@@ -7,7 +7,9 @@
 #include "core/my_app.h"
 #include "core/my_doc.h"
 #include "framework/win/modal_seam.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
+#include "support/window_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +17,6 @@
 #include <string>
 #include <vector>
 
-// Handles what is queued, without waiting; a quit message is dropped.
-void PumpWaitingMessages();
-
-std::string ReadFileBytes(const CString& path);
-void WriteFileBytes(const CString& path, const std::string& bytes);
-bool FileExists(const CString& path);
 
 // A journal entry: cash received for a sale.
 CMyObject2* SaleEntry(const char* date, const char* amount);

@@ -1,5 +1,7 @@
 #include "entry_checks.h"
 
+#include "core/connect_words.h"
+
 #include "core/class_code.h"
 
 #include <cstdlib>
@@ -234,7 +236,7 @@ void CheckDictionary(const CMyObject2& entry, const ShippedDictionary& dictionar
     const CKiso& cause = dictionary.Node(causeNode);
     const CString word = stored.connectChoice == 0   ? cause.m_strWord1
                          : stored.connectChoice == 1 ? cause.m_strWord2
-                                                     : CandidatePhrases(entry.m_strCause1)[stored.connectChoice - 2];
+                                                     : ConnectWordCandidates(entry.m_strCause1)[stored.connectChoice - 2];
     if (word.IsEmpty())
         faults.push_back("the connecting-word choice names an empty word");
 }
@@ -271,39 +273,6 @@ long long WholeYen(const CString& amount)
     return value;
 }
 
-std::array<CString, 4> CandidatePhrases(const CString& account)
-{
-    struct Row {
-        std::vector<const char*> names;
-        bool contains;
-        std::array<const char*, 4> phrases;
-    };
-    static const Row table[] = {
-        {{"受取手形"}, false, {"を取立して", "を割引して", "を買戻して", "を回収して"}},
-        {{"支払手形"}, false, {"を決済して", "", "", ""}},
-        {{"買掛金", "未払金"}, false, {"を決済して", "が割引され", "", ""}},
-        {{"売掛金"}, false, {"を回収して", "を割引して", "", ""}},
-        {{"借入金"}, true, {"を返済して", "を借入して", "", ""}},
-        {{"仮払金"}, false, {"が返金され", "", "", ""}},
-        {{"前受金"}, false, {"を返金して", "", "", ""}},
-        {{"前渡金"}, false, {"が返金され", "", "", ""}},
-        {{"前払金"}, false, {"が返金され", "", "", ""}},
-        {{"建物", "土地", "土地建物", "建物附属設備", "機械装置", "車両運搬具", "工具器具備品", "什器備品"},
-         false,
-         {"を購入して", "を売却して", "を修繕して", "を修理して"}},
-        {{"有価証券"}, false, {"を購入して", "を売却して", "を評価して", ""}},
-        {{"社債"}, false, {"を発行して", "", "", ""}},
-        {{"売上"}, false, {"が返品され", "を値引して", "を割戻して", ""}},
-        {{"仕入"}, false, {"を返品して", "が値引され", "が割戻され", ""}},
-    };
-    std::array<CString, 4> phrases = {CString("から"), CString(), CString(), CString()};
-    for (const Row& row : table)
-        for (const char* name : row.names)
-            if (row.contains ? account.Find(name) >= 0 : account == name)
-                for (int i = 0; i < 4; ++i)
-                    phrases[i] = row.phrases[i];
-    return phrases;
-}
 
 std::vector<std::string> EntryFaults(const CMyObject2& entry, const ShippedDictionary& dictionary)
 {

@@ -26,9 +26,5 @@ bool RowIsDebit(const CMyObject2& entry, const EntryRow& row);
 // Whole yen without separators, as the samples are written; -1 for other text.
 long long WholeYen(const CString& amount);
 
-// The four phrases the journal offers after a cause account besides its two
-// dictionary words (connecting-word choices 2 to 5).
-std::array<CString, 4> CandidatePhrases(const CString& account);
-
 // Empty when the entry passes; otherwise one plain description per fault.
 std::vector<std::string> EntryFaults(const CMyObject2& entry, const ShippedDictionary& dictionary);

@@ -1,5 +1,6 @@
 #include "framework/file.h"
 #include "framework/stdio_file.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +8,6 @@
 #include <string>
 
 namespace {
-
-std::string ReadAll(const CString& path)
-{
-    CFile file(path, CFile::modeRead);
-    std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
-    EXPECT_EQ(bytes.size(), file.Read(bytes.data(), static_cast<UINT>(bytes.size())));
-    return bytes;
-}
 
 TEST(File, FileNameIsFoundOnWholeCharacters)
 {
@@ -35,7 +28,7 @@ TEST(File, WritesAndReadsAFileWithAJapaneseName)
     CFileStatus status;
     ASSERT_TRUE(CFile::GetStatus(path, status));
     EXPECT_EQ(3u, status.m_size);
-    EXPECT_EQ("abc", ReadAll(path));
+    EXPECT_EQ("abc", ReadFileBytes(path));
 
     CFile file;
     ASSERT_TRUE(file.Open(path, CFile::modeRead));
@@ -100,7 +93,7 @@ TEST(StdioFile, TextModeWritesCrLfAndReadsLinesWithoutLineEnds)
         file.WriteString("last");
         file.Close();
     }
-    EXPECT_EQ("00表\r\nline2\r\nlast", ReadAll(path));
+    EXPECT_EQ("00表\r\nline2\r\nlast", ReadFileBytes(path));
 
     CStdioFile file(path, CFile::modeRead | CFile::typeText);
     CString line;
@@ -142,7 +135,7 @@ TEST(StdioFile, BinaryModeKeepsBytes)
         file.WriteString("a\n");
         file.Close();
     }
-    EXPECT_EQ("a\n", ReadAll(path));
+    EXPECT_EQ("a\n", ReadFileBytes(path));
 }
 
 }  // namespace

@@ -7,34 +7,6 @@
 #include "framework/win/gdi_objects.h"
 #include "test_app_ids.h"
 
-namespace {
-
-// Every modal interaction a test does not answer fails that test at once.
-class RefuseUnansweredInteractions : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        ModalAnswers::RefuseUnanswered([](const CString& what) { ADD_FAILURE() << static_cast<LPCTSTR>(what); });
-    }
-};
-
-const ::testing::Environment* const refusal = ::testing::AddGlobalTestEnvironment(new RefuseUnansweredInteractions);
-
-}  // namespace
-
-void PumpWaitingMessages()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            continue;
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-}
-
 int Releases::views = 0;
 int Releases::frames = 0;
 int Releases::documents = 0;

@@ -11,14 +11,12 @@
 #include "framework/win/modal_seam.h"
 #include "framework/win/win_app.h"
 #include "framework/win/wnd.h"
+#include "support/window_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-// Handles what is queued, without waiting. A quit message (posted when a main
-// window goes) is dropped: the next test's loops must not see it.
-void PumpWaitingMessages();
 
 // Counts of objects released, to see when a deferred release happens.
 struct Releases {

@@ -5,15 +5,27 @@
 #include "framework/cstring.h"
 
 #include <filesystem>
-#include <random>
 #include <string>
+
+#ifdef _WIN32
+#include <process.h>
+#define ZIRERE_PROCESS_ID _getpid
+#else
+#include <unistd.h>
+#define ZIRERE_PROCESS_ID getpid
+#endif
 
 class TempFolder {
 public:
     TempFolder()
     {
-        std::random_device seed;
-        m_path = std::filesystem::temp_directory_path() / ("zirere-test-" + std::to_string(seed()));
+        // Test programs run side by side: the process id keeps their folders apart
+        // (the standard random device gives every process the same numbers on Windows).
+        static int made = 0;
+        const std::string name =
+            "zirere-test-" + std::to_string(ZIRERE_PROCESS_ID()) + "-" + std::to_string(++made);
+        m_path = std::filesystem::temp_directory_path() / name;
+        std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
     ~TempFolder()
