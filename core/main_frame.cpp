@@ -26,7 +26,8 @@ HtmlHelpWFunction LoadHtmlHelp()
 {
     static HtmlHelpWFunction function = [] {
         HMODULE module = LoadLibraryW(L"hhctrl.ocx");
-        return module ? reinterpret_cast<HtmlHelpWFunction>(GetProcAddress(module, "HtmlHelpW")) : nullptr;
+        return module ? reinterpret_cast<HtmlHelpWFunction>(reinterpret_cast<void*>(GetProcAddress(module, "HtmlHelpW")))
+                      : nullptr;
     }();
     return function;
 }
