@@ -1,4 +1,4 @@
-// The array classes: an array of values with the class library's indexing
+// The array classes: an array of values with the usual indexing
 // operations, the object-pointer array (which does not own what it points to) and
 // its typed form, the string array and the unsigned-int array.
 #pragma once
