@@ -234,19 +234,25 @@ void CMyDoc::LoadJournalFile(CString path)
         LoadRecordFile(path, m_arrJournal);
     } catch (const CException&) {
         DeleteContents();
-        try {
-            if (FileExists(m_strLastFileIni))
-                CFile::Remove(m_strLastFileIni);
-        } catch (const CFileException&) {
-        }
-        m_strPathName = kNewFileName;
-        m_nCurEntry = -1;
-        SetTitle(m_strPathName);
+        ForgetUnreadableFile();
         AfxMessageBox(kOpenFailed, MB_OK);
         return;
     }
     m_nCurEntry = m_arrJournal.GetSize() - 1;
     m_strPathName = path;
+    SetTitle(m_strPathName);
+}
+
+void CMyDoc::ForgetUnreadableFile()
+{
+    // The next start must not try the file again.
+    try {
+        if (FileExists(m_strLastFileIni))
+            CFile::Remove(m_strLastFileIni);
+    } catch (const CFileException&) {
+    }
+    m_strPathName = kNewFileName;
+    m_nCurEntry = -1;
     SetTitle(m_strPathName);
 }
 
@@ -266,14 +272,7 @@ int CMyDoc::ConvertOldFile(CString path)
     DeleteRecords(m_arrOldJournal);
     auto fail = [this](const char* closingMessage) {
         AfxMessageBox(closingMessage, MB_OK);
-        try {
-            if (FileExists(m_strLastFileIni))
-                CFile::Remove(m_strLastFileIni);
-        } catch (const CFileException&) {
-        }
-        m_strPathName = kNewFileName;
-        m_nCurEntry = -1;
-        SetTitle(m_strPathName);
+        ForgetUnreadableFile();
         return -1;
     };
     try {

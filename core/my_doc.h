@@ -109,6 +109,8 @@ private:
     void ReadSetupFiles();
     void OpenLastJournal();
     void FallBackToNewFile();
+    // After a journal file failed to load: the record is removed and the journal has no file.
+    void ForgetUnreadableFile();
     BOOL SaveBeforeClose();
     BOOL WriteJournal(BOOL quiet);
     void WriteSetupFilesAtClose();

@@ -202,6 +202,49 @@ TEST_F(StartupTest, ConversionAsksBeforeReplacingAJournalOfTheSameName)
     EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
 }
 
+TEST_F(StartupTest, OldJournalThatCannotBeReadIsReportedByItsCause)
+{
+    const char* const notConverted = "」の読み込みに失敗しました。";
+    struct Case {
+        const char* what;
+        bool writeFile;
+        std::string bytes;
+        std::vector<CString> firstMessages;
+    } cases[] = {
+        {"missing file", false, "", {"ファイルが存在しません", "ファイルのオープンに失敗しました"}},
+        {"reference to an undefined class", true, std::string("\x01\x00\x01\x80", 4),
+         {"ファイル フォーマットが正しくありません。", "ファイルのオープンに失敗しました！"}},
+        {"a journal of the new kind", true, "", {"ファイルのオープンに失敗しました！"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CopyShippedSetupFiles();
+        const CString oldPath = Path("old.siw");
+        if (c.writeFile && c.bytes.empty())
+            WriteJournal(oldPath, {"1"});
+        else if (c.writeFile)
+            WriteFileBytes(oldPath, c.bytes);
+        WriteFileBytes(Path("duzizezi.ino"), oldPath.str());
+        m_answers.asked.clear();
+        ASSERT_TRUE(Start());
+
+        std::vector<CString> expected = c.firstMessages;
+        expected.push_back("前回作業の古いバージョンの会計データ「" + oldPath + notConverted);
+        EXPECT_EQ(expected, MessagesShown());
+        EXPECT_EQ(CString(kNewFile), Document()->m_strPathName);
+        EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+        EXPECT_EQ(0, Document()->m_arrOldJournal.GetSize());
+        EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
+        EXPECT_FALSE(FileExists(Path("old.siz")));
+        m_app->m_pMainWnd->DestroyWindow();
+        PumpWaitingMessages();
+        m_app->ExitInstance();
+        m_app.reset();
+        if (FileExists(oldPath))
+            CFile::Remove(oldPath);
+    }
+}
+
 TEST_F(StartupTest, BrokenDictionaryIsReportedAtTheFirstPaintAndTheProgramEndsWithoutWritingIt)
 {
     CopyShippedSetupFiles();
