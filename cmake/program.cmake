@@ -7,6 +7,7 @@ set(ZIRERE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 add_library(app_windows STATIC
   core/my_app.cpp
   core/my_doc.cpp
+  core/file_commands.cpp
   core/main_frame.cpp
   core/book_form_view.cpp
   core/view_classes.cpp

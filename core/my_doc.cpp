@@ -71,7 +71,12 @@ IMPLEMENT_DYNCREATE(CMyDoc, CDocument)
 
 const MessageMap* CMyDoc::GetThisMessageMap()
 {
-    static const MessageMap map(CDocument::GetThisMessageMap(), {});
+    static const MessageMap map(CDocument::GetThisMessageMap(), {
+        on::Command(ID_FILE_NEW, &CMyDoc::OnFileNew),
+        on::Command(ID_FILE_OPEN, &CMyDoc::OnFileOpen),
+        on::Command(ID_FILE_SAVE, &CMyDoc::OnFileSave),
+        on::Command(ID_FILE_SAVE_AS, &CMyDoc::OnFileSaveAs),
+    });
     return &map;
 }
 

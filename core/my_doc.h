@@ -49,6 +49,12 @@ public:
     // with it whenever a backup file name is kept.
     void WriteLastFileRecord();
 
+    // File commands: new, open, save, save as.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+
     // The four connecting-phrase candidates of a cause account into m_strPhrase.
     void SetConnectWords(const CString& account);
 
@@ -106,6 +112,20 @@ public:
     BOOL m_bDictionaryLoaded = FALSE;
 
 private:
+    // The rules every file command applies before it acts; each refusal has its message.
+    struct FileCommandRules {
+        BOOL journalViewOnly;     // refused while a book other than the journal was shown last
+        BOOL refuseEmpty;         // refused for a journal without entries (tested before the insert row)
+        const char* insertRowText;
+        const char* saveQuestion; // null: no save is offered first
+    };
+    BOOL PassesFileCommandRules(const FileCommandRules& rules);
+    // The save-as dialog and the write; TRUE once the journal was written.
+    BOOL SaveJournalAs();
+    void ReturnToProgramFolder();
+    void AnnounceNewData();
+    CString FolderOfChosenPath(const CString& path, const CString& name) const;
+
     void ReadSetupFiles();
     void OpenLastJournal();
     void FallBackToNewFile();

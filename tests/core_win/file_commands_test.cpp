@@ -1,0 +1,141 @@
+// The file commands that replace or save the open journal: new, open, save, save as.
+#include "program_folder.h"
+
+#include "core/record_file.h"
+#include "framework/win/framework_ids.h"
+
+namespace {
+
+class FileCommandsTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        CopyShippedSetupFiles();
+        WriteJournal(Path("2024.siz"), {"100", "200"});
+        WriteJournal(Path("2025.siz"), {"5"});
+        WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
+        ASSERT_TRUE(Start());
+        m_answers.asked.clear();
+    }
+
+    void Send(UINT command) { Frame()->SendMessage(WM_COMMAND, command); }
+    void ChooseFile(const char* name)
+    {
+        m_answers.fileDialog = [this, name](FileDialogRequest& request) {
+            m_request = request;
+            request.fileName = Path(name);
+            return IDOK;
+        };
+    }
+    int EntriesInFile(const char* name)
+    {
+        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        LoadRecordFile(Path(name), journal);
+        const int count = journal.GetSize();
+        DeleteRecords(journal);
+        return count;
+    }
+
+    FileDialogRequest m_request;
+};
+
+TEST_F(FileCommandsTest, OpenReadsTheChosenJournal)
+{
+    ChooseFile("2025.siz");
+    Send(ID_FILE_OPEN);
+    EXPECT_TRUE(m_request.bOpenFileDialog);
+    EXPECT_EQ(Folder() + "\\*.siz", m_request.fileName);
+    EXPECT_EQ(CString("Zirere(*.siz)|*.siz|||"), m_request.filter);
+    EXPECT_EQ(Path("2025.siz"), Document()->m_strPathName);
+    EXPECT_EQ(CString("2025.siz"), Document()->m_strFileName);
+    EXPECT_EQ(Folder(), Document()->m_strDataDir);
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ(0, Document()->m_nCurEntry);
+    EXPECT_FALSE(Document()->IsModified());
+    EXPECT_TRUE(MessagesShown().empty());
+    // Without a backup folder the open writes no record; the close does.
+    EXPECT_EQ(Path("2024.siz").str(), ReadFileBytes(Path("duzizezi.ino")));
+}
+
+TEST_F(FileCommandsTest, CommandsAreRefusedOutsideTheJournalOrDuringAnInsertion)
+{
+    Document()->m_nCurBook = 2;
+    Send(ID_FILE_OPEN);
+    Send(ID_FILE_NEW);
+    Document()->m_nCurBook = 1;
+    Document()->m_nInsertRow = 0;
+    Send(ID_FILE_SAVE);
+    ASSERT_EQ(3u, MessagesShown().size());
+    EXPECT_EQ(CString("仕訳帳に移動して操作してください"), MessagesShown()[0]);
+    EXPECT_EQ(CString("仕訳帳に移動して操作してください"), MessagesShown()[1]);
+    EXPECT_EQ(0, MessagesShown()[2].Find("挿入行の編集中は、保存できません。"));
+    EXPECT_EQ(2, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ(Path("2024.siz"), Document()->m_strPathName);
+}
+
+TEST_F(FileCommandsTest, ChangedJournalIsOfferedForSavingFirstAndCancelKeepsIt)
+{
+    Document()->m_arrJournal.Add(SaleEntry("2024/05/01", "1"));
+    Document()->SetModifiedFlag(TRUE);
+    m_answers.messageBox = [](const MessageBoxRequest& box) { return (box.style & MB_YESNOCANCEL) ? IDCANCEL : IDOK; };
+    Send(ID_FILE_NEW);
+    ASSERT_EQ(1u, MessagesShown().size());
+    EXPECT_EQ(CString("作業中のファイル「2024.siz」は変更されています。新規作成の前に、このファイルを保存しますか？"),
+              MessagesShown()[0]);
+    EXPECT_EQ(3, Document()->m_arrJournal.GetSize());
+
+    m_answers.messageBox = [](const MessageBoxRequest& box) { return (box.style & MB_YESNOCANCEL) ? IDYES : IDOK; };
+    Send(ID_FILE_NEW);
+    EXPECT_EQ(3, EntriesInFile("2024.siz"));
+    EXPECT_EQ(CString("新規ファイル.siz"), Document()->m_strPathName);
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ(-1, Document()->m_nCurEntry);
+    EXPECT_FALSE(Document()->IsModified());
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheJournalButANewFileNeedsAName)
+{
+    Document()->m_arrJournal.Add(SaleEntry("2024/05/01", "1"));
+    Document()->SetModifiedFlag(TRUE);
+    Send(ID_FILE_SAVE);
+    EXPECT_EQ(3, EntriesInFile("2024.siz"));
+    EXPECT_FALSE(Document()->IsModified());
+    ASSERT_EQ(1u, MessagesShown().size());
+    EXPECT_GE(MessagesShown()[0].Find("は正常に保存されました。"), 0);
+
+    Send(ID_FILE_NEW);
+    Send(ID_FILE_SAVE);
+    EXPECT_EQ(CString("保存するデータはありません。"), MessagesShown().back());
+    Document()->m_arrJournal.Add(SaleEntry("2024/06/01", "2"));
+    Send(ID_FILE_SAVE);
+    EXPECT_EQ(CString("新規ファイルです。名前をつけて保存して下さい。"), MessagesShown().back());
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesTheChosenFileAndMakesItTheJournalsFile)
+{
+    ChooseFile("copy.siz");
+    Send(ID_FILE_SAVE_AS);
+    EXPECT_FALSE(m_request.bOpenFileDialog);
+    EXPECT_TRUE(m_request.flags & OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(2, EntriesInFile("copy.siz"));
+    EXPECT_EQ(Path("copy.siz"), Document()->m_strPathName);
+    EXPECT_EQ(CString("copy.siz"), Document()->m_strFileName);
+    ASSERT_FALSE(MessagesShown().empty());
+    EXPECT_EQ("次回から「Zirere」は名前を付けて保存した会計データ\n\n" + Path("copy.siz") + "\n\nを読み込み起動します。",
+              MessagesShown().back());
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(Path("copy.siz").str(), ReadFileBytes(Path("duzizezi.ino")));
+}
+
+TEST_F(FileCommandsTest, SaveAsThatFailsAnnouncesNothingAndKeepsTheChanges)
+{
+    Document()->SetModifiedFlag(TRUE);
+    ChooseFile("no such folder\\copy.siz");
+    Send(ID_FILE_SAVE_AS);
+    ASSERT_EQ(1u, MessagesShown().size());
+    EXPECT_GE(MessagesShown()[0].Find("の保存に失敗ました。"), 0);
+    EXPECT_TRUE(Document()->IsModified());
+}
+
+}  // namespace
