@@ -107,8 +107,18 @@ void CMyDoc::OnFileOpen()
         ReturnToProgramFolder();
         return;
     }
-    const CString path = dialog.GetPathName();
-    const CString name = dialog.GetFileName();
+    OpenJournal(dialog.GetPathName(), dialog.GetFileName());
+}
+
+BOOL CMyDoc::OnOpenDocument(LPCTSTR lpszPathName)
+{
+    const CString path = lpszPathName;
+    OpenJournal(path, FileNameOfPath(path));
+    return TRUE;
+}
+
+void CMyDoc::OpenJournal(const CString& path, const CString& name)
+{
     LoadJournalFile(path);
     m_strFileName = name;
     m_strDataDir = FolderOfChosenPath(path, name);

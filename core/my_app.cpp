@@ -47,6 +47,10 @@ BOOL CMyApp::InitInstance()
                                           RUNTIME_CLASS(siwake)));
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
+    // The program takes no file from its command line: a start always runs the
+    // start-up load of the set-up files and the last journal, which a generic
+    // open of a named file would skip (and then write default settings at close).
+    commandLine.m_nShellCommand = CCommandLineInfo::FileNew;
     return ProcessShellCommand(commandLine);
 }
 

@@ -27,6 +27,9 @@ public:
 
     void Serialize(CArchive& ar) override;
     BOOL OnNewDocument() override;
+    // A journal opened by path through the generic document path (the recent-file
+    // list): read as the open command reads it.
+    BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
     void OnCloseDocument() override;
     BOOL SaveModified() override;
     void DeleteContents() override;
@@ -122,6 +125,8 @@ private:
     BOOL PassesFileCommandRules(const FileCommandRules& rules);
     // The save-as dialog and the write; TRUE once the journal was written.
     BOOL SaveJournalAs();
+    // Reads the journal file at path (name is its file name) and makes it the open journal.
+    void OpenJournal(const CString& path, const CString& name);
     void ReturnToProgramFolder();
     void AnnounceNewData();
     CString FolderOfChosenPath(const CString& path, const CString& name) const;

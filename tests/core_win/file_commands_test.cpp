@@ -139,3 +139,18 @@ TEST_F(FileCommandsTest, SaveAsThatFailsAnnouncesNothingAndKeepsTheChanges)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, JournalOpenedByPathIsReadLikeTheOpenCommandReadsIt)
+{
+    ASSERT_TRUE(Document()->OnOpenDocument(Path("2025.siz")));
+    EXPECT_EQ(Path("2025.siz"), Document()->m_strPathName);
+    EXPECT_EQ(CString("2025.siz"), Document()->m_strFileName);
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+    EXPECT_FALSE(Document()->IsModified());
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(Path("2025.siz").str(), ReadFileBytes(Path("duzizezi.ino")));
+}
+
+}  // namespace
