@@ -427,7 +427,7 @@ BOOL CMyDoc::SaveBeforeClose()
         const CString path = dialog.GetPathName();
         const CString name = dialog.GetFileName();
         m_strFileName = name;
-        m_strDataDir = path.Find('\\') >= 0 ? path.Left(path.GetLength() - name.GetLength() - 1) : m_strProgramDir;
+        m_strDataDir = FolderOfChosenPath(path, name);
         m_strPathName = path;
         if (!SaveJournalFile())
             return FALSE;
