@@ -70,6 +70,13 @@ CString CMyDoc::FolderOfChosenPath(const CString& path, const CString& name) con
     return path.Left(path.GetLength() - name.GetLength() - 1);
 }
 
+void CMyDoc::TakeChosenFile(const CString& path, const CString& name)
+{
+    m_strFileName = name;
+    m_strDataDir = FolderOfChosenPath(path, name);
+    m_strPathName = path;
+}
+
 void CMyDoc::OnFileNew()
 {
     const CString question = "作業中のファイル「" + m_strFileName + "」は変更されています。新規作成の前に、このファイルを保存しますか？";
@@ -175,9 +182,7 @@ BOOL CMyDoc::SaveJournalAs()
         return FALSE;
     const CString path = dialog.GetPathName();
     const CString name = dialog.GetFileName();
-    m_strFileName = name;
-    m_strDataDir = FolderOfChosenPath(path, name);
-    m_strPathName = path;
+    TakeChosenFile(path, name);
     const BOOL written = SaveJournalFile();
     if (written && !m_strBackupDir.IsEmpty() && m_bSample == 0) {
         m_strBackupName = name;

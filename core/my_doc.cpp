@@ -424,11 +424,8 @@ BOOL CMyDoc::SaveBeforeClose()
         dialog.m_ofn.lpstrInitialDir = m_strProgramDir;
         if (dialog.DoModal() != IDOK)
             return FALSE;
-        const CString path = dialog.GetPathName();
         const CString name = dialog.GetFileName();
-        m_strFileName = name;
-        m_strDataDir = FolderOfChosenPath(path, name);
-        m_strPathName = path;
+        TakeChosenFile(dialog.GetPathName(), name);
         if (!SaveJournalFile())
             return FALSE;
         if (!m_strBackupDir.IsEmpty())

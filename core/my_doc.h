@@ -130,6 +130,8 @@ private:
     void ReturnToProgramFolder();
     void AnnounceNewData();
     CString FolderOfChosenPath(const CString& path, const CString& name) const;
+    // A file chosen in a save dialog becomes the journal's file: path, name and folder.
+    void TakeChosenFile(const CString& path, const CString& name);
 
     void ReadSetupFiles();
     void OpenLastJournal();
