@@ -1,6 +1,7 @@
-// CBookFormView: what every form view of the program does on its initial update:
-// it sets the document's current-book word and the menu commands that concern it.
-// The views of the books, the statements and the dictionary derive from it.
+// CBookFormView: what the form views of the books, the statements and the
+// dictionary do on their initial update: set the document's current-book word and
+// the menu commands that concern them. The journal view sets its own (it also
+// keeps the previous book and leaves the menu alone after a failed set-up).
 #pragma once
 
 #include "my_doc.h"

@@ -27,7 +27,7 @@ LastFileRecord LastFileRecord::Parse(const CString& line)
 
 CString LastFileRecord::Format() const
 {
-    if (backupDir.IsEmpty())
+    if (!backupForm)
         return pathName;
     return pathName + "[]" + backupDir + "][" + backupName;
 }

@@ -9,7 +9,7 @@ struct LastFileRecord {
     CString pathName;
     CString backupDir;
     CString backupName;
-    bool backupForm = false;  // the line held "[]"
+    bool backupForm = false;  // the line holds "[]" and a backup part (which may be empty)
 
     static LastFileRecord Parse(const CString& line);
     CString Format() const;

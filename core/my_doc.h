@@ -66,6 +66,8 @@ public:
     CString m_strDataDir;
     CString m_strProgramDir;
     CString m_strLastFileIni;
+    // The journal's full path. The document keeps its own, apart from the framework
+    // document's path: it reads and writes its files with its own routines.
     CString m_strPathName;
     CString m_strBackupName;
     CString m_strBackupDir;

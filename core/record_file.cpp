@@ -1,5 +1,7 @@
 #include "record_file.h"
 
+#include "../framework/replace_file.h"
+
 namespace {
 constexpr int kArchiveBuffer = 4096;
 }

@@ -4,7 +4,6 @@
 
 #include "../framework/archive.h"
 #include "../framework/arrays.h"
-#include "../framework/replace_file.h"
 
 // Deletes every record of the array (empty slots skipped) and empties it.
 void DeleteRecords(CObArray& records);

@@ -4,6 +4,7 @@
 #include "core/old_journal.h"
 #include "core/record_file.h"
 #include "support/file_bytes.h"
+#include "support/journal_fixtures.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -14,27 +15,14 @@ struct Journal : CTypedPtrArray<CObArray, CMyObject2*> {
     ~Journal() { DeleteRecords(*this); }
 };
 
-CMyObject2* Entry(const char* date, const char* amount)
-{
-    auto* entry = new CMyObject2;
-    entry->m_strDate = date;
-    entry->m_strCause1 = "現金";
-    entry->m_strResult1 = "売上";
-    entry->m_strCauseAmount1 = amount;
-    entry->m_strResultAmount1 = amount;
-    entry->m_nDirection = 1;
-    entry->m_nClassCode = 5001000;
-    return entry;
-}
-
 TEST(RecordFile, SavedJournalLoadsBackAndReplacesTheOldFile)
 {
     TempFolder folder;
     const CString path = folder.Path("2024.siz");
     WriteFileBytes(path, "old contents");
     Journal journal;
-    journal.Add(Entry("2024/01/05", "1000"));
-    journal.Add(Entry("2024/02/05", "2000.50"));
+    journal.Add(SaleEntry("2024/01/05", "1000"));
+    journal.Add(SaleEntry("2024/02/05", "2000.50"));
     SaveRecordFile(path, journal);
 
     Journal read;
@@ -58,7 +46,7 @@ TEST(RecordFile, FailedSaveLeavesTheFileAsItWas)
     TempFolder folder;
     const CString path = folder.Path("2024.siz");
     Journal journal;
-    journal.Add(Entry("2024/01/05", "1000"));
+    journal.Add(SaleEntry("2024/01/05", "1000"));
     SaveRecordFile(path, journal);
 
     CObArray failing;
@@ -83,8 +71,8 @@ TEST(RecordFile, DamagedFileLoadsNothing)
     TempFolder folder;
     const CString path = folder.Path("2024.siz");
     Journal journal;
-    journal.Add(Entry("2024/01/05", "1000"));
-    journal.Add(Entry("2024/01/06", "1000"));
+    journal.Add(SaleEntry("2024/01/05", "1000"));
+    journal.Add(SaleEntry("2024/01/06", "1000"));
     SaveRecordFile(path, journal);
     CFile whole(path, CFile::modeRead);
     std::string bytes(static_cast<size_t>(whole.GetLength()), '\0');
@@ -93,7 +81,7 @@ TEST(RecordFile, DamagedFileLoadsNothing)
     WriteFileBytes(path, bytes.substr(0, bytes.size() - 3));
 
     Journal read;
-    read.Add(Entry("2023/12/31", "1"));
+    read.Add(SaleEntry("2023/12/31", "1"));
     EXPECT_THROW(LoadRecordFile(path, read), CArchiveException);
     ASSERT_EQ(1, read.GetSize());
     EXPECT_EQ(CString("2023/12/31"), read.GetAt(0)->m_strDate);

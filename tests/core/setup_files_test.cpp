@@ -91,6 +91,7 @@ TEST(LastFileRecord, TakesTheBackupFormApart)
         {"C:\\帳簿\\2024.siz", "C:\\帳簿\\2024.siz", "", "", "2024.siz"},
         {"C:\\d\\2024.siz[]D:\\bak][2024.siz", "C:\\d\\2024.siz", "D:\\bak", "2024.siz", "2024.siz"},
         {"C:\\d\\new.siz[]D:\\表][old.siz", "C:\\d\\new.siz", "D:\\表", "old.siz", "old.siz"},
+        {"C:\\d\\a.siz[]][a.siz", "C:\\d\\a.siz", "", "a.siz", "a.siz"},
         {"", "", "", "", ""},
     };
     for (const Case& c : cases) {
@@ -111,6 +112,7 @@ TEST(LastFileRecord, IsWrittenAsOneLineWithoutLineEnd)
     record.pathName = "C:\\帳簿\\2024.siz";
     record.backupDir = "D:\\bak";
     record.backupName = "2024.siz";
+    record.backupForm = true;
     record.Write(path);
     EXPECT_EQ(std::string("C:\\帳簿\\2024.siz[]D:\\bak][2024.siz"), ReadFileBytes(path));
     CString line;

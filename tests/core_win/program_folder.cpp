@@ -7,19 +7,6 @@
 #include "framework/win/wide_text.h"
 #include "framework/win/wnd.h"
 
-CMyObject2* SaleEntry(const char* date, const char* amount)
-{
-    auto* entry = new CMyObject2;
-    entry->m_strDate = date;
-    entry->m_strCause1 = "売上";
-    entry->m_strResult1 = "現金";
-    entry->m_strCauseAmount1 = amount;
-    entry->m_strResultAmount1 = amount;
-    entry->m_nDirection = 1;
-    entry->m_nClassCode = 1005000;
-    return entry;
-}
-
 void WriteJournal(const CString& path, std::initializer_list<const char*> amounts)
 {
     CTypedPtrArray<CObArray, CMyObject2*> journal;
@@ -62,16 +49,21 @@ void ProgramFolderTest::SetUp()
 
 void ProgramFolderTest::TearDown()
 {
-    if (m_app) {
-        if (CMyDoc* document = Document())
-            document->SetModifiedFlag(FALSE);
-        if (CWnd* main = m_app->m_pMainWnd)
-            main->DestroyWindow();
-        PumpWaitingMessages();
-        m_app->ExitInstance();
-        m_app.reset();
-    }
+    Stop();
     SetCurrentDirectoryW(m_previousDirectory.c_str());
+}
+
+void ProgramFolderTest::Stop()
+{
+    if (!m_app)
+        return;
+    if (CMyDoc* document = Document())
+        document->SetModifiedFlag(FALSE);
+    if (CWnd* main = m_app->m_pMainWnd)
+        main->DestroyWindow();
+    PumpWaitingMessages();
+    m_app->ExitInstance();
+    m_app.reset();
 }
 
 CString ProgramFolderTest::Folder() const

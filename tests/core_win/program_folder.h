@@ -8,6 +8,7 @@
 #include "core/my_doc.h"
 #include "framework/win/modal_seam.h"
 #include "support/file_bytes.h"
+#include "support/journal_fixtures.h"
 #include "support/temp_folder.h"
 #include "support/window_test_support.h"
 
@@ -18,8 +19,6 @@
 #include <vector>
 
 
-// A journal entry: cash received for a sale.
-CMyObject2* SaleEntry(const char* date, const char* amount);
 void WriteJournal(const CString& path, std::initializer_list<const char*> amounts);
 // A dictionary of the root, seven classes, the result branch and nodeCount - 9 accounts.
 void WriteDictionary(const CString& path, int nodeCount);
@@ -40,6 +39,8 @@ protected:
     BOOL Start(int nCmdShow = SW_HIDE);
     // Asks the main window to close, as the close box does; TRUE when it closed.
     bool Close();
+    // Ends the program whatever state it is in, without questions (for the next start).
+    void Stop();
 
     CMainFrame* Frame() const;
     CMyDoc* Document() const;

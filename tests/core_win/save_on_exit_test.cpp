@@ -125,8 +125,7 @@ TEST_F(SaveOnExitTest, EmptiedJournalRemovesItsFileButNeverANewFilesName)
     DeleteRecords(Document()->m_arrJournal);
     EXPECT_TRUE(Close());
     EXPECT_FALSE(FileExists(Path("2024.siz")));
-    m_app->ExitInstance();
-    m_app.reset();
+    Stop();
 
     WriteFileBytes(Path("新規ファイル.siz"), "somebody's file");
     CFile::Remove(Path("duzizezi.ino"));

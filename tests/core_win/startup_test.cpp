@@ -121,8 +121,7 @@ TEST_F(StartupTest, JournalThatCannotBeReadFallsBackToANewFileAndForgetsTheRecor
         EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
         ASSERT_TRUE(Close());
         EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
-        m_app->ExitInstance();
-        m_app.reset();
+        Stop();
     }
 }
 
@@ -236,10 +235,7 @@ TEST_F(StartupTest, OldJournalThatCannotBeReadIsReportedByItsCause)
         EXPECT_EQ(0, Document()->m_arrOldJournal.GetSize());
         EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
         EXPECT_FALSE(FileExists(Path("old.siz")));
-        m_app->m_pMainWnd->DestroyWindow();
-        PumpWaitingMessages();
-        m_app->ExitInstance();
-        m_app.reset();
+        Stop();
         if (FileExists(oldPath))
             CFile::Remove(oldPath);
     }
