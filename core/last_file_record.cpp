@@ -40,7 +40,7 @@ CString LastFileRecord::FileName() const
 BOOL LastFileRecord::Read(const CString& path, CString& line)
 {
     CStdioFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::typeText))
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeText))
         return FALSE;
     line.Empty();
     file.ReadString(line);

@@ -44,7 +44,7 @@ void SettingsFile::ParseLine2(const CString& line)
 BOOL SettingsFile::Read(const CString& path)
 {
     CStdioFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::typeText))
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeText))
         return FALSE;
     CString line1, line2, line3;
     file.ReadString(line1);

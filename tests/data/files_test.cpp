@@ -66,7 +66,7 @@ TEST(ShippedFiles, SampleJournalOpensByItsShiftJisName)
     EXPECT_GE(name.Find("ｻﾝﾌﾟﾙ"), 0);
     EXPECT_EQ(CString(".siz"), name.Right(4));
     EXPECT_EQ(CString("\xBB\xDD\xCC\xDF\xD9"), CString("ｻﾝﾌﾟﾙ"));
-    CFile file(ShippedPath(SHIPPED_SAMPLE_JOURNAL), CFile::modeRead);
+    CFile file(ShippedPath(SHIPPED_SAMPLE_JOURNAL), CFile::modeRead | CFile::shareDenyWrite);
     EXPECT_GT(file.GetLength(), 2u);
 }
 

@@ -14,7 +14,7 @@ std::vector<std::unique_ptr<Record>> LoadRecords(const char* fileName)
     CTypedPtrArray<CObArray, Record*> array;
     std::vector<std::unique_ptr<Record>> records;
     try {
-        CFile file(ShippedPath(fileName), CFile::modeRead);
+        CFile file(ShippedPath(fileName), CFile::modeRead | CFile::shareDenyWrite);
         CArchive ar(&file, CArchive::load, 4096);
         array.Serialize(ar);
     } catch (...) {
@@ -40,7 +40,7 @@ CString ShippedPath(const char* fileName)
 
 std::vector<BYTE> ReadShippedBytes(const char* fileName)
 {
-    CFile file(ShippedPath(fileName), CFile::modeRead);
+    CFile file(ShippedPath(fileName), CFile::modeRead | CFile::shareDenyWrite);
     std::vector<BYTE> bytes(static_cast<std::size_t>(file.GetLength()));
     if (!bytes.empty())
         file.Read(bytes.data(), static_cast<UINT>(bytes.size()));

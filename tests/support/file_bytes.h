@@ -1,4 +1,5 @@
-// Whole files as bytes, for tests that compare what was written to disk.
+// Whole files as bytes, for tests that compare what was written to disk. Files
+// are read shared: test programs run side by side on the same program folder.
 #pragma once
 
 #include "framework/file.h"
@@ -7,7 +8,7 @@
 
 inline std::string ReadFileBytes(const CString& path)
 {
-    CFile file(path, CFile::modeRead);
+    CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
     std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
     file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
     return bytes;

@@ -19,8 +19,8 @@ class TempFolder {
 public:
     TempFolder()
     {
-        // Test programs run side by side: the process id keeps their folders apart
-        // (the standard random device gives every process the same numbers on Windows).
+        // Test programs run side by side: the process id and a counter keep their
+        // folders apart for certain.
         static int made = 0;
         const std::string name =
             "zirere-test-" + std::to_string(ZIRERE_PROCESS_ID()) + "-" + std::to_string(++made);
