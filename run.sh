@@ -13,5 +13,25 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "No display: set DISPLAY (or run under xvfb-run) to see the program." >&2
     exit 1
 fi
-size=${ZIRERE_FONT_SIZE:-12}
-cd "$PROGRAM_DIR" && exec wine "tavrelbook_$size.exe"
+cd "$PROGRAM_DIR" || exit 1
+
+# ZIRERE_FONT_SIZE preselects the size in the launcher: it becomes line 3 of the
+# settings file, whose lines 1 and 2 (the program's own) are kept as they are.
+preselect_font_size() {
+    {
+        if [ -f vozare.ino ]; then
+            LC_ALL=C awk 'NR <= 2 { sub(/\r$/, ""); printf "%s\r\n", $0 }
+                END { for (i = NR; i < 2; i++) printf "\r\n" }' vozare.ino
+        else
+            printf '\r\n\r\n'
+        fi
+        printf '%s' "$1"
+    } >vozare.ino.run~ && mv vozare.ino.run~ vozare.ino
+}
+case "${ZIRERE_FONT_SIZE:-}" in
+    "") ;;
+    9 | 10 | 11 | 12 | 14) preselect_font_size "$ZIRERE_FONT_SIZE" ;;
+    *) echo "ZIRERE_FONT_SIZE must be 9, 10, 11, 12 or 14." >&2; exit 1 ;;
+esac
+# The launcher checks the set-up files, offers the size and starts the build for it.
+exec wine ostavo.exe

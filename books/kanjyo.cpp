@@ -4,4 +4,4 @@
 
 IMPLEMENT_DYNCREATE(kanjyo, CBookFormView)
 
-kanjyo::kanjyo() : CBookFormView(IDD_KANJYO, 2, BookMenuRole::GeneralLedger) {}
+kanjyo::kanjyo() : CBookFormView(IDD_KANJYO) {}

@@ -4,4 +4,4 @@
 
 IMPLEMENT_DYNCREATE(keihi, CBookFormView)
 
-keihi::keihi() : CBookFormView(IDD_KEIHI, 4, BookMenuRole::OtherBook) {}
+keihi::keihi() : CBookFormView(IDD_KEIHI) {}

@@ -4,4 +4,4 @@
 
 IMPLEMENT_DYNCREATE(kinsen, CBookFormView)
 
-kinsen::kinsen() : CBookFormView(IDD_KINSEN, 3, BookMenuRole::OtherBook) {}
+kinsen::kinsen() : CBookFormView(IDD_KINSEN) {}

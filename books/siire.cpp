@@ -4,4 +4,4 @@
 
 IMPLEMENT_DYNCREATE(CSiire, CBookFormView)
 
-CSiire::CSiire() : CBookFormView(IDD_SIIRE, 4, BookMenuRole::OtherBook) {}
+CSiire::CSiire() : CBookFormView(IDD_SIIRE) {}

@@ -4,4 +4,4 @@
 
 IMPLEMENT_DYNCREATE(CUriage, CBookFormView)
 
-CUriage::CUriage() : CBookFormView(IDD_URIAGE, 4, BookMenuRole::OtherBook) {}
+CUriage::CUriage() : CBookFormView(IDD_URIAGE) {}

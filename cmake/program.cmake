@@ -8,11 +8,22 @@ add_library(app_windows STATIC
   core/my_app.cpp
   core/my_doc.cpp
   core/file_commands.cpp
+  core/data_file_commands.cpp
+  core/directory_dialog.cpp
+  core/rename_dlg.cpp
   core/main_frame.cpp
   core/book_form_view.cpp
-  core/view_classes.cpp
+  core/book_views.cpp
   core/hint_dialog_factory.cpp
+  core/num_edit.cpp
+  core/num_edit_keys.cpp
   journal/siwake.cpp
+  journal/stripe_list_box.cpp
+  journal/sjis_text.cpp
+  journal/entry_lists.cpp
+  journal/sentence_words.cpp
+  journal/screen_layout.cpp
+  journal/entry_table.cpp
   books/kanjyo.cpp
   books/kinsen.cpp
   books/keihi.cpp

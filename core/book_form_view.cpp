@@ -51,6 +51,9 @@ IMPLEMENT_DYNAMIC(CBookFormView, CFormView)
 void CBookFormView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
-    GetDocument()->m_nCurBook = m_nBookCode;
-    ApplyBookMenuState(m_menuRole);
+    const BookView* book = FindBookViewOfClass(GetRuntimeClass());
+    if (!book)
+        return;
+    GetDocument()->m_nCurBook = book->bookCode;
+    ApplyBookMenuState(book->menuRole);
 }

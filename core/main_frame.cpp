@@ -1,40 +1,24 @@
 #include "main_frame.h"
 
+#include "book_views.h"
 #include "hint_dialog_factory.h"
 #include "my_app.h"
-#include "view_classes.h"
 
 #include "../framework/win/cmd_ui.h"
 #include "../framework/win/message_box.h"
+#include "../framework/win/shell_open.h"
 #include "../framework/win/view.h"
 #include "../framework/win/win_app.h"
-#include "../framework/win/wide_text.h"
 #include "../resources/resource.h"
-
-#include <shellapi.h>
 
 namespace {
 
 const char* const kHelpFile = "dazeruruvo.chm";
 const char* const kHomepage = "https://zirere.example.jp/";
-constexpr UINT kHtmlHelpDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
-
-using HtmlHelpWFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
-
-// HTML Help is loaded when first asked for, so that the program runs where it is missing.
-HtmlHelpWFunction LoadHtmlHelp()
-{
-    static HtmlHelpWFunction function = [] {
-        HMODULE module = LoadLibraryW(L"hhctrl.ocx");
-        return module ? reinterpret_cast<HtmlHelpWFunction>(reinterpret_cast<void*>(GetProcAddress(module, "HtmlHelpW")))
-                      : nullptr;
-    }();
-    return function;
-}
 
 void OpenWithShell(LPCTSTR target, int show)
 {
-    ShellExecuteW(nullptr, L"open", ToWide(target).c_str(), nullptr, L"", show);
+    AfxShellOpen("open", target, nullptr, nullptr, show);
 }
 
 }  // namespace
@@ -43,7 +27,7 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 const MessageMap* CMainFrame::GetThisMessageMap()
 {
-    static const MessageMap map(CFrameWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CMainFrame>(
         on::Create(&CMainFrame::OnCreate),
         on::Command(ID_HELP, &CMainFrame::OnHtmlHelp),
         on::Command(ID_HINT_CLOSE, &CMainFrame::OnHintClose),
@@ -51,9 +35,8 @@ const MessageMap* CMainFrame::GetThisMessageMap()
         on::Command(ID_HELP_UPGRADE, &CMainFrame::OnHelpUpgrade),
         on::Command(ID_HELP_TERMS, &CMainFrame::OnHelpTerms),
         on::Command(ID_HELP_HOMEPAGE, &CMainFrame::OnHelpHomepage),
-        on::CommandRange(ID_VIEW_FIRST, ID_VIEW_LAST, &CMainFrame::OnViewSwitch),
-        on::UpdateCommandUIRange(ID_VIEW_FIRST, ID_VIEW_LAST, &CMainFrame::OnUpdateViewSwitch),
-    });
+        on::CommandRangeEx(ID_VIEW_FIRST, ID_VIEW_LAST, &CMainFrame::OnViewSwitch),
+        on::UpdateCommandUIRangeEx(ID_VIEW_FIRST, ID_VIEW_LAST, &CMainFrame::OnUpdateViewSwitch));
     return &map;
 }
 
@@ -75,13 +58,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return CFrameWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0;
 }
 
-void CMainFrame::OnViewSwitch(UINT nID)
+BOOL CMainFrame::OnViewSwitch(UINT nID)
 {
+    // The range of book commands holds other commands too: those go on to
+    // whoever handles them after the frame.
+    const BookView* book = FindBookView(nID);
+    if (!book)
+        return FALSE;
     if (nID == m_nCurViewId)
-        return;
-    const CRuntimeClass* viewClass = ViewClassOfCommand(nID);
-    if (!viewClass)
-        return;
+        return TRUE;
 
     CView* oldView = GetActiveView();
     // The old view gives up the pane id so that the new one can take it while both exist.
@@ -89,13 +74,13 @@ void CMainFrame::OnViewSwitch(UINT nID)
         oldView->SetDlgCtrlID(static_cast<int>(m_nCurViewId));
 
     CCreateContext context;
-    context.m_pNewViewClass = viewClass;
+    context.m_pNewViewClass = book->viewClass;
     context.m_pCurrentDoc = GetActiveDocument();
     CView* newView = static_cast<CView*>(CreateView(&context, AFX_IDW_PANE_FIRST));
     if (!newView) {
         if (oldView)
             oldView->SetDlgCtrlID(AFX_IDW_PANE_FIRST);
-        return;
+        return TRUE;
     }
     newView->ShowWindow(SW_SHOW);
     newView->OnInitialUpdate();
@@ -104,19 +89,21 @@ void CMainFrame::OnViewSwitch(UINT nID)
     m_nCurViewId = nID;
     if (oldView)
         oldView->DestroyWindow();
+    return TRUE;
 }
 
-void CMainFrame::OnUpdateViewSwitch(CCmdUI* pCmdUI)
+BOOL CMainFrame::OnUpdateViewSwitch(CCmdUI* pCmdUI)
 {
+    if (!FindBookView(pCmdUI->m_nID))
+        return FALSE;
     pCmdUI->SetCheck(pCmdUI->m_nID == m_nCurViewId ? 1 : 0);
+    return TRUE;
 }
 
 void CMainFrame::OnHtmlHelp()
 {
     const CString topic = CString(kHelpFile) + "::/" + static_cast<CMyApp*>(AfxGetApp())->m_strHelpPage + ".htm";
-    HtmlHelpWFunction htmlHelp = LoadHtmlHelp();
-    HWND window = htmlHelp ? htmlHelp(nullptr, ToWide(topic).c_str(), kHtmlHelpDisplayTopic, 0) : nullptr;
-    if (!window)
+    if (!AfxHtmlHelp(topic, HH_DISPLAY_TOPIC))
         AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
 }
 

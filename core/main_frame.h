@@ -7,15 +7,16 @@
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CMainFrame)
 public:
     CMainFrame();
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnViewSwitch(UINT nID);
-    void OnUpdateViewSwitch(CCmdUI* pCmdUI);
+    // FALSE for the commands of the range that are no book.
+    BOOL OnViewSwitch(UINT nID);
+    BOOL OnUpdateViewSwitch(CCmdUI* pCmdUI);
     void OnHtmlHelp();
     void OnHelpUpgrade();
     void OnHelpTerms();

@@ -10,6 +10,8 @@
 #include "../resources/resource.h"
 #include "../journal/siwake.h"
 
+#include <objbase.h>
+
 namespace {
 
 // The about box: a modal dialog with no data of its own.
@@ -22,11 +24,10 @@ public:
 
 const MessageMap* CMyApp::GetThisMessageMap()
 {
-    static const MessageMap map(CWinApp::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CMyApp>(
         on::Command(ID_APP_ABOUT, &CMyApp::OnAppAbout),
         on::Command(ID_FILE_NEW, &CWinApp::OnFileNew),
-        on::Command(ID_FILE_OPEN, &CWinApp::OnFileOpen),
-    });
+        on::Command(ID_FILE_OPEN, &CWinApp::OnFileOpen));
     return &map;
 }
 
@@ -39,7 +40,8 @@ BOOL CMyApp::InitInstance()
     if (GetLastError() == ERROR_ALREADY_EXISTS)
         return FALSE;
 
-    Enable3dControls();
+    // COM (the folder browser, the shell) once for the program's one thread.
+    m_bComInitialized = SUCCEEDED(CoInitialize(nullptr));
     SetRegistryKey("Local AppWizard-Generated Applications");
     LoadStdProfileSettings(4);
 
@@ -60,6 +62,9 @@ int CMyApp::ExitInstance()
     const int result = CWinApp::ExitInstance();
     if (m_hInstanceMutex)
         CloseHandle(m_hInstanceMutex);
+    if (m_bComInitialized)
+        CoUninitialize();
+    m_bComInitialized = FALSE;
     return result;
 }
 

@@ -10,7 +10,7 @@
 #include "../framework/win/win_app.h"
 
 class CMyApp : public CWinApp {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CMyApp)
 public:
     CMyApp();
 
@@ -34,4 +34,6 @@ public:
 
 private:
     HANDLE m_hInstanceMutex = nullptr;
+    // Balances the program's one CoInitialize at exit.
+    BOOL m_bComInitialized = FALSE;
 };

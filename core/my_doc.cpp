@@ -2,6 +2,7 @@
 
 #include "build_font_size.h"
 #include "connect_words.h"
+#include "directory_dialog.h"
 #include "last_file_record.h"
 #include "old_journal.h"
 #include "path_text.h"
@@ -9,6 +10,7 @@
 #include "settings_file.h"
 
 #include "../framework/win/frame_wnd.h"
+#include "../framework/win/recent_file_list.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/win_app.h"
 #include "../framework/win/file_dialog.h"
@@ -16,10 +18,10 @@
 #include "../framework/win/wide_text.h"
 #include "../resources/resource.h"
 
-#include <objbase.h>
 #include <windows.h>
 
 const char* const kNewFileName = "新規ファイル.siz";
+const char* const kBackupFolderTitle = "バックアップ先のフォルダを　選択してください";
 
 namespace {
 
@@ -37,12 +39,6 @@ CString CurrentDirectory()
     std::wstring buffer(needed, L'\0');
     DWORD length = GetCurrentDirectoryW(needed, buffer.data());
     return FromWide(buffer.c_str(), static_cast<int>(length));
-}
-
-BOOL FileExists(const CString& path)
-{
-    CFileStatus status;
-    return CFile::GetStatus(path, status);
 }
 
 // The message shown for the cause of a file error met while reading an old journal file.
@@ -71,12 +67,18 @@ IMPLEMENT_DYNCREATE(CMyDoc, CDocument)
 
 const MessageMap* CMyDoc::GetThisMessageMap()
 {
-    static const MessageMap map(CDocument::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CMyDoc>(
         on::Command(ID_FILE_NEW, &CMyDoc::OnFileNew),
         on::Command(ID_FILE_OPEN, &CMyDoc::OnFileOpen),
+        on::CommandRangeEx(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, &CMyDoc::OnOpenRecentFile),
         on::Command(ID_FILE_SAVE, &CMyDoc::OnFileSave),
         on::Command(ID_FILE_SAVE_AS, &CMyDoc::OnFileSaveAs),
-    });
+        on::Command(ID_FILE_OPEN_OLD, &CMyDoc::OnFileOpenOld),
+        on::Command(ID_FILE_BACKUP_FOLDER, &CMyDoc::OnFileBackupFolder),
+        on::Command(ID_FILE_COPY, &CMyDoc::OnFileCopy),
+        on::Command(ID_FILE_MOVE, &CMyDoc::OnFileMove),
+        on::Command(ID_FILE_RENAME, &CMyDoc::OnFileRename),
+        on::Command(ID_FILE_DELETE, &CMyDoc::OnFileDelete));
     return &map;
 }
 
@@ -91,11 +93,6 @@ CMyDoc::~CMyDoc()
     DeleteRecords(m_arrHints);
     DeleteRecords(m_arrDictionary);
     DeleteRecords(m_arrWorkDict);
-}
-
-void CMyDoc::Serialize(CArchive&)
-{
-    // The document reads and writes its files with its own routines.
 }
 
 void CMyDoc::DeleteContents()
@@ -132,7 +129,6 @@ BOOL CMyDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
         return FALSE;
-    CoInitialize(nullptr);
     ReadSetupFiles();
     OpenLastJournal();
     SetTitle(m_strPathName);
@@ -190,24 +186,30 @@ void CMyDoc::OpenLastJournal()
 
     const CString extension = m_strPathName.Right(3);
     if (extension == "siz") {
-        LoadJournalFile(m_strPathName);
+        Report(LoadJournalFile(JournalFilePath()));
         SetModifiedFlag(FALSE);
     } else if (extension == "siw") {
         const CString oldPath = m_strPathName;
-        const int converted = ConvertOldFile(m_strPathName);
+        const BOOL converted = Report(ConvertOldFile(m_strPathName));
         SetModifiedFlag(TRUE);
-        if (converted == 1) {
+        if (converted) {
+            // From now on the converted journal is the open one: its file name and
+            // its backup copy take the ".siz" name, so that no backup ever
+            // replaces an old-format file of the old name.
+            m_strFileName = ReplaceExtension(m_strFileName, ".siz");
+            if (!m_strBackupName.IsEmpty())
+                m_strBackupName = ReplaceExtension(m_strBackupName, ".siz");
             AfxMessageBox("前回作業の古いバージョンの会計データ「" + oldPath +
                               "」を、新しいバージョンの会計データに変換しました。\n\n拡張子が.siwから.sizに変更された新しいファイルの名称は 「" +
                               m_strPathName + "」です。",
                           MB_OK | MB_ICONINFORMATION);
             // An existing journal file of the converted name is never replaced without asking.
-            if (FileExists(m_strPathName) &&
+            if (FileExists(JournalFilePath()) &&
                 AfxMessageBox("「" + m_strPathName + "」は既に存在します。\n\n変換したデータで上書きしますか？",
                               MB_YESNO | MB_ICONQUESTION) != IDYES) {
                 m_strPathName = kNewFileName;
                 m_strFileName = kNewFileName;
-            } else if (SaveJournalFileQuiet() == 1) {
+            } else if (Report(SaveJournalFileQuiet())) {
                 SetModifiedFlag(FALSE);
             }
         } else {
@@ -221,9 +223,21 @@ void CMyDoc::OpenLastJournal()
     }
 }
 
-void CMyDoc::LoadJournalFile(CString path)
+BOOL CMyDoc::Report(const FileOutcome& outcome)
 {
-    DeleteContents();
+    for (const FileMessage& message : outcome.messages)
+        AfxMessageBox(message.text, message.style);
+    return outcome.done;
+}
+
+BOOL CMyDoc::FileExists(const CString& path)
+{
+    CFileStatus status;
+    return CFile::GetStatus(path, status);
+}
+
+void CMyDoc::TakeSampleSettingsOf(const CString& path)
+{
     if (path.Find(kSampleMark) >= 0) {
         m_bSample = -1;
         m_nWorkTaxCategory = 1;
@@ -235,17 +249,23 @@ void CMyDoc::LoadJournalFile(CString path)
         m_strWorkInterim1 = m_strInterim1;
         m_strWorkInterim2 = m_strInterim2;
     }
+}
+
+FileOutcome CMyDoc::LoadJournalFile(CString path)
+{
+    DeleteContents();
+    TakeSampleSettingsOf(path);
     try {
         LoadRecordFile(path, m_arrJournal);
     } catch (const CException&) {
         DeleteContents();
         ForgetUnreadableFile();
-        AfxMessageBox(kOpenFailed, MB_OK);
-        return;
+        return FileOutcome::Failed().Then(kOpenFailed, MB_OK);
     }
     m_nCurEntry = m_arrJournal.GetSize() - 1;
     m_strPathName = path;
     SetTitle(m_strPathName);
+    return FileOutcome::Done();
 }
 
 void CMyDoc::ForgetUnreadableFile()
@@ -261,35 +281,34 @@ void CMyDoc::ForgetUnreadableFile()
     SetTitle(m_strPathName);
 }
 
-int CMyDoc::LoadPrevYearFile(CString path)
+FileOutcome CMyDoc::LoadPrevYearFile(CString path)
 {
+    // Nothing of an earlier previous-year file stays, even when this one fails.
+    DeleteRecords(m_arrPrevJournal);
     try {
         LoadRecordFile(path, m_arrPrevJournal);
     } catch (const CException&) {
-        AfxMessageBox(kOpenFailed, MB_OK);
-        return -1;
+        return FileOutcome::Failed().Then(kOpenFailed, MB_OK);
     }
-    return 0;
+    return FileOutcome::Done();
 }
 
-int CMyDoc::ConvertOldFile(CString path)
+FileOutcome CMyDoc::ConvertOldFile(CString path)
 {
     DeleteRecords(m_arrOldJournal);
-    auto fail = [this](const char* closingMessage) {
-        AfxMessageBox(closingMessage, MB_OK);
-        ForgetUnreadableFile();
-        return -1;
-    };
+    FileOutcome failed = FileOutcome::Failed();
     try {
         LoadRecordFile(path, m_arrOldJournal);
     } catch (const CArchiveException& e) {
         if (e.m_cause == CArchiveException::badIndex)
-            AfxMessageBox("ファイル フォーマットが正しくありません。", MB_OK);
-        return fail(kOpenFailed);
+            failed.Then("ファイル フォーマットが正しくありません。", MB_OK);
+        ForgetUnreadableFile();
+        return failed.Then(kOpenFailed, MB_OK);
     } catch (const CFileException& e) {
         if (const char* text = OldFileErrorText(e.m_cause))
-            AfxMessageBox(text, MB_OK);
-        return fail("ファイルのオープンに失敗しました");
+            failed.Then(text, MB_OK);
+        ForgetUnreadableFile();
+        return failed.Then("ファイルのオープンに失敗しました", MB_OK);
     }
     DeleteRecords(m_arrJournal);
     ConvertOldEntries(m_arrOldJournal, m_arrJournal);
@@ -298,44 +317,56 @@ int CMyDoc::ConvertOldFile(CString path)
     m_nCurEntry = m_arrJournal.GetSize() - 1;
     m_strPathName = ReplaceExtension(path, ".siz");
     SetTitle(m_strPathName);
-    return 1;
+    return FileOutcome::Done();
 }
 
-BOOL CMyDoc::WriteJournal(BOOL quiet)
+FileOutcome CMyDoc::WriteJournal(const CString& path, BOOL quiet)
 {
     try {
-        SaveRecordFile(m_strPathName, m_arrJournal);
-        return TRUE;
+        SaveRecordFile(path, m_arrJournal);
+        return FileOutcome::Done();
     } catch (const CArchiveException&) {
-        if (!quiet)
-            AfxMessageBox("「　" + m_strPathName + "　」の保存に失敗ました。", MB_OK);
+        if (quiet)
+            return FileOutcome::Failed();
     } catch (const CFileException&) {
-        AfxMessageBox(quiet ? m_strPathName + "の保存に失敗ました。"
-                            : "「　" + m_strPathName + "　」の保存に失敗ました。",
-                      MB_OK);
+        if (quiet)
+            return FileOutcome::Failed().Then(path + "の保存に失敗ました。", MB_OK);
     }
-    return FALSE;
+    return FileOutcome::Failed().Then("「　" + path + "　」の保存に失敗ました。", MB_OK);
 }
 
-BOOL CMyDoc::SaveJournalFile()
+CString CMyDoc::JournalFilePath() const
 {
-    AfxGetApp()->DoWaitCursor(1);
-    BOOL written = FALSE;
+    return PathInFolder(m_strPathName, m_strProgramDir);
+}
+
+FileOutcome CMyDoc::SaveJournalFile()
+{
+    return SaveJournalFileTo(m_strPathName);
+}
+
+FileOutcome CMyDoc::SaveJournalFileTo(const CString& path)
+{
+    CWaitCursor wait;
     if (m_bSample != 0) {
-        AfxMessageBox("「　" + m_strFileName + "　」はサンプルファイルです。変更保存できません。", MB_OK);
         SetModifiedFlag(FALSE);
-    } else if (WriteJournal(FALSE)) {
-        AfxMessageBox("「　" + m_strPathName + "　」は正常に保存されました。", MB_OK | MB_ICONINFORMATION);
-        SetModifiedFlag(FALSE);
-        written = TRUE;
+        return FileOutcome::Failed().Then("「　" + m_strFileName + "　」はサンプルファイルです。変更保存できません。", MB_OK);
     }
-    AfxGetApp()->DoWaitCursor(-1);
-    return written;
+    FileOutcome outcome = WriteJournal(PathInFolder(path, m_strProgramDir), FALSE);
+    if (outcome.done) {
+        outcome.Then("「　" + path + "　」は正常に保存されました。", MB_OK | MB_ICONINFORMATION);
+        SetModifiedFlag(FALSE);
+    }
+    return outcome;
 }
 
-int CMyDoc::SaveJournalFileQuiet()
+FileOutcome CMyDoc::SaveJournalFileQuiet()
 {
-    return WriteJournal(TRUE) ? 1 : -1;
+    FileOutcome outcome = WriteJournal(JournalFilePath(), TRUE);
+    // The message names the journal as the document names it.
+    for (FileMessage& message : outcome.messages)
+        message.text = m_strPathName + "の保存に失敗ました。";
+    return outcome;
 }
 
 void CMyDoc::RemoveEmptyJournalFile()
@@ -344,8 +375,8 @@ void CMyDoc::RemoveEmptyJournalFile()
     if (m_strPathName == kNewFileName)
         return;
     try {
-        if (FileExists(m_strPathName))
-            CFile::Remove(m_strPathName);
+        if (FileExists(JournalFilePath()))
+            CFile::Remove(JournalFilePath());
     } catch (const CFileException&) {
     }
 }
@@ -370,29 +401,56 @@ void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
     }
 }
 
-void CMyDoc::BackupJournal(CString path)
+CMyDoc::BackupWrite CMyDoc::WriteBackupCopy(const CString& path)
 {
-    AfxGetApp()->DoWaitCursor(1);
+    CWaitCursor wait;
+    const CString failed = "「　" + path + "　」\n\nのバックアップに失敗ました。バックアップ先が見つかりません。";
     try {
         SaveRecordFile(path, m_arrJournal);
-        WriteLastFileRecord();
-        AfxMessageBox("ファイル名 「 " + m_strFileName + " 」 は、\n\nバックアップ先フォルダ 「 " + m_strBackupDir +
-                          " 」 に\n\n正常にバックアップされました。",
-                      MB_OK);
     } catch (const CFileException& e) {
-        if (e.m_cause == CFileException::fileNotFound) {
-            AfxMessageBox("指定されたファイルは存在しません。", MB_OK);
-        } else {
-            AfxMessageBox("「　" + path + "　」\n\nのバックアップに失敗ました。バックアップ先が見つかりません。", MB_OK);
+        if (e.m_cause == CFileException::fileNotFound)
+            return {FileOutcome::Failed().Then("指定されたファイルは存在しません。", MB_OK), false};
+        return {FileOutcome::Failed().Then(failed, MB_OK), true};
+    } catch (const CArchiveException&) {
+        return {FileOutcome::Failed().Then(failed, MB_OK), false};
+    }
+    WriteLastFileRecord();
+    return {FileOutcome::Done().Then("ファイル名 「 " + m_strFileName + " 」 は、\n\nバックアップ先フォルダ 「 " +
+                                         m_strBackupDir + " 」 に\n\n正常にバックアップされました。",
+                                     MB_OK),
+            false};
+}
+
+void CMyDoc::BackupJournal(CString path)
+{
+    for (;;) {
+        const BackupWrite written = WriteBackupCopy(path);
+        Report(written.outcome);
+        if (!written.offerAnotherFolder)
+            return;
+        CString folder;
+        if (!ChooseFolder(kBackupFolderTitle, folder)) {
             m_strBackupDir.Empty();
             m_strBackupName.Empty();
             AfxMessageBox("バックアップの指定場所を取り消しました。\n\n終了時の自動バックアップを有効にするには、場所を再指定してください。",
                           MB_OK);
+            return;
         }
-    } catch (const CArchiveException&) {
-        AfxMessageBox("「　" + path + "　」\n\nのバックアップに失敗ました。バックアップ先が見つかりません。", MB_OK);
+        m_strBackupDir = folder;
+        m_strBackupName = m_strFileName;
+        path = folder + "\\" + m_strFileName;
     }
-    AfxGetApp()->DoWaitCursor(-1);
+}
+
+BOOL CMyDoc::ChooseFolder(LPCTSTR title, CString& folder)
+{
+    CDirectoryDialog dialog(BIF_RETURNONLYFSDIRS, nullptr, nullptr);
+    dialog.SetRoot(0);
+    dialog.SetTitle(title);
+    if (dialog.DoBrowse() != 1)
+        return FALSE;
+    folder = dialog.GetPath();
+    return TRUE;
 }
 
 BOOL CMyDoc::SaveModified()
@@ -424,17 +482,19 @@ BOOL CMyDoc::SaveBeforeClose()
         dialog.m_ofn.lpstrInitialDir = m_strProgramDir;
         if (dialog.DoModal() != IDOK)
             return FALSE;
+        const CString path = dialog.GetPathName();
         const CString name = dialog.GetFileName();
-        TakeChosenFile(dialog.GetPathName(), name);
-        if (!SaveJournalFile())
+        // The journal takes the chosen name only once it was written there.
+        if (!Report(SaveJournalFileTo(path)))
             return FALSE;
+        TakeChosenFile(path, name);
         if (!m_strBackupDir.IsEmpty())
             BackupJournal(m_strBackupDir + "\\" + name);
         m_strBackupName = name;
         return TRUE;
     }
     // A failed save keeps the program open, so the changes are not dropped.
-    if (!SaveJournalFile())
+    if (!Report(SaveJournalFile()))
         return FALSE;
     if (!m_strBackupDir.IsEmpty())
         BackupJournal(m_strBackupDir + "\\" + m_strBackupName);
@@ -478,7 +538,6 @@ void CMyDoc::OnCloseDocument()
     WriteSetupFilesAtClose();
     FreeDictionary();
     DeleteRecords(m_arrHints);
-    CoUninitialize();
     CDocument::OnCloseDocument();
 }
 

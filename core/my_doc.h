@@ -5,6 +5,8 @@
 // across a switch). Views and dialogs read and change the members directly.
 #pragma once
 
+#include "book_codes.h"
+#include "file_outcome.h"
 #include "kiso.h"
 #include "my_object.h"
 #include "my_object2.h"
@@ -17,15 +19,16 @@
 
 // The name of the journal while it has no file.
 extern const char* const kNewFileName;
+// The title of the folder picker that chooses the backup folder.
+extern const char* const kBackupFolderTitle;
 
 class CMyDoc : public CDocument {
     DECLARE_DYNCREATE(CMyDoc)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CMyDoc)
 public:
     CMyDoc();
     ~CMyDoc() override;
 
-    void Serialize(CArchive& ar) override;
     BOOL OnNewDocument() override;
     // A journal opened by path through the generic document path (the recent-file
     // list): read as the open command reads it.
@@ -38,16 +41,23 @@ public:
     void LoadDictionary();
     void FreeDictionary();
 
-    // Journal file routines.
-    void LoadJournalFile(CString path);
-    int LoadPrevYearFile(CString path);
-    int ConvertOldFile(CString path);
-    // Writes the journal to m_strPathName with its messages; TRUE when it was written.
-    BOOL SaveJournalFile();
-    int SaveJournalFileQuiet();
+    // Journal file routines. Each answers whether it was done and the messages
+    // its command shows (Report shows them in order).
+    FileOutcome LoadJournalFile(CString path);
+    // Empties the previous-year journal and reads the file at path into it.
+    FileOutcome LoadPrevYearFile(CString path);
+    FileOutcome ConvertOldFile(CString path);
+    // Writes the journal to m_strPathName, or to path; done once it was written.
+    FileOutcome SaveJournalFile();
+    FileOutcome SaveJournalFileTo(const CString& path);
+    FileOutcome SaveJournalFileQuiet();
     void RemoveEmptyJournalFile();
-    // Writes the journal as a backup copy to path and rewrites the last-file record.
+    // The backup copy to path with its messages; when its folder cannot be found
+    // another folder is offered until a copy is written or the user cancels
+    // (which switches the automatic backup off).
     void BackupJournal(CString path);
+    // Shows the messages of a file routine, in order; TRUE when it was done.
+    BOOL Report(const FileOutcome& outcome);
     // The last-file record as the file commands write it: the backup part goes
     // with it whenever a backup file name is kept.
     void WriteLastFileRecord();
@@ -57,6 +67,19 @@ public:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    // A journal of the recent-file list, opened under the open command's rules.
+    BOOL OnOpenRecentFile(UINT nID);
+    void OnFileOpenOld();
+    void OnFileBackupFolder();
+    // Data-file commands: copy, move, rename and delete the open journal's file.
+    void OnFileCopy();
+    void OnFileMove();
+    void OnFileRename();
+    void OnFileDelete();
+
+    // The journal's file as a full path: a bare file name (a file opened from the
+    // program folder) lies in the program folder, whatever the current directory is.
+    CString JournalFilePath() const;
 
     // The four connecting-phrase candidates of a cause account into m_strPhrase.
     void SetConnectWords(const CString& account);
@@ -66,9 +89,8 @@ public:
     CString m_strDataDir;
     CString m_strProgramDir;
     CString m_strLastFileIni;
-    // The journal's full path. The document keeps its own, apart from the framework
-    // document's path: it reads and writes its files with its own routines.
-    CString m_strPathName;
+    // The journal's full path is the framework document's m_strPathName (also
+    // GetPathName): "新規ファイル.siz" while the journal has no file.
     CString m_strBackupName;
     CString m_strBackupDir;
     CString m_strFileName;
@@ -86,8 +108,8 @@ public:
     int m_nRowHeight = 0;
     std::array<int, 3> m_nAidEntry{-1, -1, -1};
     std::array<CString, 3> m_strAidAmount{CString("0"), CString("0"), CString("0")};
-    int m_nCurBook = 0;
-    int m_nPrevBook = 0;
+    int m_nCurBook = kBookNone;
+    int m_nPrevBook = kBookNone;
     int m_nSearchHit = -1;
     CString m_strSearchWord;
     int m_nCurEntry = -1;
@@ -120,15 +142,17 @@ private:
     // The rules every file command applies before it acts; each refusal has its message.
     struct FileCommandRules {
         BOOL journalViewOnly;     // refused while a book other than the journal was shown last
-        BOOL refuseEmpty;         // refused for a journal without entries (tested before the insert row)
+        const char* emptyText;    // refused with it for a journal without entries (tested before the insert row)
         const char* insertRowText;
         const char* saveQuestion; // null: no save is offered first
     };
     BOOL PassesFileCommandRules(const FileCommandRules& rules);
+    BOOL PassesOpenRules();
     // The save-as dialog and the write; TRUE once the journal was written.
     BOOL SaveJournalAs();
-    // Reads the journal file at path (name is its file name) and makes it the open journal.
-    void OpenJournal(const CString& path, const CString& name);
+    // Reads the journal file at path (name is its file name) and makes it the open
+    // journal; FALSE when it could not be read (the journal is then a new, empty one).
+    BOOL OpenJournal(const CString& path, const CString& name);
     void ReturnToProgramFolder();
     void AnnounceNewData();
     CString FolderOfChosenPath(const CString& path, const CString& name) const;
@@ -141,7 +165,23 @@ private:
     // After a journal file failed to load: the record is removed and the journal has no file.
     void ForgetUnreadableFile();
     BOOL SaveBeforeClose();
-    BOOL WriteJournal(BOOL quiet);
+    FileOutcome WriteJournal(const CString& path, BOOL quiet);
+    // The backup copy itself; offerAnotherFolder when its folder was not found.
+    struct BackupWrite {
+        FileOutcome outcome;
+        bool offerAnotherFolder = false;
+    };
+    BackupWrite WriteBackupCopy(const CString& path);
+    // The folder picker as the file commands run it; FALSE when cancelled.
+    static BOOL ChooseFolder(LPCTSTR title, CString& folder);
+    // The state of a new, empty journal, shared by the new and delete commands.
+    void BecomeNewFile();
+    // The sample flag and the working year-end values for a journal read from path.
+    void TakeSampleSettingsOf(const CString& path);
+    static BOOL FileExists(const CString& path);
+    // A copy of the journal written into folder for the copy and move commands
+    // (failed names the command's failure text); refused onto the open file itself.
+    FileOutcome WriteJournalInto(const CString& folder, const char* failed);
     void WriteSetupFilesAtClose();
     void WriteLastFileRecordLine(BOOL withBackup);
 };

@@ -34,3 +34,24 @@ CString WithoutTrailingBackslash(const CString& folder)
         return folder.Left(last);
     return folder;
 }
+
+CString PathInFolder(const CString& path, const CString& folder)
+{
+    if (path.FindOneOf("\\/:") >= 0)
+        return path;
+    return folder + "\\" + path;
+}
+
+bool IsPlainFileName(const CString& name)
+{
+    if (name.IsEmpty() || name.FindOneOf("\\/:*?\"<>|") >= 0)
+        return false;
+    bool onlyDots = true;
+    for (int i = 0; i < name.GetLength(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte < 0x20)
+            return false;
+        onlyDots = onlyDots && byte == '.';
+    }
+    return !onlyDots;
+}

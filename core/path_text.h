@@ -19,3 +19,10 @@ CString ReplaceExtension(const CString& path, LPCTSTR newExtension);
 // The folder of path without the trailing backslash of its text, as the program
 // keeps its program folder: "C:\" becomes "C:".
 CString WithoutTrailingBackslash(const CString& folder);
+
+// path when it names its folder; a bare file name lies in folder.
+CString PathInFolder(const CString& path, const CString& folder);
+
+// Whether name can be a file name on its own: not empty, not only dots, and
+// without path separators, ":" or the other characters a file name cannot hold.
+bool IsPlainFileName(const CString& name);

@@ -24,8 +24,9 @@ void LoadRecordFile(const CString& path, CObArray& records, const CRuntimeClass*
         DeleteRecords(read);
         throw;
     }
-    for (CObject* record : read)
-        records.Add(record);
+    DeleteRecords(records);
+    records.Append(read);
+    read.RemoveAll();
 }
 
 void SaveRecordFile(const CString& path, CObArray& records)

@@ -8,8 +8,9 @@
 // Deletes every record of the array (empty slots skipped) and empties it.
 void DeleteRecords(CObArray& records);
 
-// Appends the records of the file at path, all of class expected, to records.
-// Throws CFileException or CArchiveException; on failure records is unchanged.
+// Replaces the records of the array (deleting them) with those of the file at
+// path, all of class expected. Throws CFileException or CArchiveException; on
+// failure records is unchanged.
 void LoadRecordFile(const CString& path, CObArray& records, const CRuntimeClass* expected);
 
 // Replaces the file at path with the records. Throws CFileException or

@@ -1,6 +1,7 @@
 #include "archive.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -49,16 +50,20 @@ void CArchive::Close()
 
 void CArchive::Write(const void* data, UINT count)
 {
+    WriteBytes(data, count);
+}
+
+void CArchive::WriteSlow(const BYTE* data, std::size_t count)
+{
     RequireStoring();
-    const BYTE* p = static_cast<const BYTE*>(data);
     while (count > 0) {
         if (m_next == m_buffer.size())
             Flush();
-        std::size_t n = std::min<std::size_t>(count, m_buffer.size() - m_next);
-        std::memcpy(m_buffer.data() + m_next, p, n);
+        std::size_t n = std::min(count, m_buffer.size() - m_next);
+        std::memcpy(m_buffer.data() + m_next, data, n);
         m_next += n;
-        p += n;
-        count -= static_cast<UINT>(n);
+        data += n;
+        count -= n;
     }
 }
 
@@ -66,6 +71,8 @@ void CArchive::FillBuffer()
 {
     m_filled = m_file->Read(m_buffer.data(), static_cast<UINT>(m_buffer.size()));
     m_next = 0;
+    if (m_fileLeftKnown)
+        m_fileLeft -= std::min<std::uint64_t>(m_fileLeft, m_filled);
     if (m_filled == 0)
         throw CArchiveException(CArchiveException::endOfFile);
 }
@@ -73,35 +80,47 @@ void CArchive::FillBuffer()
 void CArchive::Read(void* data, UINT count)
 {
     RequireLoading();
-    BYTE* p = static_cast<BYTE*>(data);
+    ReadBytes(data, count);
+}
+
+void CArchive::ReadSlow(BYTE* data, std::size_t count)
+{
+    RequireLoading();
     while (count > 0) {
         if (m_next == m_filled)
             FillBuffer();
-        std::size_t n = std::min<std::size_t>(count, m_filled - m_next);
-        std::memcpy(p, m_buffer.data() + m_next, n);
+        std::size_t n = std::min(count, m_filled - m_next);
+        std::memcpy(data, m_buffer.data() + m_next, n);
         m_next += n;
-        p += n;
-        count -= static_cast<UINT>(n);
+        data += n;
+        count -= n;
     }
 }
 
 std::uint64_t CArchive::BytesRemaining() const
 {
-    std::uint64_t inFile = m_file->GetLength();
-    std::uint64_t position = m_file->GetPosition();
-    return (inFile > position ? inFile - position : 0) + (m_filled - m_next);
+    RequireLoading();
+    if (!m_fileLeftKnown) {
+        // Asked once: under Wine each question is a system call, and a busy year
+        // holds hundreds of thousands of texts.
+        const std::uint64_t length = m_file->GetLength();
+        const std::uint64_t position = m_file->GetPosition();
+        m_fileLeft = length > position ? length - position : 0;
+        m_fileLeftKnown = true;
+    }
+    return m_fileLeft + (m_filled - m_next);
 }
 
 CArchive& CArchive::operator<<(BYTE value)
 {
-    Write(&value, 1);
+    WriteBytes(&value, 1);
     return *this;
 }
 
 CArchive& CArchive::operator<<(WORD value)
 {
     BYTE bytes[2] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8)};
-    Write(bytes, 2);
+    WriteBytes(bytes, 2);
     return *this;
 }
 
@@ -109,7 +128,7 @@ CArchive& CArchive::operator<<(std::uint32_t value)
 {
     BYTE bytes[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
                      static_cast<BYTE>(value >> 24)};
-    Write(bytes, 4);
+    WriteBytes(bytes, 4);
     return *this;
 }
 
@@ -120,14 +139,14 @@ CArchive& CArchive::operator<<(std::int32_t value)
 
 CArchive& CArchive::operator>>(BYTE& value)
 {
-    Read(&value, 1);
+    ReadBytes(&value, 1);
     return *this;
 }
 
 CArchive& CArchive::operator>>(WORD& value)
 {
     BYTE bytes[2];
-    Read(bytes, 2);
+    ReadBytes(bytes, 2);
     value = static_cast<WORD>(bytes[0] | (bytes[1] << 8));
     return *this;
 }
@@ -135,7 +154,7 @@ CArchive& CArchive::operator>>(WORD& value)
 CArchive& CArchive::operator>>(std::uint32_t& value)
 {
     BYTE bytes[4];
-    Read(bytes, 4);
+    ReadBytes(bytes, 4);
     value = static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
             (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
     return *this;
@@ -159,7 +178,7 @@ CArchive& CArchive::operator<<(const CString& text)
     } else {
         *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF) << length;
     }
-    Write(static_cast<LPCTSTR>(text), length);
+    WriteBytes(static_cast<LPCTSTR>(text), length);
     return *this;
 }
 
@@ -178,11 +197,12 @@ CArchive& CArchive::operator>>(CString& text)
         if (middleLength == 0xFFFF)
             *this >> length;
     }
-    if (length > BytesRemaining())
+    // A damaged length must not allocate more than the file still holds (nor
+    // more than a text can hold).
+    if (length > static_cast<std::uint32_t>(INT_MAX) || (length > m_filled - m_next && length > BytesRemaining()))
         throw CArchiveException(CArchiveException::endOfFile);
-    std::string bytes(length, '\0');
-    Read(bytes.data(), length);
-    text = CString(bytes);
+    // Read straight into the text: one allocation at most (none for short texts).
+    ReadBytes(text.GetBufferSetLength(static_cast<int>(length)), length);
     return *this;
 }
 
@@ -215,29 +235,34 @@ void CArchive::WriteTag(std::uint32_t index, bool isClass)
     }
 }
 
+// The reader recreates an object from its class name: the class must be
+// registered under that name as serialisable, with a name the reader accepts.
+static bool ReaderCanRecreate(const CRuntimeClass* cls)
+{
+    return cls->m_wSchema != CRuntimeClass::kNotSerial && std::strlen(cls->m_lpszClassName) <= kLongestClassName &&
+           CRuntimeClass::FromName(cls->m_lpszClassName) == cls;
+}
+
 void CArchive::WriteObject(const CObject* object)
 {
     RequireStoring();
-    if (!object) {
-        *this << static_cast<WORD>(0);
-        return;
-    }
-    auto seen = m_storedObjects.find(object);
-    if (seen != m_storedObjects.end()) {
-        WriteTag(seen->second, false);
-        return;
-    }
+    // The tags for an empty slot and for a second reference to an object are
+    // refused by the reader, so they are never written.
+    if (!object || !m_storedObjects.insert(object).second)
+        throw CArchiveException(CArchiveException::badIndex);
     const CRuntimeClass* cls = object->GetRuntimeClass();
     auto known = m_storedClasses.find(cls);
     if (known != m_storedClasses.end()) {
         WriteTag(known->second, true);
     } else {
+        if (!ReaderCanRecreate(cls))
+            throw CArchiveException(CArchiveException::badClass);
         const auto nameLength = static_cast<WORD>(std::strlen(cls->m_lpszClassName));
         *this << kNewClassTag << static_cast<WORD>(cls->m_wSchema) << nameLength;
         Write(cls->m_lpszClassName, nameLength);
         m_storedClasses[cls] = m_nextIndex++;
     }
-    m_storedObjects[object] = m_nextIndex++;
+    m_nextIndex++;
     const_cast<CObject*>(object)->Serialize(*this);
 }
 
@@ -257,7 +282,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* expected)
         std::string name(nameLength, '\0');
         Read(name.data(), nameLength);
         cls = CRuntimeClass::FromName(name.c_str());
-        if (!cls)
+        // Only serialisable classes are recreated from a file.
+        if (!cls || cls->m_wSchema == CRuntimeClass::kNotSerial)
             throw CArchiveException(CArchiveException::badClass);
         if (schema != cls->m_wSchema)
             throw CArchiveException(CArchiveException::badSchema);

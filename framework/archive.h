@@ -3,7 +3,8 @@
 // bytes; an object is a tag (a new class with its schema and name, or a reference
 // to a class met before) followed by the fields its Serialize writes. Reading a
 // damaged archive throws CArchiveException and never allocates more than the
-// bytes that remain in the file.
+// bytes that remain in the file. The writer writes only what the reader takes:
+// no empty object and no second reference to an object written before.
 #pragma once
 
 #include "cstring.h"
@@ -11,7 +12,9 @@
 #include "object.h"
 
 #include <cstdint>
+#include <cstring>
 #include <map>
+#include <unordered_set>
 #include <vector>
 
 class CArchive {
@@ -50,18 +53,45 @@ public:
     void WriteCount(std::uint32_t count);
     std::uint32_t ReadCount();
 
+    // Writes object's class (its record the first time) and its fields. A null
+    // object, an object written before, or one of a class the reader cannot
+    // recreate by name is refused (badIndex, badClass) before anything is written.
     void WriteObject(const CObject* object);
     // A new object of a registered class; when expected is given the class must be
     // expected or derived from it (badClass otherwise).
     CObject* ReadObject(const CRuntimeClass* expected);
 
-    // Bytes not yet read: buffered ones and those left in the file.
+    // Bytes not yet read: buffered ones and those left in the file. The file is
+    // asked for its length and position once; later calls count what was read.
     std::uint64_t BytesRemaining() const;
 
 private:
     void RequireLoading() const;
     void RequireStoring() const;
     void FillBuffer();
+    void ReadSlow(BYTE* data, std::size_t count);
+    // Reads count bytes, from the buffer when they are all there.
+    void ReadBytes(void* data, std::size_t count)
+    {
+        // m_filled is 0 while storing, so a storing archive always takes the slow path and refuses.
+        if (m_next + count <= m_filled) {
+            std::memcpy(data, m_buffer.data() + m_next, count);
+            m_next += count;
+        } else {
+            ReadSlow(static_cast<BYTE*>(data), count);
+        }
+    }
+    void WriteSlow(const BYTE* data, std::size_t count);
+    // Writes count bytes, into the buffer when they fit.
+    void WriteBytes(const void* data, std::size_t count)
+    {
+        if (m_mode == store && m_next + count <= m_buffer.size()) {
+            std::memcpy(m_buffer.data() + m_next, data, count);
+            m_next += count;
+        } else {
+            WriteSlow(static_cast<const BYTE*>(data), count);
+        }
+    }
     void WriteTag(std::uint32_t index, bool isClass);
 
     CFile* m_file;
@@ -69,10 +99,13 @@ private:
     std::vector<BYTE> m_buffer;
     std::size_t m_next = 0;   // loading: next unread byte; storing: bytes buffered
     std::size_t m_filled = 0; // loading: bytes in the buffer
+    // Loading: bytes of the file after those read into the buffer, once known.
+    mutable std::uint64_t m_fileLeft = 0;
+    mutable bool m_fileLeftKnown = false;
 
-    // Storing: index of each class and object written so far.
+    // Storing: index of each class written so far, and the objects written.
     std::map<const CRuntimeClass*, std::uint32_t> m_storedClasses;
-    std::map<const CObject*, std::uint32_t> m_storedObjects;
+    std::unordered_set<const CObject*> m_storedObjects;
     // Loading: entry i is the class met with index i, or nullptr for an object.
     std::vector<const CRuntimeClass*> m_loaded;
     std::uint32_t m_nextIndex = 1;

@@ -31,6 +31,8 @@ public:
         modeNoTruncate = 0x2000,
         typeText = 0x4000,
         typeBinary = 0x8000,
+        // With modeCreate: fails when a file of the name exists already.
+        modeCreateNew = 0x10000,
     };
     enum SeekPosition { begin = 0, current = 1, end = 2 };
 
@@ -65,6 +67,7 @@ public:
     static void Rename(LPCTSTR oldPath, LPCTSTR newPath);
     // Moves source over target in one step, replacing target when it exists, so
     // that target is either the old file or the new one, never a half-written one.
+    // A read-only target is refused (accessDenied) and left as it is.
     static void Replace(LPCTSTR source, LPCTSTR target);
     // The part of path after its last "\" or "/"; the whole path when there is none.
     static CString FileNameOf(const CString& path);

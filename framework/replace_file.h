@@ -1,11 +1,23 @@
 // Writing a file without ever leaving a half-written one behind: the new
-// contents go to a temporary file in the same folder, which then replaces the
-// target in one step. A failure leaves the target as it was and throws.
+// contents go to a temporary file of a unique name in the same folder, created
+// only when no file of that name exists, which then replaces the target in one
+// step. A failure leaves the target as it was, removes the temporary file and
+// throws; a read-only target is refused the same way.
 #pragma once
 
 #include "stdio_file.h"
 
+#include <cstdint>
 #include <functional>
 
 // typeFlag is CFile::typeText or CFile::typeBinary; write fills the open file.
 void WriteFileReplacing(const CString& target, UINT typeFlag, const std::function<void(CStdioFile&)>& write);
+
+// Test seam: while step is not none, every safe write fails on purpose at that step
+// (write: as the temporary file reaches byte position at, its earlier bytes written).
+struct ReplaceFault {
+    enum Step { none, write, flush, replace };
+    Step step = none;
+    std::uint64_t at = 0;
+};
+extern ReplaceFault g_replaceFault;

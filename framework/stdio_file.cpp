@@ -95,5 +95,5 @@ void CStdioFile::WriteString(LPCTSTR text)
             out += '\r';
         out += *p;
     }
-    CFile::Write(out.data(), static_cast<UINT>(out.size()));
+    Write(out.data(), static_cast<UINT>(out.size()));
 }

@@ -7,6 +7,7 @@
 // Dialog templates.
 #define IDD_ABOUTBOX 100
 #define IDD_SETTEI 102
+#define IDD_RENAME 105
 #define IDD_KEIHI 133
 #define IDD_KANJYO 134
 #define IDD_KESSAN 137
@@ -14,6 +15,9 @@
 #define IDD_KINSEN 142
 #define IDD_URIAGE 160
 #define IDD_SIIRE 161
+
+// Controls.
+#define IDC_NEW_NAME 1148
 
 // Book commands (one range: the view switch).
 #define ID_VIEW_SIWAKE 32771
@@ -53,3 +57,6 @@
 
 #define ID_VIEW_FIRST ID_VIEW_SIWAKE
 #define ID_VIEW_LAST ID_VIEW_URIAGE
+
+// Picture beside the class prompt of the journal form.
+#define IDB_CLASS_PROMPT 151

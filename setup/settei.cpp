@@ -4,4 +4,4 @@
 
 IMPLEMENT_DYNCREATE(settei, CBookFormView)
 
-settei::settei() : CBookFormView(IDD_SETTEI, 6, BookMenuRole::OtherBook) {}
+settei::settei() : CBookFormView(IDD_SETTEI) {}

@@ -4,4 +4,4 @@
 
 IMPLEMENT_DYNCREATE(kessan, CBookFormView)
 
-kessan::kessan() : CBookFormView(IDD_KESSAN, 5, BookMenuRole::OtherBook) {}
+kessan::kessan() : CBookFormView(IDD_KESSAN) {}

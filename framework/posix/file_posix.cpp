@@ -49,7 +49,7 @@ BOOL CFile::Open(LPCTSTR path, UINT flags, CFileException* error)
     default: mode = O_RDWR; break;
     }
     if (flags & modeCreate)
-        mode |= O_CREAT | ((flags & modeNoTruncate) ? 0 : O_TRUNC);
+        mode |= O_CREAT | ((flags & modeCreateNew) ? O_EXCL : (flags & modeNoTruncate) ? 0 : O_TRUNC);
     int fd = ::open(ToUtf8(path).c_str(), mode | O_CLOEXEC, 0644);
     if (fd < 0) {
         if (error)
@@ -158,6 +158,10 @@ void CFile::Rename(LPCTSTR oldPath, LPCTSTR newPath)
 
 void CFile::Replace(LPCTSTR source, LPCTSTR target)
 {
+    // A file nobody may write stands for a read-only one: rename would replace it.
+    struct stat st;
+    if (::stat(ToUtf8(target).c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0)
+        throw CFileException(CFileException::accessDenied, EACCES, target);
     if (::rename(ToUtf8(source).c_str(), ToUtf8(target).c_str()) != 0)
         throw ErrnoError(target);
 }

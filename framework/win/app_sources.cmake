@@ -19,6 +19,7 @@ target_sources(framework_win PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/modal_seam.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recent_file_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scroll_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell_open.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_app.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wnd.cpp

@@ -32,7 +32,7 @@ bool Matches(const MessageEntry& entry, MessageEntry::Kind kind, UINT idOrMessag
 
 const MessageMap* CCmdTarget::GetThisMessageMap()
 {
-    static const MessageMap map(nullptr, {});
+    static const MessageMap map = MessageMap::Of<CCmdTarget>();
     return &map;
 }
 

@@ -18,8 +18,13 @@ public:
     // handler is only looked for, not called. TRUE: handled.
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
+    // The root of every table chain: no entries and no base.
+    using MessageMapOwner = CCmdTarget;
     static const MessageMap* GetThisMessageMap();
     virtual const MessageMap* GetMessageMap() const { return GetThisMessageMap(); }
+    template <class Derived>
+        requires(!std::is_same_v<Derived, CCmdTarget>)
+    friend CCmdTarget* NearestTableOwner(Derived*, CCmdTarget*) { return nullptr; }
 
     // The hourglass while a long operation runs; see CWinApp::DoWaitCursor.
     void BeginWaitCursor();

@@ -197,10 +197,14 @@ int CSpinButtonCtrl::SetPos(int position)
     return static_cast<int>(SendToControl(*this, UDM_SETPOS32, 0, position));
 }
 
-int CSpinButtonCtrl::GetPos() const
+int CSpinButtonCtrl::GetPos(BOOL* pbError) const
 {
-    BOOL error = FALSE;
-    return static_cast<int>(SendToControl(*this, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)));
+    // The control writes the flag; without a control it stays an error.
+    BOOL error = TRUE;
+    int position = static_cast<int>(SendToControl(*this, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)));
+    if (pbError)
+        *pbError = error;
+    return position;
 }
 
 HWND CSpinButtonCtrl::SetBuddy(CWnd* buddy)

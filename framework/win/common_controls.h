@@ -68,8 +68,10 @@ public:
     void GetRange(int& lower, int& upper) const;
     // Returns the previous position.
     int SetPos(int position);
-    // The position; the nearest end of the range when the buddy's text is not a number in it.
-    int GetPos() const;
+    // The position the buddy's text shows. When that text is no number in the
+    // range, *pbError (when given) is TRUE and the answer is no position read
+    // from it.
+    int GetPos(BOOL* pbError = nullptr) const;
     // The window whose text shows the number (UDS_SETBUDDYINT); returns the previous one's handle.
     HWND SetBuddy(CWnd* buddy);
     HWND GetBuddy() const;

@@ -1,17 +1,44 @@
 #include "data_exchange.h"
 
+#include "exception_boundary.h"
 #include "message_box.h"
 #include "wide_text.h"
 #include "wnd.h"
 
+#include <cxxabi.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <memory>
+#include <typeinfo>
 #include <vector>
+
+namespace {
+
+// The C++ name of the window's class, as the code spells it.
+CString ClassNameOf(const CWnd& wnd)
+{
+    const char* mangled = typeid(wnd).name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                     std::free);
+    return CString(status == 0 && demangled ? demangled.get() : mangled);
+}
+
+}  // namespace
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
-    HWND hWndControl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+    HWND hWndControl = m_pDlgWnd && m_pDlgWnd->m_hWnd ? ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC) : nullptr;
+    if (!hWndControl) {
+        // A data exchange entry names a control the window does not have: a
+        // fault of the class's table, not of the user's input.
+        CString text;
+        text.Format("データ交換: コントロール %d がありません (クラス %s)。", nIDC,
+                    m_pDlgWnd ? static_cast<LPCTSTR>(ClassNameOf(*m_pDlgWnd)) : "(なし)");
+        throw ProgrammingError(static_cast<LPCTSTR>(text));
+    }
     m_hWndLastControl = hWndControl;
     return hWndControl;
 }
@@ -100,7 +127,7 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
     if (rControl.m_hWnd)
         return;
     HWND hWnd = pDX->PrepareCtrl(nIDC);
-    if (!hWnd || !rControl.SubclassWindow(hWnd))
+    if (!rControl.SubclassWindow(hWnd))
         pDX->Fail();
 }
 

@@ -2,7 +2,9 @@
 // members bound to them; UpdateData(FALSE) fills the controls from the members
 // and UpdateData(TRUE) reads them back. A value that cannot be read (letters in
 // a number field) is told to the user, the focus goes to the control, and
-// UpdateData answers FALSE with the members read so far.
+// UpdateData answers FALSE with the members read so far. An entry naming a
+// control the window does not have is reported as a programming error (a
+// message box naming the id and the class) and UpdateData answers FALSE.
 #pragma once
 
 #include "../cstring.h"
@@ -22,6 +24,9 @@ public:
     CWnd* m_pDlgWnd;
 
     // The control nIDC of the window, remembered as the one a failure points to.
+    // A window without that control is a fault of the class's table: it throws
+    // ProgrammingError (exception_boundary.h) naming the id and the class, which
+    // UpdateData reports and answers with FALSE.
     HWND PrepareCtrl(int nIDC);
     HWND PrepareEditCtrl(int nIDC) { return PrepareCtrl(nIDC); }
     HWND LastControl() const { return m_hWndLastControl; }

@@ -373,9 +373,54 @@ CSize CDC::GetTextExtent(const CString& text) const
     return GetTextExtent(text, text.GetLength());
 }
 
+namespace {
+
+// The one byte that stands for ch in code page 932, or fallback when ch has no
+// one-byte form there (a double-byte character, or none at all).
+BYTE CodePage932Byte(WCHAR ch, BYTE fallback)
+{
+    char bytes[4] = {};
+    BOOL usedDefault = FALSE;
+    int length = ::WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &ch, 1, bytes, sizeof(bytes), nullptr, &usedDefault);
+    return length == 1 && !usedDefault ? static_cast<BYTE>(bytes[0]) : fallback;
+}
+
+}  // namespace
+
+TEXTMETRICA TextMetricsInCodePage932(const TEXTMETRICW& wide)
+{
+    TEXTMETRICA bytes{};
+    bytes.tmHeight = wide.tmHeight;
+    bytes.tmAscent = wide.tmAscent;
+    bytes.tmDescent = wide.tmDescent;
+    bytes.tmInternalLeading = wide.tmInternalLeading;
+    bytes.tmExternalLeading = wide.tmExternalLeading;
+    bytes.tmAveCharWidth = wide.tmAveCharWidth;
+    bytes.tmMaxCharWidth = wide.tmMaxCharWidth;
+    bytes.tmWeight = wide.tmWeight;
+    bytes.tmOverhang = wide.tmOverhang;
+    bytes.tmDigitizedAspectX = wide.tmDigitizedAspectX;
+    bytes.tmDigitizedAspectY = wide.tmDigitizedAspectY;
+    bytes.tmItalic = wide.tmItalic;
+    bytes.tmUnderlined = wide.tmUnderlined;
+    bytes.tmStruckOut = wide.tmStruckOut;
+    bytes.tmPitchAndFamily = wide.tmPitchAndFamily;
+    bytes.tmCharSet = wide.tmCharSet;
+    bytes.tmFirstChar = CodePage932Byte(wide.tmFirstChar, 0x00);
+    // A font reaching past the one-byte characters covers every byte up to the last.
+    bytes.tmLastChar = CodePage932Byte(wide.tmLastChar, 0xFF);
+    bytes.tmDefaultChar = CodePage932Byte(wide.tmDefaultChar, '?');
+    bytes.tmBreakChar = CodePage932Byte(wide.tmBreakChar, ' ');
+    return bytes;
+}
+
 BOOL CDC::GetTextMetrics(TEXTMETRICA* metrics) const
 {
-    return metrics ? ::GetTextMetricsA(m_hDC, metrics) : FALSE;
+    TEXTMETRICW wide{};
+    if (!metrics || !::GetTextMetricsW(m_hDC, &wide))
+        return FALSE;
+    *metrics = TextMetricsInCodePage932(wide);
+    return TRUE;
 }
 
 // --- lines and shapes

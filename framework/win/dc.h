@@ -105,6 +105,8 @@ public:
     BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, const CString& text, const int* widths);
     CSize GetTextExtent(LPCTSTR text, int count) const;
     CSize GetTextExtent(const CString& text) const;
+    // The metrics of the selected font, its character fields as bytes of code
+    // page 932 like all the program's text (TextMetricsInCodePage932).
     BOOL GetTextMetrics(TEXTMETRICA* metrics) const;
 
     // Lines and shapes with the current pen, filled with the current brush.
@@ -188,3 +190,9 @@ public:
 protected:
     HWND m_hWnd;
 };
+
+// The byte form of a font's metrics: the wide form with its first, last, default
+// and break characters as their one-byte forms in code page 932. A character
+// without one: the first gives 0x00, the last 0xFF (the font reaches past the
+// one-byte characters), the default '?', the break a space.
+TEXTMETRICA TextMetricsInCodePage932(const TEXTMETRICW& wide);

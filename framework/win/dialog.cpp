@@ -7,11 +7,10 @@ IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 const MessageMap* CDialog::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CDialog>(
         on::Message(WM_INITDIALOG, &CDialog::HandleInitDialog),
         on::Command(IDOK, &CDialog::OnOK),
-        on::Command(IDCANCEL, &CDialog::OnCancel),
-    });
+        on::Command(IDCANCEL, &CDialog::OnCancel));
     return &map;
 }
 
@@ -85,8 +84,15 @@ void CDialog::RunModalLoop()
     if (m_bContinueModal && m_hWnd && !(GetStyle() & WS_VISIBLE))
         ShowWindow(SW_SHOWNORMAL);
     while (m_bContinueModal && m_hWnd) {
-        MSG msg;
-        if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+        MSG msg{};
+        BOOL got = AfxGetMessage(&msg);
+        if (got == -1) {
+            // The queue failed and nothing was taken: the dialog ends as one that
+            // could not run, and the program is not told to end.
+            m_nModalResult = -1;
+            break;
+        }
+        if (got == 0) {
             // The program is ending: the outer loop must see the quit message too.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;

@@ -11,7 +11,7 @@
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CDialog)
 public:
     CDialog() = default;
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);

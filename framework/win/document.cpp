@@ -17,11 +17,10 @@ IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 const MessageMap* CDocument::GetThisMessageMap()
 {
-    static const MessageMap map(CCmdTarget::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CDocument>(
         on::Command(ID_FILE_CLOSE, &CDocument::OnFileClose),
         on::Command(ID_FILE_SAVE, &CDocument::OnFileSave),
-        on::Command(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs),
-    });
+        on::Command(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs));
     return &map;
 }
 

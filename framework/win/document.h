@@ -18,7 +18,7 @@ class CView;
 
 class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CDocument)
 public:
     CDocument();
     ~CDocument() override;

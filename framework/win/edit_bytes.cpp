@@ -11,7 +11,7 @@ constexpr UINT kShiftJis = 932;
 // Identifies the byte-limit hook among a window's subclass procedures.
 constexpr UINT_PTR kLimitHookId = 0x5A425954;
 // The window property that holds a field's byte limit.
-constexpr wchar_t kLimitProperty[] = L"ZirereByteLimit";
+constexpr wchar_t kLimitProperty[] = L"FrameworkByteLimit";
 
 int Bytes(const wchar_t* text, int length)
 {

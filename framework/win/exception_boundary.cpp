@@ -12,6 +12,9 @@ CString DescribeEscaped(const std::exception_ptr& escaped)
     CString text("処理を続けられないエラーが起きました。");
     try {
         std::rethrow_exception(escaped);
+    } catch (const ProgrammingError& e) {
+        text = "プログラムの誤りのため、処理を続けられません。\n";
+        text += e.what();
     } catch (const CFileException& e) {
         CString detail;
         detail.Format("\nファイル: %s\n原因: %d  システムのエラー番号: %ld", static_cast<LPCTSTR>(e.m_strFileName),

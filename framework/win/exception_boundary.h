@@ -5,6 +5,17 @@
 #pragma once
 
 #include <exception>
+#include <stdexcept>
+
+// A fault in the program's own code that the framework detects while running
+// (data exchange with a control id the window does not have). It is not the
+// user's doing and no retry mends it: it is reported like any escaped exception,
+// with a text that names what is wrong and where, and the operation is abandoned
+// while the program goes on.
+class ProgrammingError : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
 
 // Tells the user that an operation failed with the escaped exception; never throws.
 void ReportEscapedException(const std::exception_ptr& escaped) noexcept;

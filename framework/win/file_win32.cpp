@@ -40,7 +40,7 @@ BOOL CFile::Open(LPCTSTR path, UINT flags, CFileException* error)
     }
     DWORD creation = OPEN_EXISTING;
     if (flags & modeCreate)
-        creation = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+        creation = (flags & modeCreateNew) ? CREATE_NEW : (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
 
     HANDLE h = CreateFileW(ToWide(path).c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
@@ -149,6 +149,11 @@ void CFile::Rename(LPCTSTR oldPath, LPCTSTR newPath)
 
 void CFile::Replace(LPCTSTR source, LPCTSTR target)
 {
+    // Windows refuses to replace a read-only file with a bare error; Wine replaces
+    // it. Both are refused here the same way before anything moves.
+    const DWORD attributes = GetFileAttributesW(ToWide(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw CFileException(CFileException::accessDenied, ERROR_ACCESS_DENIED, target);
     if (!MoveFileExW(ToWide(source).c_str(), ToWide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw LastError(target);
 }

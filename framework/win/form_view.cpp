@@ -7,11 +7,10 @@ IMPLEMENT_DYNAMIC(CFormView, CScrollView)
 
 const MessageMap* CFormView::GetThisMessageMap()
 {
-    static const MessageMap map(CScrollView::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CFormView>(
         on::Create(&CFormView::OnCreate),
         on::SetFocus(&CFormView::OnSetFocus),
-        on::Message(WM_INITDIALOG, &CFormView::HandleInitDialog),
-    });
+        on::Message(WM_INITDIALOG, &CFormView::HandleInitDialog));
     return &map;
 }
 

@@ -13,7 +13,7 @@
 
 class CFormView : public CScrollView {
     DECLARE_DYNAMIC(CFormView)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CFormView)
 public:
     explicit CFormView(UINT nIDTemplate);
 

@@ -17,14 +17,13 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 const MessageMap* CFrameWnd::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CFrameWnd>(
         on::Create(&CFrameWnd::OnCreate),
         on::Close(&CFrameWnd::OnClose),
         on::Size(&CFrameWnd::OnSize),
         on::SetFocus(&CFrameWnd::OnSetFocus),
         on::InitMenuPopup(&CFrameWnd::OnInitMenuPopup),
-        on::Message(WM_QUERYENDSESSION, &CFrameWnd::OnQueryEndSession),
-    });
+        on::Message(WM_QUERYENDSESSION, &CFrameWnd::OnQueryEndSession));
     return &map;
 }
 
@@ -65,7 +64,11 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     m_pCreatingContext = pContext;
     if (!CreateEx(0, className, m_strTitle, dwDefaultStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : nullptr, menu, pContext)) {
-        // The frame has been released with its window (PostNcDestroy).
+        // The frame has been released (PostNcDestroy), and nothing of it may be
+        // touched now. A window that was made and then refused its creation took
+        // its menu with it; one that never came to exist leaves the menu here.
+        if (menu && ::IsMenu(menu))
+            ::DestroyMenu(menu);
         return FALSE;
     }
     m_pCreatingContext = nullptr;

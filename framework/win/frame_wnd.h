@@ -23,7 +23,7 @@ constexpr DWORD FWS_PREFIXTITLE = 0x00004000L;
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CFrameWnd)
 public:
     CFrameWnd();
 
@@ -67,13 +67,6 @@ protected:
     void OnSetFocus(CWnd* pOldWnd);
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
-
-    // Help commands a derived frame may list for the standard help items. The
-    // program opens its help documents with handlers of its own, so these do
-    // nothing: there is no help index of the framework's to show.
-    void OnHelp() {}
-    void OnHelpFinder() {}
-    void OnContextHelp() {}
 
 private:
     // The caption: the document's name, then the application's part.

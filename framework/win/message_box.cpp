@@ -29,7 +29,7 @@ HWND MessageBoxOwner()
 
 }  // namespace
 
-int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
+int AfxMessageBox(LPCTSTR lpszText, UINT nType)
 {
     MessageBoxRequest request;
     request.text = lpszText;
@@ -41,9 +41,9 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
     });
 }
 
-int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+int AfxMessageBox(UINT nIDPrompt, UINT nType)
 {
     CString text;
     text.LoadString(nIDPrompt);
-    return AfxMessageBox(text, nType, nIDHelp);
+    return AfxMessageBox(text, nType);
 }

@@ -7,8 +7,7 @@
 
 #include "windows_api.h"
 
-// The button pressed (IDOK, IDYES, IDNO, IDCANCEL ...). nIDHelp is accepted for
-// compatibility and ignored.
-int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The button pressed (IDOK, IDYES, IDNO, IDCANCEL ...).
+int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK);
 // The text of string-table entry nIDPrompt.
-int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);

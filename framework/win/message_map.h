@@ -1,24 +1,26 @@
 // Message maps: each class that handles messages keeps one static table of
-// entries, chained to its base class's table. A message or command is looked up
-// in the most derived table first and, within a table, in the order the entries
-// are written; the first entry that matches takes it, so an entry for one
-// command placed before a range that contains it wins over the range.
+// entries, chained to the table of its nearest base class that has one. A message
+// or command is looked up in the most derived table first and, within a table, in
+// the order the entries are written; the first entry that matches takes it, so an
+// entry for one command placed before a range that contains it wins over the range.
 //
-// A class declares its table with DECLARE_MESSAGE_MAP() and defines it in its
-// source file with plain entries; each entry decodes the message's parameters
-// once and calls the handler with typed arguments:
+// A class declares its table with DECLARE_MESSAGE_MAP(its own name) and defines
+// it in its source file with MessageMap::Of; each entry decodes the message's
+// parameters once and calls the handler with typed arguments:
 //
 //     const MessageMap* CMainFrame::GetThisMessageMap()
 //     {
-//         static const MessageMap map(CFrameWnd::GetThisMessageMap(), {
+//         static const MessageMap map = MessageMap::Of<CMainFrame>(
 //             on::Create(&CMainFrame::OnCreate),
 //             on::Command(ID_HELP, &CMainFrame::OnHtmlHelp),
-//             on::CommandRange(ID_VIEW_SIWAKE, ID_VIEW_URIAGE, &CMainFrame::OnViewSwitch),
-//             on::UpdateCommandUIRange(ID_VIEW_SIWAKE, ID_VIEW_URIAGE, &CMainFrame::OnUpdateViewSwitch),
-//             on::Control(BN_CLICKED, IDC_BUTTON1, &CMainFrame::OnButton1),
-//         });
+//             on::Control(BN_CLICKED, IDC_BUTTON1, &CMainFrame::OnButton1));
 //         return &map;
 //     }
+//
+// Both ends are checked when the program is compiled: every handler must belong to
+// the table's class or one of its bases (a table copied from another class does not
+// compile until each handler is the new class's own), and the base table is found
+// from the class itself, never written by hand.
 #pragma once
 
 #include "../geometry.h"
@@ -28,6 +30,7 @@
 #include <functional>
 #include <initializer_list>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 class CCmdTarget;
@@ -84,26 +87,67 @@ struct MessageEntry {
     Handler handler;
 };
 
+// One entry made by the on:: functions below, still carrying the class of its
+// handler so that MessageMap::Of can check it against the table's class.
+template <class HandlerClass>
+struct HandlerEntry {
+    MessageEntry entry;
+};
+
+class MessageMap;
+
+// Finds the table of the nearest base class of Owner that declares one, or null.
+// Every class with a table declares (through DECLARE_MESSAGE_MAP) a friend
+// NearestTableOwner taking a pointer to itself; argument-dependent lookup on a
+// pointer to Owner sees those of Owner and all its bases, Owner's own is excluded,
+// and overload resolution prefers the most derived of the rest.
+template <class Owner>
+const MessageMap* NearestBaseTable()
+{
+    if constexpr (requires(Owner* p) { NearestTableOwner(p, p); }) {
+        using Base = std::remove_pointer_t<decltype(NearestTableOwner(std::declval<Owner*>(), std::declval<Owner*>()))>;
+        return Base::GetThisMessageMap();
+    } else {
+        return nullptr;
+    }
+}
+
 class MessageMap {
 public:
-    MessageMap(const MessageMap* base, std::initializer_list<MessageEntry> entries)
-        : m_base(base), m_entries(entries) {}
     MessageMap(const MessageMap&) = delete;
     MessageMap& operator=(const MessageMap&) = delete;
+
+    // The table of class Owner, chained to the table of its nearest base with one.
+    template <class Owner, class... HandlerClasses>
+    static MessageMap Of(HandlerEntry<HandlerClasses>... entries)
+    {
+        static_assert(std::is_same_v<typename Owner::MessageMapOwner, Owner>,
+                      "the class declares its table with DECLARE_MESSAGE_MAP(its own name)");
+        static_assert((std::is_base_of_v<HandlerClasses, Owner> && ...),
+                      "a message-table entry names a handler of another class");
+        return MessageMap(NearestBaseTable<Owner>(), {std::move(entries.entry)...});
+    }
 
     const MessageMap* Base() const { return m_base; }
     const std::vector<MessageEntry>& Entries() const { return m_entries; }
 
 private:
+    MessageMap(const MessageMap* base, std::initializer_list<MessageEntry> entries)
+        : m_base(base), m_entries(entries) {}
+
     const MessageMap* m_base;
     std::vector<MessageEntry> m_entries;
 };
 
-// In the class body of every class with its own table.
-#define DECLARE_MESSAGE_MAP()                                                          \
+// In the class body of every class with its own table, naming that class.
+#define DECLARE_MESSAGE_MAP(ThisClass)                                                 \
 public:                                                                                \
+    using MessageMapOwner = ThisClass;                                                 \
     static const MessageMap* GetThisMessageMap();                                      \
-    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }  \
+    template <class Derived>                                                           \
+        requires(!std::is_same_v<Derived, ThisClass>)                                  \
+    friend ThisClass* NearestTableOwner(Derived*, ThisClass*) { return nullptr; }
 
 // Decoding helpers shared by the entries (defined in message_map.cpp).
 namespace message_decode {
@@ -119,16 +163,16 @@ namespace on {
 
 namespace detail {
 template <class T, class F>
-MessageEntry Make(MessageEntry::Kind kind, UINT first, UINT last, int code, F call)
+HandlerEntry<T> Make(MessageEntry::Kind kind, UINT first, UINT last, int code, F call)
 {
     static_assert(std::is_base_of_v<CCmdTarget, T>, "handlers belong to a command target");
-    return MessageEntry{kind, first, last, code, [call](CCmdTarget& target, MessageCall& m) -> BOOL {
-                            return call(static_cast<T&>(target), m);
-                        }};
+    return {MessageEntry{kind, first, last, code, [call](CCmdTarget& target, MessageCall& m) -> BOOL {
+                             return call(static_cast<T&>(target), m);
+                         }}};
 }
 
 template <class T, class F>
-MessageEntry Window(UINT message, F call)
+HandlerEntry<T> Window(UINT message, F call)
 {
     return Make<T>(MessageEntry::Kind::WindowMessage, message, message, 0, call);
 }
@@ -136,7 +180,7 @@ MessageEntry Window(UINT message, F call)
 
 // Commands from menus, accelerators and buttons (a button's BN_CLICKED is code 0).
 template <class T>
-MessageEntry Command(UINT id, void (T::*handler)())
+HandlerEntry<T> Command(UINT id, void (T::*handler)())
 {
     return detail::Make<T>(MessageEntry::Kind::Command, id, id, CN_COMMAND,
                            [handler](T& t, MessageCall&) { (t.*handler)(); return TRUE; });
@@ -144,28 +188,28 @@ MessageEntry Command(UINT id, void (T::*handler)())
 
 // A command handler that may decline: FALSE lets the search go on.
 template <class T>
-MessageEntry CommandEx(UINT id, BOOL (T::*handler)(UINT))
+HandlerEntry<T> CommandEx(UINT id, BOOL (T::*handler)(UINT))
 {
     return detail::Make<T>(MessageEntry::Kind::Command, id, id, CN_COMMAND,
                            [handler](T& t, MessageCall& m) { return (t.*handler)(m.id); });
 }
 
 template <class T>
-MessageEntry CommandRangeEx(UINT first, UINT last, BOOL (T::*handler)(UINT))
+HandlerEntry<T> CommandRangeEx(UINT first, UINT last, BOOL (T::*handler)(UINT))
 {
     return detail::Make<T>(MessageEntry::Kind::Command, first, last, CN_COMMAND,
                            [handler](T& t, MessageCall& m) { return (t.*handler)(m.id); });
 }
 
 template <class T>
-MessageEntry CommandRange(UINT first, UINT last, void (T::*handler)(UINT))
+HandlerEntry<T> CommandRange(UINT first, UINT last, void (T::*handler)(UINT))
 {
     return detail::Make<T>(MessageEntry::Kind::Command, first, last, CN_COMMAND,
                            [handler](T& t, MessageCall& m) { (t.*handler)(m.id); return TRUE; });
 }
 
 template <class T>
-MessageEntry UpdateCommandUI(UINT id, void (T::*handler)(CCmdUI*))
+HandlerEntry<T> UpdateCommandUI(UINT id, void (T::*handler)(CCmdUI*))
 {
     return detail::Make<T>(MessageEntry::Kind::UpdateCommandUI, id, id, CN_UPDATE_COMMAND_UI,
                            [handler](T& t, MessageCall& m) {
@@ -175,7 +219,7 @@ MessageEntry UpdateCommandUI(UINT id, void (T::*handler)(CCmdUI*))
 }
 
 template <class T>
-MessageEntry UpdateCommandUIRange(UINT first, UINT last, void (T::*handler)(CCmdUI*))
+HandlerEntry<T> UpdateCommandUIRange(UINT first, UINT last, void (T::*handler)(CCmdUI*))
 {
     return detail::Make<T>(MessageEntry::Kind::UpdateCommandUI, first, last, CN_UPDATE_COMMAND_UI,
                            [handler](T& t, MessageCall& m) {
@@ -184,17 +228,25 @@ MessageEntry UpdateCommandUIRange(UINT first, UINT last, void (T::*handler)(CCmd
                            });
 }
 
+// An update handler that may decline ids of its range: FALSE lets the search go on.
+template <class T>
+HandlerEntry<T> UpdateCommandUIRangeEx(UINT first, UINT last, BOOL (T::*handler)(CCmdUI*))
+{
+    return detail::Make<T>(MessageEntry::Kind::UpdateCommandUI, first, last, CN_UPDATE_COMMAND_UI,
+                           [handler](T& t, MessageCall& m) { return (t.*handler)(static_cast<CCmdUI*>(m.extra)); });
+}
+
 // A control's notification through WM_COMMAND: BN_CLICKED, CBN_SELCHANGE,
 // LBN_SELCHANGE, EN_SETFOCUS, STN_CLICKED ...
 template <class T>
-MessageEntry Control(UINT code, UINT id, void (T::*handler)())
+HandlerEntry<T> Control(UINT code, UINT id, void (T::*handler)())
 {
     return detail::Make<T>(MessageEntry::Kind::Command, id, id, static_cast<int>(code),
                            [handler](T& t, MessageCall&) { (t.*handler)(); return TRUE; });
 }
 
 template <class T>
-MessageEntry ControlRange(UINT code, UINT first, UINT last, void (T::*handler)(UINT))
+HandlerEntry<T> ControlRange(UINT code, UINT first, UINT last, void (T::*handler)(UINT))
 {
     return detail::Make<T>(MessageEntry::Kind::Command, first, last, static_cast<int>(code),
                            [handler](T& t, MessageCall& m) { (t.*handler)(m.id); return TRUE; });
@@ -202,7 +254,7 @@ MessageEntry ControlRange(UINT code, UINT first, UINT last, void (T::*handler)(U
 
 // A control's notification through WM_NOTIFY: NM_CLICK, TVN_SELCHANGED, DTN_DATETIMECHANGE ...
 template <class T>
-MessageEntry Notify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*))
+HandlerEntry<T> Notify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*))
 {
     return detail::Make<T>(MessageEntry::Kind::Notify, id, id, static_cast<int>(code),
                            [handler](T& t, MessageCall& m) {
@@ -213,7 +265,7 @@ MessageEntry Notify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*))
 }
 
 template <class T>
-MessageEntry NotifyRange(UINT code, UINT first, UINT last, void (T::*handler)(UINT, NMHDR*, LRESULT*))
+HandlerEntry<T> NotifyRange(UINT code, UINT first, UINT last, void (T::*handler)(UINT, NMHDR*, LRESULT*))
 {
     return detail::Make<T>(MessageEntry::Kind::Notify, first, last, static_cast<int>(code),
                            [handler](T& t, MessageCall& m) {
@@ -226,14 +278,14 @@ MessageEntry NotifyRange(UINT code, UINT first, UINT last, void (T::*handler)(UI
 // In a control's own table: its notification, reflected back by the parent before
 // the parent's own entries see it.
 template <class T>
-MessageEntry ControlReflect(UINT code, void (T::*handler)())
+HandlerEntry<T> ControlReflect(UINT code, void (T::*handler)())
 {
     return detail::Make<T>(MessageEntry::Kind::ReflectedCommand, 0, 0, static_cast<int>(code),
                            [handler](T& t, MessageCall&) { (t.*handler)(); return TRUE; });
 }
 
 template <class T>
-MessageEntry NotifyReflect(UINT code, void (T::*handler)(NMHDR*, LRESULT*))
+HandlerEntry<T> NotifyReflect(UINT code, void (T::*handler)(NMHDR*, LRESULT*))
 {
     return detail::Make<T>(MessageEntry::Kind::ReflectedNotify, 0, 0, static_cast<int>(code),
                            [handler](T& t, MessageCall& m) {
@@ -244,7 +296,7 @@ MessageEntry NotifyReflect(UINT code, void (T::*handler)(NMHDR*, LRESULT*))
 
 // In a control's own table: its WM_CTLCOLOR*, reflected; a null brush lets the parent decide.
 template <class T>
-MessageEntry CtlColorReflect(HBRUSH (T::*handler)(CDC*, UINT))
+HandlerEntry<T> CtlColorReflect(HBRUSH (T::*handler)(CDC*, UINT))
 {
     return detail::Make<T>(MessageEntry::Kind::ReflectedMessage, WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC, 0,
                            [handler](T& t, MessageCall& m) {
@@ -257,7 +309,7 @@ MessageEntry CtlColorReflect(HBRUSH (T::*handler)(CDC*, UINT))
 
 // Any window message with its raw parameters.
 template <class T>
-MessageEntry Message(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
+HandlerEntry<T> Message(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
 {
     return detail::Window<T>(message, [handler](T& t, MessageCall& m) {
         m.result = (t.*handler)(m.wParam, m.lParam);
@@ -267,7 +319,7 @@ MessageEntry Message(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
 
 // The window messages with typed handlers.
 template <class T>
-MessageEntry Create(int (T::*handler)(LPCREATESTRUCT))
+HandlerEntry<T> Create(int (T::*handler)(LPCREATESTRUCT))
 {
     return detail::Window<T>(WM_CREATE, [handler](T& t, MessageCall& m) {
         m.result = (t.*handler)(reinterpret_cast<LPCREATESTRUCT>(m.lParam));
@@ -276,25 +328,25 @@ MessageEntry Create(int (T::*handler)(LPCREATESTRUCT))
 }
 
 template <class T>
-MessageEntry Destroy(void (T::*handler)())
+HandlerEntry<T> Destroy(void (T::*handler)())
 {
     return detail::Window<T>(WM_DESTROY, [handler](T& t, MessageCall&) { (t.*handler)(); return TRUE; });
 }
 
 template <class T>
-MessageEntry Close(void (T::*handler)())
+HandlerEntry<T> Close(void (T::*handler)())
 {
     return detail::Window<T>(WM_CLOSE, [handler](T& t, MessageCall&) { (t.*handler)(); return TRUE; });
 }
 
 template <class T>
-MessageEntry Paint(void (T::*handler)())
+HandlerEntry<T> Paint(void (T::*handler)())
 {
     return detail::Window<T>(WM_PAINT, [handler](T& t, MessageCall&) { (t.*handler)(); return TRUE; });
 }
 
 template <class T>
-MessageEntry EraseBkgnd(BOOL (T::*handler)(CDC*))
+HandlerEntry<T> EraseBkgnd(BOOL (T::*handler)(CDC*))
 {
     return detail::Window<T>(WM_ERASEBKGND, [handler](T& t, MessageCall& m) {
         m.result = (t.*handler)(message_decode::DeviceContext(reinterpret_cast<HDC>(m.wParam)));
@@ -303,7 +355,7 @@ MessageEntry EraseBkgnd(BOOL (T::*handler)(CDC*))
 }
 
 template <class T>
-MessageEntry Size(void (T::*handler)(UINT, int, int))
+HandlerEntry<T> Size(void (T::*handler)(UINT, int, int))
 {
     return detail::Window<T>(WM_SIZE, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<UINT>(m.wParam), static_cast<short>(LOWORD(m.lParam)),
@@ -313,7 +365,7 @@ MessageEntry Size(void (T::*handler)(UINT, int, int))
 }
 
 template <class T>
-MessageEntry Timer(void (T::*handler)(UINT_PTR))
+HandlerEntry<T> Timer(void (T::*handler)(UINT_PTR))
 {
     return detail::Window<T>(WM_TIMER, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<UINT_PTR>(m.wParam));
@@ -323,7 +375,7 @@ MessageEntry Timer(void (T::*handler)(UINT_PTR))
 
 // WM_CTLCOLORMSGBOX ... WM_CTLCOLORSTATIC: nCtlColor is CTLCOLOR_MSGBOX ... CTLCOLOR_STATIC.
 template <class T>
-MessageEntry CtlColor(HBRUSH (T::*handler)(CDC*, CWnd*, UINT))
+HandlerEntry<T> CtlColor(HBRUSH (T::*handler)(CDC*, CWnd*, UINT))
 {
     return detail::Make<T>(MessageEntry::Kind::WindowMessage, WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC, 0,
                            [handler](T& t, MessageCall& m) {
@@ -337,7 +389,7 @@ MessageEntry CtlColor(HBRUSH (T::*handler)(CDC*, CWnd*, UINT))
 
 namespace detail {
 template <class T>
-MessageEntry Key(UINT message, void (T::*handler)(UINT, UINT, UINT))
+HandlerEntry<T> Key(UINT message, void (T::*handler)(UINT, UINT, UINT))
 {
     return Window<T>(message, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<UINT>(m.wParam), LOWORD(m.lParam), HIWORD(m.lParam));
@@ -346,7 +398,7 @@ MessageEntry Key(UINT message, void (T::*handler)(UINT, UINT, UINT))
 }
 
 template <class T>
-MessageEntry Mouse(UINT message, void (T::*handler)(UINT, CPoint))
+HandlerEntry<T> Mouse(UINT message, void (T::*handler)(UINT, CPoint))
 {
     return Window<T>(message, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<UINT>(m.wParam), message_decode::Point(m.lParam));
@@ -355,7 +407,7 @@ MessageEntry Mouse(UINT message, void (T::*handler)(UINT, CPoint))
 }
 
 template <class T>
-MessageEntry Focus(UINT message, void (T::*handler)(CWnd*))
+HandlerEntry<T> Focus(UINT message, void (T::*handler)(CWnd*))
 {
     return Window<T>(message, [handler](T& t, MessageCall& m) {
         (t.*handler)(message_decode::Window(reinterpret_cast<HWND>(m.wParam)));
@@ -364,7 +416,7 @@ MessageEntry Focus(UINT message, void (T::*handler)(CWnd*))
 }
 
 template <class T>
-MessageEntry Scroll(UINT message, void (T::*handler)(UINT, UINT, CWnd*))
+HandlerEntry<T> Scroll(UINT message, void (T::*handler)(UINT, UINT, CWnd*))
 {
     return Window<T>(message, [handler](T& t, MessageCall& m) {
         (t.*handler)(LOWORD(m.wParam), HIWORD(m.wParam), message_decode::Window(reinterpret_cast<HWND>(m.lParam)));
@@ -374,29 +426,29 @@ MessageEntry Scroll(UINT message, void (T::*handler)(UINT, UINT, CWnd*))
 }  // namespace detail
 
 // (nChar, nRepCnt, nFlags)
-template <class T> MessageEntry Char(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_CHAR, h); }
-template <class T> MessageEntry KeyDown(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_KEYDOWN, h); }
-template <class T> MessageEntry KeyUp(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_KEYUP, h); }
-template <class T> MessageEntry SysKeyDown(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_SYSKEYDOWN, h); }
+template <class T> HandlerEntry<T> Char(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_CHAR, h); }
+template <class T> HandlerEntry<T> KeyDown(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_KEYDOWN, h); }
+template <class T> HandlerEntry<T> KeyUp(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_KEYUP, h); }
+template <class T> HandlerEntry<T> SysKeyDown(void (T::*h)(UINT, UINT, UINT)) { return detail::Key<T>(WM_SYSKEYDOWN, h); }
 
 // (nFlags, point in client coordinates)
-template <class T> MessageEntry LButtonDown(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_LBUTTONDOWN, h); }
-template <class T> MessageEntry LButtonUp(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_LBUTTONUP, h); }
-template <class T> MessageEntry LButtonDblClk(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_LBUTTONDBLCLK, h); }
-template <class T> MessageEntry RButtonDown(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_RBUTTONDOWN, h); }
-template <class T> MessageEntry RButtonUp(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_RBUTTONUP, h); }
-template <class T> MessageEntry MouseMove(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_MOUSEMOVE, h); }
+template <class T> HandlerEntry<T> LButtonDown(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_LBUTTONDOWN, h); }
+template <class T> HandlerEntry<T> LButtonUp(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_LBUTTONUP, h); }
+template <class T> HandlerEntry<T> LButtonDblClk(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_LBUTTONDBLCLK, h); }
+template <class T> HandlerEntry<T> RButtonDown(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_RBUTTONDOWN, h); }
+template <class T> HandlerEntry<T> RButtonUp(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_RBUTTONUP, h); }
+template <class T> HandlerEntry<T> MouseMove(void (T::*h)(UINT, CPoint)) { return detail::Mouse<T>(WM_MOUSEMOVE, h); }
 
 // (the window losing or gaining the focus, may be null)
-template <class T> MessageEntry SetFocus(void (T::*h)(CWnd*)) { return detail::Focus<T>(WM_SETFOCUS, h); }
-template <class T> MessageEntry KillFocus(void (T::*h)(CWnd*)) { return detail::Focus<T>(WM_KILLFOCUS, h); }
+template <class T> HandlerEntry<T> SetFocus(void (T::*h)(CWnd*)) { return detail::Focus<T>(WM_SETFOCUS, h); }
+template <class T> HandlerEntry<T> KillFocus(void (T::*h)(CWnd*)) { return detail::Focus<T>(WM_KILLFOCUS, h); }
 
 // (nSBCode, nPos, the scroll bar or control, null for the window's own bar)
-template <class T> MessageEntry HScroll(void (T::*h)(UINT, UINT, CWnd*)) { return detail::Scroll<T>(WM_HSCROLL, h); }
-template <class T> MessageEntry VScroll(void (T::*h)(UINT, UINT, CWnd*)) { return detail::Scroll<T>(WM_VSCROLL, h); }
+template <class T> HandlerEntry<T> HScroll(void (T::*h)(UINT, UINT, CWnd*)) { return detail::Scroll<T>(WM_HSCROLL, h); }
+template <class T> HandlerEntry<T> VScroll(void (T::*h)(UINT, UINT, CWnd*)) { return detail::Scroll<T>(WM_VSCROLL, h); }
 
 template <class T>
-MessageEntry DrawItem(void (T::*handler)(int, LPDRAWITEMSTRUCT))
+HandlerEntry<T> DrawItem(void (T::*handler)(int, LPDRAWITEMSTRUCT))
 {
     return detail::Window<T>(WM_DRAWITEM, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<int>(m.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(m.lParam));
@@ -406,7 +458,7 @@ MessageEntry DrawItem(void (T::*handler)(int, LPDRAWITEMSTRUCT))
 }
 
 template <class T>
-MessageEntry MeasureItem(void (T::*handler)(int, LPMEASUREITEMSTRUCT))
+HandlerEntry<T> MeasureItem(void (T::*handler)(int, LPMEASUREITEMSTRUCT))
 {
     return detail::Window<T>(WM_MEASUREITEM, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<int>(m.wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(m.lParam));
@@ -416,7 +468,7 @@ MessageEntry MeasureItem(void (T::*handler)(int, LPMEASUREITEMSTRUCT))
 }
 
 template <class T>
-MessageEntry InitMenuPopup(void (T::*handler)(CMenu*, UINT, BOOL))
+HandlerEntry<T> InitMenuPopup(void (T::*handler)(CMenu*, UINT, BOOL))
 {
     return detail::Window<T>(WM_INITMENUPOPUP, [handler](T& t, MessageCall& m) {
         (t.*handler)(message_decode::Menu(reinterpret_cast<HMENU>(m.wParam)), LOWORD(m.lParam),
@@ -426,7 +478,7 @@ MessageEntry InitMenuPopup(void (T::*handler)(CMenu*, UINT, BOOL))
 }
 
 template <class T>
-MessageEntry GetMinMaxInfo(void (T::*handler)(MINMAXINFO*))
+HandlerEntry<T> GetMinMaxInfo(void (T::*handler)(MINMAXINFO*))
 {
     return detail::Window<T>(WM_GETMINMAXINFO, [handler](T& t, MessageCall& m) {
         (t.*handler)(reinterpret_cast<MINMAXINFO*>(m.lParam));
@@ -435,7 +487,7 @@ MessageEntry GetMinMaxInfo(void (T::*handler)(MINMAXINFO*))
 }
 
 template <class T>
-MessageEntry SysCommand(void (T::*handler)(UINT, LPARAM))
+HandlerEntry<T> SysCommand(void (T::*handler)(UINT, LPARAM))
 {
     return detail::Window<T>(WM_SYSCOMMAND, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<UINT>(m.wParam), m.lParam);
@@ -444,7 +496,7 @@ MessageEntry SysCommand(void (T::*handler)(UINT, LPARAM))
 }
 
 template <class T>
-MessageEntry ContextMenu(void (T::*handler)(CWnd*, CPoint))
+HandlerEntry<T> ContextMenu(void (T::*handler)(CWnd*, CPoint))
 {
     return detail::Window<T>(WM_CONTEXTMENU, [handler](T& t, MessageCall& m) {
         (t.*handler)(message_decode::Window(reinterpret_cast<HWND>(m.wParam)), message_decode::Point(m.lParam));
@@ -453,7 +505,7 @@ MessageEntry ContextMenu(void (T::*handler)(CWnd*, CPoint))
 }
 
 template <class T>
-MessageEntry SetCursor(BOOL (T::*handler)(CWnd*, UINT, UINT))
+HandlerEntry<T> SetCursor(BOOL (T::*handler)(CWnd*, UINT, UINT))
 {
     return detail::Window<T>(WM_SETCURSOR, [handler](T& t, MessageCall& m) {
         m.result = (t.*handler)(message_decode::Window(reinterpret_cast<HWND>(m.wParam)), LOWORD(m.lParam),
@@ -463,7 +515,7 @@ MessageEntry SetCursor(BOOL (T::*handler)(CWnd*, UINT, UINT))
 }
 
 template <class T>
-MessageEntry ShowWindow(void (T::*handler)(BOOL, UINT))
+HandlerEntry<T> ShowWindow(void (T::*handler)(BOOL, UINT))
 {
     return detail::Window<T>(WM_SHOWWINDOW, [handler](T& t, MessageCall& m) {
         (t.*handler)(static_cast<BOOL>(m.wParam), static_cast<UINT>(m.lParam));
@@ -472,7 +524,7 @@ MessageEntry ShowWindow(void (T::*handler)(BOOL, UINT))
 }
 
 template <class T>
-MessageEntry GetDlgCode(UINT (T::*handler)())
+HandlerEntry<T> GetDlgCode(UINT (T::*handler)())
 {
     return detail::Window<T>(WM_GETDLGCODE, [handler](T& t, MessageCall& m) {
         m.result = (t.*handler)();
@@ -481,7 +533,7 @@ MessageEntry GetDlgCode(UINT (T::*handler)())
 }
 
 template <class T>
-MessageEntry NcDestroy(void (T::*handler)())
+HandlerEntry<T> NcDestroy(void (T::*handler)())
 {
     return detail::Window<T>(WM_NCDESTROY, [handler](T& t, MessageCall&) { (t.*handler)(); return TRUE; });
 }

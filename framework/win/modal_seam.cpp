@@ -79,6 +79,32 @@ int FileDialog(FileDialogRequest& request, const std::function<int()>& showReal)
     return showReal();
 }
 
+BOOL ShowHtmlHelp(const HtmlHelpRequest& request, const std::function<BOOL()>& showReal)
+{
+    CString what = "html help: " + request.file;
+    if (g_active)
+        g_active->asked.push_back(what);
+    if (g_active && g_active->htmlHelp)
+        return g_active->htmlHelp(request);
+    if (Refused(what))
+        return FALSE;
+    return showReal();
+}
+
+DWORD ShellOpen(const ShellOpenRequest& request, const std::function<DWORD()>& openReal)
+{
+    CString what = "shell: " + request.verb + " " + request.file;
+    if (!request.parameters.IsEmpty())
+        what += " " + request.parameters;
+    if (g_active)
+        g_active->asked.push_back(what);
+    if (g_active && g_active->shellOpen)
+        return g_active->shellOpen(request);
+    if (Refused(what))
+        return ERROR_CANCELLED;
+    return openReal();
+}
+
 int FolderDialog(FolderDialogRequest& request, const std::function<int()>& showReal)
 {
     CString what = "folder dialog: " + request.title;
@@ -97,9 +123,24 @@ DialogRoute RouteDialog(UINT nIDTemplate, std::function<void(CDialog&)>* handler
     what.Format("dialog: %u", nIDTemplate);
     if (g_active)
         g_active->asked.push_back(what);
-    if (g_active && g_active->dialog) {
-        *handler = g_active->dialog;
-        return DialogRoute::Answered;
+    if (g_active) {
+        auto byId = g_active->dialogs.find(nIDTemplate);
+        if (byId != g_active->dialogs.end() && byId->second) {
+            *handler = byId->second;
+            return DialogRoute::Answered;
+        }
+        if (g_active->dialog) {
+            *handler = g_active->dialog;
+            return DialogRoute::Answered;
+        }
+        if (!g_active->dialogs.empty()) {
+            // The test said which dialogs it expects, and this is none of them.
+            CString unexpected;
+            unexpected.Format("unexpected dialog: %u", nIDTemplate);
+            if (g_refusal)
+                g_refusal(unexpected);
+            return DialogRoute::Refused;
+        }
     }
     if (Refused(what))
         return DialogRoute::Refused;

@@ -1,19 +1,26 @@
-// The one point every interaction that waits for the user passes through:
-// message boxes, file and folder dialogs and modal dialogs (the print dialog
-// joins them with printing). In the program each shows the real thing.
+// The one point every interaction that waits for the user, or hands the user
+// over to another program, passes through: message boxes, file and folder
+// dialogs, modal dialogs, HTML Help and the shell's open. In the program each
+// does the real thing.
 //
 // A test answers them instead, without any window waiting for a person:
 //
 //     ModalAnswers answers;
 //     answers.messageBox = [](const MessageBoxRequest& box) { return IDYES; };
-//     answers.dialog = [](CDialog& dlg) {          // the live dialog, after OnInitDialog
+//     answers.dialogs[IDD_ACCOUNT] = [](CDialog& dlg) {   // the live dialog, after OnInitDialog
 //         dlg.SetDlgItemText(IDC_NAME, "山田");
-//         dlg.SendMessage(WM_COMMAND, IDOK);       // OnOK: data exchange, EndDialog
+//         dlg.SendMessage(WM_COMMAND, IDOK);              // OnOK: data exchange, EndDialog
 //     };
+//     answers.shellOpen = [](const ShellOpenRequest&) { return ERROR_SUCCESS; };
 //
-// and a test program calls ModalAnswers::RefuseUnanswered once, so that an
+// A test that answers dialogs by template id expects only those: any other
+// dialog is reported as unexpected and declined (IDCANCEL, unseen). The
+// catch-all `dialog` answers every dialog the map does not name.
+//
+// A test program calls ModalAnswers::RefuseUnanswered once, so that an
 // interaction no handler answers is reported at once and declined (Cancel, No,
-// or OK for a plain message box) instead of opening a window nobody closes.
+// or OK for a plain message box; no help window; the shell's open cancelled)
+// instead of opening a window nobody closes.
 #pragma once
 
 #include "../cstring.h"
@@ -21,6 +28,7 @@
 #include "windows_api.h"
 
 #include <functional>
+#include <map>
 #include <vector>
 
 class CDialog;
@@ -53,6 +61,25 @@ struct FolderDialogRequest {
     CString folder;
 };
 
+// A topic of an HTML Help file to show ("file.chm::/page.htm").
+struct HtmlHelpRequest {
+    CString file;
+    // HH_DISPLAY_TOPIC and the other commands of HTML Help, with their data.
+    UINT command = 0;
+    DWORD_PTR data = 0;
+};
+
+// A file, program or address handed to the shell (ShellExecuteEx).
+struct ShellOpenRequest {
+    // "open", "print" ...; empty for the file's default action.
+    CString verb;
+    CString file;
+    CString parameters;
+    // The working folder of a program started; empty for the current one.
+    CString directory;
+    int show = SW_SHOWNORMAL;
+};
+
 // Answers installed by a test; the most recently constructed one is active.
 class ModalAnswers {
 public:
@@ -63,15 +90,24 @@ public:
 
     // The button pressed (IDOK, IDYES, IDNO, IDCANCEL ...).
     std::function<int(const MessageBoxRequest&)> messageBox;
-    // Drives the live dialog; it must end it (EndDialog, or a command to IDOK / IDCANCEL).
+    // Drive the live dialog; each must end it (EndDialog, or a command to IDOK /
+    // IDCANCEL). By template id; while this map names any, a dialog it does not
+    // name and the catch-all does not answer is unexpected.
+    std::map<UINT, std::function<void(CDialog&)>> dialogs;
+    // Every dialog the map does not name.
     std::function<void(CDialog&)> dialog;
     // IDOK after filling request.fileName (and filterIndex), or IDCANCEL.
     std::function<int(FileDialogRequest&)> fileDialog;
     // IDOK after filling request.folder, or IDCANCEL.
     std::function<int(FolderDialogRequest&)> folderDialog;
+    // TRUE: the help window shows the topic; FALSE: HTML Help could not show it.
+    std::function<BOOL(const HtmlHelpRequest&)> htmlHelp;
+    // ERROR_SUCCESS, or the system's error code of a failed open.
+    std::function<DWORD(const ShellOpenRequest&)> shellOpen;
 
     // One line per interaction met, in order: "message box: <text>",
-    // "dialog: <template id>", "file dialog: <title>", "folder dialog: <title>".
+    // "dialog: <template id>", "file dialog: <title>", "folder dialog: <title>",
+    // "html help: <file>", "shell: <verb> <file>" (and " <parameters>" when there are any).
     std::vector<CString> asked;
 
     static ModalAnswers* Active();
@@ -90,9 +126,12 @@ namespace modal_seam {
 int MessageBox(const MessageBoxRequest& request, const std::function<int()>& showReal);
 int FileDialog(FileDialogRequest& request, const std::function<int()>& showReal);
 int FolderDialog(FolderDialogRequest& request, const std::function<int()>& showReal);
+BOOL ShowHtmlHelp(const HtmlHelpRequest& request, const std::function<BOOL()>& showReal);
+DWORD ShellOpen(const ShellOpenRequest& request, const std::function<DWORD()>& openReal);
 
 // How a modal dialog runs: in its real modal loop, driven by a test's handler
-// (handler filled), or refused (already reported: it ends with IDCANCEL unseen).
+// (handler filled), or refused (unanswered or unexpected, already reported: it
+// ends with IDCANCEL unseen).
 enum class DialogRoute { Real, Answered, Refused };
 DialogRoute RouteDialog(UINT nIDTemplate, std::function<void(CDialog&)>* handler);
 

@@ -8,11 +8,10 @@ IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 const MessageMap* CScrollView::GetThisMessageMap()
 {
-    static const MessageMap map(CView::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CScrollView>(
         on::Size(&CScrollView::OnSize),
         on::HScroll(&CScrollView::OnHScroll),
-        on::VScroll(&CScrollView::OnVScroll),
-    });
+        on::VScroll(&CScrollView::OnVScroll));
     return &map;
 }
 

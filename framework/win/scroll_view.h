@@ -8,7 +8,7 @@
 
 class CScrollView : public CView {
     DECLARE_DYNAMIC(CScrollView)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CScrollView)
 public:
     // nMapMode must be MM_TEXT. A zero page or line size means a tenth of the
     // total or of the page.

@@ -10,12 +10,11 @@ IMPLEMENT_DYNAMIC(CView, CWnd)
 
 const MessageMap* CView::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CView>(
         on::Create(&CView::OnCreate),
         on::Paint(&CView::OnPaint),
         on::Message(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage),
-        on::Message(WM_PRINTCLIENT, &CView::OnPrintClient),
-    });
+        on::Message(WM_PRINTCLIENT, &CView::OnPrintClient));
     return &map;
 }
 

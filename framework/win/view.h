@@ -1,8 +1,8 @@
 // CView: a window that shows a document inside a frame. The frame creates it
 // from its run-time class with a CCreateContext naming the document; the view
 // joins the document's views and leaves them when its window is destroyed.
-// OnDraw paints it (on the screen through WM_PAINT, and on a printer page
-// through the printing entry points, which a later part of the framework runs).
+// OnDraw paints it: on the screen through WM_PAINT, and on a page through the
+// printing entry points below.
 #pragma once
 
 #include "wnd.h"
@@ -13,7 +13,7 @@ struct CPrintInfo;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CView)
 public:
     CDocument* GetDocument() const { return m_pDocument; }
 
@@ -29,7 +29,7 @@ public:
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
 
     // Printing: the view prepares, begins, prints each page onto the given
-    // device context and ends. Nothing calls them yet.
+    // device context and ends.
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);

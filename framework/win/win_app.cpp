@@ -23,6 +23,7 @@ IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 namespace {
 
 CWinApp* g_app = nullptr;
+MessageSource g_messageSource = nullptr;
 
 CString ExecutableTitle()
 {
@@ -42,11 +43,10 @@ CString ExecutableTitle()
 
 const MessageMap* CWinApp::GetThisMessageMap()
 {
-    static const MessageMap map(CCmdTarget::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CWinApp>(
         on::Command(ID_APP_EXIT, &CWinApp::OnAppExit),
         on::UpdateCommandUI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu),
-        on::CommandRangeEx(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, &CWinApp::OnOpenRecentFile),
-    });
+        on::CommandRangeEx(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, &CWinApp::OnOpenRecentFile));
     return &map;
 }
 
@@ -58,6 +58,18 @@ CWinApp* AfxGetApp()
 CWnd* AfxGetMainWnd()
 {
     return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+MessageSource AfxSetMessageSource(MessageSource source)
+{
+    MessageSource previous = g_messageSource;
+    g_messageSource = source;
+    return previous;
+}
+
+BOOL AfxGetMessage(MSG* pMsg)
+{
+    return g_messageSource ? g_messageSource(pMsg) : ::GetMessageW(pMsg, nullptr, 0, 0);
 }
 
 BOOL AfxPreTranslateMessage(MSG* pMsg)
@@ -133,8 +145,14 @@ BOOL CWinApp::OnIdle(LONG lCount)
 
 BOOL CWinApp::PumpMessage()
 {
-    MSG msg;
-    if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+    MSG msg{};
+    BOOL got = AfxGetMessage(&msg);
+    if (got == -1) {
+        // Nothing was taken, and waiting again would only fail again.
+        m_nExitCode = -1;
+        return FALSE;
+    }
+    if (got == 0) {
         m_nExitCode = static_cast<int>(msg.wParam);
         return FALSE;
     }

@@ -24,7 +24,7 @@ class CWnd;
 
 class CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CWinApp)
 public:
     // Without a name of its own the application is named by string
     // AFX_IDS_APP_TITLE, else by its executable's file name.
@@ -42,7 +42,8 @@ public:
     // Idle time: lCount counts the calls since the last message. TRUE asks for more.
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-    // Takes one message from the queue (waiting for it) and handles it; FALSE on WM_QUIT.
+    // Takes one message from the queue (waiting for it) and handles it; FALSE on
+    // WM_QUIT (its code becomes the exit code) and when the queue failed (exit code -1).
     BOOL PumpMessage();
 
     // The hourglass: 1 shows it (nested calls count), -1 takes one back, 0
@@ -82,9 +83,6 @@ public:
     void OnAppExit();
     void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
     BOOL OnOpenRecentFile(UINT nID);
-
-    // Kept for the program's start-up sequence; the system does both by itself.
-    void Enable3dControls() {}
 
     HINSTANCE m_hInstance = nullptr;
     // The command line after the program name, in CP932.
@@ -131,8 +129,14 @@ CWnd* AfxGetMainWnd();
 // The message filter of the message loops: the application's PreTranslateMessage,
 // or the window chain when there is no application object.
 BOOL AfxPreTranslateMessage(MSG* pMsg);
-// Kept for the program's start-up sequence; nothing to enable.
-inline void AfxEnableControlContainer() {}
+// How the message loops (the application's and a modal dialog's) take the next
+// message, waiting for it: GetMessageW unless replaced. The answer is
+// GetMessageW's: nonzero with a message, 0 for WM_QUIT, -1 when the queue
+// failed and nothing was taken. AfxSetMessageSource replaces it (tests play a
+// failing queue with it) and returns the one it replaces; null restores GetMessageW.
+using MessageSource = BOOL (*)(MSG* pMsg);
+MessageSource AfxSetMessageSource(MessageSource source);
+BOOL AfxGetMessage(MSG* pMsg);
 
 // The framework's program entry: the program's wWinMain returns AfxWinMain(...).
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow);

@@ -180,15 +180,14 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
 const MessageMap* CWnd::GetThisMessageMap()
 {
-    static const MessageMap map(CCmdTarget::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CWnd>(
         on::DrawItem(&CWnd::OnDrawItem),
         on::MeasureItem(&CWnd::OnMeasureItem),
         on::CtlColor(&CWnd::OnCtlColor),
         on::HScroll(&CWnd::OnHScroll),
         on::VScroll(&CWnd::OnVScroll),
         on::Message(WM_COMPAREITEM, &CWnd::OnReflectedItemMessage),
-        on::Message(WM_DELETEITEM, &CWnd::OnReflectedItemMessage),
-    });
+        on::Message(WM_DELETEITEM, &CWnd::OnReflectedItemMessage));
     return &map;
 }
 
@@ -857,9 +856,16 @@ int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
 
 BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
 {
+    if (!::IsWindow(m_hWnd) || !lpScrollInfo)
+        return FALSE;
     lpScrollInfo->cbSize = sizeof(SCROLLINFO);
     ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
-    return TRUE;
+    // The system answers the new position, which tells no failure apart (0 is
+    // both): whether the scroll bar exists and took it is asked back.
+    SCROLLINFO taken{};
+    taken.cbSize = sizeof(SCROLLINFO);
+    taken.fMask = SIF_POS;
+    return ::GetScrollInfo(m_hWnd, nBar, &taken);
 }
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) const
@@ -886,6 +892,9 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
         DoDataExchange(&dx);
     } catch (const CDataExchange::Failed&) {
         // The failing routine has told the user and put the focus on the control.
+        return FALSE;
+    } catch (const ProgrammingError&) {
+        ReportEscapedException(std::current_exception());
         return FALSE;
     }
     return TRUE;

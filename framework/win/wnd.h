@@ -28,7 +28,7 @@ class CMenu;
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CWnd)
 public:
     CWnd();
     // Destroys the window when it still exists.
@@ -160,6 +160,7 @@ public:
     BOOL KillTimer(UINT_PTR nIDEvent);
     int GetScrollPos(int nBar) const;
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    // FALSE when the system refused it (no such scroll bar, no window).
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);

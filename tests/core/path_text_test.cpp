@@ -63,3 +63,26 @@ TEST(PathText, ProgramFolderLosesItsTrailingBackslash)
 }
 
 }  // namespace
+
+TEST(PathText, BareFileNameLiesInTheGivenFolder)
+{
+    EXPECT_EQ(CString("C:\\prog\\a.siz"), PathInFolder("a.siz", "C:\\prog"));
+    EXPECT_EQ(CString("D:\\data\\a.siz"), PathInFolder("D:\\data\\a.siz", "C:\\prog"));
+    // 表 ends in the byte of a backslash: still a bare name.
+    EXPECT_EQ(CString("C:\\prog\\表.siz"), PathInFolder("表.siz", "C:\\prog"));
+}
+
+TEST(PathText, PlainFileNamesHoldNoSeparatorsOrReservedCharacters)
+{
+    const struct {
+        const char* name;
+        bool plain;
+    } cases[] = {
+        {"2025.siz", true}, {"表.siz", true}, {"ｻﾝﾌﾟﾙ", true}, {"a.b.c", true},
+        {"", false}, {".", false}, {"..", false}, {"a\\b.siz", false}, {"a/b", false},
+        {"C:x.siz", false}, {"a*b", false}, {"a?b", false}, {"a\"b", false}, {"a<b", false},
+        {"a>b", false}, {"a|b", false}, {"a\tb", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.plain, IsPlainFileName(c.name)) << c.name;
+}

@@ -9,11 +9,21 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 namespace {
 
 struct Journal : CTypedPtrArray<CObArray, CMyObject2*> {
     ~Journal() { DeleteRecords(*this); }
 };
+
+// No temporary file may be left beside the saved one.
+int FilesIn(const TempFolder& folder)
+{
+    const auto entries = std::filesystem::directory_iterator(folder.Native());
+    return static_cast<int>(std::distance(std::filesystem::begin(entries), std::filesystem::end(entries)));
+}
 
 TEST(RecordFile, SavedJournalLoadsBackAndReplacesTheOldFile)
 {
@@ -29,8 +39,7 @@ TEST(RecordFile, SavedJournalLoadsBackAndReplacesTheOldFile)
     LoadRecordFile(path, read);
     ASSERT_EQ(2, read.GetSize());
     EXPECT_EQ(CString("2000.50"), read.GetAt(1)->m_strCauseAmount1);
-    CFileStatus status;
-    EXPECT_FALSE(CFile::GetStatus(path + ".tmp~", status));
+    EXPECT_EQ(1, FilesIn(folder));
 }
 
 // A record whose writing fails half-way through the file.
@@ -60,10 +69,25 @@ TEST(RecordFile, FailedSaveLeavesTheFileAsItWas)
     LoadRecordFile(path, read);
     ASSERT_EQ(1, read.GetSize());
     EXPECT_EQ(CString("2024/01/05"), read.GetAt(0)->m_strDate);
-    CFileStatus status;
-    EXPECT_FALSE(CFile::GetStatus(path + ".tmp~", status));
+    EXPECT_EQ(1, FilesIn(folder));
 
     EXPECT_THROW(SaveRecordFile(folder.Path("no-such-folder/x.siz"), journal), CFileException);
+}
+
+TEST(RecordFile, LoadingReplacesWhatTheArrayHeld)
+{
+    TempFolder folder;
+    const CString path = folder.Path("2024.siz");
+    Journal journal;
+    journal.Add(SaleEntry("2024/01/05", "1000"));
+    SaveRecordFile(path, journal);
+
+    Journal read;
+    read.Add(SaleEntry("2023/12/31", "1"));
+    read.Add(SaleEntry("2023/12/31", "2"));
+    LoadRecordFile(path, read);
+    ASSERT_EQ(1, read.GetSize());
+    EXPECT_EQ(CString("2024/01/05"), read.GetAt(0)->m_strDate);
 }
 
 TEST(RecordFile, DamagedFileLoadsNothing)

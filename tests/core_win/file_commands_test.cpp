@@ -3,6 +3,8 @@
 
 #include "core/record_file.h"
 #include "framework/win/framework_ids.h"
+#include "framework/win/recent_file_list.h"
+#include "framework/win/win_app.h"
 
 namespace {
 
@@ -48,6 +50,7 @@ TEST_F(FileCommandsTest, OpenReadsTheChosenJournal)
     EXPECT_EQ(Folder() + "\\*.siz", m_request.fileName);
     EXPECT_EQ(CString("Zirere(*.siz)|*.siz|||"), m_request.filter);
     EXPECT_EQ(Path("2025.siz"), Document()->m_strPathName);
+    EXPECT_EQ(Path("2025.siz"), Document()->GetPathName());
     EXPECT_EQ(CString("2025.siz"), Document()->m_strFileName);
     EXPECT_EQ(Folder(), Document()->m_strDataDir);
     EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
@@ -136,6 +139,10 @@ TEST_F(FileCommandsTest, SaveAsThatFailsAnnouncesNothingAndKeepsTheChanges)
     ASSERT_EQ(1u, MessagesShown().size());
     EXPECT_GE(MessagesShown()[0].Find("の保存に失敗ました。"), 0);
     EXPECT_TRUE(Document()->IsModified());
+    // The journal still names the file it was read from.
+    EXPECT_EQ(Path("2024.siz"), Document()->m_strPathName);
+    EXPECT_EQ(CString("2024.siz"), Document()->m_strFileName);
+    EXPECT_EQ(Path("2024.siz"), Document()->GetTitle());
 }
 
 }  // namespace
@@ -151,6 +158,63 @@ TEST_F(FileCommandsTest, JournalOpenedByPathIsReadLikeTheOpenCommandReadsIt)
     EXPECT_FALSE(Document()->IsModified());
     ASSERT_TRUE(Close());
     EXPECT_EQ(Path("2025.siz").str(), ReadFileBytes(Path("duzizezi.ino")));
+}
+
+TEST_F(FileCommandsTest, JournalThatCannotBeReadByPathFailsAndNamesNoFile)
+{
+    WriteFileBytes(Path("damaged.siz"), std::string("\x02\x00\xff\xff", 4));
+    EXPECT_FALSE(Document()->OnOpenDocument(Path("damaged.siz")));
+    EXPECT_EQ(std::vector<CString>{CString("ファイルのオープンに失敗しました！")}, MessagesShown());
+    EXPECT_EQ(CString("新規ファイル.siz"), Document()->m_strPathName);
+    EXPECT_EQ(CString("新規ファイル.siz"), Document()->m_strFileName);
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+}
+
+TEST_F(FileCommandsTest, RecentFileOpensUnderTheOpenCommandsRules)
+{
+    CRecentFileList* recent = AfxGetApp()->m_pRecentFileList;
+    ASSERT_NE(nullptr, recent);
+    AfxGetApp()->AddToRecentFileList(Path("2025.siz"));
+
+    Document()->m_nCurBook = kBookGeneralLedger;
+    Send(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(std::vector<CString>{CString("仕訳帳に移動して操作してください")}, MessagesShown());
+    EXPECT_EQ(Path("2024.siz"), Document()->m_strPathName);
+
+    Document()->m_nCurBook = kBookJournal;
+    Document()->SetModifiedFlag(TRUE);
+    m_answers.messageBox = [](const MessageBoxRequest& box) { return (box.style & MB_YESNOCANCEL) ? IDCANCEL : IDOK; };
+    Send(ID_FILE_MRU_FILE1);
+    ASSERT_EQ(2u, MessagesShown().size());
+    EXPECT_EQ(0, MessagesShown()[1].Find("作業中の会計ファイル「2024.siz」は変更されています。"));
+    EXPECT_EQ(Path("2024.siz"), Document()->m_strPathName);
+
+    Document()->SetModifiedFlag(FALSE);
+    Send(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(Path("2025.siz"), Document()->m_strPathName);
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+
+    // A journal of the list that cannot be read leaves the list.
+    WriteFileBytes(Path("damaged.siz"), std::string("\x02\x00\xff\xff", 4));
+    AfxGetApp()->AddToRecentFileList(Path("damaged.siz"));
+    Send(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(CString("ファイルのオープンに失敗しました！"), MessagesShown().back());
+    EXPECT_EQ(Path("2025.siz"), (*recent)[0]);
+}
+
+TEST_F(FileCommandsTest, PreviousYearFileReplacesTheOneReadBefore)
+{
+    ASSERT_TRUE(Document()->LoadPrevYearFile(Path("2024.siz")).done);
+    EXPECT_EQ(2, Document()->m_arrPrevJournal.GetSize());
+    ASSERT_TRUE(Document()->LoadPrevYearFile(Path("2025.siz")).done);
+    EXPECT_EQ(1, Document()->m_arrPrevJournal.GetSize());
+
+    const FileOutcome failed = Document()->LoadPrevYearFile(Path("none.siz"));
+    EXPECT_FALSE(failed.done);
+    ASSERT_EQ(1u, failed.messages.size());
+    EXPECT_EQ(CString("ファイルのオープンに失敗しました！"), failed.messages[0].text);
+    EXPECT_EQ(0, Document()->m_arrPrevJournal.GetSize());
+    EXPECT_TRUE(MessagesShown().empty());
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include "core/my_object.h"
 #include "core/record_file.h"
+#include "framework/win/framework_ids.h"
 #include "journal/siwake.h"
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -179,6 +181,34 @@ TEST_F(StartupTest, OldJournalIsConvertedAndWrittenBesideItWithTheNewExtension)
 
     ASSERT_TRUE(Close());
     EXPECT_EQ(newPath.str(), ReadFileBytes(Path("duzizezi.ino")));
+}
+
+TEST_F(StartupTest, ConvertedJournalIsBackedUpUnderItsNewNameOnly)
+{
+    CopyShippedSetupFiles();
+    const CString backupDir = Path("backup");
+    std::filesystem::create_directories(m_folder.Native() / "backup");
+    WriteOldJournal(Path("data.siw"));
+    // An old-format file of the old name in the backup folder is the user's and stays.
+    WriteFileBytes(backupDir + "\\data.siw", "old backup");
+    WriteFileBytes(Path("duzizezi.ino"), (Path("data.siw") + "[]" + backupDir + "][data.siw").str());
+    ASSERT_TRUE(Start());
+
+    EXPECT_EQ(Path("data.siz"), Document()->m_strPathName);
+    EXPECT_EQ(CString("data.siz"), Document()->m_strFileName);
+    EXPECT_EQ(CString("data.siz"), Document()->m_strBackupName);
+
+    Document()->m_arrJournal.Add(SaleEntry("2024/05/01", "1"));
+    Document()->SetModifiedFlag(TRUE);
+    m_answers.asked.clear();
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+    EXPECT_EQ(std::string("old backup"), ReadFileBytes(backupDir + "\\data.siw"));
+    CTypedPtrArray<CObArray, CMyObject2*> backup;
+    LoadRecordFile(backupDir + "\\data.siz", backup);
+    EXPECT_EQ(2, backup.GetSize());
+    DeleteRecords(backup);
+    ASSERT_FALSE(MessagesShown().empty());
+    EXPECT_GE(MessagesShown().back().Find("ファイル名 「 data.siz 」 は、"), 0);
 }
 
 TEST_F(StartupTest, ConversionAsksBeforeReplacingAJournalOfTheSameName)

@@ -2,14 +2,21 @@
 #include "program_folder.h"
 
 #include "books/kanjyo.h"
+#include "books/keihi.h"
 #include "books/kinsen.h"
+#include "books/siire.h"
 #include "books/uriage.h"
+#include "core/book_views.h"
+#include "core/main_frame.h"
 #include "framework/win/dialog.h"
 #include "framework/win/menu.h"
 #include "journal/siwake.h"
 #include "resource.h"
 #include "setup/settei.h"
 #include "statements/kessan.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -47,9 +54,16 @@ TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndDestroysTheOldOne)
         int book;
     } cases[] = {
         {ID_VIEW_KANJYO, RUNTIME_CLASS(kanjyo), 2}, {ID_VIEW_KINSEN, RUNTIME_CLASS(kinsen), 3},
-        {ID_VIEW_URIAGE, RUNTIME_CLASS(CUriage), 4}, {ID_VIEW_KESSAN, RUNTIME_CLASS(kessan), 5},
+        {ID_VIEW_URIAGE, RUNTIME_CLASS(CUriage), 4}, {ID_VIEW_KEIHI, RUNTIME_CLASS(keihi), 4},
+        {ID_VIEW_SIIRE, RUNTIME_CLASS(CSiire), 4}, {ID_VIEW_KESSAN, RUNTIME_CLASS(kessan), 5},
         {ID_VIEW_SETTEI, RUNTIME_CLASS(settei), 6}, {ID_VIEW_SIWAKE, RUNTIME_CLASS(siwake), 1},
     };
+    // Every book of the program's table is among the cases.
+    ASSERT_EQ(std::size(cases), BookViews().size());
+    for (const BookView& book : BookViews())
+        EXPECT_TRUE(std::any_of(std::begin(cases), std::end(cases), [&book](const Case& c) {
+            return c.command == book.commandId && c.view == book.viewClass;
+        })) << book.commandId;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.view->m_lpszClassName);
         HWND oldWindow = ActiveView()->GetSafeHwnd();
@@ -62,6 +76,21 @@ TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndDestroysTheOldOne)
         EXPECT_TRUE(Checked(c.command));
     }
     EXPECT_EQ(6, Document()->m_nPrevBook);
+}
+
+TEST_F(ViewSwitchTest, CommandsOfTheBookRangeThatAreNoBookAreDeclined)
+{
+    CMainFrame* frame = Frame();
+    CView* view = ActiveView();
+    int declined = 0;
+    for (UINT id = ID_VIEW_FIRST; id <= ID_VIEW_LAST; ++id) {
+        if (FindBookView(id))
+            continue;
+        EXPECT_FALSE(frame->OnViewSwitch(id)) << id;
+        ++declined;
+    }
+    EXPECT_EQ(16, declined);
+    EXPECT_EQ(view, ActiveView());
 }
 
 TEST_F(ViewSwitchTest, TheBookShownAgainKeepsItsView)
@@ -110,6 +139,7 @@ TEST_F(ViewSwitchTest, EachViewSetsTheMenuCommandsThatConcernIt)
 
 TEST_F(ViewSwitchTest, HelpWithoutItsFileSaysSo)
 {
+    m_answers.htmlHelp = [](const HtmlHelpRequest&) { return FALSE; };
     Send(ID_HELP);
     EXPECT_EQ(std::vector<CString>{CString("HTML HELP(dazeruruvo.chm)を開くことができません。")}, MessagesShown());
 }

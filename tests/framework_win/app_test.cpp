@@ -186,7 +186,7 @@ TEST(AppTest, WaitCursorCallsNestAndRestore)
 namespace {
 
 class ThrowingWindow : public CWnd {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(ThrowingWindow)
 public:
     LRESULT OnFail(WPARAM, LPARAM)
     {
@@ -196,9 +196,8 @@ public:
 
 const MessageMap* ThrowingWindow::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
-        on::Message(WM_APP + 2, &ThrowingWindow::OnFail),
-    });
+    static const MessageMap map = MessageMap::Of<ThrowingWindow>(
+        on::Message(WM_APP + 2, &ThrowingWindow::OnFail));
     return &map;
 }
 

@@ -17,10 +17,9 @@ IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 
 const MessageMap* CTestDoc::GetThisMessageMap()
 {
-    static const MessageMap map(CDocument::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CTestDoc>(
         on::Command(ID_TEST_DOC_COMMAND, &CTestDoc::OnDocCommand),
-        on::Command(ID_TEST_GREYED_BY_VIEW, &CTestDoc::OnViewCommand),
-    });
+        on::Command(ID_TEST_GREYED_BY_VIEW, &CTestDoc::OnViewCommand));
     return &map;
 }
 
@@ -66,11 +65,10 @@ CTestFormView::SwitchReport CTestFormView::lastSwitch;
 
 const MessageMap* CTestFormView::GetThisMessageMap()
 {
-    static const MessageMap map(CFormView::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CTestFormView>(
         on::Control(BN_CLICKED, IDC_SWITCH, &CTestFormView::OnSwitch),
         on::Command(ID_TEST_GREYED_BY_VIEW, &CTestFormView::OnGreyedCommand),
-        on::UpdateCommandUI(ID_TEST_GREYED_BY_VIEW, &CTestFormView::OnUpdateGreyed),
-    });
+        on::UpdateCommandUI(ID_TEST_GREYED_BY_VIEW, &CTestFormView::OnUpdateGreyed));
     return &map;
 }
 
@@ -129,9 +127,8 @@ IMPLEMENT_DYNCREATE(CTestSecondView, CFormView)
 
 const MessageMap* CTestSecondView::GetThisMessageMap()
 {
-    static const MessageMap map(CFormView::GetThisMessageMap(), {
-        on::Control(BN_CLICKED, IDC_SWITCH, &CTestSecondView::OnSwitch),
-    });
+    static const MessageMap map = MessageMap::Of<CTestSecondView>(
+        on::Control(BN_CLICKED, IDC_SWITCH, &CTestSecondView::OnSwitch));
     return &map;
 }
 
@@ -153,10 +150,9 @@ IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 
 const MessageMap* CTestFrame::GetThisMessageMap()
 {
-    static const MessageMap map(CFrameWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<CTestFrame>(
         on::CommandRange(ID_TEST_VIEW_FORM, ID_TEST_VIEW_SECOND, &CTestFrame::OnViewSwitch),
-        on::UpdateCommandUIRange(ID_TEST_VIEW_FORM, ID_TEST_VIEW_SECOND, &CTestFrame::OnUpdateViewSwitch),
-    });
+        on::UpdateCommandUIRange(ID_TEST_VIEW_FORM, ID_TEST_VIEW_SECOND, &CTestFrame::OnUpdateViewSwitch));
     return &map;
 }
 

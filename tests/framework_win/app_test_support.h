@@ -28,7 +28,7 @@ struct Releases {
 // A document with a few fields, counting what the framework calls.
 class CTestDoc : public CDocument {
     DECLARE_DYNCREATE(CTestDoc)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CTestDoc)
 public:
     ~CTestDoc() override;
 
@@ -53,7 +53,7 @@ public:
 // switches to the second form (destroying this one inside its own handler).
 class CTestFormView : public CFormView {
     DECLARE_DYNCREATE(CTestFormView)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CTestFormView)
 public:
     CTestFormView();
     ~CTestFormView() override;
@@ -93,7 +93,7 @@ public:
 
 class CTestSecondView : public CFormView {
     DECLARE_DYNCREATE(CTestSecondView)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CTestSecondView)
 public:
     CTestSecondView();
     ~CTestSecondView() override;
@@ -103,7 +103,7 @@ public:
 // The frame: the view switch of the program's main frame, in small.
 class CTestFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CTestFrame)
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CTestFrame)
 public:
     ~CTestFrame() override;
 

@@ -77,6 +77,36 @@ TEST_F(CommonControls, SpinButtonKeepsRangePositionAndBuddy)
     EXPECT_EQ(12, spin.GetPos());
 }
 
+TEST_F(CommonControls, SpinButtonTellsWhenItsBuddyHoldsNoPosition)
+{
+    CStatic number;
+    ASSERT_TRUE(number.Create("", WS_VISIBLE | SS_SUNKEN, CRect(10, 10, 40, 40), &parent, 1087));
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, CRect(40, 10, 56, 40), &parent, 1088));
+    spin.SetBuddy(&number);
+    spin.SetRange(1, 16);
+    struct Case {
+        const char* buddyText;
+        int position;
+        BOOL error;
+    };
+    // With an error the position answered is no reading of the buddy's text.
+    const Case cases[] = {{"12", 12, FALSE}, {"abc", 0, TRUE}, {"40", 0, TRUE}, {"3", 3, FALSE}};
+    for (const Case& c : cases) {
+        number.SetWindowText(c.buddyText);
+        BOOL error = !c.error;
+        int position = spin.GetPos(&error);
+        EXPECT_EQ(c.error, error) << c.buddyText;
+        if (!c.error) {
+            EXPECT_EQ(c.position, position) << c.buddyText;
+        }
+    }
+    CSpinButtonCtrl unmade;
+    BOOL error = FALSE;
+    unmade.GetPos(&error);
+    EXPECT_TRUE(error);
+}
+
 TEST_F(CommonControls, ImageListMasksTheGivenColour)
 {
     CBitmap halves;  // 8 × 8: left half red, right half blue
@@ -293,7 +323,7 @@ TEST_F(CommonControls, SmallImageListSetsTheRowHeight)
 // notification: rows 0, 2, ... tinted, a grey line at the bottom of each cell,
 // the selected row dark.
 class StripedListView : public CListCtrl {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(StripedListView)
 public:
     void OnCustomDraw(NMHDR* header, LRESULT* result)
     {
@@ -336,9 +366,8 @@ public:
 
 const MessageMap* StripedListView::GetThisMessageMap()
 {
-    static const MessageMap map(CListCtrl::GetThisMessageMap(), {
-        on::NotifyReflect(NM_CUSTOMDRAW, &StripedListView::OnCustomDraw),
-    });
+    static const MessageMap map = MessageMap::Of<StripedListView>(
+        on::NotifyReflect(NM_CUSTOMDRAW, &StripedListView::OnCustomDraw));
     return &map;
 }
 

@@ -698,7 +698,7 @@ TEST_F(ControlsForm, ControlsMadeWithCreateWork)
 
 // A window that paints itself blue through CPaintDC.
 class PaintedWindow : public CWnd {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(PaintedWindow)
 public:
     void OnPaint()
     {
@@ -716,9 +716,8 @@ public:
 
 const MessageMap* PaintedWindow::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
-        on::Paint(&PaintedWindow::OnPaint),
-    });
+    static const MessageMap map = MessageMap::Of<PaintedWindow>(
+        on::Paint(&PaintedWindow::OnPaint));
     return &map;
 }
 

@@ -526,3 +526,41 @@ TEST(DeviceContext, AttachedContextIsNotDeleted)
 }
 
 }  // namespace
+
+TEST(TextMetricsTest, CharacterFieldsAreBytesOfCodePage932)
+{
+    struct Case {
+        const char* field;
+        WCHAR wide;
+        BYTE TEXTMETRICA::*member;
+        BYTE expected;
+    };
+    const Case cases[] = {
+        {"first: one byte", L' ', &TEXTMETRICA::tmFirstChar, 0x20},
+        // Half-width katakana are one byte in code page 932, not their code's low byte.
+        {"first: half-width kana", 0xFF61, &TEXTMETRICA::tmFirstChar, 0xA1},
+        {"default: half-width kana", 0xFF65, &TEXTMETRICA::tmDefaultChar, 0xA5},
+        {"default: double-byte", 0x30FB, &TEXTMETRICA::tmDefaultChar, '?'},
+        {"default: none in 932", 0x00FF, &TEXTMETRICA::tmDefaultChar, '?'},
+        {"last: past the bytes", 0xFFE5, &TEXTMETRICA::tmLastChar, 0xFF},
+        {"last: one byte", L'~', &TEXTMETRICA::tmLastChar, '~'},
+        {"break: ideographic space", 0x3000, &TEXTMETRICA::tmBreakChar, ' '},
+        {"break: one byte", L'_', &TEXTMETRICA::tmBreakChar, '_'},
+    };
+    for (const Case& c : cases) {
+        TEXTMETRICW wide{};
+        wide.tmHeight = 17;
+        wide.tmAveCharWidth = 8;
+        wide.tmCharSet = SHIFTJIS_CHARSET;
+        WCHAR TEXTMETRICW::*field = c.member == &TEXTMETRICA::tmFirstChar     ? &TEXTMETRICW::tmFirstChar
+                                    : c.member == &TEXTMETRICA::tmLastChar    ? &TEXTMETRICW::tmLastChar
+                                    : c.member == &TEXTMETRICA::tmDefaultChar ? &TEXTMETRICW::tmDefaultChar
+                                                                              : &TEXTMETRICW::tmBreakChar;
+        wide.*field = c.wide;
+        TEXTMETRICA bytes = TextMetricsInCodePage932(wide);
+        EXPECT_EQ(c.expected, bytes.*(c.member)) << c.field;
+        EXPECT_EQ(17, bytes.tmHeight) << c.field;
+        EXPECT_EQ(8, bytes.tmAveCharWidth) << c.field;
+        EXPECT_EQ(SHIFTJIS_CHARSET, bytes.tmCharSet) << c.field;
+    }
+}

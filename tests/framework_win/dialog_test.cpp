@@ -10,12 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
 
 class CAccountDlg : public CDialog {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CAccountDlg)
 public:
     explicit CAccountDlg(CWnd* parent = nullptr) : CDialog(IDD_TEST_DIALOG, parent) {}
 
@@ -50,9 +52,8 @@ public:
 
 const MessageMap* CAccountDlg::GetThisMessageMap()
 {
-    static const MessageMap map(CDialog::GetThisMessageMap(), {
-        on::CtlColor(&CAccountDlg::OnCtlColor),
-    });
+    static const MessageMap map = MessageMap::Of<CAccountDlg>(
+        on::CtlColor(&CAccountDlg::OnCtlColor));
     return &map;
 }
 
@@ -184,7 +185,7 @@ namespace {
 // Ends itself through the keyboard: Enter reaches the dialog manager only if the
 // modal loop pre-translates the messages. A timer ends a loop that never does.
 class CEnterDlg : public CAccountDlg {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CEnterDlg)
 public:
     BOOL OnInitDialog() override
     {
@@ -207,9 +208,8 @@ public:
 
 const MessageMap* CEnterDlg::GetThisMessageMap()
 {
-    static const MessageMap map(CAccountDlg::GetThisMessageMap(), {
-        on::Timer(&CEnterDlg::OnTimer),
-    });
+    static const MessageMap map = MessageMap::Of<CEnterDlg>(
+        on::Timer(&CEnterDlg::OnTimer));
     return &map;
 }
 
@@ -255,7 +255,7 @@ namespace {
 // A modeless dialog that deletes itself with its window, closed by its own
 // Cancel button through a command to its owner.
 class CHintLikeDlg : public CDialog {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CHintLikeDlg)
 public:
     static int released;
     static bool aliveAfterOwnerClosedIt;
@@ -279,12 +279,12 @@ bool CHintLikeDlg::aliveAfterOwnerClosedIt = false;
 
 const MessageMap* CHintLikeDlg::GetThisMessageMap()
 {
-    static const MessageMap map(CDialog::GetThisMessageMap(), {});
+    static const MessageMap map = MessageMap::Of<CHintLikeDlg>();
     return &map;
 }
 
 class COwnerWnd : public CWnd {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(COwnerWnd)
 public:
     LRESULT OnCloseHint(WPARAM, LPARAM lParam)
     {
@@ -295,9 +295,8 @@ public:
 
 const MessageMap* COwnerWnd::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
-        on::Message(WM_APP + 1, &COwnerWnd::OnCloseHint),
-    });
+    static const MessageMap map = MessageMap::Of<COwnerWnd>(
+        on::Message(WM_APP + 1, &COwnerWnd::OnCloseHint));
     return &map;
 }
 
@@ -322,4 +321,53 @@ TEST(DialogTest, ModelessDialogDestroyedFromItsOwnButtonIsReleasedAfterTheHandle
 
     app.m_pMainWnd = nullptr;
     owner.DestroyWindow();
+}
+
+namespace {
+
+// Every dialog class of these tests with a data exchange table. A new one joins
+// with one line.
+struct DialogClass {
+    const char* name;
+    std::function<std::unique_ptr<CDialog>()> make;
+};
+const DialogClass dialogClasses[] = {
+    {"CAccountDlg", [] { return std::make_unique<CAccountDlg>(); }},
+    {"CEnterDlg", [] { return std::make_unique<CEnterDlg>(); }},
+};
+
+// Every form view class: the command that shows it and its class.
+struct FormViewClass {
+    UINT command;
+    const CRuntimeClass* viewClass;
+};
+const FormViewClass formViewClasses[] = {
+    {ID_TEST_VIEW_SECOND, RUNTIME_CLASS(CTestSecondView)},
+    {ID_TEST_VIEW_FORM, RUNTIME_CLASS(CTestFormView)},
+};
+
+}  // namespace
+
+TEST_F(SingleDocumentTest, DataExchangeRunsBothWaysOnEveryDialogAndFormView)
+{
+    m_answers.messageBox = [](const MessageBoxRequest& box) {
+        ADD_FAILURE() << "message box: " << static_cast<LPCTSTR>(box.text);
+        return IDOK;
+    };
+    for (const DialogClass& dialogClass : dialogClasses) {
+        SCOPED_TRACE(dialogClass.name);
+        std::unique_ptr<CDialog> dialog = dialogClass.make();
+        ASSERT_TRUE(dialog->Create(dialog->m_nIDTemplate));
+        EXPECT_TRUE(dialog->UpdateData(TRUE));
+        EXPECT_TRUE(dialog->UpdateData(FALSE));
+        dialog->DestroyWindow();
+    }
+    for (const FormViewClass& form : formViewClasses) {
+        SCOPED_TRACE(form.viewClass->m_lpszClassName);
+        Frame()->SendMessage(WM_COMMAND, form.command);
+        CView* view = Frame()->GetActiveView();
+        ASSERT_TRUE(view && view->IsKindOf(form.viewClass));
+        EXPECT_TRUE(view->UpdateData(TRUE));
+        EXPECT_TRUE(view->UpdateData(FALSE));
+    }
 }

@@ -21,7 +21,7 @@ constexpr UINT kOnlyInBase = 40020;
 
 // Records which handler took each command.
 class RecordingTarget : public CCmdTarget {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(RecordingTarget)
 public:
     void OnSingle() { taken.push_back("single"); }
     void OnRange(UINT id) { taken.push_back("range " + std::to_string(id)); }
@@ -38,42 +38,66 @@ public:
 
 const MessageMap* RecordingTarget::GetThisMessageMap()
 {
-    static const MessageMap map(CCmdTarget::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<RecordingTarget>(
         on::Command(kOnlyInBase, &RecordingTarget::OnBase),
-        on::Command(kSingle, &RecordingTarget::OnBase),
-    });
+        on::Command(kSingle, &RecordingTarget::OnBase));
     return &map;
 }
 
 // The derived table: the single entry comes before the range that contains it;
 // a declining handler lets the search go on to the range.
 class DerivedTarget : public RecordingTarget {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(DerivedTarget)
 };
 
 const MessageMap* DerivedTarget::GetThisMessageMap()
 {
-    static const MessageMap map(RecordingTarget::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<DerivedTarget>(
         on::Command(kSingle, &DerivedTarget::OnSingle),
         on::CommandEx(kDeclined, &DerivedTarget::OnMaybe),
         on::CommandRange(kRangeFirst, kRangeLast, &DerivedTarget::OnRange),
-        on::UpdateCommandUI(kSingle, &DerivedTarget::OnUpdateSingle),
-    });
+        on::UpdateCommandUI(kSingle, &DerivedTarget::OnUpdateSingle));
     return &map;
 }
 
 // The same entries with the range first: the range takes the single id.
 class RangeFirstTarget : public RecordingTarget {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(RangeFirstTarget)
 };
 
 const MessageMap* RangeFirstTarget::GetThisMessageMap()
 {
-    static const MessageMap map(RecordingTarget::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<RangeFirstTarget>(
         on::CommandRange(kRangeFirst, kRangeLast, &RangeFirstTarget::OnRange),
-        on::Command(kSingle, &RangeFirstTarget::OnSingle),
-    });
+        on::Command(kSingle, &RangeFirstTarget::OnSingle));
     return &map;
+}
+
+// A class without a table of its own between two with tables.
+class PassThroughTarget : public DerivedTarget {};
+
+class LeafTarget : public PassThroughTarget {
+    DECLARE_MESSAGE_MAP(LeafTarget)
+};
+
+const MessageMap* LeafTarget::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<LeafTarget>(on::Command(kRangeLast + 1, &LeafTarget::OnBase));
+    return &map;
+}
+
+TEST(MessageMapTest, EachTableChainsToTheNearestBaseWithATable)
+{
+    EXPECT_EQ(nullptr, CCmdTarget::GetThisMessageMap()->Base());
+    EXPECT_EQ(CCmdTarget::GetThisMessageMap(), RecordingTarget::GetThisMessageMap()->Base());
+    EXPECT_EQ(RecordingTarget::GetThisMessageMap(), DerivedTarget::GetThisMessageMap()->Base());
+    EXPECT_EQ(DerivedTarget::GetThisMessageMap(), LeafTarget::GetThisMessageMap()->Base());
+    EXPECT_EQ(CWnd::GetThisMessageMap(), CFrameWnd::GetThisMessageMap()->Base());
+
+    LeafTarget leaf;
+    EXPECT_TRUE(leaf.OnCmdMsg(kSingle, CN_COMMAND, nullptr, nullptr));
+    EXPECT_TRUE(leaf.OnCmdMsg(kRangeLast + 1, CN_COMMAND, nullptr, nullptr));
+    EXPECT_EQ((std::vector<std::string>{"single", "base"}), leaf.taken);
 }
 
 TEST(MessageMapTest, FirstMatchingEntryTakesTheCommand)
@@ -122,7 +146,7 @@ TEST(MessageMapTest, HandlerQueryFindsWithoutCalling)
 // A window with typed handlers of window messages, control notifications and
 // WM_NOTIFY, recording the decoded arguments.
 class DecodingWindow : public CWnd {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(DecodingWindow)
 public:
     void OnSize(UINT type, int cx, int cy) { log.push_back("size " + std::to_string(type) + " " + std::to_string(cx) + " " + std::to_string(cy)); }
     void OnLButtonDown(UINT flags, CPoint point)
@@ -154,15 +178,14 @@ constexpr UINT kEditId = 300;
 
 const MessageMap* DecodingWindow::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<DecodingWindow>(
         on::Size(&DecodingWindow::OnSize),
         on::LButtonDown(&DecodingWindow::OnLButtonDown),
         on::Char(&DecodingWindow::OnChar),
         on::SetFocus(&DecodingWindow::OnSetFocus),
         on::Control(EN_CHANGE, kEditId, &DecodingWindow::OnEditChange),
         on::Notify(NM_CLICK, kEditId, &DecodingWindow::OnNotifyClick),
-        on::Message(kPrivateMessage, &DecodingWindow::OnPrivate),
-    });
+        on::Message(kPrivateMessage, &DecodingWindow::OnPrivate));
     return &map;
 }
 
@@ -193,7 +216,7 @@ TEST(MessageMapTest, WindowMessagesReachTypedHandlersDecodedOnce)
 
 // A control that takes its own clicks and static colour back from its parent.
 class SelfHandlingButton : public CWnd {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(SelfHandlingButton)
 public:
     void OnClicked() { ++clicks; }
     HBRUSH CtlColor(CDC*, UINT) { return static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)); }
@@ -202,15 +225,14 @@ public:
 
 const MessageMap* SelfHandlingButton::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<SelfHandlingButton>(
         on::ControlReflect(BN_CLICKED, &SelfHandlingButton::OnClicked),
-        on::CtlColorReflect(&SelfHandlingButton::CtlColor),
-    });
+        on::CtlColorReflect(&SelfHandlingButton::CtlColor));
     return &map;
 }
 
 class ParentWindow : public CWnd {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(ParentWindow)
 public:
     void OnButton() { ++parentClicks; }
     int parentClicks = 0;
@@ -221,10 +243,9 @@ constexpr UINT kPlainButtonId = 311;
 
 const MessageMap* ParentWindow::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
+    static const MessageMap map = MessageMap::Of<ParentWindow>(
         on::Control(BN_CLICKED, kButtonId, &ParentWindow::OnButton),
-        on::Control(BN_CLICKED, kPlainButtonId, &ParentWindow::OnButton),
-    });
+        on::Control(BN_CLICKED, kPlainButtonId, &ParentWindow::OnButton));
     return &map;
 }
 
@@ -255,7 +276,7 @@ TEST(MessageMapTest, ControlTakesItsReflectedNotificationBeforeTheParent)
 }
 
 class TreeParent : public CWnd {
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(TreeParent)
 public:
     void OnSelChanged(NMHDR* header, LRESULT*) { selected.push_back(reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem); }
     std::vector<HTREEITEM> selected;
@@ -265,9 +286,8 @@ constexpr UINT kTreeId = 320;
 
 const MessageMap* TreeParent::GetThisMessageMap()
 {
-    static const MessageMap map(CWnd::GetThisMessageMap(), {
-        on::Notify(TVN_SELCHANGED, kTreeId, &TreeParent::OnSelChanged),
-    });
+    static const MessageMap map = MessageMap::Of<TreeParent>(
+        on::Notify(TVN_SELCHANGED, kTreeId, &TreeParent::OnSelChanged));
     return &map;
 }
 

@@ -10,6 +10,7 @@
 #define IDD_TEST_FORM 200
 #define IDD_TEST_FORM_SECOND 201
 #define IDD_TEST_DIALOG 202
+#define IDD_TEST_NOTICE 203
 #define IDD_TEST_MISSING 299
 
 // Controls.

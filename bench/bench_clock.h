@@ -1,0 +1,4 @@
+// A monotonic clock in milliseconds.
+#pragma once
+
+double BenchNowMs();

@@ -1,0 +1,48 @@
+#include "book_views.h"
+
+#include "../books/kanjyo.h"
+#include "../books/keihi.h"
+#include "../books/kinsen.h"
+#include "../books/siire.h"
+#include "../books/uriage.h"
+#include "../journal/siwake.h"
+#include "../resources/resource.h"
+#include "../setup/settei.h"
+#include "../statements/kessan.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const std::array<BookView, 8> kBookViews = {{
+    {ID_VIEW_SIWAKE, RUNTIME_CLASS(siwake), kBookJournal, BookMenuRole::Journal},
+    {ID_VIEW_KANJYO, RUNTIME_CLASS(kanjyo), kBookGeneralLedger, BookMenuRole::GeneralLedger},
+    {ID_VIEW_KINSEN, RUNTIME_CLASS(kinsen), kBookCash, BookMenuRole::OtherBook},
+    {ID_VIEW_KEIHI, RUNTIME_CLASS(keihi), kBookExpenseSalesPurchases, BookMenuRole::OtherBook},
+    {ID_VIEW_URIAGE, RUNTIME_CLASS(CUriage), kBookExpenseSalesPurchases, BookMenuRole::OtherBook},
+    {ID_VIEW_SIIRE, RUNTIME_CLASS(CSiire), kBookExpenseSalesPurchases, BookMenuRole::OtherBook},
+    {ID_VIEW_KESSAN, RUNTIME_CLASS(kessan), kBookStatements, BookMenuRole::OtherBook},
+    {ID_VIEW_SETTEI, RUNTIME_CLASS(settei), kBookDictionary, BookMenuRole::OtherBook},
+}};
+
+}  // namespace
+
+std::span<const BookView> BookViews()
+{
+    return kBookViews;
+}
+
+const BookView* FindBookView(unsigned int commandId)
+{
+    auto found = std::find_if(kBookViews.begin(), kBookViews.end(),
+                              [commandId](const BookView& view) { return view.commandId == commandId; });
+    return found == kBookViews.end() ? nullptr : &*found;
+}
+
+const BookView* FindBookViewOfClass(const CRuntimeClass* viewClass)
+{
+    auto found = std::find_if(kBookViews.begin(), kBookViews.end(),
+                              [viewClass](const BookView& view) { return view.viewClass == viewClass; });
+    return found == kBookViews.end() ? nullptr : &*found;
+}

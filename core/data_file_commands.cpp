@@ -1,0 +1,215 @@
+// The data-file commands of the document: copy the open journal's file into
+// another folder, move it there, rename it in its folder, or delete it into the
+// recycle bin. None of them is bound to the journal view.
+#include "my_doc.h"
+
+#include "path_text.h"
+#include "record_file.h"
+#include "rename_dlg.h"
+
+#include "../framework/win/message_box.h"
+#include "../framework/win/wide_text.h"
+#include "../framework/win/win_app.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace {
+
+const char* const kInsertRowTail =
+    "\n\n挿入を確定するには、各項目を入力し　[挿入確定]　を押してください。\n\n挿入を中止するには、[挿入中止]　を押してください。\n\n挿入行に戻ります。";
+
+// The full path the system resolves, without a trailing backslash, for comparing
+// two spellings of one place ("C:" and "C:\", another letter case).
+std::wstring NormalisedPath(const CString& path)
+{
+    const std::wstring wide = ToWide(path);
+    const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return wide;
+    std::wstring full(needed, L'\0');
+    const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    full.resize(length);
+    while (full.size() > 3 && full.back() == L'\\')
+        full.pop_back();
+    return full;
+}
+
+bool SamePlace(const CString& a, const CString& b)
+{
+    const std::wstring first = NormalisedPath(a);
+    const std::wstring second = NormalisedPath(b);
+    return ::CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
+                                  static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+}
+
+// Moves the file into the recycle bin, with no window of the shell's own.
+bool MoveToRecycleBin(const CString& path)
+{
+    std::wstring from = ToWide(path);
+    from.push_back(L'\0');  // the list of files ends with a second terminator
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
+    return ::SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+}  // namespace
+
+FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const char* failed)
+{
+    CWaitCursor wait;
+    const CString target = folder + "\\" + m_strFileName;
+    // The open file is never written over by its own copy.
+    if (SamePlace(target, JournalFilePath()))
+        return FileOutcome::Failed().Then(failed, MB_OK);
+    try {
+        SaveRecordFile(target, m_arrJournal);
+    } catch (const CFileException& e) {
+        // A folder that does not exist is reported as such, whichever of the two
+        // causes the system gives for it.
+        if (e.m_cause == CFileException::fileNotFound || e.m_cause == CFileException::badPath)
+            return FileOutcome::Failed().Then("指定されたフォルダは存在しません。", MB_OK);
+        return FileOutcome::Failed().Then(failed, MB_OK);
+    } catch (const CArchiveException&) {
+        return FileOutcome::Failed().Then(failed, MB_OK);
+    }
+    return FileOutcome::Done();
+}
+
+void CMyDoc::OnFileCopy()
+{
+    if (m_strPathName == kNewFileName) {
+        AfxMessageBox("ファイルとして保存されていないのでコピーできません。\n\n終了時に名前をつけて保存し、再びファイルを開いてコピーしてください。",
+                      MB_OK);
+        return;
+    }
+    const CString insertRow = CString("挿入行の編集中は、会計データのコピーを保存できません。") + kInsertRowTail;
+    const CString question =
+        "作業中の会計ファイル「" + m_strFileName + "」は変更されています。この会計データの変更を保存してコピーしますか？";
+    if (!PassesFileCommandRules(FileCommandRules{FALSE, "コピーするデータはありません。", insertRow, question}))
+        return;
+    if (AfxMessageBox("開いている会計ファイル  [ " + m_strFileName + " ]  を、指定場所にコピーしますか？", MB_YESNO) != IDYES)
+        return;
+    CString folder;
+    if (!ChooseFolder("コピー先のフォルダを　選択してください", folder))
+        return;
+    if (folder == m_strDataDir || SamePlace(folder, FolderOfChosenPath(JournalFilePath(), m_strFileName))) {
+        AfxMessageBox("コピー元のフォルダと、コピー先のフォルダが同じです。", MB_OK);
+        return;
+    }
+    ReturnToProgramFolder();
+    const CString failed = "「　" + m_strFileName + "　」\n\nのコピーに失敗ました。";
+    if (!Report(WriteJournalInto(folder, failed)))
+        return;
+    AfxMessageBox("ファイル名 「 " + m_strFileName + " 」 は、\n\n指定されたフォルダ 「 " + folder +
+                      " 」 に\n\n正常にコピーされました。",
+                  MB_OK);
+}
+
+void CMyDoc::OnFileMove()
+{
+    if (m_strPathName == kNewFileName) {
+        AfxMessageBox("ファイルとして保存されていないので移動できません。\n\n終了時に名前をつけて保存し、再びファイルを開いて移動してください。",
+                      MB_OK);
+        return;
+    }
+    // The move refuses a row under insertion with the copy's words.
+    const CString insertRow = CString("挿入行の編集中は、会計データのコピーを保存できません。") + kInsertRowTail;
+    const CString question =
+        "作業中の会計ファイル「" + m_strFileName + "」は変更されています。この会計データの変更を保存して移動ますか？";
+    if (!PassesFileCommandRules(FileCommandRules{FALSE, "移動するデータはありません。", insertRow, question}))
+        return;
+    if (AfxMessageBox("開いている会計ファイル  [ " + m_strFileName + " ]  を、指定場所に移動しますか？", MB_YESNO) != IDYES)
+        return;
+    CString folder;
+    if (!ChooseFolder("移動先のフォルダを　選択してください", folder))
+        return;
+    const CString source = JournalFilePath();
+    if (folder == m_strDataDir || SamePlace(folder, FolderOfChosenPath(source, m_strFileName))) {
+        AfxMessageBox("移動元のフォルダと、移動先のフォルダが同じです。", MB_OK);
+        return;
+    }
+    ReturnToProgramFolder();
+    const CString failed = "「　" + m_strFileName + "　」\n\nの移動に失敗ました。";
+    if (!Report(WriteJournalInto(folder, failed)))
+        return;
+    try {
+        CFile::Remove(source);
+    } catch (const CFileException& e) {
+        AfxMessageBox(e.m_cause == CFileException::fileNotFound ? CString("指定されたフォルダは存在しません。") : failed,
+                      MB_OK);
+        return;
+    }
+    m_strPathName = folder + "\\" + m_strFileName;
+    m_strDataDir = folder;
+    SetTitle(m_strPathName);
+    WriteLastFileRecord();
+    AfxMessageBox("ファイル名 「 " + m_strFileName + " 」 は、指定されたフォルダ 「 " + folder +
+                      " 」 に\n\n正常に移動されました。　同時に、開かれているファイルも移動先に変わりました。",
+                  MB_OK);
+}
+
+void CMyDoc::OnFileRename()
+{
+    if (m_strPathName == kNewFileName) {
+        AfxMessageBox("ファイルとして保存されていません。終了時に名前をつけて保存してください。", MB_OK);
+        return;
+    }
+    if (m_nInsertRow >= 0) {
+        AfxMessageBox(CString("挿入行の編集中は、ファイル名を変更できません。") + kInsertRowTail, MB_OK);
+        return;
+    }
+    CRenameDlg dialog;
+    const CString newName = dialog.DoModal() == IDOK ? dialog.m_strNewName : CString();
+    if (newName.IsEmpty() || newName == m_strFileName)
+        return;
+    if (!IsPlainFileName(newName)) {
+        AfxMessageBox("ファイル名に次の文字は使えません。\n\n\\ / : * ? \" < > |", MB_OK);
+        return;
+    }
+    const CString newPath = FolderOfChosenPath(m_strPathName, m_strFileName) + "\\" + newName;
+    try {
+        CFile::Rename(JournalFilePath(), newPath);
+    } catch (const CFileException&) {
+        AfxMessageBox("ファイル名「　" + m_strFileName + "　」の変更に失敗しました。", MB_OK);
+        return;
+    }
+    m_strPathName = newPath;
+    SetTitle(m_strPathName);
+    AfxMessageBox("ファイル名「　" + m_strFileName + "　」は「　" + newName + "　」に変更されました。", MB_OK);
+    m_strFileName = newName;
+    m_strBackupName = newName;
+    WriteLastFileRecord();
+}
+
+void CMyDoc::OnFileDelete()
+{
+    if (m_strPathName == kNewFileName) {
+        AfxMessageBox("ファイルとして保存されていないので削除できません。\n\n終了時に名前をつけて保存し、再びファイルを開いて削除してください。",
+                      MB_OK);
+        return;
+    }
+    if (m_arrJournal.GetSize() == 0) {
+        AfxMessageBox("データは無く、削除の必要はありません。", MB_OK);
+        return;
+    }
+    if (m_nInsertRow >= 0) {
+        AfxMessageBox(CString("挿入行の編集中は、ファイルを削除できません。") + kInsertRowTail, MB_OK);
+        return;
+    }
+    if (AfxMessageBox("開いている会計ファイル  [ " + m_strFileName + " ]  を、削除しますか？", MB_YESNO) != IDYES)
+        return;
+    if (!MoveToRecycleBin(JournalFilePath())) {
+        AfxMessageBox(m_strFileName + "の削除に失敗しました。", MB_OK);
+        return;
+    }
+    const CString oldName = m_strFileName;
+    BecomeNewFile();
+    m_strBackupName = m_strFileName;
+    WriteLastFileRecord();
+    AfxMessageBox(oldName + "を削除しました。(ゴミ箱に移動)", MB_OK);
+    SetModifiedFlag(FALSE);
+}

@@ -1,0 +1,59 @@
+#include "sjis_text.h"
+
+#include "../framework/cp932.h"
+
+namespace {
+
+std::size_t CharLengthAt(const CString& text, std::size_t i)
+{
+    return cp932::CharLength(text.str().data(), i, text.str().size());
+}
+
+}  // namespace
+
+int FindWholeChars(const CString& text, const CString& sub)
+{
+    const std::string& s = text.str();
+    const std::string& needle = sub.str();
+    if (needle.empty())
+        return 0;
+    for (std::size_t i = 0; i + needle.size() <= s.size(); i += CharLengthAt(text, i)) {
+        if (s.compare(i, needle.size(), needle) != 0)
+            continue;
+        // The match must also end on a boundary: its last byte may not be the
+        // lead byte of a character that continues past it.
+        std::size_t j = i;
+        while (j < i + needle.size())
+            j += CharLengthAt(text, j);
+        if (j == i + needle.size())
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool ContainsWholeChars(const CString& text, const CString& sub)
+{
+    return FindWholeChars(text, sub) >= 0;
+}
+
+CString FirstChar(const CString& text)
+{
+    if (text.IsEmpty())
+        return CString();
+    return text.Left(static_cast<int>(CharLengthAt(text, 0)));
+}
+
+CString AfterFirstChar(const CString& text)
+{
+    if (text.IsEmpty())
+        return CString();
+    return text.Mid(static_cast<int>(CharLengthAt(text, 0)));
+}
+
+CString LastChar(const CString& text)
+{
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < text.str().size(); i += CharLengthAt(text, i))
+        last = i;
+    return text.Mid(static_cast<int>(last));
+}
