@@ -26,6 +26,7 @@ GTEST_OUTPUT="xml:$RESULTS/host/" ctest --test-dir "$BUILD_HOST" -j "$JOBS" --ou
 tail -n 4 "$RESULTS/host.log"
 
 echo "== Windows tests under Wine"
+start_test_printer
 # A test program that crashes ends at once instead of waiting in Wine's crash dialog.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe="
 # Drive Z: is the root of the Linux file system (no winepath here: it would start
@@ -41,6 +42,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     wineserver -k
     exit $rc' "$BUILD_WIN" "$JOBS" >"$RESULTS/win.log" 2>&1 || status=1
 unset GTEST_OUTPUT
+stop_test_printer
 tail -n 4 "$RESULTS/win.log"
 
 # Every reader of the program's files has a fuzz target and a seed corpus in the

@@ -58,7 +58,7 @@ bool MoveToRecycleBin(const CString& path)
 
 }  // namespace
 
-FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const char* failed)
+FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const CString& failed)
 {
     CWaitCursor wait;
     const CString target = folder + "\\" + m_strFileName;
@@ -79,30 +79,42 @@ FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const char* failed)
     return FileOutcome::Done();
 }
 
-void CMyDoc::OnFileCopy()
+BOOL CMyDoc::WriteJournalElsewhere(const TransferTexts& texts, CString& folder)
 {
     if (m_strPathName == kNewFileName) {
-        AfxMessageBox("ファイルとして保存されていないのでコピーできません。\n\n終了時に名前をつけて保存し、再びファイルを開いてコピーしてください。",
-                      MB_OK);
-        return;
+        AfxMessageBox(texts.notSaved, MB_OK);
+        return FALSE;
     }
+    // The move refuses a row under insertion with the copy's words.
     const CString insertRow = CString("挿入行の編集中は、会計データのコピーを保存できません。") + kInsertRowTail;
-    const CString question =
-        "作業中の会計ファイル「" + m_strFileName + "」は変更されています。この会計データの変更を保存してコピーしますか？";
-    if (!PassesFileCommandRules(FileCommandRules{FALSE, "コピーするデータはありません。", insertRow, question}))
-        return;
-    if (AfxMessageBox("開いている会計ファイル  [ " + m_strFileName + " ]  を、指定場所にコピーしますか？", MB_YESNO) != IDYES)
-        return;
-    CString folder;
-    if (!ChooseFolder("コピー先のフォルダを　選択してください", folder))
-        return;
+    const CString question = "作業中の会計ファイル「" + m_strFileName + "」は変更されています。" + texts.saveQuestion;
+    if (!PassesFileCommandRules(FileCommandRules{FALSE, texts.nothingToDo, insertRow, question}))
+        return FALSE;
+    if (AfxMessageBox("開いている会計ファイル  [ " + m_strFileName + " ]  を、" + texts.confirm, MB_YESNO) != IDYES)
+        return FALSE;
+    if (!ChooseFolder(texts.folderTitle, folder))
+        return FALSE;
     if (folder == m_strDataDir || SamePlace(folder, FolderOfChosenPath(JournalFilePath(), m_strFileName))) {
-        AfxMessageBox("コピー元のフォルダと、コピー先のフォルダが同じです。", MB_OK);
-        return;
+        AfxMessageBox(texts.sameFolder, MB_OK);
+        return FALSE;
     }
     ReturnToProgramFolder();
-    const CString failed = "「　" + m_strFileName + "　」\n\nのコピーに失敗ました。";
-    if (!Report(WriteJournalInto(folder, failed)))
+    return Report(WriteJournalInto(folder, "「　" + m_strFileName + "　」\n\n" + texts.failed));
+}
+
+void CMyDoc::OnFileCopy()
+{
+    static const TransferTexts copy{
+        "ファイルとして保存されていないのでコピーできません。\n\n終了時に名前をつけて保存し、再びファイルを開いてコピーしてください。",
+        "コピーするデータはありません。",
+        "この会計データの変更を保存してコピーしますか？",
+        "指定場所にコピーしますか？",
+        "コピー先のフォルダを　選択してください",
+        "コピー元のフォルダと、コピー先のフォルダが同じです。",
+        "のコピーに失敗ました。",
+    };
+    CString folder;
+    if (!WriteJournalElsewhere(copy, folder))
         return;
     AfxMessageBox("ファイル名 「 " + m_strFileName + " 」 は、\n\n指定されたフォルダ 「 " + folder +
                       " 」 に\n\n正常にコピーされました。",
@@ -111,35 +123,24 @@ void CMyDoc::OnFileCopy()
 
 void CMyDoc::OnFileMove()
 {
-    if (m_strPathName == kNewFileName) {
-        AfxMessageBox("ファイルとして保存されていないので移動できません。\n\n終了時に名前をつけて保存し、再びファイルを開いて移動してください。",
-                      MB_OK);
-        return;
-    }
-    // The move refuses a row under insertion with the copy's words.
-    const CString insertRow = CString("挿入行の編集中は、会計データのコピーを保存できません。") + kInsertRowTail;
-    const CString question =
-        "作業中の会計ファイル「" + m_strFileName + "」は変更されています。この会計データの変更を保存して移動ますか？";
-    if (!PassesFileCommandRules(FileCommandRules{FALSE, "移動するデータはありません。", insertRow, question}))
-        return;
-    if (AfxMessageBox("開いている会計ファイル  [ " + m_strFileName + " ]  を、指定場所に移動しますか？", MB_YESNO) != IDYES)
-        return;
-    CString folder;
-    if (!ChooseFolder("移動先のフォルダを　選択してください", folder))
-        return;
+    static const TransferTexts move{
+        "ファイルとして保存されていないので移動できません。\n\n終了時に名前をつけて保存し、再びファイルを開いて移動してください。",
+        "移動するデータはありません。",
+        "この会計データの変更を保存して移動ますか？",
+        "指定場所に移動しますか？",
+        "移動先のフォルダを　選択してください",
+        "移動元のフォルダと、移動先のフォルダが同じです。",
+        "の移動に失敗ました。",
+    };
     const CString source = JournalFilePath();
-    if (folder == m_strDataDir || SamePlace(folder, FolderOfChosenPath(source, m_strFileName))) {
-        AfxMessageBox("移動元のフォルダと、移動先のフォルダが同じです。", MB_OK);
-        return;
-    }
-    ReturnToProgramFolder();
-    const CString failed = "「　" + m_strFileName + "　」\n\nの移動に失敗ました。";
-    if (!Report(WriteJournalInto(folder, failed)))
+    CString folder;
+    if (!WriteJournalElsewhere(move, folder))
         return;
     try {
         CFile::Remove(source);
     } catch (const CFileException& e) {
-        AfxMessageBox(e.m_cause == CFileException::fileNotFound ? CString("指定されたフォルダは存在しません。") : failed,
+        AfxMessageBox(e.m_cause == CFileException::fileNotFound ? CString("指定されたフォルダは存在しません。")
+                                                                : "「　" + m_strFileName + "　」\n\n" + move.failed,
                       MB_OK);
         return;
     }

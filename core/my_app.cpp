@@ -27,7 +27,8 @@ const MessageMap* CMyApp::GetThisMessageMap()
     static const MessageMap map = MessageMap::Of<CMyApp>(
         on::Command(ID_APP_ABOUT, &CMyApp::OnAppAbout),
         on::Command(ID_FILE_NEW, &CWinApp::OnFileNew),
-        on::Command(ID_FILE_OPEN, &CWinApp::OnFileOpen));
+        on::Command(ID_FILE_OPEN, &CWinApp::OnFileOpen),
+        on::Command(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup));
     return &map;
 }
 

@@ -181,7 +181,20 @@ private:
     static BOOL FileExists(const CString& path);
     // A copy of the journal written into folder for the copy and move commands
     // (failed names the command's failure text); refused onto the open file itself.
-    FileOutcome WriteJournalInto(const CString& folder, const char* failed);
+    FileOutcome WriteJournalInto(const CString& folder, const CString& failed);
+    // The texts that tell a copy from a move.
+    struct TransferTexts {
+        const char* notSaved;      // the journal has no file yet
+        const char* nothingToDo;   // the journal is empty
+        const char* saveQuestion;  // the save-first question, behind the file name
+        const char* confirm;       // the question before the folder is chosen
+        const char* folderTitle;
+        const char* sameFolder;
+        const char* failed;        // behind the file name
+    };
+    // The common road of the copy and the move: refusals, save-first question,
+    // confirmation, folder and the written copy; TRUE once the copy is in folder.
+    BOOL WriteJournalElsewhere(const TransferTexts& texts, CString& folder);
     void WriteSetupFilesAtClose();
     void WriteLastFileRecordLine(BOOL withBackup);
 };

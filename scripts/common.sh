@@ -14,7 +14,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-ipafont-mincho imagemagick"
+  wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-ipafont-mincho imagemagick
+  cups printer-driver-cups-pdf poppler-utils"
 
 ensure_packages() {
     local missing=""
@@ -97,4 +98,73 @@ prepare_wine_prefix() {
         wineserver -w
         cp "$reg" "$WINEPREFIX/.zirere-ready"
     fi
+}
+
+# A printer for the printing tests: a local print service with a PDF queue that
+# Wine takes as its default printer, writing into $TEST_PRINT_DIR. Needs root
+# (the service and its settings are the machine's). When it cannot be set up
+# the reason is shown and ZIRERE_TEST_PRINT_DIR stays unset: the tests that
+# need a printer skip and say why. stop_test_printer leaves the machine as it was.
+TEST_PRINTER=ZirereTestPDF
+TEST_PRINT_DIR=$ROOT/build/win/printed
+CUPS_PDF_CONF=/etc/cups/cups-pdf.conf
+TEST_CUPSD_PID=""
+TEST_PRINTER_ADDED=""
+
+start_test_printer() {
+    unset ZIRERE_TEST_PRINT_DIR
+    if [ "$(id -u)" != 0 ]; then
+        echo "No test printer: setting up the print service needs root; the tests that print skip."
+        return 0
+    fi
+    if ! command -v cupsd >/dev/null || [ ! -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ]; then
+        echo "No test printer: cups or printer-driver-cups-pdf is not installed; the tests that print skip."
+        return 0
+    fi
+    mkdir -p "$TEST_PRINT_DIR"
+    rm -f "$TEST_PRINT_DIR"/*.pdf
+    if [ -f "$CUPS_PDF_CONF" ] && [ ! -f "$CUPS_PDF_CONF.zirere-saved" ]; then
+        cp "$CUPS_PDF_CONF" "$CUPS_PDF_CONF.zirere-saved"
+    fi
+    sed -i "s|^#\{0,1\}Out .*|Out $TEST_PRINT_DIR|" "$CUPS_PDF_CONF" 2>/dev/null
+    if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+        cupsd -f >"$BUILD_WIN/cupsd.log" 2>&1 &
+        TEST_CUPSD_PID=$!
+        for _ in $(seq 40); do
+            lpstat -r 2>/dev/null | grep -q "is running" && break
+            sleep 0.25
+        done
+    fi
+    if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+        echo "No test printer: the print service did not start (see $BUILD_WIN/cupsd.log); the tests that print skip."
+        stop_test_printer
+        return 0
+    fi
+    if ! lpstat -p "$TEST_PRINTER" >/dev/null 2>&1; then
+        lpadmin -p "$TEST_PRINTER" -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >/dev/null 2>&1 &&
+            TEST_PRINTER_ADDED=1
+    fi
+    if ! lpadmin -d "$TEST_PRINTER" >/dev/null 2>&1; then
+        echo "No test printer: the PDF queue could not be added; the tests that print skip."
+        stop_test_printer
+        return 0
+    fi
+    export ZIRERE_TEST_PRINT_DIR=$TEST_PRINT_DIR
+    echo "Test printer: $TEST_PRINTER, writing into $TEST_PRINT_DIR"
+}
+
+stop_test_printer() {
+    if [ -n "$TEST_PRINTER_ADDED" ]; then
+        lpadmin -x "$TEST_PRINTER" >/dev/null 2>&1
+        TEST_PRINTER_ADDED=""
+    fi
+    if [ -n "$TEST_CUPSD_PID" ]; then
+        kill "$TEST_CUPSD_PID" 2>/dev/null
+        wait "$TEST_CUPSD_PID" 2>/dev/null
+        TEST_CUPSD_PID=""
+    fi
+    if [ -f "$CUPS_PDF_CONF.zirere-saved" ]; then
+        mv "$CUPS_PDF_CONF.zirere-saved" "$CUPS_PDF_CONF"
+    fi
+    unset ZIRERE_TEST_PRINT_DIR
 }

@@ -17,6 +17,11 @@ target_sources(framework_win PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_map.cpp
   ${CMAKE_CURRENT_LIST_DIR}/modal_seam.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/print_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/print_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/print_job.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/print_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/print_preview.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recent_file_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scroll_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_open.cpp

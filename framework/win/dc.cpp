@@ -300,6 +300,30 @@ void CDC::DPtoLP(CSize* size) const
 }
 
 int CDC::SaveDC() { return ::SaveDC(m_hDC); }
+
+// --- printing
+
+int CDC::StartDoc(LPCTSTR lpszDocName)
+{
+    std::wstring name = ToWide(lpszDocName);
+    DOCINFOW info{};
+    info.cbSize = sizeof(info);
+    info.lpszDocName = name.c_str();
+    return ::StartDocW(m_hDC, &info);
+}
+
+int CDC::StartPage() { return ::StartPage(m_hDC); }
+int CDC::EndPage() { return ::EndPage(m_hDC); }
+int CDC::EndDoc() { return ::EndDoc(m_hDC); }
+int CDC::AbortDoc() { return ::AbortDoc(m_hDC); }
+int CDC::SetAbortProc(ABORTPROC lpfn) { return ::SetAbortProc(m_hDC, lpfn); }
+
+BOOL CDC::ResetDC(const DEVMODEW* lpDevMode)
+{
+    if (!m_hDC || !lpDevMode)
+        return FALSE;
+    return ::ResetDCW(m_hDC, lpDevMode) != nullptr;
+}
 BOOL CDC::RestoreDC(int savedDC) { return ::RestoreDC(m_hDC, savedDC); }
 
 // --- text

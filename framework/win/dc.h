@@ -143,7 +143,26 @@ public:
     int IntersectClipRect(int left, int top, int right, int bottom);
     int IntersectClipRect(const CRect* rect);
 
+    // Printing. A context that belongs to a printer, or to a page drawn for the
+    // print preview, is a printing context: views lay out for paper there.
+    BOOL IsPrinting() const { return m_bPrinting; }
+    // One print job on a printer's context: StartDoc, then StartPage ... EndPage
+    // for every page, then EndDoc (or AbortDoc). The answers are the system's:
+    // above 0 when it went well.
+    int StartDoc(LPCTSTR lpszDocName);
+    int StartPage();
+    int EndPage();
+    int EndDoc();
+    int AbortDoc();
+    // Called by the system while the job spools; FALSE from it cancels the job.
+    int SetAbortProc(ABORTPROC lpfn);
+    // Gives a printer's context new settings (paper size, orientation) between
+    // pages. FALSE, and nothing changed, without a device mode (no printer) or
+    // when the system refused it.
+    BOOL ResetDC(const DEVMODEW* lpDevMode);
+
     HDC m_hDC = nullptr;
+    BOOL m_bPrinting = FALSE;
 
 private:
     // The framework object standing for handle, of class T (CPen for a pen ...).

@@ -117,6 +117,18 @@ int FolderDialog(FolderDialogRequest& request, const std::function<int()>& showR
     return showReal();
 }
 
+int PrintDialog(PrintDialogRequest& request, const std::function<int()>& showReal)
+{
+    CString what = (request.bPrintSetupOnly ? "print setup dialog: " : "print dialog: ") + request.printer;
+    if (g_active)
+        g_active->asked.push_back(what);
+    if (g_active && g_active->printDialog)
+        return g_active->printDialog(request);
+    if (Refused(what))
+        return IDCANCEL;
+    return showReal();
+}
+
 DialogRoute RouteDialog(UINT nIDTemplate, std::function<void(CDialog&)>* handler)
 {
     CString what;

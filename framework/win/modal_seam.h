@@ -80,6 +80,25 @@ struct ShellOpenRequest {
     int show = SW_SHOWNORMAL;
 };
 
+// The print dialog, or the printer set-up dialog (bPrintSetupOnly).
+struct PrintDialogRequest {
+    BOOL bPrintSetupOnly = FALSE;
+    // In: the printer in use (empty when there is none); out: the printer chosen.
+    CString printer;
+    // The paper (DMPAPER_A4 ...) and orientation (DMORIENT_PORTRAIT or
+    // DMORIENT_LANDSCAPE) of the printer's settings, in and out; 0 when unknown.
+    short paperSize = 0;
+    short orientation = 0;
+    // PD_ flags, in and out: PD_PAGENUMS after a page range was chosen.
+    DWORD flags = 0;
+    // The pages that can be printed, and the range chosen.
+    int minPage = 1;
+    int maxPage = 1;
+    int fromPage = 1;
+    int toPage = 1;
+    int copies = 1;
+};
+
 // Answers installed by a test; the most recently constructed one is active.
 class ModalAnswers {
 public:
@@ -104,10 +123,13 @@ public:
     std::function<BOOL(const HtmlHelpRequest&)> htmlHelp;
     // ERROR_SUCCESS, or the system's error code of a failed open.
     std::function<DWORD(const ShellOpenRequest&)> shellOpen;
+    // IDOK after filling the request (printer, paper, page range), or IDCANCEL.
+    std::function<int(PrintDialogRequest&)> printDialog;
 
     // One line per interaction met, in order: "message box: <text>",
     // "dialog: <template id>", "file dialog: <title>", "folder dialog: <title>",
-    // "html help: <file>", "shell: <verb> <file>" (and " <parameters>" when there are any).
+    // "html help: <file>", "shell: <verb> <file>" (and " <parameters>" when there are any),
+    // "print dialog: <printer>", "print setup dialog: <printer>".
     std::vector<CString> asked;
 
     static ModalAnswers* Active();
@@ -128,6 +150,7 @@ int FileDialog(FileDialogRequest& request, const std::function<int()>& showReal)
 int FolderDialog(FolderDialogRequest& request, const std::function<int()>& showReal);
 BOOL ShowHtmlHelp(const HtmlHelpRequest& request, const std::function<BOOL()>& showReal);
 DWORD ShellOpen(const ShellOpenRequest& request, const std::function<DWORD()>& openReal);
+int PrintDialog(PrintDialogRequest& request, const std::function<int()>& showReal);
 
 // How a modal dialog runs: in its real modal loop, driven by a test's handler
 // (handler filled), or refused (unanswered or unexpected, already reported: it

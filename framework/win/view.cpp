@@ -5,6 +5,19 @@
 #include "document.h"
 #include "frame_wnd.h"
 #include "framework_messages.h"
+#include "message_box.h"
+#include "print_dialog.h"
+#include "print_info.h"
+#include "print_job.h"
+#include "print_preview.h"
+#include "win_app.h"
+
+namespace {
+
+// The print command being routed to a view (ID_FILE_PRINT or ID_FILE_PRINT_DIRECT).
+UINT g_printCommand = 0;
+
+}  // namespace
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -52,6 +65,8 @@ LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CView::LeaveFrameAndDocument()
 {
+    if (m_pPreview)
+        m_pPreview->OnPrintViewDestroyed();
     CFrameWnd* frame = GetParentFrame();
     if (frame && frame->GetActiveView() == this)
         frame->SetActiveView(nullptr, FALSE);
@@ -99,7 +114,12 @@ void CView::OnUpdate(CView*, LPARAM, CObject*)
     Invalidate(TRUE);
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
+{
+    // A job whose page count the view never gave prints one page.
+    if (pInfo)
+        pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
+}
 
 void CView::OnActivateView(BOOL bActivate, CView*, CView*)
 {
@@ -115,6 +135,17 @@ void CView::OnActivateFrame(UINT, CFrameWnd*) {}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
+    if (nCode == CN_COMMAND && !pHandlerInfo && (nID == ID_FILE_PRINT || nID == ID_FILE_PRINT_DIRECT)) {
+        // OnFilePrint serves both commands and asks which one it runs for. The
+        // view may be gone when the handler returns: nothing of it is touched then.
+        UINT outer = g_printCommand;
+        g_printCommand = nID;
+        CDocument* document = m_pDocument;
+        BOOL handled = CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+                       (document && document->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo));
+        g_printCommand = outer;
+        return handled;
+    }
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
@@ -133,3 +164,55 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*)
 }
 
 void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+
+void CView::OnFilePrint()
+{
+    AfxPrintView(this, g_printCommand == ID_FILE_PRINT_DIRECT);
+}
+
+void CView::OnFilePrintPreview()
+{
+    CPreviewView::Open(this);
+}
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
+{
+    CWinApp* app = AfxGetApp();
+    CPrintDialog* dialog = pInfo->m_pPD;
+    dialog->m_pd.nFromPage = static_cast<WORD>(pInfo->GetMinPage());
+    dialog->m_pd.nToPage = static_cast<WORD>(pInfo->GetMaxPage());
+    if (app)
+        pInfo->m_nNumPreviewPages = app->m_nNumPreviewPages;
+
+    PRINTDLGW kept{};
+    BOOL hasPrinter = app && app->GetPrinterDeviceDefaults(&kept);
+    if (!hasPrinter) {
+        if (pInfo->m_bPreview)
+            return TRUE;
+        AfxMessageBox(AfxNoPrinterText, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (pInfo->m_bPreview || pInfo->m_bDirect) {
+        // All pages on the kept printer, with the job's own copy of its settings.
+        dialog->ReleasePrinter();
+        dialog->m_pd.hDevMode = AfxCopyGlobalHandle(kept.hDevMode);
+        dialog->m_pd.hDevNames = AfxCopyGlobalHandle(kept.hDevNames);
+        dialog->TakeOwnership();
+        dialog->m_pd.Flags &= ~(PD_PAGENUMS | PD_SELECTION);
+        if (dialog->CreatePrinterDC())
+            return TRUE;
+        if (pInfo->m_bPreview) {
+            // A printer that gives no context is previewed on the stand-in page.
+            dialog->ReleasePrinter();
+            return TRUE;
+        }
+        AfxMessageBox(AfxPrintFailedText, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (app->DoPrintDialog(dialog) != IDOK)
+        return FALSE;
+    if (dialog->GetPrinterDC())
+        return TRUE;
+    AfxMessageBox(AfxPrintFailedText, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}

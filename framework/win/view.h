@@ -9,6 +9,7 @@
 
 class CDocument;
 class CFrameWnd;
+class CPreviewView;
 struct CPrintInfo;
 
 class CView : public CWnd {
@@ -28,12 +29,21 @@ public:
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
 
-    // Printing: the view prepares, begins, prints each page onto the given
-    // device context and ends.
+    // Printing (print_job.h): the view prepares (page count, then
+    // DoPreparePrinting; FALSE: nothing is printed), begins on the printing
+    // context, prints each page onto the context it is given (a printer's, or
+    // a page recorder's for the preview) and ends. OnEndPrinting follows every
+    // OnPreparePrinting, also when the job was cancelled before it began.
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
+    // ID_FILE_PRINT (the print dialog) and ID_FILE_PRINT_DIRECT (the default
+    // printer, all pages), for a view's message table.
+    void OnFilePrint();
+    // ID_FILE_PRINT_PREVIEW: the preview inside the frame (print_preview.h).
+    void OnFilePrintPreview();
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
@@ -43,6 +53,13 @@ public:
     ~CView() override;
 
 protected:
+    // The printer of the job: the print dialog when printing with it; the kept
+    // (or default) printer without a dialog for direct printing and preview.
+    // Without any printer, printing says so and answers FALSE; the preview
+    // answers TRUE and draws on an A4 stand-in page. FALSE also when the
+    // dialog was cancelled.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnPaint();
     LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
@@ -53,6 +70,9 @@ protected:
 
 private:
     friend class CDocument;
+    friend class CPreviewView;
+    // The preview showing this view's pages, while one is open.
+    CPreviewView* m_pPreview = nullptr;
     // The window is being destroyed: it stops being the active view and leaves its document.
     void LeaveFrameAndDocument();
 };

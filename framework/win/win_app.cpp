@@ -10,6 +10,8 @@
 #include "file_dialog.h"
 #include "framework_ids.h"
 #include "menu.h"
+#include "message_box.h"
+#include "print_dialog.h"
 #include "recent_file_list.h"
 #include "wide_text.h"
 #include "wnd.h"
@@ -98,6 +100,7 @@ CWinApp::~CWinApp()
 {
     for (CDocTemplate* docTemplate : m_templates)
         delete docTemplate;
+    SelectPrinter(nullptr, nullptr);
     if (g_app == this)
         g_app = m_pPreviousApp;
 }
@@ -384,6 +387,64 @@ void CWinApp::OnFileOpen()
                        "すべてのファイル (*.*)|*.*||");
     if (dialog.DoModal() == IDOK)
         OpenDocumentFile(dialog.GetPathName());
+}
+
+void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld)
+{
+    if (bFreeOld) {
+        if (m_hDevNames && m_hDevNames != hDevNames)
+            ::GlobalFree(m_hDevNames);
+        if (m_hDevMode && m_hDevMode != hDevMode)
+            ::GlobalFree(m_hDevMode);
+    }
+    m_hDevNames = hDevNames;
+    m_hDevMode = hDevMode;
+}
+
+void CWinApp::UpdatePrinterSelection(BOOL bForceDefaults)
+{
+    if (!bForceDefaults && m_hDevNames)
+        return;
+    // A dialog that does not own the handles: they become the application's.
+    CPrintDialog defaults(TRUE);
+    if (defaults.GetDefaults())
+        SelectPrinter(defaults.m_pd.hDevNames, defaults.m_pd.hDevMode);
+}
+
+BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLGW* pPrintDlg)
+{
+    UpdatePrinterSelection(m_hDevNames == nullptr);
+    if (!m_hDevNames || !pPrintDlg)
+        return FALSE;
+    pPrintDlg->hDevNames = m_hDevNames;
+    pPrintDlg->hDevMode = m_hDevMode;
+    return TRUE;
+}
+
+INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD)
+{
+    UpdatePrinterSelection(FALSE);
+    // The dialog works on copies: a cancelled dialog leaves the kept settings as
+    // they were, and what a print job later changes stays the job's.
+    pPD->ReleasePrinter();
+    pPD->m_pd.hDevMode = AfxCopyGlobalHandle(m_hDevMode);
+    pPD->m_pd.hDevNames = AfxCopyGlobalHandle(m_hDevNames);
+    pPD->TakeOwnership();
+    INT_PTR answer = pPD->DoModal();
+    if (answer == IDOK)
+        SelectPrinter(AfxCopyGlobalHandle(pPD->m_pd.hDevNames), AfxCopyGlobalHandle(pPD->m_pd.hDevMode));
+    return answer;
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    UpdatePrinterSelection(FALSE);
+    if (!m_hDevNames) {
+        AfxMessageBox(AfxNoPrinterText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    CPrintDialog dialog(TRUE);
+    DoPrintDialog(&dialog);
 }
 
 void CWinApp::OnAppExit()

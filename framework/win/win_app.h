@@ -13,12 +13,15 @@
 
 #include "windows_api.h"
 
+#include <commdlg.h>
+
 #include <memory>
 #include <vector>
 
 class CCommandLineInfo;
 class CDocTemplate;
 class CDocument;
+class CPrintDialog;
 class CRecentFileList;
 class CWnd;
 
@@ -77,9 +80,24 @@ public:
     // opening the file named. FALSE when it failed.
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
 
+    // The printer the program prints on: the default printer until the printer
+    // set-up command chooses another printer or paper, then that choice for the
+    // rest of the run. Print jobs take copies of these settings.
+    // The print or set-up dialog on the kept printer; after IDOK the choice is kept.
+    virtual INT_PTR DoPrintDialog(CPrintDialog* pPD);
+    // The kept printer's handles (shared, not copies) in pPrintDlg; FALSE when
+    // there is no printer.
+    BOOL GetPrinterDeviceDefaults(PRINTDLGW* pPrintDlg);
+    // Looks for the default printer when none is kept yet (or always, bForceDefaults).
+    void UpdatePrinterSelection(BOOL bForceDefaults);
+    // Keeps the given settings; the application owns them from now on.
+    void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
+
     // Standard command handlers a derived application lists in its table.
     void OnFileNew();
     void OnFileOpen();
+    // ID_FILE_PRINT_SETUP: the printer set-up dialog; says so when there is no printer.
+    void OnFilePrintSetup();
     void OnAppExit();
     void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
     BOOL OnOpenRecentFile(UINT nID);
@@ -93,6 +111,12 @@ public:
     LPCTSTR m_pszProfileName = "";
     CWnd* m_pMainWnd = nullptr;
     CRecentFileList* m_pRecentFileList = nullptr;
+    // Pages the print preview shows side by side at first (1 or 2).
+    UINT m_nNumPreviewPages = 1;
+
+protected:
+    HGLOBAL m_hDevMode = nullptr;
+    HGLOBAL m_hDevNames = nullptr;
 
 private:
     friend int AfxWinMain(HINSTANCE, HINSTANCE, LPWSTR, int);

@@ -46,14 +46,6 @@ protected:
             dialog.SendMessage(WM_COMMAND, IDOK);
         };
     }
-    int EntriesInFile(const CString& path)
-    {
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
-        LoadRecordFile(path, journal);
-        const int count = journal.GetSize();
-        DeleteRecords(journal);
-        return count;
-    }
     static bool Exists(const CString& path)
     {
         CFileStatus status;
@@ -237,21 +229,6 @@ TEST_F(DataFileCommandsTest, BackupToAVanishedFolderOffersAnotherUntilOneWorksOr
     EXPECT_EQ(0, MessagesShown().back().Find("バックアップの指定場所を取り消しました。"));
     EXPECT_TRUE(Document()->m_strBackupDir.IsEmpty());
     EXPECT_TRUE(Document()->m_strBackupName.IsEmpty());
-}
-
-void WriteOldJournal(const CString& path)
-{
-    CTypedPtrArray<CObArray, CMyObject*> old;
-    auto* entry = new CMyObject;
-    entry->m_strDate = "1999/04/01";
-    entry->m_strCause1 = "売上";
-    entry->m_strResult1 = "現金";
-    entry->m_lCauseAmount1 = 1500;
-    entry->m_lResultAmount1 = 1500;
-    entry->m_nDirection = 1;
-    old.Add(entry);
-    SaveRecordFile(path, old);
-    DeleteRecords(old);
 }
 
 TEST_F(DataFileCommandsTest, OldFileFromTheProgramFolderIsConvertedAndSavedThereWhateverTheCurrentFolder)

@@ -30,14 +30,6 @@ protected:
             return IDOK;
         };
     }
-    int EntriesInFile(const char* name)
-    {
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
-        LoadRecordFile(Path(name), journal);
-        const int count = journal.GetSize();
-        DeleteRecords(journal);
-        return count;
-    }
 
     FileDialogRequest m_request;
 };
@@ -90,7 +82,7 @@ TEST_F(FileCommandsTest, ChangedJournalIsOfferedForSavingFirstAndCancelKeepsIt)
 
     m_answers.messageBox = [](const MessageBoxRequest& box) { return (box.style & MB_YESNOCANCEL) ? IDYES : IDOK; };
     Send(ID_FILE_NEW);
-    EXPECT_EQ(3, EntriesInFile("2024.siz"));
+    EXPECT_EQ(3, EntriesInFile(Path("2024.siz")));
     EXPECT_EQ(CString("新規ファイル.siz"), Document()->m_strPathName);
     EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
     EXPECT_EQ(-1, Document()->m_nCurEntry);
@@ -102,7 +94,7 @@ TEST_F(FileCommandsTest, SaveWritesTheJournalButANewFileNeedsAName)
     Document()->m_arrJournal.Add(SaleEntry("2024/05/01", "1"));
     Document()->SetModifiedFlag(TRUE);
     Send(ID_FILE_SAVE);
-    EXPECT_EQ(3, EntriesInFile("2024.siz"));
+    EXPECT_EQ(3, EntriesInFile(Path("2024.siz")));
     EXPECT_FALSE(Document()->IsModified());
     ASSERT_EQ(1u, MessagesShown().size());
     EXPECT_GE(MessagesShown()[0].Find("は正常に保存されました。"), 0);
@@ -121,7 +113,7 @@ TEST_F(FileCommandsTest, SaveAsWritesTheChosenFileAndMakesItTheJournalsFile)
     Send(ID_FILE_SAVE_AS);
     EXPECT_FALSE(m_request.bOpenFileDialog);
     EXPECT_TRUE(m_request.flags & OFN_OVERWRITEPROMPT);
-    EXPECT_EQ(2, EntriesInFile("copy.siz"));
+    EXPECT_EQ(2, EntriesInFile(Path("copy.siz")));
     EXPECT_EQ(Path("copy.siz"), Document()->m_strPathName);
     EXPECT_EQ(CString("copy.siz"), Document()->m_strFileName);
     ASSERT_FALSE(MessagesShown().empty());

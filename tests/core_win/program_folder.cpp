@@ -3,9 +3,35 @@
 #include "program_data.h"
 
 #include "core/kiso.h"
+#include "core/my_object.h"
 #include "core/record_file.h"
 #include "framework/win/wide_text.h"
 #include "framework/win/wnd.h"
+
+void WriteOldJournal(const CString& path)
+{
+    CTypedPtrArray<CObArray, CMyObject*> old;
+    auto* entry = new CMyObject;
+    entry->m_strDate = "1999/04/01";
+    entry->m_strCause1 = "売上";
+    entry->m_strResult1 = "現金";
+    entry->m_lCauseAmount1 = 1500;
+    entry->m_lResultAmount1 = 1500;
+    entry->m_nDirection = 1;
+    entry->m_nClassCode = 1005000;
+    old.Add(entry);
+    SaveRecordFile(path, old);
+    DeleteRecords(old);
+}
+
+int EntriesInFile(const CString& path)
+{
+    CTypedPtrArray<CObArray, CMyObject2*> journal;
+    LoadRecordFile(path, journal);
+    const int count = journal.GetSize();
+    DeleteRecords(journal);
+    return count;
+}
 
 void WriteJournal(const CString& path, std::initializer_list<const char*> amounts)
 {

@@ -20,6 +20,10 @@
 
 
 void WriteJournal(const CString& path, std::initializer_list<const char*> amounts);
+// An old-format journal of one sale of 1500 yen on 1999/04/01.
+void WriteOldJournal(const CString& path);
+// The number of entries of the journal file at path.
+int EntriesInFile(const CString& path);
 // A dictionary of the root, seven classes, the result branch and nodeCount - 9 accounts.
 void WriteDictionary(const CString& path, int nodeCount);
 

@@ -19,14 +19,6 @@ protected:
         Document()->SetModifiedFlag(TRUE);
     }
 
-    int EntriesInFile(const CString& path)
-    {
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
-        LoadRecordFile(path, journal);
-        const int count = journal.GetSize();
-        DeleteRecords(journal);
-        return count;
-    }
 
     void Answer(int button)
     {

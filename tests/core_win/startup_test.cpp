@@ -138,22 +138,6 @@ TEST_F(StartupTest, RecordWithAnotherExtensionStartsANewFileWithItsMessage)
     EXPECT_EQ(CString(kNewFile), Document()->m_strPathName);
 }
 
-void WriteOldJournal(const CString& path)
-{
-    CTypedPtrArray<CObArray, CMyObject*> old;
-    auto* entry = new CMyObject;
-    entry->m_strDate = "1999/04/01";
-    entry->m_strCause1 = "売上";
-    entry->m_strResult1 = "現金";
-    entry->m_lCauseAmount1 = 1500;
-    entry->m_lResultAmount1 = 1500;
-    entry->m_nDirection = 1;
-    entry->m_nClassCode = 1005000;
-    old.Add(entry);
-    SaveRecordFile(path, old);
-    DeleteRecords(old);
-}
-
 TEST_F(StartupTest, OldJournalIsConvertedAndWrittenBesideItWithTheNewExtension)
 {
     CopyShippedSetupFiles();
