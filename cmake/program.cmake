@@ -18,6 +18,8 @@ add_library(app_windows STATIC
   core/num_edit.cpp
   core/num_edit_keys.cpp
   journal/siwake.cpp
+  journal/journal_print.cpp
+  journal/journal_print_plan.cpp
   journal/stripe_list_box.cpp
   journal/sjis_text.cpp
   journal/entry_lists.cpp

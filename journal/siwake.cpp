@@ -1,7 +1,10 @@
 #include "siwake.h"
 
+#include "journal_print.h"
+
 #include "entry_lists.h"
 #include "entry_table.h"
+#include "journal_print.h"
 #include "screen_layout.h"
 #include "sentence_words.h"
 
@@ -13,6 +16,7 @@
 #include "../framework/win/dc.h"
 #include "../framework/win/framework_ids.h"
 #include "../framework/win/message_box.h"
+#include "../framework/win/print_info.h"
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
 
@@ -108,6 +112,9 @@ IMPLEMENT_DYNCREATE(siwake, CFormView)
 const MessageMap* siwake::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<siwake>(
+        on::Command(ID_FILE_PRINT, &siwake::OnFilePrint),
+        on::Command(ID_FILE_PRINT_DIRECT, &siwake::OnFilePrint),
+        on::Command(ID_FILE_PRINT_PREVIEW, &siwake::OnFilePrintPreview),
         on::Control(CBN_SELCHANGE, 1038, &siwake::OnSelchangeCause1),
         on::Control(CBN_SELCHANGE, 1043, &siwake::OnSelchangeResult1),
         on::Control(CBN_SETFOCUS, 1038, &siwake::OnSetfocusCause1),
@@ -1176,4 +1183,41 @@ void siwake::ClearEntryAndTable()
     ClearEntryFields();
     CClientDC dc(this);
     DrawEmptyEntryTable(&dc, FALSE);
+}
+
+BOOL siwake::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    const JournalEntries& journal = GetDocument()->m_arrJournal;
+    m_printPages = PaginateJournal(journal);
+    // An empty journal prints nothing and says nothing.
+    if (m_printPages.empty())
+        return FALSE;
+    pInfo->SetMaxPage(static_cast<UINT>(m_printPages.size()) + 1);
+    return DoPreparePrinting(pInfo);
+}
+
+void siwake::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    // A4 portrait; without a printer there is nothing to force.
+    pInfo->ResetPaper(pDC, DMPAPER_A4, DMORIENT_PORTRAIT);
+    CFormView::OnBeginPrinting(pDC, pInfo);
+}
+
+void siwake::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    const JournalEntries& journal = GetDocument()->m_arrJournal;
+    if (journal.GetSize() == 0)
+        return;
+    const CString yearText = journal[0]->m_strDate.Left(4);
+    if (pInfo->m_nCurPage == 1)
+        DrawJournalPrintPage(pDC, PlanJournalCover(yearText));
+    else
+        DrawJournalPrintPage(pDC, PlanJournalPage(journal, m_printPages, static_cast<int>(pInfo->m_nCurPage) - 1,
+                                                  yearText));
+}
+
+void siwake::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    ComputeEntryTableLayout();
+    CFormView::OnEndPrinting(pDC, pInfo);
 }

@@ -5,6 +5,7 @@
 // of a run also lays out the screen for every view.
 #pragma once
 
+#include "journal_print_plan.h"
 #include "stripe_list_box.h"
 
 #include "../core/my_doc.h"
@@ -14,6 +15,7 @@
 #include "../framework/win/form_view.h"
 
 #include <array>
+#include <vector>
 
 class siwake : public CFormView {
     DECLARE_DYNCREATE(siwake)
@@ -179,6 +181,16 @@ protected:
 
     BOOL m_bSetupReportPosted = FALSE;
     BOOL m_bListFixPosted = FALSE;
+
+public:
+    // Printing the journal: page 1 is the cover, every later page a body page of
+    // the page table made for this print or preview.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
+    std::vector<JournalPrintPage> m_printPages;
 };
 
 // Fills the rectangle from (left, top) to (right, bottom) with a solid colour.
