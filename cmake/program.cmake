@@ -9,6 +9,8 @@ add_library(app_windows STATIC
   core/my_doc.cpp
   core/file_commands.cpp
   core/data_file_commands.cpp
+  core/csv_commands.cpp
+  core/dictionary_aids.cpp
   core/directory_dialog.cpp
   core/rename_dlg.cpp
   core/main_frame.cpp

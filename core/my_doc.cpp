@@ -78,7 +78,11 @@ const MessageMap* CMyDoc::GetThisMessageMap()
         on::Command(ID_FILE_COPY, &CMyDoc::OnFileCopy),
         on::Command(ID_FILE_MOVE, &CMyDoc::OnFileMove),
         on::Command(ID_FILE_RENAME, &CMyDoc::OnFileRename),
-        on::Command(ID_FILE_DELETE, &CMyDoc::OnFileDelete));
+        on::Command(ID_FILE_DELETE, &CMyDoc::OnFileDelete),
+        on::Command(ID_FILE_SAVE_CSV1, &CMyDoc::OnFileSaveCsv1),
+        on::Command(ID_FILE_SAVE_CSV3, &CMyDoc::OnFileSaveCsv3),
+        on::Command(ID_FILE_OPEN_CSV, &CMyDoc::OnFileOpenCsv),
+        on::Command(ID_TRADING_PARTNERS, &CMyDoc::OnTradingPartners));
     return &map;
 }
 

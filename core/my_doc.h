@@ -6,6 +6,7 @@
 #pragma once
 
 #include "book_codes.h"
+#include "dictionary_tree.h"
 #include "file_outcome.h"
 #include "kiso.h"
 #include "my_object.h"
@@ -16,6 +17,8 @@
 #include "../framework/win/document.h"
 
 #include <array>
+#include <memory>
+#include <vector>
 
 // The name of the journal while it has no file.
 extern const char* const kNewFileName;
@@ -77,6 +80,37 @@ public:
     void OnFileRename();
     void OnFileDelete();
 
+    // CSV commands: the journal written in the one-line or three-line form, and a
+    // journal read from the record form (checked whole before the journal is replaced).
+    void OnFileSaveCsv1();
+    void OnFileSaveCsv3();
+    void OnFileOpenCsv();
+    // Form 1 the one-line form, any other value the three-line form.
+    void WriteJournalCsv(int form);
+    // One field of a bare record line between the separators at from and to.
+    static CString CsvField(CString line, int from, int to);
+
+    // The dictionary CSV file named by m_strDictCsvPath. The import reads the whole
+    // file first and replaces the dictionary only with a valid tree: the caller
+    // must not empty the dictionary before it. Each answers its messages.
+    FileOutcome ExportDictionaryCsv();
+    FileOutcome ImportDictionaryCsv();
+
+    // Trading partners: the partner dialog, then the partners of each kind as the
+    // descriptions of their accounts on both sides of the dictionary.
+    void OnTradingPartners();
+    // 0 when the partner dialog ended with OK, -1 otherwise.
+    int RunPartnerDialog();
+    void RegisterPartnerNames(int kind, int side, CString account);
+
+    // Carry-forward from the previous year: the previous year's journal read into
+    // m_arrPrevJournal and the work dictionary built from the dictionary and it.
+    // 0 when done; -1 when the file choice was cancelled or the file not read.
+    int CarryForwardFromPrevYear();
+    int MergePrevYearRow(int row, CString account, CString description);
+    int FindWorkChildNode(int parent, CString name);
+    int InsertWorkDictionaryNode(int parent, int kind, CString name);
+
     // The journal's file as a full path: a bare file name (a file opened from the
     // program folder) lies in the program folder, whatever the current directory is.
     CString JournalFilePath() const;
@@ -125,6 +159,8 @@ public:
     int m_bLayoutDone = 0;
     std::array<int, 11> m_nLayout{};
     std::array<CString, 4> m_strPhrase;
+    // The working class digits of the previous-year merge.
+    CarryForwardSlots m_nYearWork;
 
     CTypedPtrArray<CObArray, CTorihikisaki*> m_arrPartners;
     CTypedPtrArray<CObArray, CMyObject2*> m_arrJournal;
@@ -196,6 +232,10 @@ private:
     // confirmation, folder and the written copy; TRUE once the copy is in folder.
     BOOL WriteJournalElsewhere(const TransferTexts& texts, CString& folder);
     void WriteSetupFilesAtClose();
+    // The record import's save question; TRUE when the import may go on.
+    BOOL OfferSaveBeforeCsvImport();
+    // The journal replaced by entries read from a record file: a new, unsaved journal.
+    void TakeImportedJournal(std::vector<std::unique_ptr<CMyObject2>>& entries);
     void WriteLastFileRecordLine(BOOL withBackup);
 };
 

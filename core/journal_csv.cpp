@@ -1,0 +1,260 @@
+#include "journal_csv.h"
+
+#include "column_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace {
+
+constexpr int kRecordFields = 22;
+
+const char* const kFieldNames[kRecordFields] = {
+    "日付",      "原因科目1", "原因科目2", "原因科目3", "結果科目1", "結果科目2", "結果科目3", "原因金額1",
+    "原因金額2", "原因金額3", "結果金額1", "結果金額2", "結果金額3", "原因摘要1", "原因摘要2", "原因摘要3",
+    "結果摘要1", "結果摘要2", "結果摘要3", "備考",      "増減区分",  "分類コード"};
+
+// The three rows of one side of an entry: accounts, amounts, descriptions.
+struct Side {
+    std::array<const CString*, 3> account;
+    std::array<const CString*, 3> amount;
+    std::array<const CString*, 3> description;
+};
+
+Side CauseSide(const CMyObject2& e)
+{
+    return Side{{&e.m_strCause1, &e.m_strCause2, &e.m_strCause3},
+                {&e.m_strCauseAmount1, &e.m_strCauseAmount2, &e.m_strCauseAmount3},
+                {&e.m_strCauseDesc1, &e.m_strCauseDesc2, &e.m_strCauseDesc3}};
+}
+
+Side ResultSide(const CMyObject2& e)
+{
+    return Side{{&e.m_strResult1, &e.m_strResult2, &e.m_strResult3},
+                {&e.m_strResultAmount1, &e.m_strResultAmount2, &e.m_strResultAmount3},
+                {&e.m_strResultDesc1, &e.m_strResultDesc2, &e.m_strResultDesc3}};
+}
+
+void AppendOneLineForm(CString& out, const CMyObject2& entry)
+{
+    const Side debit = entry.CauseIsDebit() ? CauseSide(entry) : ResultSide(entry);
+    const Side credit = entry.CauseIsDebit() ? ResultSide(entry) : CauseSide(entry);
+    out += CsvText(entry.m_strDate);
+    for (const Side* side : {&debit, &credit}) {
+        for (int row = 0; row < 3; ++row)
+            out += "," + CsvText(*side->account[row]) + "," + CsvText(*side->amount[row]);
+        if (side == &debit)
+            out += "," + CsvText(*debit.description[0]);
+    }
+    out += "," + CsvText(*credit.description[0] + " " + ExportedRemark(entry.m_strRemark)) + "\r\n";
+}
+
+void AppendThreeLineForm(CString& out, const CMyObject2& entry)
+{
+    const Side debit = entry.CauseIsDebit() ? CauseSide(entry) : ResultSide(entry);
+    const Side credit = entry.CauseIsDebit() ? ResultSide(entry) : CauseSide(entry);
+    out += "日付,借方科目,金額,借方摘要,貸方科目,金額,貸方摘要\r\n";
+    for (int row = 0; row < 3; ++row) {
+        out += row == 0 ? CsvText(entry.m_strDate) : CString();
+        out += "," + CsvText(*debit.account[row]) + "," + CsvText(*debit.amount[row]) + "," +
+               CsvText(*debit.description[row]) + "," + CsvText(*credit.account[row]) + "," +
+               CsvText(*credit.amount[row]) + "," + CsvText(*credit.description[row] + " ") + "\r\n";
+    }
+    out += "備考," + CsvText(ExportedRemark(entry.m_strRemark)) + ",,,,,\r\n";
+}
+
+bool IsDigits(const std::string& s, size_t from, size_t to)
+{
+    if (from >= to)
+        return false;
+    for (size_t i = from; i < to; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(s[i])))
+            return false;
+    return true;
+}
+
+// "yyyy/mm/dd" with a month of 1 to 12 and a day of 1 to 31.
+bool IsDate(const CString& text)
+{
+    const std::string& s = text.str();
+    if (s.size() != 10 || s[4] != '/' || s[7] != '/' || !IsDigits(s, 0, 4) || !IsDigits(s, 5, 7) || !IsDigits(s, 8, 10))
+        return false;
+    const int month = std::stoi(s.substr(5, 2));
+    const int day = std::stoi(s.substr(8, 2));
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+// Empty, or an amount: an optional "-", digits (thousands separators allowed, at
+// most 18 digits), and an optional "." with one or two decimals.
+bool IsAmountOrEmpty(const CString& text)
+{
+    std::string s = text.str();
+    if (s.empty())
+        return true;
+    size_t p = s[0] == '-' ? 1 : 0;
+    int digits = 0;
+    for (; p < s.size() && s[p] != '.'; ++p) {
+        if (std::isdigit(static_cast<unsigned char>(s[p])))
+            ++digits;
+        else if (s[p] != ',' || digits == 0)
+            return false;
+    }
+    if (digits == 0 || digits > 18 || s[p - 1] == ',')
+        return false;
+    if (p == s.size())
+        return true;
+    const size_t decimals = s.size() - p - 1;
+    return decimals >= 1 && decimals <= 2 && IsDigits(s, p + 1, s.size());
+}
+
+CString FieldProblem(int index, const CString& text)
+{
+    if (index == 0 && !IsDate(text))
+        return "日付は「年4桁/月2桁/日2桁」で書いてください";
+    if (index >= 7 && index <= 12 && !IsAmountOrEmpty(text))
+        return "金額は数字で、整数18桁・小数2桁までです";
+    if (index == 20 && !text.IsEmpty() && text != "-1" && text != "0" && text != "1")
+        return "増減区分は -1、0、1 のいずれかです";
+    if (index == 21 && !text.IsEmpty() && (text.GetLength() > 7 || !IsDigits(text.str(), 0, text.str().size())))
+        return "分類コードは7桁までの数字です";
+    return CString();
+}
+
+// The fields of one line, cleaned: bare fields by the rules of the bare form.
+bool LineFields(const CsvLine& line, std::vector<CString>& fields, CsvProblem& problem)
+{
+    fields.clear();
+    if (!line.quoted) {
+        const CString text = RemoveParenthesisComma(line.text);
+        int from = -1;
+        for (;;) {
+            int to = text.Find(',', from + 1);
+            if (to < 0)
+                to = text.GetLength();
+            fields.push_back(RecordCsvField(text, from, to));
+            if (to >= text.GetLength())
+                return true;
+            from = to;
+        }
+    }
+    std::vector<CsvCell> cells;
+    if (!SplitCsvCells(line.text, 0, cells, problem))
+        return false;
+    for (const CsvCell& cell : cells) {
+        if (cell.quoted) {
+            fields.push_back(cell.text);
+        } else {
+            fields.push_back(RecordCsvField(cell.text, -1, cell.text.GetLength()));
+        }
+    }
+    return true;
+}
+
+void Fill(CMyObject2& entry, const std::vector<CString>& fields)
+{
+    CString* strings[20] = {&entry.m_strDate,         &entry.m_strCause1,        &entry.m_strCause2,
+                            &entry.m_strCause3,       &entry.m_strResult1,       &entry.m_strResult2,
+                            &entry.m_strResult3,      &entry.m_strCauseAmount1,  &entry.m_strCauseAmount2,
+                            &entry.m_strCauseAmount3, &entry.m_strResultAmount1, &entry.m_strResultAmount2,
+                            &entry.m_strResultAmount3, &entry.m_strCauseDesc1,   &entry.m_strCauseDesc2,
+                            &entry.m_strCauseDesc3,   &entry.m_strResultDesc1,   &entry.m_strResultDesc2,
+                            &entry.m_strResultDesc3,  &entry.m_strRemark};
+    for (size_t i = 0; i < 20; ++i)
+        *strings[i] = i < fields.size() ? fields[i] : CString();
+    entry.m_nDirection = fields.size() > 20 ? std::atoi(fields[20]) : 0;
+    entry.m_nClassCode = fields.size() > 21 ? std::atoi(fields[21]) : 0;
+}
+
+}  // namespace
+
+CString ExportedRemark(const CString& remark)
+{
+    const int mark = remark.Find("[]");
+    return mark < 0 ? remark : remark.Left(mark);
+}
+
+CString JournalCsvText(const CTypedPtrArray<CObArray, CMyObject2*>& journal, int form)
+{
+    CString out;
+    if (form == 1)
+        out = "日付,1借方科目,金額,2借方科目,金額,3借方科目,金額,借方摘要,1貸方科目,金額,2貸方科目,金額,3貸方科目,金額,貸方摘要\r\n";
+    for (int i = 0; i < journal.GetSize(); ++i) {
+        if (form == 1)
+            AppendOneLineForm(out, *journal[i]);
+        else
+            AppendThreeLineForm(out, *journal[i]);
+    }
+    return out;
+}
+
+CString RecordCsvField(const CString& line, int from, int to)
+{
+    if (to - from <= 1)
+        return CString();
+    CString field = line.Mid(from + 1, to - from - 1);
+    field.TrimLeft();
+    field.TrimRight();
+    field.Replace('\'', ',');
+    return field;
+}
+
+CString RemoveParenthesisComma(const CString& line)
+{
+    const std::string& s = line.str();
+    const size_t open = s.find('(');
+    const size_t close = s.find(')');
+    if (open == std::string::npos || close == std::string::npos || open == 0 || close == 0 || close <= open + 1)
+        return line;
+    const size_t comma = s.find(',', open + 2);
+    if (comma == std::string::npos || comma > close)
+        return line;
+    std::string out = s;
+    out.erase(comma, 1);
+    return CString(out);
+}
+
+bool ReadRecordCsv(const std::string& bytes, std::vector<std::unique_ptr<CMyObject2>>& entries, CsvProblem& problem)
+{
+    entries.clear();
+    std::vector<CsvLine> lines;
+    if (!SplitCsvLines(bytes, lines, problem))
+        return false;
+    std::vector<CString> fields;
+    for (const CsvLine& line : lines) {
+        if (line.text.IsEmpty())
+            continue;
+        problem = CsvProblem{line.number, 0, CString(), CString()};
+        if (!LineFields(line, fields, problem)) {
+            entries.clear();
+            return false;
+        }
+        // A row a spreadsheet writes as nothing but separators holds no entry.
+        if (std::all_of(fields.begin(), fields.end(), [](const CString& f) { return f.IsEmpty(); }))
+            continue;
+        if (static_cast<int>(fields.size()) > kRecordFields) {
+            problem.field = kRecordFields + 1;
+            problem.what = "項目が多すぎます（1行に22項目まで）";
+            entries.clear();
+            return false;
+        }
+        for (size_t i = 0; i < fields.size() || i == 0; ++i) {
+            const CString what = FieldProblem(static_cast<int>(i), i < fields.size() ? fields[i] : CString());
+            if (!what.IsEmpty()) {
+                problem.field = static_cast<int>(i) + 1;
+                problem.fieldName = kFieldNames[i];
+                problem.what = what;
+                entries.clear();
+                return false;
+            }
+        }
+        auto entry = std::make_unique<CMyObject2>();
+        Fill(*entry, fields);
+        entries.push_back(std::move(entry));
+    }
+    if (entries.empty()) {
+        problem = CsvProblem{0, 0, CString(), "読み込む仕訳がありません"};
+        return false;
+    }
+    return true;
+}

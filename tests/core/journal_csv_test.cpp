@@ -1,0 +1,211 @@
+// The journal's CSV forms: the one-line and three-line exports byte for byte, and
+// the record form read back with its rules, its checks and its refusals.
+#include "core/journal_csv.h"
+#include "core/record_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class JournalCsvTest : public ::testing::Test {
+protected:
+    void TearDown() override { DeleteRecords(m_journal); }
+
+    CMyObject2& Add(const char* date, int direction, const char* remark)
+    {
+        auto* entry = new CMyObject2;
+        entry->m_strDate = date;
+        entry->m_nDirection = direction;
+        entry->m_strRemark = remark;
+        m_journal.Add(entry);
+        return *entry;
+    }
+    // A cash sale (result rows debit) and a purchase with a second cause row
+    // (cause rows debit) whose remark is nothing but an item breakdown.
+    void AddTwoEntries()
+    {
+        CMyObject2& sale = Add("2024/01/05", 1, "手渡し[]品目A:1000");
+        sale.m_strCause1 = "売上";
+        sale.m_strCauseAmount1 = "1000";
+        sale.m_strCauseDesc1 = "A商店";
+        sale.m_strResult1 = "現金";
+        sale.m_strResultAmount1 = "1000";
+        CMyObject2& purchase = Add("2024/02/10", 0, "[]内訳");
+        purchase.m_strCause1 = "仕入";
+        purchase.m_strCauseAmount1 = "500";
+        purchase.m_strCauseDesc1 = "B商事";
+        purchase.m_strCause2 = "通信費";
+        purchase.m_strCauseAmount2 = "300";
+        purchase.m_strCauseDesc2 = "切手";
+        purchase.m_strResult1 = "現金";
+        purchase.m_strResultAmount1 = "800";
+    }
+
+    CTypedPtrArray<CObArray, CMyObject2*> m_journal;
+};
+
+TEST_F(JournalCsvTest, OneLineFormPutsTheDebitSideFirstAndCutsTheRemarkAtTheBreakdown)
+{
+    AddTwoEntries();
+    Add("2024/03/01", -1, "").m_strCause1 = "雑収入";  // no phrase: result rows are debit
+    EXPECT_EQ(std::string("日付,1借方科目,金額,2借方科目,金額,3借方科目,金額,借方摘要,1貸方科目,金額,2貸方科目,金額,3貸方科目,金額,貸方摘要\r\n"
+                          "2024/01/05,現金,1000,,,,,,売上,1000,,,,,A商店 手渡し\r\n"
+                          "2024/02/10,仕入,500,通信費,300,,,B商事,現金,800,,,,, \r\n"
+                          "2024/03/01,,,,,,,,雑収入,,,,,, \r\n"),
+              JournalCsvText(m_journal, 1).str());
+}
+
+TEST_F(JournalCsvTest, ThreeLineFormWritesFiveLinesPerEntry)
+{
+    AddTwoEntries();
+    EXPECT_EQ(std::string("日付,借方科目,金額,借方摘要,貸方科目,金額,貸方摘要\r\n"
+                          "2024/01/05,現金,1000,,売上,1000,A商店 \r\n"
+                          ",,,,,, \r\n"
+                          ",,,,,, \r\n"
+                          "備考,手渡し,,,,,\r\n"
+                          "日付,借方科目,金額,借方摘要,貸方科目,金額,貸方摘要\r\n"
+                          "2024/02/10,仕入,500,B商事,現金,800, \r\n"
+                          ",通信費,300,切手,,, \r\n"
+                          ",,,,,, \r\n"
+                          "備考,,,,,,\r\n"),
+              JournalCsvText(m_journal, 3).str());
+}
+
+TEST_F(JournalCsvTest, AnEmptyJournalGivesTheHeaderOrNothing)
+{
+    EXPECT_EQ(std::string("日付,1借方科目,金額,2借方科目,金額,3借方科目,金額,借方摘要,1貸方科目,金額,2貸方科目,金額,3貸方科目,金額,貸方摘要\r\n"),
+              JournalCsvText(m_journal, 1).str());
+    EXPECT_EQ(std::string(), JournalCsvText(m_journal, 3).str());
+}
+
+TEST_F(JournalCsvTest, FieldsWithCommasQuotesOrLineBreaksAreQuotedAndKeepTheirColumns)
+{
+    CMyObject2& entry = Add("2024/03/01", 0, "行1\n行2");
+    entry.m_strCause1 = "売上";
+    entry.m_strCauseAmount1 = "100";
+    entry.m_strCauseDesc1 = "甲,乙";
+    entry.m_strResult1 = "現金";
+    entry.m_strResultAmount1 = "100";
+    entry.m_strResultDesc1 = "\"特\"";
+    const CString text = JournalCsvText(m_journal, 1);
+    EXPECT_NE(std::string::npos,
+              text.str().find("2024/03/01,売上,100,,,,,\"甲,乙\",現金,100,,,,,\"\"\"特\"\" 行1\n行2\"\r\n"));
+
+    std::vector<CsvLine> lines;
+    CsvProblem problem;
+    ASSERT_TRUE(SplitCsvLines(text.str(), lines, problem));
+    ASSERT_EQ(2u, lines.size());
+    std::vector<CsvCell> cells;
+    ASSERT_TRUE(SplitCsvCells(lines[1].text, 0, cells, problem));
+    ASSERT_EQ(15u, cells.size());
+    EXPECT_EQ(CString("甲,乙"), cells[7].text);
+    EXPECT_EQ(CString("現金"), cells[8].text);
+    EXPECT_EQ(CString("\"特\" 行1\n行2"), cells[14].text);
+
+    // The three-line form quotes the same way.
+    const CString three = JournalCsvText(m_journal, 3);
+    EXPECT_NE(std::string::npos, three.str().find("2024/03/01,売上,100,\"甲,乙\",現金,100,\"\"\"特\"\" \"\r\n"));
+    EXPECT_NE(std::string::npos, three.str().find("備考,\"行1\n行2\",,,,,\r\n"));
+}
+
+// The twenty strings and two numbers of an entry as one text, for comparing.
+std::string Fields(const CMyObject2& e)
+{
+    std::string out;
+    for (const CString* s : {&e.m_strDate, &e.m_strCause1, &e.m_strCause2, &e.m_strCause3, &e.m_strResult1,
+                             &e.m_strResult2, &e.m_strResult3, &e.m_strCauseAmount1, &e.m_strCauseAmount2,
+                             &e.m_strCauseAmount3, &e.m_strResultAmount1, &e.m_strResultAmount2,
+                             &e.m_strResultAmount3, &e.m_strCauseDesc1, &e.m_strCauseDesc2, &e.m_strCauseDesc3,
+                             &e.m_strResultDesc1, &e.m_strResultDesc2, &e.m_strResultDesc3, &e.m_strRemark})
+        out += s->str() + "|";
+    return out + std::to_string(e.m_nDirection) + "|" + std::to_string(e.m_nClassCode);
+}
+
+TEST(RecordCsv, ReadsEachLineAsTheTwentyTwoFieldsOfAnEntry)
+{
+    struct Case {
+        const char* rule;
+        const char* line;
+        const char* fields;
+    };
+    const Case cases[] = {
+        {"all fields, blanks trimmed", "2024/01/05, 売上 ,,,現金,,,1000,,,1000,,,A商店,,,,,,メモ,1,1005000",
+         "2024/01/05|売上|||現金|||1000|||1000|||A商店||||||メモ|1|1005000"},
+        {"apostrophe becomes a comma", "2024/01/05,売上,,,,,,,,,,,,A'B商店,,,,,,x'y,0,0",
+         "2024/01/05|売上||||||||||||A,B商店||||||x,y|0|0"},
+        {"comma inside the first parentheses removed", "2024/01/05,売上(東,京),,,現金",
+         "2024/01/05|売上(東京)|||現金||||||||||||||||0|0"},
+        {"a second comma in them still splits", "2024/01/05,売上(東,京,都),現金",
+         "2024/01/05|売上(東京|都)|現金|||||||||||||||||0|0"},
+        {"a comma right after the parenthesis splits", "2024/01/05,売上(,東),現金",
+         "2024/01/05|売上(|東)|現金|||||||||||||||||0|0"},
+        {"short line", "2024/01/05,売上", "2024/01/05|売上|||||||||||||||||||0|0"},
+        {"quoted fields taken literally", "2024/01/05,\"売上,特\",\"\"\"x\"\"\",,\"a\r\nb\",,,\"1,000\",,,,,,\"it's\"",
+         "2024/01/05|売上,特|\"x\"||a\r\nb|||1,000||||||it's|||||||0|0"},
+        {"minus one and amounts with decimals", "2024/12/31,a,,,,,,-12.5,,,0.05,,,,,,,,,,-1,7000",
+         "2024/12/31|a||||||-12.5|||0.05||||||||||-1|7000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        std::vector<std::unique_ptr<CMyObject2>> entries;
+        CsvProblem problem;
+        ASSERT_TRUE(ReadRecordCsv(std::string(c.line) + "\r\n", entries, problem)) << problem.Text().str();
+        ASSERT_EQ(1u, entries.size());
+        EXPECT_EQ(std::string(c.fields), Fields(*entries[0]));
+    }
+}
+
+TEST(RecordCsv, ReadsEveryLineInOrderAndSkipsEmptyRows)
+{
+    std::vector<std::unique_ptr<CMyObject2>> entries;
+    CsvProblem problem;
+    ASSERT_TRUE(ReadRecordCsv("2024/01/01,a\n\r\n2024/01/02,b\r\n,, ,,\n2024/01/03,c", entries, problem));
+    ASSERT_EQ(3u, entries.size());
+    EXPECT_EQ(CString("a"), entries[0]->m_strCause1);
+    EXPECT_EQ(CString("c"), entries[2]->m_strCause1);
+    EXPECT_EQ(CString("2024/01/03"), entries[2]->m_strDate);
+}
+
+TEST(RecordCsv, RefusesAForeignFileNamingTheLineAndField)
+{
+    const std::string header =
+        "日付,1借方科目,金額,2借方科目,金額,3借方科目,金額,借方摘要,1貸方科目,金額,2貸方科目,金額,3貸方科目,金額,貸方摘要\r\n";
+    const std::string good = "2024/01/05,売上,,,現金,,,1000,,,1000\r\n";
+    struct Case {
+        const char* fault;
+        std::string file;
+        int line;
+        int field;
+    };
+    const Case cases[] = {
+        {"the one-line export", header + "2024/01/05,現金,1000,,,,,,売上,1000,,,,,A商店 \r\n", 1, 1},
+        {"the three-line export", "日付,借方科目,金額,借方摘要,貸方科目,金額,貸方摘要\r\n", 1, 1},
+        {"a month 13", "2024/13/01,a\r\n", 1, 1},
+        {"letters in an amount", good + "2024/01/05,売上,,,,,,12x\r\n", 2, 8},
+        {"three decimals", good + good + "2024/01/05,a,,,,,,,,,,,1.234\r\n", 3, 13},
+        {"nineteen integer digits", "2024/01/05,a,,,,,,,,,1234567890123456789\r\n", 1, 11},
+        {"a direction of 2", "2024/01/05,a,,,,,,,,,,,,,,,,,,,2,0\r\n", 1, 21},
+        {"letters in the class code", "2024/01/05,a,,,,,,,,,,,,,,,,,,,1,12a\r\n", 1, 22},
+        {"twenty-three fields", "2024/01/05,a,,,,,,,,,,,,,,,,,,,1,1005000,x\r\n", 1, 23},
+        {"a quote never closed", good + good + "2024/01/05,\"a\r\n", 3, 2},
+        {"text after a closing quote", "2024/01/05,\"a\"b\r\n", 1, 2},
+        {"an empty file", "", 0, 0},
+        {"nothing but empty rows", "\r\n,,,\r\n", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        std::vector<std::unique_ptr<CMyObject2>> entries;
+        CsvProblem problem;
+        EXPECT_FALSE(ReadRecordCsv(c.file, entries, problem));
+        EXPECT_TRUE(entries.empty());
+        EXPECT_EQ(c.line, problem.line);
+        EXPECT_EQ(c.field, problem.field);
+        EXPECT_FALSE(problem.what.IsEmpty());
+    }
+    std::vector<std::unique_ptr<CMyObject2>> entries;
+    CsvProblem problem;
+    ReadRecordCsv(good + "2024/01/05,売上,,,,,,12x\r\n", entries, problem);
+    EXPECT_EQ(std::string("2行目の8番目の項目（原因金額1）：金額は数字で、整数18桁・小数2桁までです"), problem.Text().str());
+}
+
+}  // namespace
