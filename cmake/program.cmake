@@ -28,6 +28,11 @@ add_library(app_windows STATIC
   journal/sentence_words.cpp
   journal/screen_layout.cpp
   journal/entry_table.cpp
+  journal/hint_search.cpp
+  journal/hint_dlg.cpp
+  journal/hint_diagram.cpp
+  journal/dict_register_text.cpp
+  journal/dict_register_dlg.cpp
   books/kanjyo.cpp
   books/kinsen.cpp
   books/keihi.cpp
@@ -46,7 +51,7 @@ foreach(size IN LISTS ZIRERE_FONT_SIZES)
   set(size_rc ${CMAKE_BINARY_DIR}/resources/tavrelbook_${size}.rc)
   file(WRITE ${size_rc}.in "#define ZIRERE_FONT_SIZE ${size}\n#include \"${PROJECT_SOURCE_DIR}/resources/tavrelbook.rc\"\n")
   configure_file(${size_rc}.in ${size_rc} COPYONLY)
-  add_executable(${target} WIN32 core/app_main.cpp core/build_font_size.cpp ${size_rc})
+  add_executable(${target} WIN32 core/app_main.cpp core/build_font_size.cpp journal/hint_dlg_registration.cpp ${size_rc})
   target_compile_definitions(${target} PRIVATE ZIRERE_FONT_SIZE=${size})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources)
   target_link_libraries(${target} PRIVATE app_windows)

@@ -60,3 +60,8 @@
 
 // Picture beside the class prompt of the journal form.
 #define IDB_CLASS_PROMPT 151
+
+// The input-hint dialog, its help picture, and the dictionary auto-registration dialog.
+#define IDD_HINT 139
+#define IDD_DICT_REGISTER 159
+#define IDB_HINT_HELP 167

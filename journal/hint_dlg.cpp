@@ -1,0 +1,436 @@
+#include "hint_dlg.h"
+
+#include "../core/hint_dialog_factory.h"
+#include "../core/my_app.h"
+#include "../core/my_doc.h"
+#include "../framework/win/data_exchange.h"
+#include "../framework/win/dc.h"
+#include "../framework/win/menu.h"
+#include "../framework/win/message_box.h"
+#include "../framework/win/shell_open.h"
+#include "../framework/win/win_app.h"
+#include "../resources/resource.h"
+
+namespace {
+
+const COLORREF kLightGrey = RGB(224, 224, 224);
+
+// The commands greyed while the dialog is open, in the order they are greyed.
+const std::array<UINT, 13> kGreyedCommands = {
+    ID_VIEW_KANJYO, ID_VIEW_SIWAKE, ID_VIEW_KINSEN, ID_VIEW_KEIHI, ID_VIEW_KESSAN, ID_VIEW_SETTEI,
+    ID_VIEW_URIAGE, ID_VIEW_SIIRE, ID_OPENING_BALANCE, ID_TRADING_PARTNERS, ID_INVENTORY, ID_BAD_DEBT_ALLOWANCE,
+    ID_KEYWORD_SEARCH,
+};
+
+const char* const kClassNames[] = {
+    "収益", "費用(仕入.給与.税)", "費用(経費.損失)", "負債", "資産(流動)", "資産(固定)", "資本",
+};
+
+// The menu of the main window, or nullptr while there is none.
+HMENU MainMenu()
+{
+    CWnd* main = AfxGetMainWnd();
+    if (!main || !main->m_hWnd || !::IsWindow(main->m_hWnd))
+        return nullptr;
+    return ::GetMenu(main->m_hWnd);
+}
+
+void SetImeOpen(BOOL open)
+{
+    HWND active = ::GetActiveWindow();
+    if (!active)
+        return;
+    if (HIMC context = ::ImmGetContext(active)) {
+        ::ImmSetOpenStatus(context, open);
+        ::ImmReleaseContext(active, context);
+    }
+}
+
+CWnd* MakeHintDialog()
+{
+    auto* dialog = new CHintDlg(nullptr);
+    return dialog->CreateHidden() ? dialog : nullptr;
+}
+
+}  // namespace
+
+void RegisterHintDialog()
+{
+    SetHintDialogMaker(&MakeHintDialog);
+}
+
+const MessageMap* CHintDlg::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<CHintDlg>(
+        on::Paint(&CHintDlg::OnPaint),
+        on::CtlColor(&CHintDlg::OnCtlColor),
+        on::Control(BN_CLICKED, 1029, &CHintDlg::OnSearch),
+        on::Control(CBN_SELCHANGE, 1028, &CHintDlg::OnSelchangeTopic),
+        on::Control(CBN_SETFOCUS, 1028, &CHintDlg::OnTopicSetFocus),
+        on::Control(CBN_KILLFOCUS, 1028, &CHintDlg::OnTopicKillFocus),
+        on::Control(BN_CLICKED, 1022, &CHintDlg::OnPrev),
+        on::Control(BN_CLICKED, 1010, &CHintDlg::OnNext),
+        on::Control(BN_CLICKED, 1035, &CHintDlg::OnPhraseRadio),
+        on::Control(BN_CLICKED, 1037, &CHintDlg::OnPhraseRadio),
+        on::ControlRange(EN_SETFOCUS, 1002, 1009, &CHintDlg::OnFieldSetFocusId),
+        on::Control(EN_SETFOCUS, 1011, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, 1024, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, 1025, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, 1026, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, 1032, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, 1033, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, 1042, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, 1027, &CHintDlg::OnFieldSetFocus),
+        on::Control(LBN_SETFOCUS, 1016, &CHintDlg::OnFieldSetFocus),
+        on::Control(STN_CLICKED, 1140, &CHintDlg::OnHelpIcon));
+    return &map;
+}
+
+CHintDlg::CHintDlg(CWnd* pParent)
+    : CDialog(IDD_HINT, pParent), m_crStaticText(RGB(0, 0, 0)), m_crStaticBack(kLightGrey)
+{
+    m_brDialog.CreateSolidBrush(kLightGrey);
+    m_brStatic.CreateSolidBrush(kLightGrey);
+}
+
+BOOL CHintDlg::CreateHidden()
+{
+    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    if (!owner && AfxGetMainWnd())
+        owner = AfxGetMainWnd()->m_hWnd;
+    return CreateDialogFromTemplate(IDD_HINT, owner, true);
+}
+
+void CHintDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1049, m_stConnectWord);
+    DDX_Control(pDX, 1165, m_grOuter);
+    DDX_Control(pDX, 1006, m_edResultAmount[1]);
+    DDX_Control(pDX, 1035, m_rbPhrase1);
+    DDX_Control(pDX, 1007, m_edResultAmount[2]);
+    DDX_Control(pDX, 1137, m_btGlossary);
+    DDX_Control(pDX, 1136, m_btExplanation);
+    DDX_Control(pDX, 1037, m_rbPhrase2);
+    DDX_Control(pDX, 1124, m_grSentence);
+    DDX_Control(pDX, 1011, m_edRemark);
+    DDX_Control(pDX, 1005, m_edResultAmount[0]);
+    DDX_Control(pDX, 1085, m_stDesc2Label);
+    DDX_Control(pDX, 1084, m_stDesc1Label);
+    DDX_Control(pDX, 1027, m_edResult[2]);
+    DDX_Control(pDX, 1042, m_edResult[1]);
+    DDX_Control(pDX, 1033, m_edResult[0]);
+    DDX_Control(pDX, 1009, m_edDesc2);
+    DDX_Control(pDX, 1008, m_edDesc1);
+    DDX_Control(pDX, 1032, m_edCause[2]);
+    DDX_Control(pDX, 1026, m_edCause[1]);
+    DDX_Control(pDX, 1025, m_edCause[0]);
+    DDX_Control(pDX, 1002, m_edCauseAmount[0]);
+    DDX_Control(pDX, 1003, m_edCauseAmount[1]);
+    DDX_Control(pDX, 1004, m_edCauseAmount[2]);
+    DDX_Control(pDX, 1024, m_edExplanation);
+    DDX_Control(pDX, 1010, m_btNext);
+    DDX_Control(pDX, 1022, m_btPrev);
+    DDX_Control(pDX, 1028, m_cbTopic);
+    DDX_Control(pDX, 1016, m_lbClass);
+    DDX_Text(pDX, 1024, m_strExplanation);
+}
+
+BOOL CHintDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    if (HMENU menu = MainMenu()) {
+        for (size_t i = 0; i < kGreyedCommands.size(); ++i) {
+            const UINT state = ::GetMenuState(menu, kGreyedCommands[i], MF_BYCOMMAND);
+            m_nCommandState[i] = state == static_cast<UINT>(-1) ? MF_ENABLED : (state & (MF_GRAYED | MF_DISABLED));
+            ::EnableMenuItem(menu, kGreyedCommands[i], MF_BYCOMMAND | MF_GRAYED);
+        }
+        m_bCommandsGreyed = true;
+    }
+
+    m_bPainted = FALSE;
+    m_pDoc = GetActiveDoc();
+
+    const int h = m_pDoc ? m_pDoc->m_nRowHeight : 0;
+    if (h > 0)
+        m_cbTopic.SetItemHeight(0, static_cast<UINT>(h - h / 5));
+    m_cbTopic.ResetContent();
+    m_arrTopics.clear();
+    m_arrTopics.reserve(HintTopics().size());
+    for (const char* topic : HintTopics()) {
+        m_arrTopics.emplace_back(topic);
+        m_cbTopic.AddString(SplitTopic(m_arrTopics.back()).shown);
+    }
+
+    m_lbClass.ResetContent();
+    for (const char* name : kClassNames)
+        m_lbClass.AddString(name);
+
+    auto* app = static_cast<CMyApp*>(AfxGetApp());
+    if (app) {
+        app->m_bHintOpen = 1;
+        m_strKeyword = app->m_strHintCause;
+        m_strNarrowWord = app->m_strHintResult;
+    }
+    m_cbTopic.SetWindowText(m_strKeyword);
+    return TRUE;
+}
+
+BOOL CHintDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+        return TRUE;
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CHintDlg::OnOK()
+{
+    // The main frame destroys this window; nothing here may touch the object
+    // after the send.
+    if (CWnd* main = AfxGetMainWnd())
+        main->SendMessage(WM_COMMAND, ID_HINT_CLOSE);
+}
+
+void CHintDlg::OnCancel() {}
+
+void CHintDlg::PostNcDestroy()
+{
+    if (m_bCommandsGreyed) {
+        // A command still greyed gets back the state it had when the dialog
+        // opened, so that the lock of a pending insertion or a view's greying
+        // outlives the dialog; one that someone enabled meanwhile (the insertion
+        // ended) stays enabled.
+        if (HMENU menu = MainMenu())
+            for (size_t i = 0; i < kGreyedCommands.size(); ++i) {
+                const UINT now = ::GetMenuState(menu, kGreyedCommands[i], MF_BYCOMMAND);
+                if (now != static_cast<UINT>(-1) && (now & (MF_GRAYED | MF_DISABLED)))
+                    ::EnableMenuItem(menu, kGreyedCommands[i], MF_BYCOMMAND | m_nCommandState[i]);
+            }
+        m_bCommandsGreyed = false;
+    }
+    if (auto* app = static_cast<CMyApp*>(AfxGetApp()))
+        app->m_bHintOpen = FALSE;
+    delete this;
+}
+
+void CHintDlg::SearchHints()
+{
+    static const HintEntries kNoHints;
+    const HintSearchResult found = ::SearchHints(m_pDoc ? m_pDoc->m_arrHints : kNoHints, m_strKeyword, m_strNarrowWord);
+    m_arrHitIndex = found.hitIndex;
+    m_arrHitField = found.hitField;
+    SetDlgItemText(1014, found.resultLine);
+    SetDlgItemText(1015, found.positionLine);
+    if (found.emptyKeyword) {
+        ClearHint();
+        return;
+    }
+    const size_t n = m_arrHitIndex.size();
+    if (n == 0) {
+        ClearHint();
+        m_btPrev.EnableWindow(FALSE);
+        m_btNext.EnableWindow(FALSE);
+        return;
+    }
+    m_nHitPos = 0;
+    m_nHitField = m_arrHitField.front();
+    ShowHint(*m_pDoc->m_arrHints.GetAt(m_arrHitIndex.front()));
+    m_btPrev.EnableWindow(FALSE);
+    m_btNext.EnableWindow(n >= 2);
+}
+
+void CHintDlg::ShowHint(const CMyObject2& s)
+{
+    const int c = m_nHitField;
+    const int causeRow = CauseRowOfHit(c);
+    const int resultRow = ResultRowOfHit(c);
+
+    const HintClasses classes = DecodeHintClassCode(s.m_nClassCode);
+    if (classes.decoded) {
+        m_nConnectIndex = classes.connectIndex;
+        m_lbClass.SetCurSel(classes.classIndex[static_cast<size_t>(causeRow - 1)]);
+    }
+
+    m_edExplanation.SetWindowText(s.m_strDate);
+    const CString* causes[] = {&s.m_strCause1, &s.m_strCause2, &s.m_strCause3};
+    const CString* results[] = {&s.m_strResult1, &s.m_strResult2, &s.m_strResult3};
+    const CString* causeAmounts[] = {&s.m_strCauseAmount1, &s.m_strCauseAmount2, &s.m_strCauseAmount3};
+    const CString* resultAmounts[] = {&s.m_strResultAmount1, &s.m_strResultAmount2, &s.m_strResultAmount3};
+    const CString* causeDescs[] = {&s.m_strCauseDesc1, &s.m_strCauseDesc2, &s.m_strCauseDesc3};
+    const CString* resultDescs[] = {&s.m_strResultDesc1, &s.m_strResultDesc2, &s.m_strResultDesc3};
+    for (size_t row = 0; row < 3; ++row) {
+        m_edCause[row].SetWindowText(*causes[row]);
+        m_edResult[row].SetWindowText(*results[row]);
+        m_edCauseAmount[row].SetWindowText(FormatHintAmount(*causeAmounts[row]));
+        m_edResultAmount[row].SetWindowText(FormatHintAmount(*resultAmounts[row]));
+    }
+    m_edDesc1.SetWindowText(*causeDescs[causeRow - 1]);
+    m_edDesc2.SetWindowText(*resultDescs[resultRow - 1]);
+    m_edRemark.SetWindowText(s.m_strRemark);
+
+    const bool first = s.m_nDirection == 1;
+    m_rbPhrase1.SetCheck(first ? BST_CHECKED : BST_UNCHECKED);
+    m_rbPhrase2.SetCheck(first ? BST_UNCHECKED : BST_CHECKED);
+    m_nPhraseChecked = first ? 0 : 1;
+
+    static const HintDictionary kNoDictionary;
+    const HintDictionary& dict = m_pDoc ? m_pDoc->m_arrDictionary : kNoDictionary;
+    m_strConnectWord = HintConnectWord(dict, s.m_strCause1, m_nConnectIndex, m_strConnectWord);
+    m_stConnectWord.SetWindowText(m_strConnectWord);
+    std::tie(m_strResultPhrase1, m_strResultPhrase2) = HintResultPhrases(dict, *results[resultRow - 1]);
+    AdjustPhrasesToConnectWord(m_strConnectWord, m_strResultPhrase1, m_strResultPhrase2);
+    m_rbPhrase1.SetWindowText(m_strResultPhrase1);
+    m_rbPhrase2.SetWindowText(m_strResultPhrase2);
+
+    // Opening balances and the owner's purchases read only one way.
+    if (classes.decoded) {
+        const int k1 = classes.classIndex[0];
+        if (k1 == 3 && s.m_strResult1 == "元入金") {
+            m_rbPhrase2.SetWindowText("");
+            m_rbPhrase1.SetCheck(BST_CHECKED);
+            m_rbPhrase2.SetCheck(BST_UNCHECKED);
+        } else if ((k1 == 4 || k1 == 5) && s.m_strResult1 == "元入金") {
+            m_rbPhrase1.SetWindowText("");
+            m_rbPhrase1.SetCheck(BST_UNCHECKED);
+            m_rbPhrase2.SetCheck(BST_CHECKED);
+        } else if (k1 == 3 && s.m_strResult1 == "仕入") {
+            m_rbPhrase1.SetWindowText("");
+            m_rbPhrase1.SetCheck(BST_UNCHECKED);
+            m_rbPhrase2.SetCheck(BST_CHECKED);
+        }
+    }
+    if (m_strResultPhrase1.IsEmpty() && !m_strResultPhrase2.IsEmpty()) {
+        m_rbPhrase1.SetCheck(BST_UNCHECKED);
+        m_rbPhrase2.SetCheck(BST_CHECKED);
+    } else if (m_strResultPhrase2.IsEmpty() && !m_strResultPhrase1.IsEmpty()) {
+        m_rbPhrase2.SetCheck(BST_UNCHECKED);
+        m_rbPhrase1.SetCheck(BST_CHECKED);
+    }
+}
+
+void CHintDlg::ClearHint()
+{
+    m_edExplanation.SetWindowText("");
+    for (size_t row = 0; row < 3; ++row) {
+        m_edCause[row].SetWindowText("");
+        m_edResult[row].SetWindowText("");
+        m_edCauseAmount[row].SetWindowText("");
+        m_edResultAmount[row].SetWindowText("");
+    }
+    m_edDesc1.SetWindowText("");
+    m_edDesc2.SetWindowText("");
+    m_edRemark.SetWindowText("");
+}
+
+void CHintDlg::OnPaint()
+{
+    CPaintDC dc(this);
+    DrawSentenceFrame(&dc);
+    DrawGradientFrame(&dc);
+    DrawExplanationTab(&dc);
+    DrawWordBrackets(&dc);
+    // The dialog opens showing the samples of the journal's cause account.
+    if (!m_bPainted) {
+        SearchHints();
+        m_bPainted = TRUE;
+    }
+    DrawHitMarks(&dc, m_nHitField);
+}
+
+HBRUSH CHintDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    switch (nCtlColor) {
+    case CTLCOLOR_DLG:
+        return m_brDialog;
+    case CTLCOLOR_STATIC:
+        pDC->SetTextColor(m_crStaticText);
+        pDC->SetBkColor(m_crStaticBack);
+        return m_brStatic;
+    default:
+        return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    }
+}
+
+void CHintDlg::OnSearch()
+{
+    CString typed;
+    m_cbTopic.GetWindowText(typed);
+    m_strNarrowWord.Empty();
+    m_strKeyword = typed.Find("[") >= 0 ? HeadingKeyword(typed) : typed;
+    SearchHints();
+    RedrawHitMarks(m_nHitField);
+}
+
+void CHintDlg::OnSelchangeTopic()
+{
+    const int selected = m_cbTopic.GetCurSel();
+    if (selected < 0 || selected >= static_cast<int>(m_arrTopics.size()))
+        return;
+    const HintTopic topic = SplitTopic(m_arrTopics[static_cast<size_t>(selected)]);
+    m_strNarrowWord = topic.narrowWord;
+    m_strKeyword = topic.keyword;
+    SearchHints();
+    RedrawHitMarks(m_nHitField);
+}
+
+void CHintDlg::OnTopicSetFocus()
+{
+    SetImeOpen(TRUE);
+}
+
+void CHintDlg::OnTopicKillFocus()
+{
+    SetImeOpen(FALSE);
+}
+
+void CHintDlg::OnPrev()
+{
+    if (m_arrHitIndex.empty() || m_nHitPos <= 0)
+        return;
+    --m_nHitPos;
+    const auto pos = static_cast<size_t>(m_nHitPos);
+    m_nHitField = m_arrHitField[pos];
+    ShowHint(*m_pDoc->m_arrHints.GetAt(m_arrHitIndex[pos]));
+    RedrawHitMarks(m_nHitField);
+    SetDlgItemText(1015, HintPositionText(m_nHitPos));
+    m_btNext.EnableWindow(TRUE);
+    if (m_nHitPos == 0)
+        m_btPrev.EnableWindow(FALSE);
+}
+
+void CHintDlg::OnNext()
+{
+    const int n = static_cast<int>(m_arrHitIndex.size());
+    if (n == 0 || m_nHitPos + 1 >= n)
+        return;
+    ++m_nHitPos;
+    const auto pos = static_cast<size_t>(m_nHitPos);
+    m_nHitField = m_arrHitField[pos];
+    ShowHint(*m_pDoc->m_arrHints.GetAt(m_arrHitIndex[pos]));
+    RedrawHitMarks(m_nHitField);
+    SetDlgItemText(1015, HintPositionText(m_nHitPos));
+    m_btPrev.EnableWindow(TRUE);
+    if (m_nHitPos + 1 == n)
+        m_btNext.EnableWindow(FALSE);
+}
+
+void CHintDlg::OnPhraseRadio()
+{
+    m_rbPhrase1.SetCheck(m_nPhraseChecked == 0 ? BST_CHECKED : BST_UNCHECKED);
+    m_rbPhrase2.SetCheck(m_nPhraseChecked == 0 ? BST_UNCHECKED : BST_CHECKED);
+}
+
+void CHintDlg::OnFieldSetFocus()
+{
+    if (CWnd* close = GetDlgItem(IDOK))
+        close->SetFocus();
+}
+
+void CHintDlg::OnHelpIcon()
+{
+    const CString topic =
+        "dazeruruvo.chm::/" + static_cast<CMyApp*>(AfxGetApp())->m_strHelpPageHint + ".htm";
+    if (!AfxHtmlHelp(topic, HH_DISPLAY_TOPIC))
+        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
+}

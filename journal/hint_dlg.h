@@ -1,0 +1,125 @@
+// CHintDlg: the modeless input-hint dialog. It searches the sample entries of
+// the hint example file for a keyword (the journal's cause account, a topic of
+// its list, or what the user types) and shows one sample at a time laid out like
+// the journal's sentence, with the field of the hit framed in red. The main frame
+// creates and destroys it; the object deletes itself when its window is gone.
+// While it is open the book, input-aid and search commands are greyed.
+#pragma once
+
+#include "hint_search.h"
+
+#include "../framework/win/controls.h"
+#include "../framework/win/dialog.h"
+#include "../framework/win/gdi_objects.h"
+
+#include <array>
+#include <vector>
+
+class CMyDoc;
+
+class CHintDlg : public CDialog {
+    DECLARE_MESSAGE_MAP(CHintDlg)
+public:
+    // The object alone; Open makes the window.
+    explicit CHintDlg(CWnd* pParent = nullptr);
+    CHintDlg(const CHintDlg&) = delete;
+    CHintDlg& operator=(const CHintDlg&) = delete;
+
+    // Creates the hidden window from its template (a null parent makes the main
+    // window the owner). FALSE when it could not be made: the object has then
+    // deleted itself and must not be touched.
+    BOOL CreateHidden();
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // "閉じる": asks the main window to close the dialog.
+    void OnOK() override;
+    // The dialog has no close box and ignores Escape: nothing else closes it.
+    void OnCancel() override;
+    void PostNcDestroy() override;
+
+    // The search and the shown sample.
+    void SearchHints();
+    void ShowHint(const CMyObject2& sample);
+    void ClearHint();
+
+    // Handlers.
+    void OnPaint();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnSearch();
+    void OnSelchangeTopic();
+    void OnTopicSetFocus();
+    void OnTopicKillFocus();
+    void OnPrev();
+    void OnNext();
+    void OnPhraseRadio();
+    void OnFieldSetFocus();
+    void OnFieldSetFocusId(UINT) { OnFieldSetFocus(); }
+    void OnHelpIcon();
+
+    // The diagram around the controls.
+    void DrawSentenceFrame(CDC* pDC);
+    void DrawGradientFrame(CDC* pDC);
+    void DrawExplanationTab(CDC* pDC);
+    void DrawWordBrackets(CDC* pDC);
+    void DrawHitMarks(CDC* pDC, int nFieldCode);
+    // The hit marks at once, on the dialog's own window.
+    void RedrawHitMarks(int nFieldCode);
+    void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
+    void FillPanel(CDC* pDC, int left, int top, int right, int bottom, COLORREF color);
+    // A control's rectangle in the dialog's client coordinates.
+    CRect ControlRect(int nID) const;
+
+    CStatic m_stConnectWord;  // 1049
+    CButton m_grOuter;        // 1165
+    CButton m_grSentence;     // 1124
+    CButton m_rbPhrase1;      // 1035
+    CButton m_rbPhrase2;      // 1037
+    CButton m_btExplanation;  // 1136
+    CButton m_btGlossary;     // 1137
+    CButton m_btPrev;         // 1022
+    CButton m_btNext;         // 1010
+    CStatic m_stDesc1Label;   // 1084
+    CStatic m_stDesc2Label;   // 1085
+    CEdit m_edExplanation;    // 1024
+    CEdit m_edRemark;         // 1011
+    CEdit m_edDesc1;          // 1008
+    CEdit m_edDesc2;          // 1009
+    std::array<CEdit, 3> m_edCause;         // 1025, 1026, 1032
+    std::array<CEdit, 3> m_edResult;        // 1033, 1042, 1027
+    std::array<CEdit, 3> m_edCauseAmount;   // 1002, 1003, 1004
+    std::array<CEdit, 3> m_edResultAmount;  // 1005, 1006, 1007
+    CComboBox m_cbTopic;                    // 1028
+    CListBox m_lbClass;                     // 1016
+    CString m_strExplanation;
+
+    CMyDoc* m_pDoc = nullptr;
+    CString m_strNarrowWord;
+    CString m_strKeyword;
+    CString m_strResultPhrase1;
+    CString m_strResultPhrase2;
+    CString m_strConnectWord;
+    int m_nConnectIndex = 0;
+    BOOL m_bPainted = FALSE;
+    int m_nHitPos = 0;
+    int m_nHitField = kHitNone;
+    int m_nPhraseChecked = 0;
+    std::vector<int> m_arrHitField;
+    std::vector<int> m_arrHitIndex;
+    std::vector<CString> m_arrTopics;
+    CBrush m_brDialog;
+    CBrush m_brStatic;
+    COLORREF m_crStaticText;
+    COLORREF m_crStaticBack;
+
+private:
+    // The state each greyed command had when the dialog opened. The close gives
+    // it back to the commands still greyed, so that an insertion lock or a view's
+    // greying survives the dialog; a command enabled meanwhile stays enabled.
+    std::array<UINT, 13> m_nCommandState{};
+    bool m_bCommandsGreyed = false;
+};
+
+// Registers the hint dialog as the one the main frame makes on its show command.
+void RegisterHintDialog();
