@@ -39,6 +39,15 @@ add_library(app_windows STATIC
   books/uriage.cpp
   books/siire.cpp
   statements/kessan.cpp
+  statements/account_totals.cpp
+  statements/statement_cells.cpp
+  statements/statement_rows.cpp
+  statements/trial_balance.cpp
+  statements/profit_loss.cpp
+  statements/monthly_totals.cpp
+  statements/balance_sheet.cpp
+  statements/statement_lines.cpp
+  statements/statement_print.cpp
   setup/settei.cpp
 )
 target_link_libraries(app_windows PUBLIC core_portable framework_win)

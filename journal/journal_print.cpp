@@ -18,16 +18,16 @@ void DrawJournalPrintPage(CDC* pDC, const PrintPagePlan& plan)
     solid.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
     dotted.CreatePen(PS_DOT, 1, RGB(0, 0, 0));
     CPen* previousPen = pDC->SelectObject(&solid);
-    for (const PrintRule& rule : plan.rules) {
+    for (const PlannedRule& rule : plan.rules) {
         pDC->SelectObject(rule.dotted ? &dotted : &solid);
         pDC->MoveTo(rule.x1, rule.y1);
         pDC->LineTo(rule.x2, rule.y2);
     }
     pDC->SelectObject(previousPen);
 
-    std::map<PrintFont, std::unique_ptr<CFont>> fonts;
+    std::map<PlannedFont, std::unique_ptr<CFont>> fonts;
     CFont* previousFont = nullptr;
-    for (const PrintText& text : plan.texts) {
+    for (const PlannedText& text : plan.texts) {
         std::unique_ptr<CFont>& font = fonts[text.font];
         if (!font) {
             font = std::make_unique<CFont>();

@@ -93,12 +93,12 @@ public:
 
     void Text(int x, int row, const CString& text)
     {
-        m_plan.texts.push_back(PrintText{PrintFont::Body, x, TextTop(row), text});
+        m_plan.texts.push_back(PlannedText{PlannedFont::Body, x, TextTop(row), text});
     }
 
-    void Centred(PrintFont font, int top, int rows, const CString& text)
+    void Centred(PlannedFont font, int top, int rows, const CString& text)
     {
-        PrintText centred{font, 0, top, text};
+        PlannedText centred{font, 0, top, text};
         centred.centred = true;
         centred.right = kPageWidth;
         centred.bottom = top + rows * kRowStep;
@@ -108,19 +108,19 @@ public:
     void RowRule(int row, bool dotted)
     {
         const int y = RowTop(row);
-        m_plan.rules.push_back(PrintRule{kGridLeft + (dotted ? 250 : 100), y, kGridLeft + 1924, y, dotted});
+        m_plan.rules.push_back(PlannedRule{kGridLeft + (dotted ? 250 : 100), y, kGridLeft + 1924, y, dotted});
     }
 
     void RemarkRule(int row)
     {
         const int y = RowTop(row);
-        m_plan.rules.push_back(PrintRule{kGridLeft + 100, y, kGridLeft + 1924, y, true});
+        m_plan.rules.push_back(PlannedRule{kGridLeft + 100, y, kGridLeft + 1924, y, true});
     }
 
     void RowColumns(int row)
     {
         for (int x : kColumnRules)
-            m_plan.rules.push_back(PrintRule{kGridLeft + x, RowTop(row), kGridLeft + x, RowTop(row + 1), false});
+            m_plan.rules.push_back(PlannedRule{kGridLeft + x, RowTop(row), kGridLeft + x, RowTop(row + 1), false});
     }
 
     // The amount's last 18 bytes on the column's right edge when its display text
@@ -174,11 +174,11 @@ std::vector<JournalPrintPage> PaginateJournal(const JournalEntries& journal)
     return pages;
 }
 
-int PointSizeTenths(PrintFont font)
+int PointSizeTenths(PlannedFont font)
 {
     switch (font) {
-    case PrintFont::Cover: return 200;
-    case PrintFont::Header: return 100;
+    case PlannedFont::Cover: return 200;
+    case PlannedFont::Header: return 100;
     default: return 86;
     }
 }
@@ -187,9 +187,9 @@ PrintPagePlan PlanJournalCover(const CString& yearText)
 {
     PrintPagePlan plan;
     BodyPageWriter writer(plan);
-    writer.Centred(PrintFont::Cover, -315, 3, "《 仕訳帳 》");
-    writer.Centred(PrintFont::Cover, -540, 3, EraYearText(YearOfText(yearText)) + "年度");
-    writer.Centred(PrintFont::Cover, -675, 3, "(" + yearText + "年度)");
+    writer.Centred(PlannedFont::Cover, -315, 3, "《 仕訳帳 》");
+    writer.Centred(PlannedFont::Cover, -540, 3, EraYearText(YearOfText(yearText)) + "年度");
+    writer.Centred(PlannedFont::Cover, -675, 3, "(" + yearText + "年度)");
     return plan;
 }
 
@@ -202,9 +202,9 @@ PrintPagePlan PlanJournalPage(const JournalEntries& journal, const std::vector<J
     BodyPageWriter writer(plan);
 
     // Header and footer.
-    plan.texts.push_back(PrintText{PrintFont::Header, kGridLeft + 250 + 10, kGridTop + 4 * 10, yearText + "年"});
-    writer.Centred(PrintFont::Header, -80, 1, "－ 仕訳帳 －");
-    writer.Centred(PrintFont::Body, -2830, 1, "－ " + IntToText(p) + " －");
+    plan.texts.push_back(PlannedText{PlannedFont::Header, kGridLeft + 250 + 10, kGridTop + 4 * 10, yearText + "年"});
+    writer.Centred(PlannedFont::Header, -80, 1, "－ 仕訳帳 －");
+    writer.Centred(PlannedFont::Body, -2830, 1, "－ " + IntToText(p) + " －");
 
     const int count = journal.GetSize();
     const int first = pages[p - 1].first;

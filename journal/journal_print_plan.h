@@ -30,11 +30,11 @@ std::vector<JournalPrintPage> PaginateJournal(const JournalEntries& journal);
 int PrintedLineCount(const JournalEntries& journal, int index);
 
 // The fonts of the printed journal ("ＭＳ 明朝").
-enum class PrintFont { Cover, Header, Body };
-int PointSizeTenths(PrintFont font);  // 200, 100 and 86
+enum class PlannedFont { Cover, Header, Body };
+int PointSizeTenths(PlannedFont font);  // 200, 100 and 86
 
-struct PrintText {
-    PrintFont font;
+struct PlannedText {
+    PlannedFont font;
     int x;
     int y;  // top of the text
     CString text;
@@ -44,14 +44,14 @@ struct PrintText {
     int bottom = 0;
 };
 
-struct PrintRule {
+struct PlannedRule {
     int x1, y1, x2, y2;
     bool dotted;
 };
 
 struct PrintPagePlan {
-    std::vector<PrintText> texts;
-    std::vector<PrintRule> rules;
+    std::vector<PlannedText> texts;
+    std::vector<PlannedRule> rules;
 };
 
 // The cover: "《 仕訳帳 》", the era year and the calendar year of yearText.

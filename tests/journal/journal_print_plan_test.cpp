@@ -17,7 +17,7 @@ struct Journal : JournalEntries {
 // The text drawn at (x, y), or "<none>".
 CString TextAt(const PrintPagePlan& plan, int x, int y)
 {
-    for (const PrintText& text : plan.texts)
+    for (const PlannedText& text : plan.texts)
         if (text.x == x && text.y == y)
             return text.text;
     return "<none>";
@@ -25,7 +25,7 @@ CString TextAt(const PrintPagePlan& plan, int x, int y)
 
 bool HasCentredText(const PrintPagePlan& plan, int top, const CString& wanted)
 {
-    return std::any_of(plan.texts.begin(), plan.texts.end(), [&](const PrintText& text) {
+    return std::any_of(plan.texts.begin(), plan.texts.end(), [&](const PlannedText& text) {
         return text.centred && text.y == top && text.text == wanted;
     });
 }
@@ -107,7 +107,7 @@ TEST(JournalPrintPlan, OneEntryPrintsHeadingEntryRemarkAndGrandTotal)
     EXPECT_EQ(CString("1,000"), Trimmed(TextAt(page, 1385, TextTopOfRow(4))));
     EXPECT_EQ(CString("1,000"), Trimmed(TextAt(page, 1676, TextTopOfRow(4))));
     const int closing = -120 - 45 * 6;
-    EXPECT_TRUE(std::any_of(page.rules.begin(), page.rules.end(), [closing](const PrintRule& rule) {
+    EXPECT_TRUE(std::any_of(page.rules.begin(), page.rules.end(), [closing](const PlannedRule& rule) {
         return rule.y1 == closing && rule.y2 == closing && !rule.dotted && rule.x1 == 134 && rule.x2 == 1958;
     }));
 }

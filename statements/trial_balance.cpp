@@ -1,0 +1,121 @@
+#include "statement_pages.h"
+
+const char* const kCashUnsettledMessage =
+    "[ 現金過不足 ] が未解決です。\n\n[ 雑益 ] か [ 雑損 ] で期末処理して下さい。";
+
+namespace {
+
+const char kCashDiscrepancy[] = "現金過不足";
+
+bool Contains(const CString& text, const char* part)
+{
+    return text.Find(part) >= 0;
+}
+
+}  // namespace
+
+int InventoryEntryCode(const Journal& journal)
+{
+    int code = 0;
+    for (const CMyObject2* entry : journal) {
+        const CString& cause = entry->m_strCause1;
+        const CString& result = entry->m_strResult1;
+        const int direction = entry->m_nDirection;
+        const bool causeStock = Contains(cause, "棚卸");
+        const bool resultStock = Contains(result, "棚卸");
+        if (causeStock && result == "元入金" && direction == 0)
+            code += 1;
+        if (cause == "元入金" && resultStock && direction == 1)
+            code += 1;
+        if (causeStock && result == "仕入" && direction == 0)
+            code += 5;
+        if (causeStock && result == "仕入" && direction == 1)
+            code += 3;
+        if (cause == "仕入" && resultStock && direction == 0)
+            code += 3;
+        if (cause == "仕入" && resultStock && direction == 1)
+            code += 5;
+    }
+    return code;
+}
+
+CString InventoryMessage(const CString& account, int code)
+{
+    const CString& x = account;
+    const CString tail = "\n\n売上原価を算出しない場合は、\n\n" + x + "に関係する記帳を すべて削除してください。";
+    switch (code) {
+    case 1:
+        return "期首に行う「" + x + "」を「仕入」へ繰入れる記帳と、期末に行う「" + x +
+               "」を「仕入」から繰戻す記帳が未解決です。" + tail;
+    case 3:
+        return "「" + x + "」の期首残高を設定する記帳と、期末に行う「" + x + "」を「仕入」から繰戻す記帳が未解決です。" +
+               tail;
+    case 4:
+        return "期末に「仕入」から繰戻して、「" + x + "」の残高設定をする記帳が未解決です。" + tail;
+    case 5:
+        return "「" + x + "」の期首残高を設定する記帳と、期首に行う「" + x + "」を「仕入」への繰入れる記帳が未解決です。" +
+               tail;
+    case 6:
+        return "期首に行う「" + x + "」を「仕入」への繰入れる記帳が未解決です。" + tail;
+    case 8:
+        return "「" + x + "」の期首残高を設定する記帳が未解決です。" + tail;
+    default:
+        if (code > 9 && code % 9 != 0)
+            return x + "に関係する記帳が不適正と思われます。" + tail;
+        return CString();
+    }
+}
+
+TrialBalancePage ComputeTrialBalance(const AccountTotals& totals, const Journal& journal, int amountWidth)
+{
+    TrialBalancePage page;
+    StatementTable table(0, amountWidth);
+    CString td = "0", tc = "0", db = "0", cb = "0";
+    CString salesNames, purchaseNames;
+
+    auto debitSide = [&](const AccountMap& map, CString* names, const char* part) {
+        for (const auto& [name, total] : map) {
+            td = AddAmounts(td, total.debit);
+            tc = AddAmounts(tc, total.credit);
+            const CString balance = SubtractAmounts(total.debit, total.credit);
+            db = AddAmounts(db, balance);
+            if (name == kCashDiscrepancy && !IsZeroAmount(balance))
+                page.cashUnsettled = true;
+            if (names && Contains(name, part))
+                *names += " , " + name;
+            table.AddRow(kAppend, name, balance, total.debit, "", total.credit, "0");
+        }
+    };
+    auto creditSide = [&](const AccountMap& map, CString* names, const char* part) {
+        for (const auto& [name, total] : map) {
+            td = AddAmounts(td, total.debit);
+            tc = AddAmounts(tc, total.credit);
+            const CString balance = SubtractAmounts(total.credit, total.debit);
+            cb = AddAmounts(cb, balance);
+            if (names && Contains(name, part))
+                *names += " , " + name;
+            table.AddRow(kAppend, name, "0", total.debit, "", total.credit, balance);
+        }
+    };
+    debitSide(totals.asset, nullptr, nullptr);
+    creditSide(totals.liability, nullptr, nullptr);
+    creditSide(totals.capital, nullptr, nullptr);
+    creditSide(totals.revenue, &salesNames, "売上");
+    debitSide(totals.expense, &purchaseNames, "仕入");
+    table.AddRow(kAppend, "    合   計", db, td, "", tc, cb);
+
+    if (!salesNames.IsEmpty() && salesNames != " , 売上")
+        page.messages.push_back("複数の売上科目 " + salesNames + " があります。「売上」に統合してください。");
+    if (!purchaseNames.IsEmpty() && purchaseNames != " , 仕入")
+        page.messages.push_back("複数の仕入科目 " + purchaseNames + " があります。「仕入」に統合してください。");
+    for (const auto& [name, total] : totals.asset) {
+        (void)total;
+        if (!Contains(name, "棚卸"))
+            continue;
+        CString message = InventoryMessage(name, InventoryEntryCode(journal));
+        if (!message.IsEmpty())
+            page.messages.push_back(message);
+    }
+    page.rows = std::move(table.Rows());
+    return page;
+}

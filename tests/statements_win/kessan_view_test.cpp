@@ -1,0 +1,424 @@
+// The statements view on real windows: its pages, buttons and messages, and its
+// printed pages rendered into metafiles and read back.
+#include "program_folder.h"
+
+#include "program_data.h"
+
+#include "core/record_file.h"
+#include "framework/win/dc.h"
+#include "framework/win/print_info.h"
+#include "framework/win/print_job.h"
+#include "framework/win/print_page.h"
+#include "framework/win/wide_text.h"
+#include "statements/kessan.h"
+#include "statements/statement_cells.h"
+#include "resource.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+CMyObject2* Entry(const char* date, const char* cause, const char* result, const char* amount, int direction,
+                  int classCode)
+{
+    auto* entry = new CMyObject2;
+    entry->m_strDate = date;
+    entry->m_strCause1 = cause;
+    entry->m_strResult1 = result;
+    entry->m_strCauseAmount1 = amount;
+    entry->m_strResultAmount1 = amount;
+    entry->m_strCauseAmount2 = entry->m_strCauseAmount3 = "0";
+    entry->m_strResultAmount2 = entry->m_strResultAmount3 = "0";
+    entry->m_nDirection = direction;
+    entry->m_nClassCode = classCode;
+    return entry;
+}
+
+// Where a person who wants to look at the pages asks for their pictures; unset
+// in ordinary runs.
+const char* PictureFolder()
+{
+    return std::getenv("ZIRERE_PAGE_PICTURES");
+}
+
+void SaveBitmap(HDC dc, HBITMAP bitmap, int width, int height, const std::string& name)
+{
+    const char* folder = PictureFolder();
+    if (!folder)
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
+    GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(std::string(folder) + "\\" + name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
+// One text of a metafile: what was written and where, in the page's tenths of a millimetre.
+struct DrawnText {
+    CString text;
+    int x, y;
+};
+
+struct RenderedPage {
+    std::vector<DrawnText> texts;
+    int lines = 0;
+};
+
+int CALLBACK CollectRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data)
+{
+    auto* page = reinterpret_cast<RenderedPage*>(data);
+    if (record->iType == EMR_EXTTEXTOUTW) {
+        const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+        const auto* chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) +
+                                                             text->emrtext.offString);
+        page->texts.push_back({FromWide(std::wstring(chars, text->emrtext.nChars)), text->emrtext.ptlReference.x,
+                               text->emrtext.ptlReference.y});
+    } else if (record->iType == EMR_LINETO) {
+        ++page->lines;
+    }
+    return 1;
+}
+
+class KessanViewTest : public ProgramFolderTest {
+protected:
+    void StartWith(std::initializer_list<CMyObject2*> entries, int show = SW_HIDE)
+    {
+        CopyShippedSetupFiles();
+        ASSERT_TRUE(Start(show));
+        for (CMyObject2* entry : entries)
+            Document()->m_arrJournal.Add(entry);
+        Frame()->SendMessage(WM_COMMAND, ID_VIEW_KESSAN);
+        PumpWaitingMessages();
+        ASSERT_NE(nullptr, View());
+    }
+
+    void StartWithSmallYear(int show = SW_HIDE)
+    {
+        StartWith({Entry("2024/01/01", "現金", "元入金", "100000", 0, 5007000),
+                   Entry("2024/01/01", "棚卸資産", "元入金", "30000", 0, 5007000),
+                   Entry("2024/01/01", "仕入", "棚卸資産", "30000", 0, 2005000),
+                   Entry("2024/03/15", "売上", "現金", "120000", 1, 1005000),
+                   Entry("2024/06/30", "通信費", "現金", "12000", 0, 3005000),
+                   Entry("2024/12/31", "棚卸資産", "仕入", "25000", 0, 5002000)},
+                  show);
+    }
+
+    kessan* View() const
+    {
+        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
+        return view && view->IsKindOf(RUNTIME_CLASS(kessan)) ? static_cast<kessan*>(view) : nullptr;
+    }
+
+    void Click(int id)
+    {
+        View()->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(View()->GetDlgItem(id)->m_hWnd));
+        PumpWaitingMessages();
+    }
+
+    bool Visible(int id) const { return (View()->GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0; }
+
+    std::vector<CString> Lines() const
+    {
+        std::vector<CString> lines;
+        for (int i = 0; i < View()->m_listStatement.GetCount(); ++i) {
+            CString line;
+            View()->m_listStatement.GetText(i, line);
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    void Paint()
+    {
+        View()->Invalidate(TRUE);
+        View()->UpdateWindow();
+        PumpWaitingMessages();
+    }
+
+    // The page of the print job rendered into an A4 metafile (saved as a picture when asked).
+    RenderedPage Render(int pageIndex, const std::string& pictureName)
+    {
+        const bool landscape = PrintLayoutOf(View()->m_nPage).landscape;
+        const RECT frame{0, 0, landscape ? 29700 : 21000, landscape ? 21000 : 29700};
+        HDC screen = GetDC(nullptr);
+        HDC recording = CreateEnhMetaFileW(screen, nullptr, &frame, nullptr);
+        CDC dc;
+        dc.Attach(recording);
+        View()->PrintPage(&dc, pageIndex);
+        dc.Detach();
+        HENHMETAFILE metafile = CloseEnhMetaFile(recording);
+        RenderedPage page;
+        EnumEnhMetaFile(nullptr, metafile, CollectRecord, &page, nullptr);
+
+        if (PictureFolder()) {
+            const int width = landscape ? 1403 : 992;
+            const int height = landscape ? 992 : 1403;
+            HDC memory = CreateCompatibleDC(screen);
+            HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+            HGDIOBJ old = SelectObject(memory, bitmap);
+            RECT all{0, 0, width, height};
+            FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            PlayEnhMetaFile(memory, metafile, &all);
+            SelectObject(memory, old);
+            SaveBitmap(memory, bitmap, width, height, pictureName);
+            DeleteObject(bitmap);
+            DeleteDC(memory);
+        }
+        DeleteEnhMetaFile(metafile);
+        ReleaseDC(nullptr, screen);
+        return page;
+    }
+
+    // A photograph of the screen, when asked for: the test leaves a file "<name>.ready"
+    // in the picture folder and keeps its windows painted until a photographer
+    // outside (import -window root) answers with "<name>.done", for at most 20 s.
+    void Photograph(const std::string& name)
+    {
+        if (!PictureFolder())
+            return;
+        Paint();
+        const std::string base = std::string(PictureFolder()) + "\\" + name;
+        std::ofstream(base + ".ready").put('\n');
+        for (int i = 0; i < 200 && GetFileAttributesA((base + ".done").c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
+            PumpWaitingMessages();
+            Sleep(100);
+        }
+    }
+};
+
+const DrawnText* Find(const RenderedPage& page, const CString& text)
+{
+    for (const DrawnText& drawn : page.texts)
+        if (drawn.text == text)
+            return &drawn;
+    return nullptr;
+}
+
+TEST_F(KessanViewTest, OpensOnTheTrialBalanceAndSwitchesPages)
+{
+    StartWithSmallYear();
+    kessan* view = View();
+    EXPECT_EQ(kBookStatements, Document()->m_nCurBook);
+    EXPECT_EQ(kPageTrialBalance, view->m_nPage);
+    EXPECT_FALSE(Visible(1017));
+    for (int id : {1019, 1020, 1018, 1023})
+        EXPECT_TRUE(Visible(id)) << id;
+    EXPECT_FALSE(Visible(1028));
+    EXPECT_FALSE(Visible(1154));
+
+    std::vector<CString> lines = Lines();
+    ASSERT_EQ(1u + 2u + 2u * 7u + 1u, lines.size());  // blank, heading, six accounts and the total
+    EXPECT_EQ(CString("    "), lines[0]);
+    EXPECT_NE(-1, lines.back().Find("└"));
+    EXPECT_NE(-1, lines[lines.size() - 2].Find("    合   計"));
+    EXPECT_NE(-1, lines[lines.size() - 2].Find("317,000"));
+
+    Click(1019);
+    EXPECT_EQ(kPageProfitLoss, view->m_nPage);
+    EXPECT_TRUE(Visible(1017));
+    EXPECT_FALSE(Visible(1019));
+    EXPECT_TRUE(Visible(1028));
+    EXPECT_TRUE(Visible(1154));
+    EXPECT_EQ(3, view->m_comboDeduction.GetCount());
+
+    Click(1020);
+    EXPECT_EQ(kPageMonthly, view->m_nPage);
+    EXPECT_TRUE(Visible(1019));
+    EXPECT_FALSE(Visible(1020));
+    EXPECT_FALSE(Visible(1028));
+    lines = Lines();
+    ASSERT_EQ(3u + 2u + 2u + 2u * 15u + 1u, lines.size());
+
+    Click(1018);
+    EXPECT_EQ(kPageBalanceSheet, view->m_nPage);
+    EXPECT_FALSE(Visible(1018));
+    EXPECT_NE(-1, Lines()[2].Find("[資  産 の 部]"));
+
+    Click(1023);
+    EXPECT_EQ((std::vector<CString>{"消費税額表示は休止中です。"}), MessagesShown());
+    EXPECT_EQ(kPageBalanceSheet, view->m_nPage);
+}
+
+TEST_F(KessanViewTest, DeductionChoiceIsStoredAndTypedTextIsReplaced)
+{
+    StartWithSmallYear();
+    Document()->m_nDeduction = 9;  // a settings file edited by hand
+    Click(1019);
+    kessan* view = View();
+    EXPECT_EQ(0, view->m_comboDeduction.GetCurSel());
+
+    view->m_comboDeduction.SetCurSel(2);
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE), reinterpret_cast<LPARAM>(view->m_comboDeduction.m_hWnd));
+    EXPECT_EQ(2, Document()->m_nDeduction);
+    EXPECT_EQ(2, view->m_comboDeduction.GetCurSel());
+    // Line (47) with the choice "0": nothing deducted.
+    bool found47 = false;
+    for (const CString& line : Lines())
+        if (line.Find("青色申告控除額(47)") >= 0) {
+            found47 = true;
+            EXPECT_NE(-1, line.Find("0   │")) << line;
+        }
+    EXPECT_TRUE(found47);
+
+    view->m_comboDeduction.SetWindowText("123");
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(view->m_comboDeduction.m_hWnd));
+    CString text;
+    view->m_comboDeduction.GetWindowText(text);
+    EXPECT_EQ(CString("        0"), text);
+}
+
+TEST_F(KessanViewTest, CashDiscrepancyIsReportedOnceAfterThePaint)
+{
+    StartWith({Entry("2024/05/01", "現金過不足", "現金", "500", 0, 5005000)});
+    kessan* view = View();
+    // Computed but not yet painted (the window is hidden): nothing shown yet.
+    EXPECT_EQ(1, view->m_bCashUnsettled);
+    EXPECT_TRUE(MessagesShown().empty());
+    Frame()->ShowWindow(SW_SHOW);
+    Paint();
+    const std::vector<CString> once = {
+        "[ 現金過不足 ] が未解決です。\n\n[ 雑益 ] か [ 雑損 ] で期末処理して下さい。"};
+    EXPECT_EQ(once, MessagesShown());
+    Paint();
+    EXPECT_EQ(once, MessagesShown());
+
+    // A print of the trial balance neither shows its messages again nor raises the flag.
+    EXPECT_EQ(1, view->BeginPrintJob());
+    EXPECT_EQ(0, view->m_bCashUnsettled);
+    Paint();
+    EXPECT_EQ(once, MessagesShown());
+
+    Click(1018);
+    Paint();
+    EXPECT_EQ(2u, MessagesShown().size());
+}
+
+TEST_F(KessanViewTest, TrialBalanceChecksAreShownWithTheScreenPageOnly)
+{
+    StartWith({Entry("2024/02/01", "売上高", "現金", "100", 1, 1005000)});
+    const std::vector<CString> expected = {"複数の売上科目  , 売上高 があります。「売上」に統合してください。"};
+    EXPECT_EQ(expected, MessagesShown());
+    EXPECT_EQ(1, View()->BeginPrintJob());
+    EXPECT_EQ(expected, MessagesShown());
+}
+
+TEST_F(KessanViewTest, PrintedPagesDrawTheirTextsWhereTheLayoutPutsThem)
+{
+    StartWithSmallYear();
+    kessan* view = View();
+    const std::vector<CString> screenLines = Lines();
+    ASSERT_EQ(1, view->BeginPrintJob());
+    // The screen keeps its rows and widths.
+    EXPECT_EQ(kScreenAmountWidth, view->m_nAmountWidth);
+    EXPECT_EQ(screenLines, Lines());
+    EXPECT_EQ(kScreenAmountWidth, view->m_arrRows[0][1].GetLength());
+
+    const RenderedPage trial = Render(0, "print_trial_balance.bmp");
+    const DrawnText* title = Find(trial, "                 ===<  残 高 計 算 書  >===");
+    ASSERT_NE(nullptr, title);
+    EXPECT_NE(nullptr, Find(trial, "令和6年度(2024年度)        [ 自1月1日  至12月31日 ]"));
+    const DrawnText* number = Find(trial, "Page - 1");
+    ASSERT_NE(nullptr, number);
+    const DrawnText* cash = Find(trial, "現金");
+    ASSERT_NE(nullptr, cash);
+    EXPECT_EQ(150 + 10 + 1080 + 30, cash->x);
+    EXPECT_EQ(-76 - 13 + 4 * -60, cash->y);
+    const DrawnText* cashBalance = Find(trial, FormatAmountCell(0, "208000", kPrintAmountWidth));
+    ASSERT_NE(nullptr, cashBalance);
+    EXPECT_EQ(150 + 10 + 80, cashBalance->x);
+    EXPECT_EQ(cash->y, cashBalance->y);
+    EXPECT_GT(trial.lines, 7 * 7);
+
+    Click(1020);
+    ASSERT_EQ(1, view->BeginPrintJob());
+    const RenderedPage monthly = Render(0, "print_monthly.bmp");
+    EXPECT_EQ(nullptr, Find(monthly, "Page - 1"));
+    const DrawnText* march = Find(monthly, "   3月");
+    ASSERT_NE(nullptr, march);
+    EXPECT_EQ(150 + 6 + 200, march->x);
+    EXPECT_EQ(-10 + 8 * -80, march->y);
+
+    Click(1019);
+    ASSERT_EQ(1, view->BeginPrintJob());
+    const RenderedPage profit = Render(0, "print_profit_loss.bmp");
+    EXPECT_NE(nullptr, Find(profit, "===<  損 益 計 算 書 (青色申告)  >==="));
+    EXPECT_NE(nullptr, Find(profit, "   34+39-45   (46)"));
+
+    Click(1018);
+    ASSERT_EQ(1, view->BeginPrintJob());
+    const RenderedPage sheet = Render(0, "print_balance_sheet.bmp");
+    const DrawnText* capital = Find(sheet, "元入金");
+    ASSERT_NE(nullptr, capital);
+    EXPECT_EQ(80 + 6 + 1380 + 30, capital->x);
+}
+
+TEST_F(KessanViewTest, EmptyJournalPrintsWithoutEraText)
+{
+    StartWith({});
+    kessan* view = View();
+    EXPECT_TRUE(view->m_strFiscalYear.IsEmpty());
+    ASSERT_EQ(1, view->BeginPrintJob());
+    const RenderedPage page = Render(0, "print_empty.bmp");
+    EXPECT_NE(nullptr, Find(page, "(年度)        [ 自1月1日  至12月31日 ]"));
+}
+
+TEST_F(KessanViewTest, PrintAndPreviewTakeThePageShownThroughTheFrameworksPageJob)
+{
+    StartWithSmallYear();
+    CPageJob job(View());
+    ASSERT_TRUE(job.Begin());
+    EXPECT_EQ(1u, job.Info().GetMaxPage());
+    const CPageMetafile page = job.RenderPage(1);
+    ASSERT_TRUE(page);
+    const std::vector<PageText> texts = PageTexts(page.Get());
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const PageText& text) { return text.text.Find("残 高 計 算 書") >= 0; }));
+}
+
+TEST_F(KessanViewTest, BookButtonSwitchesTheView)
+{
+    StartWithSmallYear();
+    Click(1022);
+    EXPECT_EQ(nullptr, View());
+    EXPECT_EQ(kBookJournal, Document()->m_nCurBook);
+}
+
+TEST_F(KessanViewTest, PhotographsOfTheSampleJournal)
+{
+    if (!PictureFolder())
+        GTEST_SKIP() << "set ZIRERE_PAGE_PICTURES to a folder for the pictures";
+    CopyShippedSetupFiles();
+    ASSERT_TRUE(Start(SW_SHOWMAXIMIZED));
+    CTypedPtrArray<CObArray, CMyObject2*> sample;
+    LoadRecordFile(CString(PROGRAM_DATA_FOLDER) + "\\ｻﾝﾌﾟﾙ2024.siz", sample);
+    for (int i = 0; i < sample.GetSize(); ++i)
+        Document()->m_arrJournal.Add(sample.GetAt(i));
+    Frame()->SendMessage(WM_COMMAND, ID_VIEW_KESSAN);
+    PumpWaitingMessages();
+    const int pages[] = {1017, 1019, 1020, 1018};
+    const char* const names[] = {"trial_balance", "profit_loss", "monthly", "balance_sheet"};
+    for (int i = 0; i < 4; ++i) {
+        Click(pages[i]);
+        Photograph(std::string("screen_") + names[i]);
+        const int count = View()->BeginPrintJob();
+        for (int p = 0; p < count; ++p)
+            Render(p, std::string("sample_") + names[i] + "_" + std::to_string(p + 1) + ".bmp");
+    }
+}
+
+}  // namespace
