@@ -22,6 +22,7 @@ add_library(app_windows STATIC
   journal/siwake.cpp
   journal/journal_print.cpp
   journal/journal_print_plan.cpp
+  journal/siwake_journal.cpp
   journal/stripe_list_box.cpp
   journal/sjis_text.cpp
   journal/entry_lists.cpp
@@ -33,6 +34,11 @@ add_library(app_windows STATIC
   journal/hint_diagram.cpp
   journal/dict_register_text.cpp
   journal/dict_register_dlg.cpp
+  journal/entry_check.cpp
+  journal/dictionary_check.cpp
+  journal/journal_lines.cpp
+  journal/bunrui_dlg.cpp
+  setup/owner_account_check.cpp
   books/kanjyo.cpp
   books/kinsen.cpp
   books/keihi.cpp

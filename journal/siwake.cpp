@@ -145,6 +145,35 @@ const MessageMap* siwake::GetThisMessageMap()
         on::Control(CBN_SELCHANGE, 1040, &siwake::OnSelchangeCause2),
         on::Control(CBN_SELCHANGE, 1041, &siwake::OnSelchangeCause3),
         on::Control(STN_CLICKED, 1123, &siwake::OnClickedPromptBitmap),
+        on::Control(BN_CLICKED, 1092, &siwake::OnNewEntry),
+        on::Control(BN_CLICKED, 1018, &siwake::OnInsertRow),
+        on::Control(BN_CLICKED, 1009, &siwake::OnChangeEntry),
+        on::Control(BN_CLICKED, 1004, &siwake::OnDeleteRow),
+        on::Control(BN_CLICKED, 1005, &siwake::OnClearFields),
+        on::Control(LBN_SELCHANGE, 1000, &siwake::OnSelchangeTransactionList),
+        on::Control(BN_CLICKED, 1010, &siwake::OnBookKanjyo),
+        on::Control(BN_CLICKED, 1011, &siwake::OnBookKinsen),
+        on::Control(BN_CLICKED, 1029, &siwake::OnBookKeihi),
+        on::Control(BN_CLICKED, 1012, &siwake::OnBookUriage),
+        on::Control(BN_CLICKED, 1044, &siwake::OnBookSiire),
+        on::Control(BN_CLICKED, 1023, &siwake::OnBookKessan),
+        on::Control(BN_CLICKED, 1027, &siwake::OnBookSettei),
+        on::Control(BN_CLICKED, 1022, &siwake::OnInputHint),
+        on::Control(EN_SETFOCUS, 1024, &siwake::OnSetfocusResultAmount1),
+        on::Control(EN_SETFOCUS, 1025, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1026, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1032, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1033, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1042, &siwake::OnSetfocusAmount),
+        on::Control(EN_KILLFOCUS, 1061, &siwake::OnKillfocusFocusHolder),
+        on::Command(ID_SORT_BY_DATE, &siwake::OnSortByDate),
+        on::Command(ID_EDIT_CUT_LINE, &siwake::OnEditCutLine),
+        on::Command(ID_EDIT_COPY_LINE, &siwake::OnEditCopyLine),
+        on::Command(ID_EDIT_PASTE_INSERT, &siwake::OnEditPasteInsert),
+        on::Command(ID_EDIT_PASTE_END, &siwake::OnEditPasteEnd),
+        on::Command(ID_EDIT_COPY, &siwake::OnEditCopy),
+        on::Command(ID_EDIT_PASTE, &siwake::OnEditPaste),
+        on::Destroy(&siwake::OnDestroy),
         on::Message(WM_SIWAKE_AFTER_PAINT, &siwake::OnAfterPaint));
     return &map;
 }
@@ -189,6 +218,9 @@ void siwake::DoDataExchange(CDataExchange* pDX)
 
 BOOL siwake::PreTranslateMessage(MSG* pMsg)
 {
+    // Enter never presses the default buttons and Escape closes nothing.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+        return TRUE;
     if (m_tooltip.GetSafeHwnd())
         m_tooltip.RelayEvent(pMsg);
     return CFormView::PreTranslateMessage(pMsg);
@@ -226,10 +258,7 @@ void siwake::OnInitialUpdate()
     ClearEntryFields();
     FillClassList();
     FillResultAccountLists(0);
-    // The journal list itself is filled by the journal list's rebuild; an empty
-    // journal shows only the new-entry row.
-    if (document->m_arrJournal.GetSize() == 0 && document->m_nCurEntry == -1)
-        ShowNewEntryRowOnly();
+    RebuildTransactionList();
     if (EnsureDictionaryAccount(document->m_arrDictionary, 0, "貸倒回収益", "", "について", "として", "",
                                 "で収益の計上"))
         m_bResultListsStale = TRUE;
@@ -281,11 +310,9 @@ void siwake::ApplyRowHeightsAndLimits()
 
 void siwake::OnUpdate(CView*, LPARAM, CObject*)
 {
-    // A journal loaded by a file command: the list's rebuild belongs to the
-    // journal list; here the form is drawn again for the new journal.
-    CMyDoc* document = GetDocument();
-    if (document->m_bNewData == 1 && document->m_arrJournal.GetSize() == 0 && document->m_nCurEntry == -1)
-        ShowNewEntryRowOnly();
+    // A journal loaded by a file command is listed anew.
+    if (GetDocument()->m_bNewData == 1)
+        RebuildTransactionList();
     Invalidate(TRUE);
 }
 

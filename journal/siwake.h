@@ -96,6 +96,53 @@ public:
     void OnClickedPhrase1();
     void OnClickedPhrase2();
 
+    // Commit and validation.
+    void OnNewEntry();
+    CMyObject2* BuildEntry(CMyObject2* record);
+    void CheckOwnerAccounts(CMyObject2* entry);
+
+    // Dictionary check and registration on commit.
+    int CheckDictionary(int row, CString account, CString description);
+    int AskAccountClass(CString account);
+    int AskRegisterDescription(CString account, CString description);
+
+    // The journal list.
+    CString FormatListLine(const CMyObject2& entry);
+    void RebuildTransactionList();
+    void LoadEntryFields(const CMyObject2& entry);
+    void FillCauseAccountLists();
+    void OnSelchangeTransactionList();
+    void OnSortByDate();
+
+    // Editing.
+    void OnInsertRow();
+    void OnChangeEntry();
+    void OnDeleteRow();
+    void OnClearFields();
+    void OnEditCutLine();
+    void OnEditCopyLine();
+    void OnEditPasteInsert();
+    void OnEditPasteEnd();
+    void CopyEntryToClip(const CMyObject2& record);
+    CMyObject2* CopyClipToEntry(CMyObject2* record);
+
+    // Leaving an edited entry, book buttons, keys and focus.
+    int ConfirmLeaveEdit(CString destination);
+    void OnBookKanjyo();
+    void OnBookKinsen();
+    void OnBookKeihi();
+    void OnBookUriage();
+    void OnBookSiire();
+    void OnBookKessan();
+    void OnBookSettei();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnSetfocusResultAmount1();
+    void OnSetfocusAmount();
+    void OnInputHint();
+    void OnKillfocusFocusHolder();
+    void OnDestroy();
+
     // Controls.
     CStatic m_stConnectWord;       // 1049
     CNumEdit m_edCauseAmount[3];   // 1032, 1033, 1042
@@ -130,6 +177,11 @@ public:
     CString m_strResultPhrase2;
     BOOL m_bResultListsStale = FALSE;
     int m_nShownLine = -1;
+    int m_nInsertLine = -1;
+    int m_nBuildStatus = 0;
+    int m_nRegisterClass = 0;
+    CString m_strYearText;
+    CMyObject2 m_clipEntry;
     BOOL m_bLineCopied = FALSE;
     BOOL m_bPainted = FALSE;
     COLORREF m_crBack = 0;
@@ -149,6 +201,26 @@ public:
     int m_nTableTextDy = 0;
 
 protected:
+    // A book button: the question about the entry being edited, then the switch,
+    // which destroys this view (nothing of it is touched afterwards).
+    void SwitchBook(const char* destination, UINT command);
+    // The date picker's date as "yyyy/MM/dd".
+    CString DateText() const;
+    void SetDateFromEntryText(const CString& date);
+    // The journal entry at index, or nullptr when the index names none.
+    CMyObject2* EntryAt(int index) const;
+    // The selected row of the transaction list, -1 when none.
+    int SelectedRow() const;
+    int NewEntryRow() const { return m_lbTransactions.GetCount() - 1; }
+    // The pending insertion greys the commands and book buttons that must wait.
+    void LockForInsertion(BOOL lock);
+    // Refuses (with its message) while a row insertion is pending.
+    BOOL RefuseWhileInserting(const char* message);
+    void MarkModified();
+    // The remark in half-width characters, whatever its length.
+    CString HalfWidthRemark(const CString& remark) const;
+    void SetAmountField(CNumEdit& field, const CString& amount);
+
     void OnSetfocusCause(int row);
     void OnSelchangeCompanion(int row);
     void OnKillfocusCause(int row);

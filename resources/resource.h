@@ -61,7 +61,12 @@
 // Picture beside the class prompt of the journal form.
 #define IDB_CLASS_PROMPT 151
 
-// The input-hint dialog, its help picture, and the dictionary auto-registration dialog.
+// The help icon of the dialogs with a help panel (input hints, result-account class).
+#define IDB_HELP_ICON 167
+
+// The input-hint dialog and the dictionary auto-registration dialog.
 #define IDD_HINT 139
 #define IDD_DICT_REGISTER 159
-#define IDB_HINT_HELP 167
+
+// The result-account class dialog of the journal's commit.
+#define IDD_BUNRUI 140

@@ -1,0 +1,179 @@
+#include "journal_lines.h"
+
+#include "sentence_words.h"
+#include "sjis_text.h"
+#include "entry_check.h"
+
+#include "../core/amount_arithmetic.h"
+#include "../core/amount_format.h"
+#include "../core/column_text.h"
+#include "../core/connect_words.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kResultBranch = 8;
+
+std::string Key(const CString& text)
+{
+    return std::string(static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength()));
+}
+
+}  // namespace
+
+ClassCodeParts SplitClassCode(int classCode)
+{
+    ClassCodeParts parts;
+    if (classCode <= 99999)
+        return parts;
+    const CString text = IntToText(classCode);
+    parts.split = true;
+    for (int i = 0; i < 6 && i < text.GetLength(); ++i)
+        parts.classIndex[static_cast<size_t>(i)] = (text[i] - '0') - 1;
+    if (text.GetLength() >= 7) {
+        parts.hasConnect = true;
+        parts.connectIndex = text[6] - '0';
+    }
+    return parts;
+}
+
+JournalLineFormatter::JournalLineFormatter(const Dictionary& dictionary) : m_dictionary(dictionary)
+{
+    const int size = dictionary.GetSize();
+    if (size <= kResultBranch)
+        return;
+    // The class side as the line reads it: from the first child of class 1 up to
+    // the first child of the result branch.
+    const int first = dictionary.GetAt(1)->m_nFirstChild;
+    const int end = std::min(dictionary.GetAt(kResultBranch)->m_nFirstChild, size);
+    for (int i = std::max(first, 1); first > 0 && i < end; ++i)
+        m_causeNodes.emplace(Key(dictionary.GetAt(i)->m_strName), i);
+    const CKiso* branch = dictionary.GetAt(kResultBranch);
+    if (branch->m_nFirstChild > 0)
+        for (int i = branch->m_nFirstChild; i < std::min(branch->m_nFirstChild + branch->m_nChildCount, size); ++i)
+            m_resultNodes.emplace(Key(dictionary.GetAt(i)->m_strName), i);
+}
+
+CString ShortenedPhrase(const CString& word)
+{
+    if (word.GetLength() < 15)
+        return word;
+    const CString part = word.Left(14);
+    CString head;
+    for (int i = 0; i < part.GetLength();) {
+        const CString one = FirstChar(part.Mid(i));
+        head += one == "　" ? CString("  ") : one;
+        i += one.GetLength();
+    }
+    head.TrimRight(' ');
+    return head + " " + word.Mid(14);
+}
+
+CString AgreedPhrase(const CString& connectWord, const CString& phrase)
+{
+    // The "受" rule of the first phrase, then the "支" rule of the second, on one phrase.
+    CString agreed = phrase;
+    CString unused;
+    AgreeParticles(connectWord, agreed, unused);
+    unused.Empty();
+    AgreeParticles(connectWord, unused, agreed);
+    return agreed;
+}
+
+CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CString* word1, CString* word2) const
+{
+    CString connectWord;
+    const auto cause = m_causeNodes.find(Key(entry.m_strCause1));
+    if (cause != m_causeNodes.end()) {
+        const CKiso* node = m_dictionary.GetAt(cause->second);
+        if (word1)
+            *word1 = node->m_strWord1;
+        if (word2)
+            *word2 = node->m_strWord2;
+        std::array<CString, 4> phrases;
+        if (connectIndex >= 2 && connectIndex <= 5)
+            phrases = ConnectWordCandidates(entry.m_strCause1);
+        connectWord = ConnectChoiceText(connectIndex, node->m_strWord1, node->m_strWord2, phrases);
+    }
+    CString phrase;
+    const auto result = m_resultNodes.find(Key(entry.m_strResult1));
+    if (result != m_resultNodes.end()) {
+        const CKiso* node = m_dictionary.GetAt(result->second);
+        if (entry.m_nDirection == 1)
+            phrase = node->m_strWord1;
+        else if (entry.m_nDirection == 0)
+            phrase = node->m_strWord2;
+        phrase = AgreedPhrase(connectWord, ShortenedPhrase(phrase));
+    }
+
+    CString line = " " + entry.m_strDate + " |";
+    line += PadToWidth(entry.m_strCause1, 16, kAlignRight);
+    line += " ";
+    line += PadToWidth(connectWord, 10, kAlignLeft);
+    line += " ";
+    line += PadToWidth(entry.m_strResult1, 16, kAlignRight);
+    line += " ";
+    line += PadToWidth(phrase, 24, kAlignLeft);
+    line += " |";
+    const CString sum =
+        AddSubAmounts(AddSubAmounts(entry.m_strCauseAmount1, entry.m_strCauseAmount2, 1), entry.m_strCauseAmount3, 1);
+    line += FormatAmount(sum, 20);
+    line += "| ";
+
+    for (const CString* other : {&entry.m_strCause2, &entry.m_strCause3, &entry.m_strResult2, &entry.m_strResult3})
+        if (!other->IsEmpty())
+            line += *other + " ";
+    CString descriptions;
+    for (const CString* d : {&entry.m_strCauseDesc1, &entry.m_strCauseDesc2, &entry.m_strCauseDesc3})
+        if (!d->IsEmpty())
+            descriptions += *d + " ";
+    for (const CString* d : {&entry.m_strResultDesc1, &entry.m_strResultDesc2, &entry.m_strResultDesc3})
+        if (!d->IsEmpty() && FindWholeChars(descriptions, *d) < 0)
+            descriptions += *d + " ";
+    if (!descriptions.IsEmpty())
+        line += ":" + descriptions;
+    const CString remark = RemarkHead(entry.m_strRemark);
+    if (!remark.IsEmpty())
+        line += " " + remark;
+    return line;
+}
+
+EntryBookWords BookWordsOf(const CMyObject2& entry)
+{
+    const std::array<const CString*, 6> accounts = {&entry.m_strCause1,  &entry.m_strCause2,  &entry.m_strCause3,
+                                                    &entry.m_strResult1, &entry.m_strResult2, &entry.m_strResult3};
+    EntryBookWords words;
+    for (const auto& [name, code] : {std::pair{"現金", "3"}, std::pair{"売上", "5"}, std::pair{"仕入", "6"}})
+        for (const CString* account : accounts)
+            if (*account == name)
+                words.bookCodes += code;
+    const CString digits = entry.m_nClassCode > 99999 ? IntToText(entry.m_nClassCode).Left(6) : CString();
+    for (char digit : {'2', '3'}) {
+        const int at = digits.Find(digit);
+        if (at >= 0)
+            words.expenseAccount = *accounts[static_cast<size_t>(at)];
+    }
+    if (!words.expenseAccount.IsEmpty())
+        words.bookCodes += "4";
+    return words;
+}
+
+int DateSortKey(const CString& date)
+{
+    return atoi(date.Mid(2, 2)) * 10000 + atoi(date.Mid(5, 2)) * 100 + atoi(date.Mid(8, 2));
+}
+
+void SortJournalByDate(EntryArray& journal)
+{
+    std::vector<std::pair<int, CMyObject2*>> keyed;
+    keyed.reserve(static_cast<size_t>(journal.GetSize()));
+    for (int i = 0; i < journal.GetSize(); ++i)
+        keyed.emplace_back(DateSortKey(journal.GetAt(i)->m_strDate), journal.GetAt(i));
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        journal.SetAt(static_cast<int>(i), keyed[i].second);
+}

@@ -1,0 +1,137 @@
+// The journal list's lines byte for byte, the class code taken apart, the book
+// words of a shown entry and the stable sort by date.
+#include "dictionary_fixture.h"
+
+#include "journal/journal_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+DictionaryFixture Dict()
+{
+    return DictionaryFixture{{1, "売上", "について", "として"},
+                             {5, "売掛金", "を", "について"},
+                             {5, "現金", "について", "として"},
+                             {8, "現金", "で受取り", "で支払い"},
+                             {8, "長期", "へ振替え　　　です", ""}};
+}
+
+std::unique_ptr<CMyObject2> Entry(const char* date, const char* cause1, const char* result1, const char* amount,
+                                  int direction)
+{
+    auto entry = std::make_unique<CMyObject2>();
+    CMyObject2& e = *entry;
+    e.m_strDate = date;
+    e.m_strCause1 = cause1;
+    e.m_strResult1 = result1;
+    e.m_strCauseAmount1 = amount;
+    e.m_strResultAmount1 = amount;
+    e.m_nDirection = direction;
+    return entry;
+}
+
+TEST(JournalLine, FixedColumnsByteForByte)
+{
+    DictionaryFixture d = Dict();
+    const JournalLineFormatter formatter(d.dict);
+
+    // A known sale; the phrase agrees with the connecting word ending in "て".
+    CString word1;
+    CString word2;
+    EXPECT_EQ(" 2024/01/05 |            売上 について               現金 を受取り                 |            1,000   | ",
+              formatter.Line(*Entry("2024/01/05", "売上", "現金", "1000", 1), 0, &word1, &word2));
+    EXPECT_EQ("について", word1);
+    EXPECT_EQ("として", word2);
+
+    // Unknown cause account, direction -1, other accounts, descriptions shown once,
+    // the remark before "[]" with its own trailing blank.
+    const auto entry = Entry("2024/02/29", "謎", "現金", "1000.50", -1);
+    CMyObject2& e = *entry;
+    e.m_strCauseAmount2 = "200";
+    e.m_strCause2 = "雑費";
+    e.m_strResult2 = "普通預金";
+    e.m_strCauseDesc1 = "A社";
+    e.m_strResultDesc1 = "A社";
+    e.m_strResultDesc2 = "B";
+    e.m_strRemark = "メモ []item,1,200";
+    EXPECT_EQ(" 2024/02/29 |              謎                        現金                          |"
+              "            1,200.50| 雑費 普通預金 :A社 B  メモ ",
+              formatter.Line(e, 0));
+
+    // A 17-byte name whose 16th byte begins a character ends in "."; a phrase of
+    // 15 bytes or more loses its full-width blanks at byte 14.
+    EXPECT_EQ(" 2024/03/01 |Aあいうえおかき.                        長期 へ振替え です            |"
+              "       12,345,678   | ",
+              formatter.Line(*Entry("2024/03/01", "Aあいうえおかきく", "長期", "12345678", 1), 0));
+
+    // A candidate phrase of the cause account as the connecting word; a remark
+    // that begins with "[]" adds nothing.
+    const auto sale = Entry("2024/04/01", "売掛金", "現金", "5", 1);
+    CMyObject2& c = *sale;
+    c.m_strRemark = "[]x";
+    EXPECT_EQ(" 2024/04/01 |          売掛金 を回収して             現金 を受取り                 |"
+              "                5   | ",
+              formatter.Line(c, 2));
+    // The second phrase for direction 0, made to agree in the same way.
+    EXPECT_EQ(" 2024/05/01 |            売上 について               現金 を支払い                 |"
+              "                5   | ",
+              formatter.Line(*Entry("2024/05/01", "売上", "現金", "5", 0), 0));
+    // The first word "を" turns "を受…" into "で受…" only; the stored words stay.
+    EXPECT_EQ("で受取り", AgreedPhrase("を", "を受取り"));
+    EXPECT_EQ("を支払い", AgreedPhrase("について", "で支払い"));
+    EXPECT_EQ("で受取り", d.dict.GetAt(d.IndexOf("売掛金") + 2)->m_strWord1);
+}
+
+TEST(JournalLine, ClassCodeIsTakenApartOnlyAboveFiveDigits)
+{
+    const ClassCodeParts seven = SplitClassCode(1005002);
+    EXPECT_TRUE(seven.split);
+    EXPECT_EQ((std::array<int, 6>{0, -1, -1, 4, -1, -1}), seven.classIndex);
+    EXPECT_TRUE(seven.hasConnect);
+    EXPECT_EQ(2, seven.connectIndex);
+    const ClassCodeParts six = SplitClassCode(300500);
+    EXPECT_TRUE(six.split);
+    EXPECT_FALSE(six.hasConnect);
+    EXPECT_EQ(2, six.classIndex[0]);
+    EXPECT_FALSE(SplitClassCode(99999).split);
+}
+
+TEST(JournalLine, BookWordsOfAnEntry)
+{
+    const auto cash = Entry("2024/01/05", "現金", "現金", "1", 0);
+    CMyObject2& e = *cash;
+    e.m_strCause2 = "売上";
+    e.m_strResult2 = "仕入";
+    e.m_nClassCode = 5150000;
+    EXPECT_EQ("3356", BookWordsOf(e).bookCodes);
+    EXPECT_EQ("", BookWordsOf(e).expenseAccount);
+    const auto expense = Entry("2024/01/05", "水道光熱費", "現金", "1", 0);
+    CMyObject2& x = *expense;
+    x.m_strCause2 = "仕入";
+    x.m_nClassCode = 3250000;  // row 1 class 3, row 2 class 2: the 3 wins
+    const EntryBookWords words = BookWordsOf(x);
+    EXPECT_EQ("水道光熱費", words.expenseAccount);
+    EXPECT_EQ("364", words.bookCodes);
+}
+
+TEST(JournalSort, StableByYearsLastDigitsMonthAndDay)
+{
+    EXPECT_EQ(130510, DateSortKey("2013/05/10"));
+    Entries journal;
+    const char* dates[] = {"2024/12/31", "2024/01/01", "2024/03/05", "2024/01/01", "2024/03/05", "2024/02/01"};
+    for (int i = 0; i < 6; ++i) {
+        CMyObject2& e = journal.Add("売上");
+        e.m_strDate = dates[i];
+        e.m_strRemark.Format("%d", i);
+    }
+    SortJournalByDate(journal.list);
+    CString order;
+    for (int i = 0; i < journal.list.GetSize(); ++i)
+        order += journal.list.GetAt(i)->m_strRemark;
+    EXPECT_EQ("135240", order);
+}
+
+}  // namespace

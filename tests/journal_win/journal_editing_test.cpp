@@ -1,0 +1,695 @@
+// The journal view keeping a journal on real windows: committing sentences with
+// their checks and the dictionary's registrations answered through the modal
+// seam, the list and what picking a line shows, insert, change, delete, cut, copy
+// and paste with the journal and the list kept aligned, the sort, the question
+// before an edited entry is left, the book buttons, and a journal entered, saved
+// and read again by a second start of the program.
+#include "program_folder.h"
+
+#include "core/record_file.h"
+#include "framework/win/dialog.h"
+#include "journal/dictionary_check.h"
+#include "journal/journal_lines.h"
+#include "journal/siwake.h"
+#include "resource.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Whether the control's own visibility is on (the dialog a test answers is never shown).
+bool Shown(CDialog& dlg, int id)
+{
+    return (::GetWindowLongW(dlg.GetDlgItem(id)->m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+class JournalEditingTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        CopyShippedSetupFiles();
+        m_answers.messageBox = [this](const MessageBoxRequest& box) {
+            m_boxes.push_back(box.text);
+            if ((box.style & MB_TYPEMASK) == MB_OK)
+                return IDOK;
+            if (m_buttons.empty()) {
+                ADD_FAILURE() << "an unexpected question: " << std::string(box.text);
+                return IDNO;
+            }
+            const int button = m_buttons.front();
+            m_buttons.pop_front();
+            return button;
+        };
+    }
+
+    // Starts on a journal file of entries (date, cause, result, amount, class code).
+    struct Row {
+        const char* date;
+        const char* cause;
+        const char* result;
+        const char* amount;
+        int classCode;
+        const char* remark = "";
+    };
+    void StartWith(std::initializer_list<Row> rows)
+    {
+        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        for (const Row& row : rows) {
+            auto* e = new CMyObject2;
+            e->m_strDate = row.date;
+            e->m_strCause1 = row.cause;
+            e->m_strResult1 = row.result;
+            e->m_strCauseAmount1 = e->m_strResultAmount1 = row.amount;
+            e->m_strRemark = row.remark;
+            e->m_nDirection = 1;
+            e->m_nClassCode = row.classCode;
+            journal.Add(e);
+        }
+        SaveRecordFile(Path("2024.siz"), journal);
+        DeleteRecords(journal);
+        WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
+        ASSERT_TRUE(Start());
+        ASSERT_NE(nullptr, View());
+        m_boxes.clear();
+    }
+
+    siwake* View() const
+    {
+        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
+        return view && view->IsKindOf(RUNTIME_CLASS(siwake)) ? static_cast<siwake*>(view) : nullptr;
+    }
+    void Notify(int id, UINT code)
+    {
+        View()->SendMessage(WM_COMMAND, MAKEWPARAM(id, code),
+                            reinterpret_cast<LPARAM>(View()->GetDlgItem(id)->m_hWnd));
+    }
+    void Click(int id) { Notify(id, BN_CLICKED); }
+    void Command(UINT id) { Frame()->SendMessage(WM_COMMAND, id); }
+    void SelectRow(int row)
+    {
+        View()->m_lbTransactions.SetCurSel(row);
+        Notify(1000, LBN_SELCHANGE);
+    }
+    CString Text(int id) const
+    {
+        CString text;
+        View()->GetDlgItemText(id, text);
+        return text;
+    }
+    void SetText(int id, const char* text) { View()->SetDlgItemText(id, text); }
+
+    // Types a one-row sentence: the cause account's class, the accounts and amounts, a phrase.
+    void TypeSentence(int causeClass, const char* cause, const char* causeAmount, const char* result,
+                      const char* resultAmount, int direction = 1)
+    {
+        View()->m_nActiveRow = 1;
+        View()->m_lbClass.SetCurSel(causeClass);
+        Notify(1034, LBN_SELCHANGE);
+        SetText(1038, cause);
+        SetText(1032, causeAmount);
+        SetText(1043, result);
+        SetText(1024, resultAmount);
+        View()->CheckDlgButton(1035, direction == 1 ? BST_CHECKED : BST_UNCHECKED);
+        View()->CheckDlgButton(1037, direction == 0 ? BST_CHECKED : BST_UNCHECKED);
+    }
+
+    std::vector<CString> Rows() const
+    {
+        std::vector<CString> rows;
+        for (int i = 0; i < View()->m_lbTransactions.GetCount(); ++i) {
+            CString text;
+            View()->m_lbTransactions.GetText(i, text);
+            rows.push_back(text);
+        }
+        return rows;
+    }
+
+    // Every list row shows the journal entry of its index, then the new-entry row.
+    void ExpectAligned()
+    {
+        const auto& journal = Document()->m_arrJournal;
+        const std::vector<CString> rows = Rows();
+        ASSERT_EQ(static_cast<size_t>(journal.GetSize()) + 1, rows.size());
+        EXPECT_EQ("---", rows.back());
+        const JournalLineFormatter formatter(Document()->m_arrDictionary);
+        for (int i = 0; i < journal.GetSize(); ++i) {
+            const ClassCodeParts parts = SplitClassCode(journal.GetAt(i)->m_nClassCode);
+            EXPECT_EQ(formatter.Line(*journal.GetAt(i), parts.hasConnect ? parts.connectIndex : 0), rows[static_cast<size_t>(i)])
+                << "row " << i;
+        }
+    }
+
+    CString Dates() const
+    {
+        CString dates;
+        const auto& journal = Document()->m_arrJournal;
+        for (int i = 0; i < journal.GetSize(); ++i)
+            dates += journal.GetAt(i)->m_strDate.Mid(5) + " ";
+        return dates;
+    }
+
+    std::deque<int> m_buttons;
+    std::vector<CString> m_boxes;
+};
+
+TEST_F(JournalEditingTest, CommitAppendsTheEntryWithItsClassCodeDirectionAndLine)
+{
+    StartWith({});
+    EXPECT_EQ((std::vector<CString>{"---"}), Rows());
+    TypeSentence(0, "売上", "1,000", "現金", "1000", 1);
+    SetText(1045, "ﾒﾓ　１");
+    Click(1092);
+    EXPECT_TRUE(m_boxes.empty()) << std::string(m_boxes.empty() ? CString() : m_boxes[0]);
+    const auto& journal = Document()->m_arrJournal;
+    ASSERT_EQ(1, journal.GetSize());
+    const CMyObject2& e = *journal.GetAt(0);
+    EXPECT_EQ("1000", e.m_strCauseAmount1);
+    EXPECT_EQ("1000", e.m_strResultAmount1);
+    EXPECT_EQ(1, e.m_nDirection);
+    EXPECT_EQ(1005000, e.m_nClassCode);  // 収益 against 資産(流動), the first connecting word
+    EXPECT_EQ("ﾒﾓ 1", e.m_strRemark);   // converted to half-width
+    EXPECT_EQ(4, e.m_strDate.Find('/'));
+    EXPECT_TRUE(Document()->IsModified());
+    EXPECT_EQ(0, Document()->m_nCurEntry);
+    ExpectAligned();
+    EXPECT_EQ(1, View()->m_lbTransactions.GetCurSel());
+    EXPECT_EQ("", Text(1038));
+    EXPECT_EQ("", Text(1032));
+
+    // The second phrase puts the cause rows on the debit side.
+    TypeSentence(4, "現金", "250.5", "売上", "250.50", 0);
+    Click(1092);
+    ASSERT_EQ(2, journal.GetSize());
+    EXPECT_EQ(0, journal.GetAt(1)->m_nDirection);
+    EXPECT_EQ(5001000, journal.GetAt(1)->m_nClassCode);
+    EXPECT_EQ("250.50", journal.GetAt(1)->m_strCauseAmount1);
+    ExpectAligned();
+}
+
+TEST_F(JournalEditingTest, RefusalsKeepWhatWasTyped)
+{
+    StartWith({});
+    TypeSentence(0, "売上", "1,000", "現金", "1,0x0");
+    Click(1092);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ(0, m_boxes[0].Find("結果科目1段目の金額「1,0x0」は金額として読めません。"));
+    EXPECT_EQ("1,0x0", Text(1024));
+    EXPECT_EQ("1,000", Text(1032));
+
+    m_boxes.clear();
+    SetText(1024, "999");
+    Click(1092);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ("原因科目金額　と　結果科目金額　が　相違しています。！", m_boxes[0]);
+    EXPECT_EQ("売上", Text(1038));
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+
+    // "料金×" without a rate is no apportionment: the balance is still checked.
+    m_boxes.clear();
+    SetText(1045, "料金×");
+    Click(1092);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ("原因科目金額　と　結果科目金額　が　相違しています。！", m_boxes[0]);
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+
+    // No phrase chosen: the question names the two phrases shown.
+    m_boxes.clear();
+    SetText(1045, "");
+    View()->CheckDlgButton(1035, BST_UNCHECKED);
+    Click(1092);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ("[で受取り] ですか？　\n\n[で支払い]  ですか？", m_boxes[0]);
+    View()->CheckDlgButton(1035, BST_CHECKED);
+
+    // 100.00 against 100 balances.
+    m_boxes.clear();
+    SetText(1032, "100.00");
+    SetText(1024, "100");
+    SetText(1045, "");
+    Click(1092);
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+}
+
+TEST_F(JournalEditingTest, UnknownAccountsAndDescriptionsAreRegisteredThroughTheQuestions)
+{
+    StartWith({});
+    Dictionary& dict = Document()->m_arrDictionary;
+    const int size = dict.GetSize();
+
+    // A new cause account under the chosen class with a new description, and a new
+    // result account whose class the dialog gives.
+    TypeSentence(2, "テスト費", "500", "テスト未払", "500", 1);
+    View()->m_strRowDesc[0] = "テスト先";
+    m_buttons = {IDYES, IDYES};
+    int dialogs = 0;
+    m_answers.dialogs[IDD_BUNRUI] = [&dialogs](CDialog& dlg) {
+        ++dialogs;
+        CString named;
+        dlg.GetDlgItemText(1103, named);
+        EXPECT_GE(named.Find("テスト未払"), 0);
+        EXPECT_FALSE(Shown(dlg, 1136));
+        dlg.CheckDlgButton(1099, BST_CHECKED);  // 負債
+        dlg.SendMessage(WM_COMMAND, IDOK);
+    };
+    Click(1092);
+    EXPECT_EQ(1, dialogs);
+    ASSERT_EQ(2u, m_boxes.size());
+    EXPECT_EQ(0, m_boxes[0].Find(" ＜テスト費＞　は 「科目辞書」に未登録です。"));
+    EXPECT_GE(m_boxes[0].Find("【費用】 として"), 0);
+    EXPECT_EQ("テスト先　は、＜テスト費＞の新しい摘要です。\n\nテスト先 を、＜テスト費＞の摘要 として「科目辞書」に登録しますか？",
+              m_boxes[1]);
+    ASSERT_EQ(1, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ(3004000, Document()->m_arrJournal.GetAt(0)->m_nClassCode);
+    EXPECT_EQ(size + 4, dict.GetSize());
+    const int cause = FindClassSideAccount(dict, "テスト費");
+    EXPECT_EQ(2, ClassIndexOfNode(dict, cause));
+    EXPECT_GE(FindChildNode(dict, cause, "テスト先"), 0);
+    EXPECT_EQ(3, ClassIndexOfNode(dict, FindClassSideAccount(dict, "テスト未払")));
+    const int branch = FindChildNode(dict, 8, "テスト未払");
+    ASSERT_GE(branch, 0);
+    EXPECT_EQ("へ繰入れる", dict.GetAt(branch)->m_strWord2);
+
+    // The same sentence again asks nothing.
+    m_boxes.clear();
+    TypeSentence(2, "テスト費", "500", "テスト未払", "500", 1);
+    Click(1092);
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(2, Document()->m_arrJournal.GetSize());
+
+    // Refusing a registration abandons the commit; the class dialog cancelled too.
+    TypeSentence(2, "別の費用", "5", "現金", "5", 1);
+    m_buttons = {IDNO};
+    Click(1092);
+    EXPECT_EQ(2, Document()->m_arrJournal.GetSize());
+    EXPECT_LT(FindClassSideAccount(dict, "別の費用"), 0);
+    m_answers.dialogs[IDD_BUNRUI] = [](CDialog& dlg) { dlg.SendMessage(WM_COMMAND, IDCANCEL); };
+    TypeSentence(0, "売上", "5", "新しい結果", "5", 1);
+    Click(1092);
+    EXPECT_EQ(2, Document()->m_arrJournal.GetSize());
+    EXPECT_LT(FindClassSideAccount(dict, "新しい結果"), 0);
+    EXPECT_EQ("新しい結果", Text(1043));
+}
+
+TEST_F(JournalEditingTest, PickingALineLoadsItAndLeavingAChangedEntryAsks)
+{
+    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000, "ﾒﾓ[]品,1,1000"},
+               {"2024/01/06", "売上", "現金", "2000", 1005000}});
+    // After loading, the last entry is current and shown.
+    EXPECT_EQ(1, Document()->m_nCurEntry);
+    EXPECT_EQ(1, View()->m_lbTransactions.GetCurSel());
+    EXPECT_EQ("2024", static_cast<CMyApp*>(AfxGetApp())->m_strYear);
+    EXPECT_EQ("2,000", Text(1032));
+
+    SelectRow(0);
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(0, Document()->m_nCurEntry);
+    EXPECT_EQ("1,000", Text(1024));
+    EXPECT_EQ("ﾒﾓ", Text(1045));  // the breakdown stays hidden
+    EXPECT_EQ("35", Document()->m_strBookCodes);
+
+    // Only the form of the amount changed: not a change.
+    SetText(1032, "1000");
+    SelectRow(1);
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(1, Document()->m_nCurEntry);
+
+    // A changed amount: the question; No puts the selection back.
+    SetText(1032, "2500");
+    m_buttons = {IDNO};
+    SelectRow(0);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ("移動前の　2024/01/06　売上　の取引が変更されています。\n\n選択した [ 取引リスト ] に移動しますか？\n\n"
+              "取引の変更作業を中止して、移動するには、[はい] を押してください。\n\n"
+              "移動を中止して変更作業に戻るには、[いいえ] を押してください。",
+              m_boxes[0]);
+    EXPECT_EQ(1, View()->m_lbTransactions.GetCurSel());
+    EXPECT_EQ(1, Document()->m_nCurEntry);
+    // No phrase chosen: the other first sentence; Yes leaves the entry.
+    View()->CheckDlgButton(1035, BST_UNCHECKED);
+    m_buttons = {IDYES};
+    SelectRow(0);
+    EXPECT_EQ(0, m_boxes[1].Find("移動前の　2024/01/06　売上　の取引の増減が選択されていません。"));
+    EXPECT_EQ(0, Document()->m_nCurEntry);
+    EXPECT_EQ("1,000", Text(1032));
+
+    // A change committed with 変更 keeps the breakdown behind the new remark.
+    SetText(1032, "1,200");
+    SetText(1024, "1200");
+    SetText(1045, "新");
+    Click(1009);
+    const CMyObject2& changed = *Document()->m_arrJournal.GetAt(0);
+    EXPECT_EQ("1200", changed.m_strCauseAmount1);
+    EXPECT_EQ("新[]品,1,1000", changed.m_strRemark);
+    ExpectAligned();
+}
+
+TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
+{
+    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000},
+               {"2024/02/01", "売上", "現金", "200", 1005000, "[]品,2,100"},
+               {"2024/03/01", "売上", "現金", "300", 1005000}});
+
+    // Insert in front of row 1: the "***" row, the date of that entry, the lock.
+    SelectRow(1);
+    Click(1018);
+    EXPECT_EQ("***", Rows()[1]);
+    EXPECT_EQ(1, Document()->m_nInsertRow);
+    EXPECT_EQ("挿入確定", Text(1018));
+    EXPECT_EQ("挿入中止", Text(1004));
+    EXPECT_FALSE(View()->GetDlgItem(1011)->IsWindowEnabled());
+    EXPECT_NE(0u, ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_EDIT_PASTE_END, MF_BYCOMMAND) & MF_GRAYED);
+    SYSTEMTIME date{};
+    View()->m_dtDate.GetTime(&date);
+    EXPECT_EQ(2, date.wMonth);
+    // Paste and sort refuse, whatever re-enabled their commands.
+    ::EnableMenuItem(::GetMenu(Frame()->GetSafeHwnd()), ID_SORT_BY_DATE, MF_BYCOMMAND | MF_ENABLED);
+    View()->SendMessage(WM_COMMAND, ID_SORT_BY_DATE);
+    View()->m_bLineCopied = TRUE;
+    View()->SendMessage(WM_COMMAND, ID_EDIT_PASTE_END);
+    View()->m_bLineCopied = FALSE;
+    EXPECT_EQ((std::vector<CString>{"挿入行の編集中です。並べ替えを中止します", "挿入行の編集中です。貼り付けを中止します"}),
+              m_boxes);
+    EXPECT_EQ("01/01 02/01 03/01 ", Dates());
+    // Another row cannot be picked.
+    m_boxes.clear();
+    SelectRow(3);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ(0, m_boxes[0].Find("挿入行の編集中は、取引リストの移動はできません。"));
+    EXPECT_EQ(1, View()->m_lbTransactions.GetCurSel());
+    TypeSentence(0, "売上", "150", "現金", "150");
+    Click(1018);
+    EXPECT_EQ(-1, Document()->m_nInsertRow);
+    EXPECT_EQ("行挿入", Text(1018));
+    EXPECT_TRUE(View()->GetDlgItem(1011)->IsWindowEnabled());
+    EXPECT_EQ(0u, ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_EDIT_PASTE_END, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ("01/01 02/01 02/01 03/01 ", Dates());
+    EXPECT_EQ("150", Document()->m_arrJournal.GetAt(1)->m_strCauseAmount1);
+    EXPECT_EQ(1, Document()->m_nCurEntry);
+    ExpectAligned();
+
+    // Delete the last entry: the current entry is the one before the deleted row.
+    m_boxes.clear();
+    SelectRow(3);
+    m_buttons = {IDYES};
+    Click(1004);
+    EXPECT_EQ("01/01 02/01 02/01 ", Dates());
+    EXPECT_EQ(2, Document()->m_nCurEntry);
+    EXPECT_EQ(-1, View()->m_lbTransactions.GetCurSel());
+    ExpectAligned();
+
+    // Cut the entry with a breakdown: both delete questions; the breakdown goes with it.
+    SelectRow(2);
+    ASSERT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(2)->m_strRemark);
+    m_boxes.clear();
+    m_buttons = {IDYES, IDYES};
+    Command(ID_EDIT_CUT_LINE);
+    ASSERT_EQ(2u, m_boxes.size());
+    EXPECT_EQ("選択されている行を削除しますか？", m_boxes[0]);
+    EXPECT_EQ(0, m_boxes[1].Find("この取引は売上帳で内訳明細が記帳されています。"));
+    EXPECT_EQ("01/01 02/01 ", Dates());
+    EXPECT_EQ(1, Document()->m_nCurEntry);
+    ExpectAligned();
+    // Paste-insert in front of row 0, then paste at the end: the whole record each time.
+    SelectRow(0);
+    Command(ID_EDIT_PASTE_INSERT);
+    EXPECT_EQ("02/01 01/01 02/01 ", Dates());
+    EXPECT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(0)->m_strRemark);
+    EXPECT_EQ(0, Document()->m_nCurEntry);
+    Command(ID_EDIT_PASTE_END);
+    EXPECT_EQ("02/01 01/01 02/01 02/01 ", Dates());
+    EXPECT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(3)->m_strRemark);
+    EXPECT_EQ(3, Document()->m_nCurEntry);
+    ExpectAligned();
+
+    // Copy of an unchanged entry, pasted in front of the new-entry row.
+    SelectRow(1);
+    Command(ID_EDIT_COPY_LINE);
+    SelectRow(4);
+    Command(ID_EDIT_PASTE_INSERT);
+    EXPECT_EQ("02/01 01/01 02/01 02/01 01/01 ", Dates());
+    ExpectAligned();
+
+    // The stable sort by date.
+    Command(ID_SORT_BY_DATE);
+    EXPECT_EQ("01/01 01/01 02/01 02/01 02/01 ", Dates());
+    EXPECT_EQ("100", Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
+    EXPECT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(2)->m_strRemark);
+    ExpectAligned();
+}
+
+TEST_F(JournalEditingTest, CancellingAnInsertionLeavesTheJournalAndUnlocks)
+{
+    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    SelectRow(0);
+    Click(1018);
+    m_buttons = {IDYES};
+    Click(1004);
+    EXPECT_EQ("挿入を中止し、挿入行を削除しますか？", m_boxes.back());
+    EXPECT_EQ(-1, Document()->m_nInsertRow);
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+    EXPECT_TRUE(View()->GetDlgItem(1010)->IsWindowEnabled());
+    EXPECT_TRUE(Document()->IsModified());
+    ExpectAligned();
+}
+
+TEST_F(JournalEditingTest, BookButtonSwitchesFromInsideItsHandlerAfterTheQuestion)
+{
+    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    // A new sentence begun: the question; No stays.
+    SelectRow(1);
+    SetText(1038, "売上");
+    m_buttons = {IDNO};
+    Click(1011);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ(0, m_boxes[0].Find("新規取引の入力中です。選択した [ 現金出納帳 ] に移動しますか？"));
+    ASSERT_NE(nullptr, View());
+    // While the input-hint dialog is open the buttons do nothing after the question.
+    auto* app = static_cast<CMyApp*>(AfxGetApp());
+    app->m_bHintOpen = TRUE;
+    m_buttons = {IDYES};
+    Click(1011);
+    ASSERT_NE(nullptr, View());
+    app->m_bHintOpen = FALSE;
+    m_buttons = {IDYES};
+    Click(1011);
+    PumpWaitingMessages();
+    EXPECT_EQ(nullptr, View());
+    EXPECT_EQ(3, Document()->m_nCurBook);
+    Command(ID_VIEW_SIWAKE);
+    ASSERT_NE(nullptr, View());
+    ExpectAligned();
+    // 総勘定元帳 names its destination 勘定元帳.
+    SelectRow(1);
+    SetText(1038, "売上");
+    m_boxes.clear();
+    m_buttons = {IDNO};
+    Click(1010);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_GE(m_boxes[0].Find("[ 勘定元帳 ]"), 0);
+}
+
+TEST_F(JournalEditingTest, ResultAmountOneTakesTheBalancingAmount)
+{
+    StartWith({});
+    SetText(1032, "1,000");
+    SetText(1033, "234.5");
+    SetText(1025, "200");
+    Notify(1024, EN_SETFOCUS);
+    EXPECT_EQ("1,034.50", Text(1024));
+    EXPECT_EQ("234.50", Text(1033));
+    SetText(1032, "");
+    SetText(1033, "");
+    SetText(1025, "");
+    Notify(1024, EN_SETFOCUS);
+    EXPECT_EQ("0", Text(1024));
+
+    // Enter and Escape never reach the default buttons.
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        MSG msg{View()->GetDlgItem(1038)->m_hWnd, WM_KEYDOWN, key, 0, 0, {}};
+        EXPECT_TRUE(View()->PreTranslateMessage(&msg)) << key;
+    }
+}
+
+TEST_F(JournalEditingTest, ALongRemarkIsConvertedWhole)
+{
+    StartWith({});
+    CString remark;
+    for (int i = 0; i < 150; ++i)
+        remark += "Ａ";
+    TypeSentence(0, "売上", "1", "現金", "1");
+    SetText(1045, remark);
+    Click(1092);
+    ASSERT_EQ(1, Document()->m_arrJournal.GetSize());
+    CString expected;
+    for (int i = 0; i < 150; ++i)
+        expected += "A";
+    EXPECT_EQ(expected, Document()->m_arrJournal.GetAt(0)->m_strRemark);
+}
+
+TEST_F(JournalEditingTest, ApportionedEntryAndItsHelpTopicWhenNoCaseApplies)
+{
+    StartWith({});
+    TypeSentence(2, "水道光熱費", "", "現金", "10,000", 0);
+    SetText(1040, "事業主貸");
+    SetText(1045, "按分:料金×30%");
+    Click(1092);
+    EXPECT_TRUE(m_boxes.empty());
+    ASSERT_EQ(1, Document()->m_arrJournal.GetSize());
+    const CMyObject2& e = *Document()->m_arrJournal.GetAt(0);
+    EXPECT_EQ("3000", e.m_strCauseAmount1);
+    EXPECT_EQ("7000", e.m_strCauseAmount2);
+    EXPECT_EQ("10000", e.m_strResultAmount1);
+    EXPECT_EQ("按分:料金(10,000)×30%", e.m_strRemark);
+    ExpectAligned();
+
+    // Without the owner's account no case applies: refused, and the help topic shown.
+    std::vector<CString> topics;
+    m_answers.htmlHelp = [&topics](const HtmlHelpRequest& request) {
+        topics.push_back(request.file);
+        return TRUE;
+    };
+    TypeSentence(2, "水道光熱費", "", "現金", "10,000", 0);
+    SetText(1045, "按分:料金×30%");
+    Click(1092);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ(0, m_boxes[0].Find("備考に按分率が入力されていますが、「事業主貸」または「事業主借」が入力されていません。"));
+    EXPECT_EQ((std::vector<CString>{"dazeruruvo.chm::/0048.htm"}), topics);
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+}
+
+TEST_F(JournalEditingTest, DecreaseOfAnOwnersAccountIsAdvisedAndNeverRefused)
+{
+    StartWith({});
+    TypeSentence(3, "事業主借", "800", "現金", "800", 0);
+    View()->m_strRowDesc[0] = "個人資金";
+    m_buttons = {IDNO};
+    Click(1092);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ("「　事業主借　」が減少する仕訳が入力されました。\n\n[入力ヒント]ダイアログを表示します", m_boxes[0]);
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+    auto* app = static_cast<CMyApp*>(AfxGetApp());
+    EXPECT_EQ("事業主借", app->m_strHintCause);
+    EXPECT_EQ("現金", app->m_strHintResult);
+}
+
+TEST_F(JournalEditingTest, ClassDialogNamesTheAccountSwallowsEnterAndTogglesItsHelp)
+{
+    StartWith({});
+    int asked = 0;
+    m_answers.dialogs[IDD_BUNRUI] = [&asked](CDialog& dlg) {
+        ++asked;
+        CString panel;
+        dlg.GetDlgItemText(1136, panel);
+        EXPECT_GE(panel.Find("[ 新科目 ] を"), 0);
+        MSG enter{dlg.GetSafeHwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+        EXPECT_TRUE(dlg.PreTranslateMessage(&enter));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(1140, STN_CLICKED), reinterpret_cast<LPARAM>(dlg.GetDlgItem(1140)->m_hWnd));
+        EXPECT_TRUE(Shown(dlg, 1136));
+        EXPECT_FALSE(Shown(dlg, 1140));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(1136, STN_CLICKED), reinterpret_cast<LPARAM>(dlg.GetDlgItem(1136)->m_hWnd));
+        EXPECT_FALSE(Shown(dlg, 1136));
+        EXPECT_TRUE(Shown(dlg, 1140));
+        dlg.SendMessage(WM_COMMAND, IDOK);  // no class selected
+    };
+    EXPECT_EQ(-1, View()->AskAccountClass("新科目"));
+    EXPECT_EQ(1, asked);
+    m_answers.dialogs[IDD_BUNRUI] = [](CDialog& dlg) {
+        dlg.CheckDlgButton(1102, BST_CHECKED);
+        dlg.SendMessage(WM_COMMAND, IDOK);
+    };
+    EXPECT_EQ(6, View()->AskAccountClass("新科目"));
+}
+
+TEST_F(JournalEditingTest, ABusyYearIsListedSortedAndEditedInStep)
+{
+    // 20,000 entries in falling date order, written as the file commands write them.
+    CTypedPtrArray<CObArray, CMyObject2*> journal;
+    for (int i = 0; i < 20000; ++i) {
+        CString date;
+        date.Format("2024/%02d/%02d", 12 - (i / 1700) % 12, 28 - (i / 61) % 28);
+        CString amount;
+        amount.Format("%d", i + 1);
+        auto* e = new CMyObject2;
+        e->m_strDate = date;
+        e->m_strCause1 = "売上";
+        e->m_strResult1 = "現金";
+        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
+        e->m_nDirection = 1;
+        e->m_nClassCode = 1005000;
+        journal.Add(e);
+    }
+    SaveRecordFile(Path("2024.siz"), journal);
+    DeleteRecords(journal);
+    WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
+    const DWORD started = ::GetTickCount();
+    ASSERT_TRUE(Start());
+    const DWORD loaded = ::GetTickCount();
+    ASSERT_EQ(20001, View()->m_lbTransactions.GetCount());
+    Command(ID_SORT_BY_DATE);
+    const DWORD sorted = ::GetTickCount();
+    SelectRow(10000);
+    Command(ID_EDIT_COPY_LINE);
+    Command(ID_EDIT_PASTE_INSERT);
+    SelectRow(20001);
+    TypeSentence(0, "売上", "7", "現金", "7");
+    Click(1092);
+    const DWORD edited = ::GetTickCount();
+    // Generous bounds: a step that worked once per entry for every entry would take minutes.
+    EXPECT_LT(loaded - started, 20000u);
+    EXPECT_LT(sorted - loaded, 20000u);
+    EXPECT_LT(edited - sorted, 20000u);
+    ASSERT_EQ(20002, Document()->m_arrJournal.GetSize());
+    const auto& sortedJournal = Document()->m_arrJournal;
+    for (int i = 1; i < sortedJournal.GetSize() - 1; ++i)
+        ASSERT_LE(DateSortKey(sortedJournal.GetAt(i - 1)->m_strDate), DateSortKey(sortedJournal.GetAt(i)->m_strDate)) << i;
+    ExpectAligned();
+}
+
+TEST_F(JournalEditingTest, ANewEmptyJournalHasNoYear)
+{
+    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    auto* app = static_cast<CMyApp*>(AfxGetApp());
+    EXPECT_EQ("2024", app->m_strYear);
+    Command(ID_FILE_NEW);
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ((std::vector<CString>{"---"}), Rows());
+    EXPECT_EQ("", app->m_strYear);
+    EXPECT_EQ("", View()->m_strYearText);
+}
+
+TEST_F(JournalEditingTest, AJournalEnteredSavedAndReadByTheNextStart)
+{
+    ASSERT_TRUE(Start());
+    m_boxes.clear();
+    TypeSentence(0, "売上", "1,000", "現金", "1,000");
+    Click(1092);
+    TypeSentence(4, "現金", "300", "売上", "300", 0);
+    Click(1092);
+    TypeSentence(2, "水道光熱費", "5,500", "現金", "5,500", 0);
+    Click(1092);
+    ASSERT_EQ(3, Document()->m_arrJournal.GetSize());
+    const std::vector<CString> rows = Rows();
+    m_answers.fileDialog = [this](FileDialogRequest& request) {
+        request.fileName = Path("2024.siz");
+        return IDOK;
+    };
+    Command(ID_FILE_SAVE_AS);
+    EXPECT_FALSE(Document()->IsModified());
+    ASSERT_TRUE(Close());
+    Stop();
+
+    ASSERT_TRUE(Start());
+    ASSERT_NE(nullptr, View());
+    EXPECT_EQ(Path("2024.siz"), Document()->GetPathName());
+    ASSERT_EQ(3, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ(rows, Rows());
+    EXPECT_EQ("5500", Document()->m_arrJournal.GetAt(2)->m_strCauseAmount1);
+    EXPECT_EQ(3005000, Document()->m_arrJournal.GetAt(2)->m_nClassCode);
+    ExpectAligned();
+}
+
+}  // namespace
