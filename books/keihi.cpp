@@ -1,7 +1,300 @@
 #include "keihi.h"
 
+#include "../framework/win/message_box.h"
 #include "../resources/resource.h"
 
-IMPLEMENT_DYNCREATE(keihi, CBookFormView)
+#include <cstdlib>
 
-keihi::keihi() : CBookFormView(IDD_KEIHI) {}
+namespace {
+
+constexpr int kAccountList = 1020;
+constexpr int kDescriptionList = 1065;
+constexpr int kCharsStatic = 1085;
+constexpr int kCharsSpin = 1086;
+constexpr int kLedgerFrame = 1052;
+// The description panel: shown and hidden together.
+constexpr int kDescriptionPanel[] = {1070, 1085, 1086, 1089, 1029, 1067, 1065};
+
+const BookControls kControls = {
+    1019, 1115, 1016, {1078, 1077, 1076}, {1059, 1060, 1061}, 1054, {1075, 1074, 1073}, {1062, 1063, 1064},
+    1145, 1144, 1088, 1087, 1091, 1132, {1175, 1002, 1006, 1176, 1007},
+};
+
+}  // namespace
+
+IMPLEMENT_DYNCREATE(keihi, CLedgerBookView)
+
+const MessageMap* keihi::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<keihi>(
+        on::Control(BN_CLICKED, 1022, &keihi::OnGotoSiwake),
+        on::Control(BN_CLICKED, 1010, &keihi::OnGotoKanjyo),
+        on::Control(BN_CLICKED, 1011, &keihi::OnGotoKinsen),
+        on::Control(BN_CLICKED, 1012, &keihi::OnGotoUriage),
+        on::Control(BN_CLICKED, 1044, &keihi::OnGotoSiire),
+        on::Control(BN_CLICKED, 1023, &keihi::OnGotoKessan),
+        on::Control(BN_CLICKED, 1027, &keihi::OnGotoSettei),
+        on::Control(BN_CLICKED, 1031, &keihi::OnEditInJournal),
+        on::Control(BN_CLICKED, 1035, &keihi::OnClickedDirection),
+        on::Control(BN_CLICKED, 1037, &keihi::OnClickedDirection),
+        on::Control(EN_SETFOCUS, 1115, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1078, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1077, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1076, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1059, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1060, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1061, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1075, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1074, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1073, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1062, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1063, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1064, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1088, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1087, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, 1091, &keihi::OnSetfocusReadOnly),
+        on::Control(LBN_SETFOCUS, 1016, &keihi::OnSetfocusReadOnly),
+        on::Control(LBN_SELCHANGE, 1020, &keihi::OnSelchangeAccount),
+        on::Control(LBN_SELCHANGE, 1065, &keihi::OnSelchangeDescription),
+        on::Control(LBN_SELCHANGE, 1019, &keihi::OnSelchangeLedger),
+        on::Control(BN_CLICKED, 1029, &keihi::OnExtractDescriptions),
+        on::Notify(UDN_DELTAPOS, 1086, &keihi::OnDeltaposChars));
+    return &map;
+}
+
+keihi::keihi() : CLedgerBookView(IDD_KEIHI, kControls, 3, "経費帳", RGB(0, 0, 255))
+{
+    m_nAmountWidth = 23;
+}
+
+void keihi::DoDataExchange(CDataExchange* pDX)
+{
+    CLedgerBookView::DoDataExchange(pDX);
+    DDX_Control(pDX, kAccountList, m_lbAccounts);
+    DDX_Control(pDX, kDescriptionList, m_lbDescriptions);
+    DDX_Control(pDX, kCharsSpin, m_spChars);
+}
+
+void keihi::OnInitialUpdate()
+{
+    CMyDoc* document = GetDocument();
+    m_nRestoreMode = DecideRestoreMode(document->m_nCurBook, document->m_nPrevBook, document->m_strBookCodes,
+                                       kBookExpenseSalesPurchases, '4');
+    CLedgerBookView::OnInitialUpdate();
+    const int h = document->m_nRowHeight;
+    if (h > 0) {
+        m_lbAccounts.SetItemHeight(0, static_cast<UINT>(h - h / 5));
+        m_lbDescriptions.SetItemHeight(0, static_cast<UINT>(h - h / 5));
+    }
+    m_nDescChars = document->m_nTekiyoChars;
+    if (m_nDescChars < 1 || m_nDescChars > 16)
+        m_nDescChars = 16;
+    // The spin shows the width in use, the one "摘出" last chose.
+    m_spChars.SetRange(1, 16);
+    m_spChars.SetPos(m_nDescChars);
+    SetDlgItemText(kCharsStatic, IntToText(m_nDescChars));
+    LoadAccountLists();
+}
+
+std::vector<GroupFrame> keihi::GroupFrames() const
+{
+    return {{1129, RGB(128, 128, 255)}, {kLedgerFrame, RGB(192, 255, 192)}, {1132, RGB(64, 255, 64)}};
+}
+
+void keihi::WriteShownAccount()
+{
+    CMyDoc* document = GetDocument();
+    document->m_strCurAccount = m_strAccount;
+    document->m_strExpenseFilter = m_strDescFilter;
+}
+
+void keihi::WriteHandOver(const CMyObject2& entry)
+{
+    CLedgerBookView::WriteHandOver(entry);
+    GetDocument()->m_strFilter = ExpenseRowOf(entry).description;
+}
+
+void keihi::ShowDescriptionPanel(BOOL show)
+{
+    for (int id : kDescriptionPanel)
+        if (CWnd* control = GetDlgItem(id))
+            control->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+int keihi::FindDescription(const CString& filter) const
+{
+    for (int i = 0; i < m_lbDescriptions.GetCount(); ++i) {
+        CString item;
+        m_lbDescriptions.GetText(i, item);
+        if (item == filter)
+            return i;
+    }
+    return -1;
+}
+
+LedgerOptions keihi::Options() const
+{
+    LedgerOptions options;
+    options.account = m_strAccount;
+    options.balanceWidth = 27;
+    options.fit = ColumnFit::AsGiven;
+    options.descChars = m_nDescChars;
+    return options;
+}
+
+void keihi::LoadAccountLists()
+{
+    CMyDoc* document = GetDocument();
+    m_lbAccounts.ResetContent();
+    m_lbLedger.ResetContent();
+    m_ledger = Ledger();
+    m_accounts = GatherExpenseAccounts(document->m_arrJournal);
+    for (const CString& name : m_accounts)
+        m_lbAccounts.AddString(name);
+    m_strAccount = document->m_strExpenseAccount;
+    const int item = FindExactName(m_accounts, m_strAccount);
+    if (m_nRestoreMode != kRestoreNone && item >= 0 && JournalNamesAccount(document->m_arrJournal, m_strAccount)) {
+        m_lbAccounts.SetCurSel(item);
+        BuildLedger(item);
+    } else {
+        ShowDescriptionPanel(FALSE);
+        m_lbDescriptions.ResetContent();
+        m_nRestoreMode = kRestoreNone;
+    }
+    PlaceTotalsStrip();
+}
+
+void keihi::BuildLedger(int nList)
+{
+    CMyDoc* document = GetDocument();
+    m_strDescFilter = document->m_strExpenseFilter;
+    // A description left by another book's detail panel becomes this book's
+    // filter, cut to the 16 bytes of the list's widest items.
+    if (nList != -2 && CutToBytes(document->m_strFilter, m_nDescChars) != m_strDescFilter) {
+        m_strDescFilter = CutFilter(document->m_strFilter, 16);
+        m_nDescChars = 16;
+        document->m_nTekiyoChars = 16;
+    }
+    SetDlgItemText(kCharsStatic, IntToText(m_nDescChars));
+    m_spChars.SetPos(m_nDescChars);
+
+    m_ledger = ::BuildLedger(document->m_arrJournal, Options());
+    m_descriptions = m_ledger.descriptions;
+    FillLedgerList();
+    m_lbDescriptions.ResetContent();
+    m_lbDescriptions.AddString(kAllDescriptions);
+    for (const LedgerDescription& d : m_descriptions)
+        m_lbDescriptions.AddString(d.text);
+    m_lbDescriptions.SetCurSel(0);
+    SetDlgItemText(kLedgerFrame, " 【 " + m_strAccount + " 】 ");
+    ShowDescriptionPanel(TRUE);
+
+    const int item = m_strDescFilter.IsEmpty() ? -1 : FindDescription(m_strDescFilter);
+    if (m_nRestoreMode != kRestoreNone) {
+        if (item >= 0) {
+            m_lbDescriptions.SetCurSel(item);
+            BuildFilteredLedger(item);
+        } else {
+            // No filter, or one the list does not hold: every line.
+            m_strDescFilter.Empty();
+            const int line = ChooseRestoreLine(m_ledger.lines, m_nInitEntry, static_cast<RestoreMode>(m_nRestoreMode),
+                                               document->m_nCurLine);
+            SelectLedgerLine(line);
+            ShowEntryDetail(line);
+            m_lbDescriptions.SetCurSel(0);
+            m_nRestoreMode = kRestoreNone;
+        }
+    } else {
+        m_strDescFilter.Empty();
+        const int line = m_ledger.lines.empty() ? -1 : 0;
+        ShowEntryDetail(line);
+        SelectLedgerLine(line);
+        m_lbDescriptions.SetCurSel(0);
+    }
+    DrawTotals();
+}
+
+void keihi::BuildFilteredLedger(int)
+{
+    CMyDoc* document = GetDocument();
+    const bool all = m_strDescFilter == kAllDescriptions;
+    SetDlgItemText(kLedgerFrame, all ? "【 " + m_strAccount + " 】"
+                                     : "【 " + m_strAccount + " 】  [ " + m_strDescFilter + " ]");
+    LedgerOptions options = Options();
+    options.filtered = true;
+    options.filter = m_strDescFilter;
+    m_ledger = ::BuildLedger(document->m_arrJournal, options);
+    m_ledger.descriptions = m_descriptions;
+    FillLedgerList();
+    if (m_nRestoreMode != kRestoreNone) {
+        int line = ChooseRestoreLine(m_ledger.lines, m_nInitEntry, static_cast<RestoreMode>(m_nRestoreMode),
+                                     document->m_nCurLine);
+        if (line < 0)
+            document->m_strFilter.Empty();
+        SelectLedgerLine(line);
+        m_lbDescriptions.SetCurSel(FindDescription(m_strDescFilter));
+        ShowEntryDetail(line);
+        m_nRestoreMode = kRestoreNone;
+    }
+    DrawTotals();
+}
+
+void keihi::OnSelchangeAccount()
+{
+    const int item = m_lbAccounts.GetCurSel();
+    if (item < 0)
+        return;
+    CMyDoc* document = GetDocument();
+    m_nRestoreMode = kRestoreNone;
+    m_lbAccounts.GetText(item, m_strAccount);
+    document->m_strExpenseAccount = m_strAccount;
+    m_strDescFilter.Empty();
+    document->m_strExpenseFilter.Empty();
+    BuildLedger(item);
+    DrawListHighlight(m_nAccountRow);
+    SelectLedgerLine(m_ledger.lines.empty() ? -1 : 0);
+    m_lbDescriptions.SetCurSel(0);
+}
+
+void keihi::OnSelchangeDescription()
+{
+    const int item = m_lbDescriptions.GetCurSel();
+    if (item < 0 || m_strAccount.IsEmpty())
+        return;
+    m_nRestoreMode = kRestoreNone;
+    m_lbDescriptions.GetText(item, m_strDescFilter);
+    BuildFilteredLedger(item);
+    const int line = m_ledger.lines.empty() ? -1 : 0;
+    SelectLedgerLine(line);
+    ShowEntryDetail(line);
+    DrawListHighlight(m_nAccountRow);
+}
+
+void keihi::OnExtractDescriptions()
+{
+    if (m_lbAccounts.GetCurSel() < 0) {
+        AfxMessageBox("経費科目を選択してください。", MB_OK);
+        return;
+    }
+    CString text;
+    GetDlgItemText(kCharsStatic, text);
+    int chars = std::atoi(text);
+    if (chars < 1 || chars > 16)
+        chars = 16;
+    m_nDescChars = chars;
+    GetDocument()->m_nTekiyoChars = chars;
+    m_nRestoreMode = kRestoreNone;
+    BuildLedger(-2);
+}
+
+void keihi::OnDeltaposChars(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // The static buddy is not updated by the control itself: the number is kept here.
+    const auto* change = reinterpret_cast<NMUPDOWN*>(pNMHDR);
+    CString text;
+    GetDlgItemText(kCharsStatic, text);
+    int chars = std::atoi(text) + change->iDelta;
+    chars = chars < 1 ? 1 : chars > 16 ? 16 : chars;
+    SetDlgItemText(kCharsStatic, IntToText(chars));
+    *pResult = 0;
+}

@@ -39,6 +39,12 @@ add_library(app_windows STATIC
   journal/journal_lines.cpp
   journal/bunrui_dlg.cpp
   setup/owner_account_check.cpp
+  books/ledger.cpp
+  books/book_lists.cpp
+  books/entry_detail.cpp
+  books/ledger_print.cpp
+  books/opening_cash.cpp
+  books/book_view.cpp
   books/kanjyo.cpp
   books/kinsen.cpp
   books/keihi.cpp

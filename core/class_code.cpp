@@ -15,8 +15,11 @@ ClassCode DecodeClassCode(int value)
     ClassCode code;
     if (value <= 99999)
         return code;
-    // Read as text, character by character from the left, like every reader of the code.
-    const std::string digits = std::to_string(value);
+    // Seven digits, the first one the class of cause row 1; a code of six digits
+    // lost the leading zero of a cause row 1 without a class.
+    std::string digits = std::to_string(value);
+    if (digits.size() == 6)
+        digits.insert(digits.begin(), '0');
     for (std::size_t i = 0; i < 6 && i < digits.size(); ++i)
         code.rowClass[i] = digits[i] - '0';
     if (digits.size() > 6)

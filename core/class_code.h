@@ -12,5 +12,7 @@ struct ClassCode {
 // The stored number: c1 * 1000000 + ... + p.
 int EncodeClassCode(const ClassCode& code);
 
-// The digits of a stored number; a value of 99999 or less carries none (all zero).
+// The digits of a stored number, the one reading of every book, statement and
+// aid: six digits are seven with a leading zero (cause row 1 without a class); a
+// value of 99999 or less carries none (all zero).
 ClassCode DecodeClassCode(int value);

@@ -26,7 +26,10 @@ TEST(ClassCode, DecodesOnlyValuesOverFiveDigits)
         {99999, {0, 0, 0, 0, 0, 0}, 0},
         {0, {0, 0, 0, 0, 0, 0}, 0},
         {-5007000, {0, 0, 0, 0, 0, 0}, 0},
-        {100000, {1, 0, 0, 0, 0, 0}, 0},
+        // Six digits: cause row 1 had no class, its leading zero is not written.
+        {100000, {0, 1, 0, 0, 0, 0}, 0},
+        {500700, {0, 5, 0, 0, 7, 0}, 0},
+        {705001, {0, 7, 0, 5, 0, 0}, 1},
     };
     for (const Case& c : cases) {
         ClassCode code = DecodeClassCode(c.value);

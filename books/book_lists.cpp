@@ -1,0 +1,106 @@
+#include "book_lists.h"
+
+#include "../core/class_code.h"
+
+AccountGroup GroupOfClassDigit(int digit)
+{
+    switch (digit) {
+    case 1: return kGroupRevenue;
+    case 2:
+    case 3: return kGroupExpenses;
+    case 4:
+    case 7: return kGroupLiabilities;
+    case 5:
+    case 6: return kGroupAssets;
+    default: return kGroupNone;
+    }
+}
+
+bool GroupHasCreditBalance(int group)
+{
+    return group == kGroupLiabilities || group == kGroupRevenue;
+}
+
+namespace {
+
+void AddDistinct(std::vector<CString>& names, const CString& name)
+{
+    if (FindExactName(names, name) < 0)
+        names.push_back(name);
+}
+
+}  // namespace
+
+AccountGroups GatherAccountGroups(const JournalArray& journal)
+{
+    AccountGroups groups;
+    for (int index = 0; index < journal.GetSize(); ++index) {
+        const CMyObject2* entry = journal.GetAt(index);
+        if (!entry || entry->m_nClassCode <= 99999)
+            continue;
+        const ClassCode code = DecodeClassCode(entry->m_nClassCode);
+        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+            const CString& account = SlotAccount(*entry, slot);
+            const AccountGroup group = GroupOfClassDigit(code.rowClass[slot - kFirstSlot]);
+            if (account.IsEmpty() || group == kGroupNone)
+                continue;
+            AddDistinct(groups[group], RemoveMark(account, "(消)"));
+        }
+    }
+    return groups;
+}
+
+std::vector<CString> GatherExpenseAccounts(const JournalArray& journal)
+{
+    std::vector<CString> names;
+    for (int index = 0; index < journal.GetSize(); ++index) {
+        const CMyObject2* entry = journal.GetAt(index);
+        if (!entry || entry->m_nClassCode <= 99999)
+            continue;
+        const ClassCode code = DecodeClassCode(entry->m_nClassCode);
+        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+            const int digit = code.rowClass[slot - kFirstSlot];
+            const CString& account = SlotAccount(*entry, slot);
+            if ((digit == 2 || digit == 3) && !account.IsEmpty())
+                AddDistinct(names, account);
+        }
+    }
+    return names;
+}
+
+int FindExactName(const std::vector<CString>& items, const CString& name)
+{
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+GroupPick FindAccountInGroups(const AccountGroups& groups, const CString& name)
+{
+    GroupPick pick;
+    for (int group = 0; group < 4; ++group) {
+        const int index = FindExactName(groups[group], name);
+        if (index >= 0)
+            pick = {group, index};
+    }
+    return pick;
+}
+
+bool EntryNamesAccount(const JournalArray& journal, int index, const CString& account)
+{
+    if (index < 0 || index >= journal.GetSize() || !journal.GetAt(index))
+        return false;
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
+        if (SlotAccount(*journal.GetAt(index), slot) == account)
+            return true;
+    return false;
+}
+
+bool JournalNamesAccount(const JournalArray& journal, const CString& account)
+{
+    for (int index = 0; index < journal.GetSize(); ++index)
+        if (EntryNamesAccount(journal, index, account))
+            return true;
+    return false;
+}

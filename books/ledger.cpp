@@ -1,0 +1,213 @@
+#include "ledger.h"
+
+#include "../core/amount_arithmetic.h"
+#include "../core/amount_format.h"
+#include "../journal/sjis_text.h"
+
+const char* const kAllDescriptions = "すべて";
+
+namespace {
+
+const char* const kCapital = "元入金";
+
+// Widths of the line's cells, in bytes.
+constexpr int kDescriptionWidth = 24;
+constexpr int kAmountWidth = 26;
+constexpr int kCounterWidth = 28;
+
+CString AmountCell(const CString& amount)
+{
+    // An empty amount fills its cell with blanks, so the later columns stay in line.
+    return PadToWidth(FormatAmount(amount, kAmountWidth), kAmountWidth, kAlignRight);
+}
+
+}  // namespace
+
+const CString& SlotAccount(const CMyObject2& entry, int slot)
+{
+    switch (slot) {
+    case 2: return entry.m_strCause1;
+    case 3: return entry.m_strCause2;
+    case 4: return entry.m_strCause3;
+    case 5: return entry.m_strResult1;
+    case 6: return entry.m_strResult2;
+    default: return entry.m_strResult3;
+    }
+}
+
+const CString& SlotAmount(const CMyObject2& entry, int slot)
+{
+    switch (slot) {
+    case 2: return entry.m_strCauseAmount1;
+    case 3: return entry.m_strCauseAmount2;
+    case 4: return entry.m_strCauseAmount3;
+    case 5: return entry.m_strResultAmount1;
+    case 6: return entry.m_strResultAmount2;
+    default: return entry.m_strResultAmount3;
+    }
+}
+
+const CString& SlotDescription(const CMyObject2& entry, int slot)
+{
+    switch (slot) {
+    case 2: return entry.m_strCauseDesc1;
+    case 3: return entry.m_strCauseDesc2;
+    case 4: return entry.m_strCauseDesc3;
+    case 5: return entry.m_strResultDesc1;
+    case 6: return entry.m_strResultDesc2;
+    default: return entry.m_strResultDesc3;
+    }
+}
+
+bool SlotIsDebit(const CMyObject2& entry, int slot)
+{
+    return entry.m_nDirection == 0 ? IsCauseSlot(slot) : !IsCauseSlot(slot);
+}
+
+CString CounterAccounts(const CMyObject2& entry, int slot)
+{
+    if (IsCauseSlot(slot))
+        return entry.m_strResult1 + " " + entry.m_strResult2 + " " + entry.m_strResult3;
+    return entry.m_strCause1 + " " + entry.m_strCause2 + " " + entry.m_strCause3;
+}
+
+const CString& FirstCounterAccount(const CMyObject2& entry, int slot)
+{
+    return IsCauseSlot(slot) ? entry.m_strResult1 : entry.m_strCause1;
+}
+
+CString RemarkText(const CMyObject2& entry)
+{
+    const int items = FindWholeChars(entry.m_strRemark, "[]");
+    return items < 0 ? entry.m_strRemark : entry.m_strRemark.Left(items);
+}
+
+CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& balance, int balanceWidth, ColumnFit fit)
+{
+    CString line = entry.m_strDate;
+    line += " | ";
+    line += FitToColumn(SlotDescription(entry, slot) + " " + RemarkText(entry), kDescriptionWidth, kAlignLeft, fit);
+    const CString amount = AmountCell(SlotAmount(entry, slot));
+    if (SlotIsDebit(entry, slot))
+        line += "|" + amount + " " + FitToColumn("|", kAmountWidth, kAlignLeft);
+    else
+        line += FitToColumn("|", kAmountWidth + 1, kAlignLeft) + "|" + amount;
+    line += " | ";
+    line += FitToColumn(CounterAccounts(entry, slot), kCounterWidth, kAlignLeft, fit);
+    line += "|";
+    line += FormatAmount(balance, balanceWidth);
+    return line;
+}
+
+CString CutFilter(const CString& filter, int descChars)
+{
+    return filter == kAllDescriptions ? filter : CutToBytes(filter, descChars);
+}
+
+bool FilterIsOpeningDescription(const Ledger& ledger, const CString& filter)
+{
+    for (const LedgerDescription& d : ledger.descriptions)
+        if (d.text == filter)
+            return d.opening;
+    return false;
+}
+
+Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
+{
+    Ledger ledger;
+    const CString filter = CutFilter(options.filter, options.descChars);
+    for (int index = 0; index < journal.GetSize(); ++index) {
+        const CMyObject2* entry = journal.GetAt(index);
+        if (!entry)
+            continue;
+        bool gaveLine = false;
+        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+            if (SlotAccount(*entry, slot) != options.account)
+                continue;
+            const CString description = CutToBytes(SlotDescription(*entry, slot), options.descChars);
+            if (options.filtered && filter != kAllDescriptions && description != filter)
+                continue;
+            gaveLine = true;
+            LedgerLine line;
+            line.entry = index;
+            line.slot = slot;
+            line.debit = SlotIsDebit(*entry, slot);
+            line.amount = SlotAmount(*entry, slot);
+            if (line.debit)
+                ledger.debitTotal = AddSubAmounts(ledger.debitTotal, line.amount, 1);
+            else
+                ledger.creditTotal = AddSubAmounts(ledger.creditTotal, line.amount, 1);
+            ledger.balance = options.creditBalance ? AddSubAmounts(ledger.creditTotal, ledger.debitTotal, -1)
+                                                   : AddSubAmounts(ledger.debitTotal, ledger.creditTotal, -1);
+            line.balance = ledger.balance;
+            line.text = FormatLedgerLine(*entry, slot, ledger.balance, options.balanceWidth, options.fit);
+            ledger.lines.push_back(line);
+
+            if (!description.IsEmpty()) {
+                bool known = false;
+                for (const LedgerDescription& d : ledger.descriptions)
+                    known = known || d.text == description;
+                if (!known)
+                    ledger.descriptions.push_back({description, FirstCounterAccount(*entry, slot) == kCapital});
+            }
+        }
+        if (!gaveLine)
+            continue;
+        CString opening;
+        bool isOpening = false;
+        if (entry->m_strCause1 == kCapital && entry->m_strResult1 == options.account) {
+            opening = entry->m_strCauseAmount1;
+            isOpening = true;
+        } else if (entry->m_strResult1 == kCapital && entry->m_strCause1 == options.account) {
+            opening = entry->m_strResultAmount1;
+            isOpening = true;
+        }
+        if (isOpening) {
+            ledger.openingSum = AddSubAmounts(ledger.openingSum, opening, 1);
+            ledger.lastOpening = AddSubAmounts("0", opening, 1);
+            ledger.openingMet = true;
+        }
+    }
+    return ledger;
+}
+
+AccountKind KindOfAccount(const CString& account)
+{
+    AccountKind kind = AccountKind::Ordinary;
+    if (ContainsWholeChars(account, "事業主貸") || ContainsWholeChars(account, "事業主借") || account == "現金過不足")
+        kind = AccountKind::NoCarryForward;
+    for (const char* stock : {"棚卸", "商品", "材料", "原料"})
+        if (ContainsWholeChars(account, stock))
+            kind = AccountKind::Stock;
+    return kind;
+}
+
+int FirstLineOfEntry(const std::vector<LedgerLine>& lines, int entry)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].entry == entry)
+            return static_cast<int>(i);
+    return -1;
+}
+
+RestoreMode DecideRestoreMode(int curBook, int prevBook, const CString& bookDigits, int ownBook, char ownDigit)
+{
+    if (curBook == 1 && prevBook == ownBook)
+        return kRestoreFromJournal;
+    if (bookDigits.Find(ownDigit) >= 0)
+        return kRestoreBookDigit;
+    return kRestoreNone;
+}
+
+int ChooseRestoreLine(const std::vector<LedgerLine>& lines, int currentEntry, RestoreMode mode, int rememberedLine)
+{
+    const int count = static_cast<int>(lines.size());
+    if (count == 0 || mode == kRestoreNone)
+        return -1;
+    const int line = FirstLineOfEntry(lines, currentEntry);
+    if (line >= 0)
+        return line;
+    if (mode == kRestoreFromJournal)
+        return rememberedLine >= 0 && rememberedLine < count ? rememberedLine : count - 1;
+    return 0;
+}

@@ -1,0 +1,122 @@
+// The ledger lines of the general ledger, the cash book and the expense book,
+// computed from the journal without any window: which rows of which entries
+// belong to an account, the side of each row, the running totals and balance,
+// the text of each list line, the opening balances found in the journal, the
+// descriptions of the lines and the line a reopened book selects again.
+#pragma once
+
+#include "../core/column_text.h"
+#include "../core/my_object2.h"
+#include "../framework/arrays.h"
+
+#include <vector>
+
+using JournalArray = CTypedPtrArray<CObArray, CMyObject2*>;
+
+// The six account rows of an entry, numbered as the entry's fields: 2, 3, 4 the
+// cause rows 1 to 3, 5, 6, 7 the result rows 1 to 3.
+constexpr int kFirstSlot = 2;
+constexpr int kLastSlot = 7;
+inline bool IsCauseSlot(int slot) { return slot < 5; }
+
+const CString& SlotAccount(const CMyObject2& entry, int slot);
+const CString& SlotAmount(const CMyObject2& entry, int slot);
+const CString& SlotDescription(const CMyObject2& entry, int slot);
+
+// The one rule of the records for the side of a row: direction 0 puts the cause
+// rows on the debit side; 1, and -1 (no phrase), put the result rows there.
+// Totals, balances and the column of an amount all follow it.
+bool SlotIsDebit(const CMyObject2& entry, int slot);
+
+// The three accounts of the other side of the row, joined by one blank each
+// ("元入金  " for a lone 元入金).
+CString CounterAccounts(const CMyObject2& entry, int slot);
+// The remark without the item breakdown that follows its first "[]".
+CString RemarkText(const CMyObject2& entry);
+// The first account of the other side of the row.
+const CString& FirstCounterAccount(const CMyObject2& entry, int slot);
+
+// One line of a ledger list: date | description and remark | debit | credit |
+// counter accounts | balance, in fixed byte widths (an empty amount still fills
+// its cell). balanceWidth is 26 in the general ledger and 27 in the cash and
+// expense books; fit says whether the description and counter texts lose their
+// leading blanks first (general ledger) or are measured as they are.
+CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& balance, int balanceWidth, ColumnFit fit);
+
+// What to build.
+struct LedgerOptions {
+    CString account;
+    bool creditBalance = false;  // the balance is credit minus debit (liabilities, capital, revenue)
+    int balanceWidth = 26;
+    ColumnFit fit = ColumnFit::TrimFirst;
+    bool filtered = false;       // keep only rows whose cut description equals filter ("すべて" keeps all)
+    CString filter;
+    int descChars = 16;          // bytes to which descriptions are cut for the list and the filter
+};
+
+struct LedgerLine {
+    int entry = 0;  // journal index
+    int slot = 0;   // row of the entry
+    bool debit = false;
+    CString amount;
+    CString balance;  // after this line
+    CString text;
+};
+
+// A description of the ledger's lines, cut to the list's width; opening when the
+// first line that carried it was an opening-balance line (its first counter
+// account 元入金).
+struct LedgerDescription {
+    CString text;
+    bool opening = false;
+};
+
+struct Ledger {
+    std::vector<LedgerLine> lines;
+    CString debitTotal = "0";
+    CString creditTotal = "0";
+    CString balance = "0";
+    // Opening entries (the account against 元入金 in the first rows) among the
+    // entries that gave a line: their sum, whether one was met, and the amount of
+    // the last of them (the cash book's opening cash).
+    CString openingSum = "0";
+    bool openingMet = false;
+    CString lastOpening = "0";
+    std::vector<LedgerDescription> descriptions;
+};
+
+// One line per row that names the account, in journal order and row order, in
+// every book: an entry that names the account in two rows gives two lines.
+Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options);
+
+// The filter text of the lists: "すべて" for every line.
+extern const char* const kAllDescriptions;
+// A filter handed over from another book, cut to the bytes of the list's items,
+// so that it can match an item of the list.
+CString CutFilter(const CString& filter, int descChars);
+// Whether the cut filter names an opening-balance description of the ledger.
+bool FilterIsOpeningDescription(const Ledger& ledger, const CString& filter);
+
+// What kind of account the general ledger shows, for its opening-balance field.
+enum class AccountKind {
+    Ordinary,
+    NoCarryForward,  // the owner's accounts and 現金過不足: never carried from the year before
+    Stock,           // stock and material accounts: no opening balance per description
+};
+AccountKind KindOfAccount(const CString& account);
+
+// The line of entry (its first), or -1.
+int FirstLineOfEntry(const std::vector<LedgerLine>& lines, int entry);
+
+// How a book that reopens finds its line again.
+enum RestoreMode : int {
+    kRestoreNone = 0,
+    kRestoreFromJournal = 1,  // the journal was opened from this book and the user came straight back
+    kRestoreBookDigit = 2,    // the current entry belongs to this book
+};
+RestoreMode DecideRestoreMode(int curBook, int prevBook, const CString& bookDigits, int ownBook, char ownDigit);
+// The line to select after a build: the current entry's line in either restore
+// mode; back from the journal without it, the remembered line kept within the
+// last line; from the book digit without it, line 0. -1: select nothing (no
+// lines, or no restore).
+int ChooseRestoreLine(const std::vector<LedgerLine>& lines, int currentEntry, RestoreMode mode, int rememberedLine);

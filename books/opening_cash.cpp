@@ -1,0 +1,101 @@
+#include "opening_cash.h"
+
+#include "../core/amount_arithmetic.h"
+#include "../core/amount_format.h"
+
+const char* const kOpeningCashQuestion =
+    " 現金の繰越金(元入金)はすでに登録されています。\n\n入力された金額に変更しますか";
+
+namespace {
+
+const char* const kAmountRefusal = "期首残高は、整数18桁・小数2桁までの数字で入力してください。";
+const char* const kYearRefusal =
+    "仕訳がまだ1件もないため、期首残高の年度が決まりません。\n\n仕訳帳で取引を入力してから設定してください。";
+
+bool IsYear(const CString& year)
+{
+    if (year.GetLength() != 4)
+        return false;
+    for (int i = 0; i < 4; ++i)
+        if (year[i] < '0' || year[i] > '9')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool AmountPassesCheck(const CString& text)
+{
+    CString digits = text;
+    digits.Remove(',');
+    digits.Remove(' ');
+    int integer = 0;
+    int decimals = 0;
+    bool point = false;
+    for (int i = 0; i < digits.GetLength(); ++i) {
+        const char c = digits[i];
+        if (c == '.') {
+            if (point)
+                return false;
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            (point ? decimals : integer) += 1;
+        } else {
+            return false;
+        }
+    }
+    // Leading zeros do not count against the 18 digits.
+    int leadingZeros = 0;
+    for (int i = 0; i < digits.GetLength() && digits[i] == '0' && leadingZeros < integer - 1; ++i)
+        ++leadingZeros;
+    return integer - leadingZeros <= 18 && decimals <= 2;
+}
+
+OpeningCashPlan PlanOpeningCash(const JournalArray& journal, const CString& fieldText, const CString& year)
+{
+    OpeningCashPlan plan;
+    if (!AmountPassesCheck(fieldText)) {
+        plan.refusal = kAmountRefusal;
+        return plan;
+    }
+    if (!IsYear(year)) {
+        plan.refusal = kYearRefusal;
+        return plan;
+    }
+    plan.date = year + "/01/01";
+    plan.amount = AddSubAmounts("0", fieldText, 1);
+    // Only an opening entry of 1 January is replaced: 現金 against 元入金 later in the
+    // year is money the owner paid in and stays.
+    for (int index = 0; index < journal.GetSize(); ++index) {
+        const CMyObject2* entry = journal.GetAt(index);
+        if (entry && entry->m_strCause1 == "現金" && entry->m_strResult1 == "元入金" && entry->m_strDate == plan.date)
+            plan.replaceIndex = index;
+    }
+    return plan;
+}
+
+CMyObject2* MakeOpeningCashEntry(const OpeningCashPlan& plan)
+{
+    auto* entry = new CMyObject2;
+    entry->m_strDate = plan.date;
+    entry->m_strCause1 = "現金";
+    entry->m_strResult1 = "元入金";
+    entry->m_strCauseAmount1 = plan.amount;
+    entry->m_strResultAmount1 = plan.amount;
+    entry->m_strCauseAmount2 = entry->m_strCauseAmount3 = "0";
+    entry->m_strResultAmount2 = entry->m_strResultAmount3 = "0";
+    entry->m_nDirection = 0;
+    entry->m_nClassCode = 5007000;
+    return entry;
+}
+
+int ApplyOpeningCash(JournalArray& journal, const OpeningCashPlan& plan, CMyObject2* entry, int currentEntry)
+{
+    if (plan.replaceIndex >= 0 && plan.replaceIndex < journal.GetSize()) {
+        delete journal.GetAt(plan.replaceIndex);
+        journal.SetAt(plan.replaceIndex, entry);
+        return currentEntry;
+    }
+    journal.InsertAt(0, entry);
+    return currentEntry >= 0 ? currentEntry + 1 : currentEntry;
+}

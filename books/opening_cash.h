@@ -1,0 +1,29 @@
+// The cash book's opening cash: the journal entry 現金 against 元入金 dated
+// 1 January of the year, written from the amount the user typed. Computed
+// without a window: the view asks the question and shows the refusal.
+#pragma once
+
+#include "ledger.h"
+
+// The amount check of the journal's entries: digits with "," allowed, at most 18
+// integer digits and two decimals, not negative.
+bool AmountPassesCheck(const CString& text);
+
+struct OpeningCashPlan {
+    CString refusal;     // not empty: nothing is written, this is shown
+    int replaceIndex = -1; // the existing opening entry to replace (after asking), -1: insert at 0
+    CString date;        // "yyyy/01/01"
+    CString amount;      // the stored form ("0" for an empty field)
+};
+// year: the four digits of the open journal's year (its first entry's date, or
+// the year the program keeps for the file); empty when none is known.
+OpeningCashPlan PlanOpeningCash(const JournalArray& journal, const CString& fieldText, const CString& year);
+
+// The entry: 現金 debit against 元入金, class code 5007000, direction 0.
+CMyObject2* MakeOpeningCashEntry(const OpeningCashPlan& plan);
+
+// Puts the entry into the journal at the plan's place (the journal takes it) and
+// answers the current-entry index moved with the entries that moved.
+int ApplyOpeningCash(JournalArray& journal, const OpeningCashPlan& plan, CMyObject2* entry, int currentEntry);
+
+extern const char* const kOpeningCashQuestion;

@@ -1,0 +1,560 @@
+// The general ledger, the cash book and the expense book on real windows with
+// the sample journal: the books opened from the menu and the buttons, a busy
+// account picked, a line shown in the detail group, the trip to the journal and
+// back to the same line, the opening cash, and the printed pages rendered into
+// metafiles and read back text by text.
+#include "program_folder.h"
+
+#include "program_data.h"
+
+#include "books/kanjyo.h"
+#include "books/keihi.h"
+#include "books/kinsen.h"
+#include "core/amount_arithmetic.h"
+#include "framework/win/print_info.h"
+#include "framework/win/print_job.h"
+#include "framework/win/print_page.h"
+#include "framework/win/print_preview.h"
+#include "framework/win/wide_text.h"
+#include "journal/siwake.h"
+#include "resource.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct DrawnText {
+    CString text;
+    int x;
+    int y;
+};
+
+// The texts drawn into an enhanced metafile, with their logical reference points.
+std::vector<DrawnText> TextsOf(HENHMETAFILE metafile)
+{
+    std::vector<DrawnText> texts;
+    const UINT size = ::GetEnhMetaFileBits(metafile, 0, nullptr);
+    std::vector<BYTE> bits(size);
+    ::GetEnhMetaFileBits(metafile, size, bits.data());
+    for (UINT at = 0; at + sizeof(EMR) <= size;) {
+        const auto* record = reinterpret_cast<const ENHMETARECORD*>(bits.data() + at);
+        if (record->nSize == 0)
+            break;
+        if (record->iType == EMR_EXTTEXTOUTW) {
+            const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+            const auto* chars = reinterpret_cast<const wchar_t*>(bits.data() + at + text->emrtext.offString);
+            const std::wstring wide(chars, text->emrtext.nChars);
+            char buffer[512] = {};
+            ::WideCharToMultiByte(932, 0, wide.c_str(), static_cast<int>(wide.size()), buffer, sizeof buffer - 1,
+                                  nullptr, nullptr);
+            texts.push_back({CString(buffer), text->emrtext.ptlReference.x, text->emrtext.ptlReference.y});
+        }
+        at += record->nSize;
+    }
+    return texts;
+}
+
+CString Trimmed(CString text)
+{
+    text.TrimLeft();
+    text.TrimRight();
+    return text;
+}
+
+// The text drawn at (x, y), blanks trimmed; "(none)" when nothing is drawn there.
+CString TextAtPoint(const std::vector<DrawnText>& texts, int x, int y)
+{
+    for (const DrawnText& t : texts)
+        if (t.x == x && t.y == y)
+            return Trimmed(t.text);
+    return "(none)";
+}
+
+// Where pictures for a person go, when the environment names a folder.
+const char* ShotFolder()
+{
+    return std::getenv("ZIRERE_SHOT_DIR");
+}
+
+void WriteBitmap(const std::string& path, int width, int height, const void* pixels)
+{
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    const DWORD bytes = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + bytes;
+    std::string data(reinterpret_cast<const char*>(&file), sizeof file);
+    data.append(reinterpret_cast<const char*>(&info), sizeof info);
+    data.append(static_cast<const char*>(pixels), bytes);
+    WriteFileBytes(CString(path.c_str()), data);
+}
+
+// A 32-bit DIB section of the size and a memory DC holding it.
+struct Canvas {
+    Canvas(int w, int h) : width(w), height(h)
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc = ::CreateCompatibleDC(nullptr);
+        bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+        previous = ::SelectObject(dc, bitmap);
+    }
+    ~Canvas()
+    {
+        ::SelectObject(dc, previous);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    void Save(const std::string& path) const { WriteBitmap(path, width, height, pixels); }
+
+    int width;
+    int height;
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+    void* pixels = nullptr;
+};
+
+class BookViewTest : public ProgramFolderTest {
+protected:
+    // The sample journal of the shipped files opened as the last journal.
+    void StartWithSample(int show = SW_HIDE)
+    {
+        CopyShippedSetupFiles();
+        WriteFileBytes(Path("2024.siz"), ReadFileBytes(CString(PROGRAM_DATA_FOLDER) + "\\ｻﾝﾌﾟﾙ2024.siz"));
+        WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
+        ASSERT_TRUE(Start(show));
+        ASSERT_GT(Document()->m_arrJournal.GetSize(), 300);
+    }
+
+    template <class View>
+    View* Shown() const
+    {
+        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
+        return view && view->IsKindOf(RUNTIME_CLASS(View)) ? static_cast<View*>(view) : nullptr;
+    }
+
+    void Command(UINT id)
+    {
+        Frame()->SendMessage(WM_COMMAND, id);
+        PumpWaitingMessages();
+    }
+
+    // A control's notification, as the control sends it to the active view.
+    void Notify(int id, UINT code)
+    {
+        CView* view = Frame()->GetActiveView();
+        view->SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(view->GetDlgItem(id)->m_hWnd));
+        PumpWaitingMessages();
+    }
+
+    // Picks the item whose whole text is name in list id, as the user does.
+    void PickItem(int id, const char* name)
+    {
+        auto* list = static_cast<CListBox*>(Frame()->GetActiveView()->GetDlgItem(id));
+        int found = -1;
+        for (int i = 0; i < list->GetCount() && found < 0; ++i) {
+            CString item;
+            list->GetText(i, item);
+            if (item == name)
+                found = i;
+        }
+        ASSERT_GE(found, 0) << name;
+        list->SetCurSel(found);
+        Notify(id, LBN_SELCHANGE);
+    }
+
+    void PickLine(int id, int line)
+    {
+        auto* list = static_cast<CListBox*>(Frame()->GetActiveView()->GetDlgItem(id));
+        list->SetCurSel(line);
+        Notify(id, LBN_SELCHANGE);
+    }
+
+    static bool Visible(CWnd* view, int id) { return (view->GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0; }
+
+    CString Text(int id) const
+    {
+        CString text;
+        Frame()->GetActiveView()->GetDlgItemText(id, text);
+        return text;
+    }
+
+    // The rows of the journal that name account.
+    int RowsNaming(const char* account) const
+    {
+        int rows = 0;
+        const auto& journal = Document()->m_arrJournal;
+        for (int i = 0; i < journal.GetSize(); ++i)
+            for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
+                rows += SlotAccount(*journal.GetAt(i), slot) == account ? 1 : 0;
+        return rows;
+    }
+
+    // The frame's picture for a person to look at, when a folder is named: a
+    // marker file asks the script that runs the test to photograph the screen,
+    // and the program keeps painting until the picture is taken.
+    void Photograph(const char* name)
+    {
+        const char* folder = ShotFolder();
+        if (!folder)
+            return;
+        Frame()->UpdateWindow();
+        PumpWaitingMessages();
+        const CString marker = CString(folder) + "\\" + name + ".ready";
+        WriteFileBytes(marker, name);
+        for (int i = 0; i < 100 && ::GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES; ++i) {
+            PumpWaitingMessages();
+            ::Sleep(50);
+        }
+    }
+
+    // Page n of the view's print job drawn into an A4 metafile; its texts.
+    std::vector<DrawnText> RenderPage(CLedgerBookView* view, int page, const char* shot = nullptr)
+    {
+        HDC screen = ::GetDC(nullptr);
+        const RECT a4 = {0, 0, 21000, 29700};
+        HDC recording = ::CreateEnhMetaFileW(screen, nullptr, &a4, nullptr);
+        {
+            CDC dc;
+            dc.Attach(recording);
+            view->DrawPrintPage(&dc, page);
+            dc.Detach();
+        }
+        HENHMETAFILE metafile = ::CloseEnhMetaFile(recording);
+        const std::vector<DrawnText> texts = TextsOf(metafile);
+        if (shot && ShotFolder()) {
+            // 100 dots per inch: an A4 page of 827 x 1169.
+            Canvas canvas(827, 1169);
+            ::PatBlt(canvas.dc, 0, 0, 827, 1169, WHITENESS);
+            const RECT target = {0, 0, 827, 1169};
+            ::PlayEnhMetaFile(canvas.dc, metafile, &target);
+            canvas.Save(std::string(ShotFolder()) + "\\" + shot + ".bmp");
+        }
+        ::DeleteEnhMetaFile(metafile);
+        ::ReleaseDC(nullptr, screen);
+        return texts;
+    }
+};
+
+TEST_F(BookViewTest, SampleJournalEachBookALineTheJournalAndBackToTheSameLine)
+{
+    StartWithSample(SW_SHOW);
+    ASSERT_NE(nullptr, Shown<siwake>());
+
+    // The general ledger from the menu with no account carried from the journal
+    // (the journal hands over the account of the entry it shows): the prompt, the
+    // menu state.
+    Document()->m_strCurAccount.Empty();
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    EXPECT_EQ(kBookGeneralLedger, Document()->m_nCurBook);
+    EXPECT_EQ(0, ledger->m_lbLedger.GetCount());
+    EXPECT_GT(ledger->m_lbGroups[kGroupRevenue].GetCount(), 0);
+    const UINT printAll = ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_LEDGER_PRINT_ALL, MF_BYCOMMAND);
+    EXPECT_EQ(0u, printAll & MF_GRAYED);
+
+    // 売上, a busy revenue account: one line per row, credit balance.
+    PickItem(1009, "売上");
+    ASSERT_EQ(RowsNaming("売上"), ledger->m_lbLedger.GetCount());
+    EXPECT_EQ(" 【 売上 】 ", Text(1050));
+    EXPECT_EQ("売上", Document()->m_strCurAccount);
+    CString first;
+    ledger->m_lbLedger.GetText(0, first);
+    EXPECT_EQ(152, first.GetLength());
+    EXPECT_EQ(ledger->m_strBalance, AddSubAmounts(ledger->m_strCreditTotal, ledger->m_strDebitTotal, -1));
+    EXPECT_EQ(-1, ledger->m_lbGroups[kGroupAssets].GetCurSel());
+
+    PickLine(1001, 7);
+    const int entry = ledger->m_ledger.lines[7].entry;
+    EXPECT_EQ(entry, Document()->m_nCurEntry);
+    EXPECT_EQ(7, Document()->m_nCurLine);
+    const CMyObject2& shown = *Document()->m_arrJournal.GetAt(entry);
+    EXPECT_EQ(" " + shown.m_strDate, Text(1114));
+    EXPECT_EQ(shown.m_strCause1, Text(1041));
+    EXPECT_EQ(shown.m_strResult1, Text(1044));
+    Photograph("kanjyo_uriage");
+
+    // A description filter, then every line again.
+    ASSERT_GT(ledger->m_lbDescriptions.GetCount(), 1);
+    CString description;
+    ledger->m_lbDescriptions.GetText(1, description);
+    PickItem(1063, description);
+    EXPECT_LT(ledger->m_lbLedger.GetCount(), RowsNaming("売上"));
+    EXPECT_GT(ledger->m_lbLedger.GetCount(), 0);
+    EXPECT_EQ(description, Document()->m_strFilter);
+    Photograph("kanjyo_uriage_filtered");
+    PickItem(1063, "すべて");
+    PickLine(1001, 7);
+
+    // To the journal with "で編集", and back to the same account and line.
+    Notify(1000, BN_CLICKED);
+    ASSERT_NE(nullptr, Shown<siwake>());
+    EXPECT_EQ(kBookGeneralLedger, Document()->m_nPrevBook);
+    EXPECT_EQ(entry, Document()->m_nCurEntry);
+    Command(ID_VIEW_KANJYO);
+    ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    EXPECT_GE(ledger->m_lbGroups[kGroupRevenue].GetCurSel(), 0);
+    ASSERT_GE(ledger->m_lbLedger.GetCurSel(), 0);
+    EXPECT_EQ(entry, ledger->m_ledger.lines[static_cast<size_t>(ledger->m_lbLedger.GetCurSel())].entry);
+
+    // The cash book from the general ledger's button.
+    Notify(1011, BN_CLICKED);
+    kinsen* cash = Shown<kinsen>();
+    ASSERT_NE(nullptr, cash);
+    EXPECT_EQ(RowsNaming("現金"), cash->m_lbLedger.GetCount());
+    EXPECT_EQ("180,000", Text(1042));
+    PickLine(1018, 12);
+    const int cashEntry = cash->m_ledger.lines[12].entry;
+    EXPECT_EQ("現金", Document()->m_strCurAccount);
+    EXPECT_NE(-1, Document()->m_strBookCodes.Find('3'));
+    // The radio buttons only show the phrase: a click is put back.
+    const int increase = cash->IsDlgButtonChecked(1035);
+    cash->CheckDlgButton(1035, increase ? BST_UNCHECKED : BST_CHECKED);
+    cash->CheckDlgButton(1037, increase ? BST_CHECKED : BST_UNCHECKED);
+    Notify(1037, BN_CLICKED);
+    EXPECT_EQ(increase, static_cast<int>(cash->IsDlgButtonChecked(1035)));
+    Photograph("kinsen");
+    Notify(1030, BN_CLICKED);
+    ASSERT_NE(nullptr, Shown<siwake>());
+    Command(ID_VIEW_KINSEN);
+    cash = Shown<kinsen>();
+    ASSERT_NE(nullptr, cash);
+    EXPECT_EQ(12, cash->m_lbLedger.GetCurSel());
+    EXPECT_EQ(cashEntry, Document()->m_nCurEntry);
+
+    // The expense book: an expense account and one of its descriptions.
+    Notify(1029, BN_CLICKED);
+    keihi* expense = Shown<keihi>();
+    ASSERT_NE(nullptr, expense);
+    ASSERT_GT(expense->m_lbAccounts.GetCount(), 3);
+    PickItem(1020, "消耗品費");
+    EXPECT_EQ(RowsNaming("消耗品費"), expense->m_lbLedger.GetCount());
+    EXPECT_EQ("消耗品費", Document()->m_strExpenseAccount);
+    EXPECT_EQ(" 【 消耗品費 】 ", Text(1052));
+    ASSERT_GT(expense->m_lbDescriptions.GetCount(), 1);
+    CString expenseDescription;
+    expense->m_lbDescriptions.GetText(1, expenseDescription);
+    PickItem(1065, expenseDescription);
+    EXPECT_GT(expense->m_lbLedger.GetCount(), 0);
+    EXPECT_EQ(expenseDescription, Document()->m_strExpenseFilter);
+    Photograph("keihi");
+    // Its radio buttons snap back too.
+    const int expenseIncrease = expense->IsDlgButtonChecked(1035);
+    expense->CheckDlgButton(1035, expenseIncrease ? BST_UNCHECKED : BST_CHECKED);
+    Notify(1035, BN_CLICKED);
+    EXPECT_EQ(expenseIncrease, static_cast<int>(expense->IsDlgButtonChecked(1035)));
+}
+
+TEST_F(BookViewTest, GeneralLedgerOpeningFieldByAccountKind)
+{
+    StartWithSample();
+    Document()->m_strCurAccount.Empty();
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    // No account yet: the prompt, and the opening field and its label greyed.
+    EXPECT_TRUE(Visible(ledger, 1071));
+    EXPECT_FALSE(ledger->GetDlgItem(1024)->IsWindowEnabled());
+    EXPECT_FALSE(ledger->GetDlgItem(1068)->IsWindowEnabled());
+    // Before any ledger the totals strip has no amounts.
+    EXPECT_EQ("", ledger->m_strDebitTotal);
+
+    struct Case {
+        int list;
+        const char* account;
+        const char* field;
+        bool enabled;
+        const char* label;
+    } cases[] = {
+        {1021, "現金", "180,000", true, "[ 現金 ]の期首残高 →"},
+        {1021, "普通預金", "1,650,000", true, "[ 普通預金 ]の期首残高 →"},
+        {1008, "事業主借", "", false, "[ 事業主借 ]は前年度からの繰越をしません"},
+        // Revenue and expenses leave the field's state as the account before left it.
+        {1009, "売上", "", false, ""},
+    };
+    for (const Case& c : cases) {
+        PickItem(c.list, c.account);
+        EXPECT_FALSE(Visible(ledger, 1071)) << c.account;
+        EXPECT_EQ(c.field, Trimmed(Text(1024))) << c.account;
+        EXPECT_EQ(c.enabled, ledger->GetDlgItem(1024)->IsWindowEnabled() != FALSE) << c.account;
+        EXPECT_EQ(c.label, Text(1068)) << c.account;
+    }
+}
+
+TEST_F(BookViewTest, EmptyJournalOpensEveryBookWithoutLines)
+{
+    CopyShippedSetupFiles();
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(0, Document()->m_arrJournal.GetSize());
+    Command(ID_VIEW_KINSEN);
+    kinsen* cash = Shown<kinsen>();
+    ASSERT_NE(nullptr, cash);
+    EXPECT_EQ(0, cash->m_lbLedger.GetCount());
+    EXPECT_EQ(-1, cash->m_lbLedger.GetCurSel());
+    EXPECT_EQ("", Text(1042));
+    // Nothing to show: the detail group stays empty, never entry 0.
+    cash->ShowEntryDetail(0);
+    EXPECT_EQ("", Text(1116));
+    EXPECT_EQ(-1, Document()->m_nCurEntry);
+    EXPECT_FALSE(cash->PreparePrintJob());
+    // Without an entry the year is unknown: refused with a message, nothing stored.
+    std::vector<CString> asked;
+    m_answers.messageBox = [&](const MessageBoxRequest& box) {
+        asked.push_back(box.text);
+        return IDOK;
+    };
+    cash->SetDlgItemText(1042, "1000");
+    Notify(1011, BN_CLICKED);
+    EXPECT_EQ(1u, asked.size());
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+
+    Command(ID_VIEW_KEIHI);
+    keihi* expense = Shown<keihi>();
+    ASSERT_NE(nullptr, expense);
+    EXPECT_EQ(0, expense->m_lbAccounts.GetCount());
+    EXPECT_FALSE(Visible(expense, 1065));
+    Notify(1029, BN_CLICKED);
+    ASSERT_EQ(2u, asked.size());
+    EXPECT_EQ("経費科目を選択してください。", asked.back());
+
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    EXPECT_TRUE(Visible(ledger, 1071));
+    // An empty journal prints nothing and says nothing.
+    EXPECT_FALSE(ledger->PreparePrintJob());
+    EXPECT_EQ(2u, asked.size());
+}
+
+TEST_F(BookViewTest, OpeningCashReplacedOnYesKeptOnNo)
+{
+    StartWithSample();
+    Command(ID_VIEW_KINSEN);
+    kinsen* cash = Shown<kinsen>();
+    ASSERT_NE(nullptr, cash);
+    const int size = Document()->m_arrJournal.GetSize();
+    std::vector<CString> asked;
+    int answer = IDNO;
+    m_answers.messageBox = [&](const MessageBoxRequest& box) {
+        asked.push_back(box.text);
+        return answer;
+    };
+    cash->SetDlgItemText(1042, "250,000");
+    Notify(1011, BN_CLICKED);
+    ASSERT_EQ(1u, asked.size());
+    EXPECT_EQ("180000", Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
+    EXPECT_FALSE(Document()->IsModified());
+
+    answer = IDYES;
+    Notify(1011, BN_CLICKED);
+    ASSERT_EQ(2u, asked.size());
+    EXPECT_EQ(size, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ("250000", Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
+    EXPECT_EQ("2024/01/01", Document()->m_arrJournal.GetAt(0)->m_strDate);
+    EXPECT_TRUE(Document()->IsModified());
+    cash = Shown<kinsen>();
+    EXPECT_EQ("250,000", Text(1042));
+
+    // An amount the journal would refuse is refused here too.
+    cash->SetDlgItemText(1042, "1234567890123456789");
+    Notify(1011, BN_CLICKED);
+    ASSERT_EQ(3u, asked.size());
+    EXPECT_EQ("250000", Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
+}
+
+TEST_F(BookViewTest, PrintCommandsRunTheFrameworksJobAndTheAllAccountsPreviewEndsItsMode)
+{
+    StartWithSample();
+    Command(ID_VIEW_KINSEN);
+    kinsen* cash = Shown<kinsen>();
+    ASSERT_NE(nullptr, cash);
+    {
+        CPageJob job(cash);
+        ASSERT_TRUE(job.Begin());
+        EXPECT_EQ(static_cast<UINT>(cash->PrintPageCount()), job.Info().GetMaxPage());
+        const CPageMetafile cover = job.RenderPage(1);
+        const std::vector<PageText> texts = PageTexts(cover.Get());
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const PageText& t) { return t.text == "《 現金出納帳 》"; }));
+    }
+
+    // The all-accounts preview runs with the mode set and leaves it when it closes.
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    Command(ID_LEDGER_PRINT_ALL_PREVIEW);
+    EXPECT_TRUE(ledger->m_bPrintAll);
+    EXPECT_GT(ledger->PrintPageCount(), 20);
+    Command(AFX_ID_PREVIEW_CLOSE);
+    EXPECT_FALSE(ledger->m_bPrintAll);
+}
+
+TEST_F(BookViewTest, PrintedPagesOfTheCashBookAndTheGeneralLedger)
+{
+    StartWithSample();
+    Command(ID_VIEW_KINSEN);
+    kinsen* cash = Shown<kinsen>();
+    ASSERT_NE(nullptr, cash);
+    ASSERT_TRUE(cash->PreparePrintJob());
+    ASSERT_GE(cash->PrintPageCount(), 3);
+    const std::vector<DrawnText> cover = RenderPage(cash, 1, "print_kinsen_cover");
+    bool title = false;
+    for (const DrawnText& t : cover)
+        title = title || t.text == "《 現金出納帳 》";
+    EXPECT_TRUE(title);
+    const std::vector<DrawnText> page = RenderPage(cash, 2, "print_kinsen_page1");
+    EXPECT_EQ("2024年", TextAtPoint(page, 304, RowText(0)));
+    EXPECT_EQ("－ 現金出納帳 －", TextAtPoint(page, 954, RowText(0)));
+    EXPECT_EQ("後ページへ繰り越し", TextAtPoint(page, 534, RowText(57)));
+    EXPECT_EQ("－ 1 －", TextAtPoint(page, 954, -2830));
+    EXPECT_EQ("01/01", TextAtPoint(page, 144, RowText(3)));
+    EXPECT_EQ("180,000", TextAtPoint(page, 34 + 1050 + 8, RowText(3)));
+    const std::vector<DrawnText> second = RenderPage(cash, 3);
+    EXPECT_EQ("前ページより繰り越し", TextAtPoint(second, 524, RowText(3)));
+
+    // The general ledger of 売上, and every account at once.
+    Document()->m_strCurAccount.Empty();
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    int asked = 0;
+    m_answers.messageBox = [&](const MessageBoxRequest& box) {
+        EXPECT_EQ("科目を選択して下さい。", box.text);
+        ++asked;
+        return IDOK;
+    };
+    EXPECT_FALSE(ledger->PreparePrintJob());
+    EXPECT_EQ(1, asked);
+    PickItem(1009, "売上");
+    ASSERT_TRUE(ledger->PreparePrintJob());
+    const std::vector<DrawnText> sales = RenderPage(ledger, 2, "print_kanjyo_page1");
+    EXPECT_EQ("－ 売上 －", TextAtPoint(sales, 944, RowText(0)));
+    EXPECT_EQ("相手科目", TextAtPoint(sales, 820, RowText(2)));
+
+    ledger->m_bPrintAll = TRUE;
+    ASSERT_TRUE(ledger->PreparePrintJob());
+    ledger->m_bPrintAll = FALSE;
+    EXPECT_GT(ledger->PrintPageCount(), 20);
+    const std::vector<DrawnText> all = RenderPage(ledger, 2, "print_kanjyo_all_page1");
+    EXPECT_EQ("科目", TextAtPoint(all, 364, RowText(3)));
+    EXPECT_EQ("現金", TextAtPoint(all, 314, RowText(4)));
+}
+
+}  // namespace
