@@ -1,5 +1,7 @@
 #include "entry_source.h"
 
+#include "journal/entry_check.h"
+
 #include "shift_jis_text.h"
 
 #include "core/class_code.h"
@@ -76,6 +78,35 @@ void CheckDate(const SourceLine& line, const std::string& date)
             digits = date[i] >= '0' && date[i] <= '9';
     if (!digits)
         throw SourceError(line.number, "a date is written yyyy/mm/dd: " + date);
+    // A day of the calendar: the journal's date picker offers no other.
+    const int year = std::stoi(date.substr(0, 4));
+    const int month = std::stoi(date.substr(5, 2));
+    const int day = std::stoi(date.substr(8, 2));
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int days[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1 || day > days[month - 1])
+        throw SourceError(line.number, "no such day in the calendar: " + date);
+}
+
+// The journal's own checks of a committed entry: what the journal view would
+// refuse never builds into a shipped file.
+void CheckAsTheJournalDoes(const SourceLine& line, const CMyObject2& entry)
+{
+    EntryFields fields;
+    fields.date = entry.m_strDate;
+    fields.cause = {entry.m_strCause1, entry.m_strCause2, entry.m_strCause3};
+    fields.result = {entry.m_strResult1, entry.m_strResult2, entry.m_strResult3};
+    fields.causeAmount = {entry.m_strCauseAmount1, entry.m_strCauseAmount2, entry.m_strCauseAmount3};
+    fields.resultAmount = {entry.m_strResultAmount1, entry.m_strResultAmount2, entry.m_strResultAmount3};
+    fields.remark = RemarkHead(entry.m_strRemark);
+    fields.direction = entry.m_nDirection;
+    CString refusal = NormalizeEntryAmounts(fields);
+    if (refusal.IsEmpty())
+        refusal = CheckEntryFields(fields, fields.remark, "", "");
+    if (refusal.IsEmpty())
+        refusal = CheckBalance(fields);
+    if (!refusal.IsEmpty())
+        throw SourceError(line.number, "the journal refuses this entry: " + FromShiftJis(refusal));
 }
 
 // The field padded with blanks to its width; longer text is a fault in the source.
@@ -173,6 +204,7 @@ std::unique_ptr<CMyObject2> ParseEntry(const SourceLine& line, EntrySourceKind k
     entry->m_strRemark = ParseRemark(line, fields[5]);
     entry->m_nDirection = ParseDigit(line, fields[4], 1, "the phrase");
     entry->m_nClassCode = EncodeClassCode(code);
+    CheckAsTheJournalDoes(line, *entry);
     return entry;
 }
 

@@ -8,3 +8,6 @@
 
 // Throws std::runtime_error when a character has no Shift-JIS form.
 CString ToShiftJis(const std::string& utf8);
+
+// The UTF-8 text of Shift-JIS bytes, for the converter's own messages.
+std::string FromShiftJis(const CString& text);

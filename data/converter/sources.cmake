@@ -21,4 +21,10 @@ set(ZIRERE_DATA_CONVERTER_BASE_SOURCES
   core/my_object2.cpp
   core/kiso.cpp
   core/class_code.cpp
+  core/amount_arithmetic.cpp
+  core/digit_calculator.cpp
+  core/amount_format.cpp
+  core/column_text.cpp
+  journal/sjis_text.cpp
+  journal/entry_check.cpp
 )
