@@ -283,25 +283,9 @@ void CLedgerBookView::PlaceTotalsStrip()
     }
 }
 
-void CLedgerBookView::FillPanel(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour)
-{
-    pDC->FillSolidRect(left, top, right - left, bottom - top, colour);
-}
-
 void CLedgerBookView::DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width)
 {
-    CPen pen;
-    pen.CreatePen(PS_SOLID, width, colour);
-    CPen* previous = pDC->SelectObject(&pen);
-    pDC->MoveTo(left, top);
-    pDC->LineTo(right, top);
-    pDC->MoveTo(right, top);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left, bottom);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left, top);
-    pDC->LineTo(left, bottom);
-    pDC->SelectObject(previous);
+    DrawFrameLines(pDC, left, top, right, bottom, colour, width);
 }
 
 void CLedgerBookView::DrawFieldFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width)

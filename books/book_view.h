@@ -10,6 +10,7 @@
 #include "ledger_print.h"
 
 #include "../core/book_form_view.h"
+#include "../core/form_painting.h"
 #include "../journal/stripe_list_box.h"
 
 #include "../framework/win/data_exchange.h"
@@ -136,7 +137,6 @@ protected:
     // Moves the hidden totals statics to 4 px below the last whole row of the list.
     void PlaceTotalsStrip();
 
-    void FillPanel(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour);
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width);
     void DrawFieldFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width);
     void DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom);

@@ -16,6 +16,7 @@ add_library(app_windows STATIC
   core/main_frame.cpp
   core/book_form_view.cpp
   core/book_views.cpp
+  core/form_painting.cpp
   core/hint_dialog_factory.cpp
   core/num_edit.cpp
   core/num_edit_keys.cpp

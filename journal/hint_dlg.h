@@ -8,6 +8,7 @@
 
 #include "hint_search.h"
 
+#include "../core/form_painting.h"
 #include "../framework/win/controls.h"
 #include "../framework/win/dialog.h"
 #include "../framework/win/gdi_objects.h"
@@ -67,7 +68,6 @@ public:
     // The hit marks at once, on the dialog's own window.
     void RedrawHitMarks(int nFieldCode);
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
-    void FillPanel(CDC* pDC, int left, int top, int right, int bottom, COLORREF color);
     // A control's rectangle in the dialog's client coordinates.
     CRect ControlRect(int nID) const;
 

@@ -100,13 +100,6 @@ int PenStyleOf(const CString& name)
 
 }  // namespace
 
-void FillPanel(CDC* pDC, int left, int top, int right, int bottom, COLORREF color)
-{
-    CBrush brush(color);
-    const CRect rect(left, top, right, bottom);
-    pDC->FillRect(&rect, &brush);
-}
-
 IMPLEMENT_DYNCREATE(siwake, CFormView)
 
 const MessageMap* siwake::GetThisMessageMap()
@@ -433,17 +426,7 @@ void siwake::DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLOR
     right += m_nScrollX;
     top += m_nScrollY;
     bottom += m_nScrollY;
-    CPen pen(PS_SOLID, width, color);
-    CPen* previous = pDC->SelectObject(&pen);
-    pDC->MoveTo(left, top);
-    pDC->LineTo(right, top);
-    pDC->MoveTo(right, top);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left, bottom);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left, top);
-    pDC->LineTo(left, bottom);
-    pDC->SelectObject(previous);
+    DrawFrameLines(pDC, left, top, right, bottom, color, width);
 }
 
 void siwake::DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom)

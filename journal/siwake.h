@@ -8,6 +8,7 @@
 #include "journal_print_plan.h"
 #include "stripe_list_box.h"
 
+#include "../core/form_painting.h"
 #include "../core/my_doc.h"
 #include "../core/num_edit.h"
 
@@ -264,6 +265,3 @@ public:
 
     std::vector<JournalPrintPage> m_printPages;
 };
-
-// Fills the rectangle from (left, top) to (right, bottom) with a solid colour.
-void FillPanel(CDC* pDC, int left, int top, int right, int bottom, COLORREF color);
