@@ -7,11 +7,17 @@ cd "$(dirname "$0")"
 
 ensure_packages
 build_win
-prepare_wine_prefix
 
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: set DISPLAY (or run under xvfb-run) to see the program." >&2
     exit 1
+fi
+# On a desktop its window manager frames the program's windows like every other
+# program's; on a bare display (Xvfb) Wine draws the frames itself, as in the tests.
+if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    prepare_wine_prefix Y
+else
+    prepare_wine_prefix N
 fi
 cd "$PROGRAM_DIR" || exit 1
 

@@ -15,7 +15,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest g++-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-ipafont-mincho imagemagick
-  cups printer-driver-cups-pdf poppler-utils"
+  cups printer-driver-cups-pdf poppler-utils fp-utils p7zip-full fonts-wine"
 
 ensure_packages() {
     local missing=""
@@ -55,9 +55,11 @@ build_fuzz() {
     [ "${PIPESTATUS[0]}" = 0 ] || { echo "The fuzz build failed." >&2; exit 1; }
 }
 
-# A registry file for regedit must be UTF-16LE with a byte-order mark.
+# A registry file for regedit must be UTF-16LE with a byte-order mark. The second
+# argument says whether a window manager frames the program's windows (Y) or Wine
+# draws the frames itself (N).
 write_font_replacements() {
-    local reg=$1
+    local reg=$1 managed=$2
     {
         printf '\xff\xfe'
         {
@@ -75,23 +77,33 @@ write_font_replacements() {
             printf '"MS Shell Dlg 2"="IPAPGothic"\r\n'
             printf '"Tahoma"="IPAPGothic"\r\n'
             printf '"MS Sans Serif"="IPAPGothic"\r\n'
-            # Without a window manager (Xvfb), Wine's own window frames: no waiting
-            # for a manager that never answers when a window is shown or hidden.
+            # Without a window manager (Xvfb, the tests), Wine's own window frames:
+            # no waiting for a manager that never answers when a window is shown or
+            # hidden. On a desktop, the desktop's manager frames them.
             printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
-            printf '"Managed"="N"\r\n'
+            printf '"Managed"="%s"\r\n' "$managed"
         } | iconv -f UTF-8 -t UTF-16LE
     } >"$reg"
 }
 
-# The prefix is made once; its registry settings are applied again whenever they change.
+# The prefix is made once; its registry settings are applied again whenever they
+# change. The argument is Y when a window manager is to frame the windows (run.sh
+# on a desktop), N for Wine's own frames (the tests, the default).
 prepare_wine_prefix() {
     local reg=$BUILD_WIN/wine-settings.reg
     mkdir -p "$BUILD_WIN"
-    write_font_replacements "$reg"
+    write_font_replacements "$reg" "${1:-N}"
     if [ ! -f "$WINEPREFIX/.zirere-ready" ]; then
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
+    fi
+    # Wine draws the caption buttons (minimize, maximize, close) with the Marlett
+    # font; a prefix without it shows the letters "0", "1" and "r" instead.
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if ! cmp -s /usr/share/wine/fonts/marlett.ttf "$fonts/marlett.ttf"; then
+        mkdir -p "$fonts"
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/marlett.ttf"
     fi
     if ! cmp -s "$reg" "$WINEPREFIX/.zirere-ready"; then
         wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1

@@ -285,6 +285,87 @@ TEST_F(ShippedEntriesTest, SampleBalancesStayOnTheirNaturalSide)
         EXPECT_EQ(1u, balances.count(account)) << account;
 }
 
+
+TEST_F(ShippedEntriesTest, SamplePartnersOweAndAreOwedNoLessThanNothing)
+{
+    // Each partner's payable and receivable, followed in date order through the
+    // ledger of its account: a return or a discount is taken off a later payment,
+    // so no running balance turns negative, and the year ends owing each
+    // supplier exactly its December invoice.
+    struct Side {
+        const char* account;
+        bool growsOnDebit;
+    } sides[] = {{"買掛金", false}, {"売掛金", true}};
+    for (const Side& side : sides) {
+        SCOPED_TRACE(side.account);
+        std::map<std::string, long long> balances;
+        std::set<std::string> negative;  // each partner reported once, at its first negative balance
+        for (std::size_t i = 0; i < journal.size(); ++i) {
+            for (const EntryRow& row : RowsOf(*journal[i])) {
+                if (row.account != side.account)
+                    continue;
+                long long& balance = balances[row.description.str()];
+                balance += (RowIsDebit(*journal[i], row) == side.growsOnDebit ? 1 : -1) * WholeYen(row.amount);
+                if (balance < 0 && negative.insert(row.description.str()).second)
+                    ADD_FAILURE() << row.description.str() << " stands at " << balance << " after entry " << i
+                                  << " (" << journal[i]->m_strDate.str() << ")";
+            }
+        }
+        EXPECT_GE(balances.size(), 2u);
+    }
+
+    std::map<std::string, long long> payables, decemberInvoices;
+    for (const auto& entry : journal) {
+        for (const EntryRow& row : RowsOf(*entry)) {
+            if (row.account != "買掛金")
+                continue;
+            const long long amount = WholeYen(row.amount);
+            payables[row.description.str()] += RowIsDebit(*entry, row) ? -amount : amount;
+            if (!RowIsDebit(*entry, row) && entry->m_strDate.Mid(5, 2) == "12")
+                decemberInvoices[row.description.str()] += amount;
+        }
+    }
+    ASSERT_FALSE(decemberInvoices.empty());
+    for (const auto& [partner, balance] : payables)
+        EXPECT_EQ(decemberInvoices[partner], balance) << partner;
+}
+
+TEST_F(ShippedEntriesTest, RemarksAreKeptHalfWidthAsTheJournalStoresThem)
+{
+    // The journal turns a typed remark into half-width characters before it keeps
+    // it, so a stored remark holds no full-width character that has a half-width
+    // form: katakana and the long vowel mark, the full-width blank and Latin
+    // letters, digits and signs, and the Japanese punctuation marks. The item
+    // breakdown after "[]" is written by the books and is not converted.
+    auto fullWidthAt = [](const CString& remark) {
+        const auto* text = reinterpret_cast<const unsigned char*>(static_cast<const char*>(remark));
+        const int length = remark.Find("[]") < 0 ? remark.GetLength() : remark.Find("[]");
+        static const std::set<unsigned> signs = {
+            0x8140, 0x8141, 0x8142, 0x8143, 0x8144, 0x8145, 0x8146, 0x8147, 0x8148, 0x8149, 0x814A,
+            0x814B, 0x814D, 0x814F, 0x8151, 0x815B, 0x815E, 0x815F, 0x8162, 0x8166, 0x8168, 0x8169,
+            0x816A, 0x816D, 0x816E, 0x816F, 0x8170, 0x8175, 0x8176, 0x817B, 0x817C, 0x8181, 0x8183,
+            0x8184, 0x8190, 0x8193, 0x8194, 0x8195, 0x8196, 0x8197};
+        for (int i = 0; i < length; ++i) {
+            const unsigned lead = text[i];
+            if (!((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) || i + 1 >= length)
+                continue;
+            const unsigned code = lead << 8 | text[i + 1];
+            const bool katakana = code >= 0x8340 && code <= 0x8394;
+            const bool latin = code >= 0x824F && code <= 0x829A;
+            if (katakana || latin || signs.count(code))
+                return i;
+            ++i;
+        }
+        return -1;
+    };
+    for (const Entries* entries : {&hints, &journal}) {
+        for (std::size_t i = 0; i < entries->size(); ++i) {
+            const CString& remark = (*entries)[i]->m_strRemark;
+            EXPECT_EQ(-1, fullWidthAt(remark))
+                << (entries == &hints ? "hint example " : "sample entry ") << i << ": " << remark.str();
+        }
+    }
+}
 TEST_F(ShippedEntriesTest, SampleJournalFillsEveryBookAndStatement)
 {
     std::set<std::string> customers, suppliers, expenseAccounts;

@@ -1,10 +1,13 @@
 // The input-hint dialog offers a fixed list of topics; every topic but the
-// headings must lead the user to at least one example.
+// headings must lead the user to at least one example, and the example that the
+// dialog shows first must be about the topic.
 #include "shipped_data.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -68,6 +71,71 @@ TEST(HintTopics, EveryTopicOfTheHintDialogFindsAnExample)
             found = found ||
                     (HoldsKeyword(*hint, keyword) && (narrowing.IsEmpty() || HoldsNarrowingWord(*hint, narrowing)));
         EXPECT_TRUE(found) << "no example for the topic " << keyword.str() << " / " << narrowing.str();
+    }
+}
+
+// The explanation's title: its first line.
+CString Title(const CMyObject2& hint)
+{
+    const int end = hint.m_strDate.Find("\r\n");
+    return end < 0 ? hint.m_strDate : hint.m_strDate.Left(end);
+}
+
+// The examples that the dialog lists for a topic, in its order: every example
+// that holds the keyword in a searched field, in file order; when some of them
+// also hold the narrowing word, only those.
+std::vector<const CMyObject2*> SearchHits(const std::vector<std::unique_ptr<CMyObject2>>& hints,
+                                          const CString& keyword, const CString& narrowing)
+{
+    std::vector<const CMyObject2*> all, narrowed;
+    for (const auto& hint : hints) {
+        if (!HoldsKeyword(*hint, keyword))
+            continue;
+        all.push_back(hint.get());
+        if (!narrowing.IsEmpty() && HoldsNarrowingWord(*hint, narrowing))
+            narrowed.push_back(hint.get());
+    }
+    return narrowed.empty() ? all : narrowed;
+}
+
+// An example is about a keyword when the keyword stands in its title or in one
+// of its entry's fields (an account, a description, the remark), not only in
+// the body of its explanation.
+bool IsAbout(const CMyObject2& hint, const CString& keyword)
+{
+    if (Title(hint).Find(keyword) >= 0)
+        return true;
+    for (const CString* field : {&hint.m_strCause1, &hint.m_strCause2, &hint.m_strCause3, &hint.m_strResult1,
+                                 &hint.m_strResult2, &hint.m_strResult3, &hint.m_strCauseDesc1,
+                                 &hint.m_strCauseDesc2, &hint.m_strCauseDesc3, &hint.m_strResultDesc1,
+                                 &hint.m_strResultDesc2, &hint.m_strResultDesc3, &hint.m_strRemark})
+        if (field->Find(keyword) >= 0)
+            return true;
+    return false;
+}
+
+TEST(HintTopics, EachTopicOpensOnAnExampleAboutIt)
+{
+    // The dialog shows the first hit of a topic's search: an example that only
+    // mentions the keyword in passing would send the user to the wrong entry.
+    const auto hints = LoadShippedEntries(kHintExamples);
+    for (const char* topic : kTopics) {
+        const CString text(topic);
+        CString narrowing = text.Left(4);
+        const CString keyword = text.Mid(4);
+        if (narrowing == "    ")
+            narrowing.Empty();
+        const std::vector<const CMyObject2*> hits = SearchHits(hints, keyword, narrowing);
+        ASSERT_FALSE(hits.empty()) << keyword.str();
+        EXPECT_TRUE(IsAbout(*hits.front(), keyword))
+            << "the topic " << keyword.str() << " / " << narrowing.str() << " opens on " << Title(*hits.front()).str();
+        // With a narrowing word, the first example holds it as well: the topic 売上
+        // of the group 売上 opens on a sale.
+        if (!narrowing.IsEmpty()) {
+            EXPECT_TRUE(IsAbout(*hits.front(), narrowing))
+                << "the topic " << keyword.str() << " / " << narrowing.str() << " opens on "
+                << Title(*hits.front()).str();
+        }
     }
 }
 
