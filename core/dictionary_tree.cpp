@@ -3,6 +3,7 @@
 #include "column_text.h"
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -150,6 +151,17 @@ void RegisterPartnerNames(DictionaryNodes& nodes, const CTypedPtrArray<CObArray,
             }
         }
     }
+    // The household-use descriptions of 売上 and the carry descriptions of 仕入 are
+    // no partners; beyond the fixed ones the user may have made more of them
+    // (such as 家事消費(食品)), and registering the partners keeps them.
+    const char* keptMark = account == "売上" ? "家事" : account == "仕入" ? "繰" : nullptr;
+    std::vector<CString> kept;
+    for (int i = first; i < first + count; ++i) {
+        const CString& name = nodes[i]->m_strName;
+        if (keptMark && name.Find(keptMark) >= 0 && name != "家事消費" && name != "期首繰入" &&
+            name != "期末繰戻")
+            kept.push_back(name);
+    }
     for (int i = first + count - 1; i >= first; --i) {
         delete nodes[i];
         nodes.RemoveAt(i);
@@ -165,6 +177,8 @@ void RegisterPartnerNames(DictionaryNodes& nodes, const CTypedPtrArray<CObArray,
         insert("期首繰入");
         insert("期末繰戻");
     }
+    for (const CString& name : kept)
+        insert(name);
     nodes[target]->m_nFirstChild = inserted > 0 ? first : 0;
     nodes[target]->m_nChildCount = inserted;
     for (int i = target + 1; i < afterAccounts; ++i)

@@ -132,6 +132,32 @@ TEST_F(DictionaryTreeTest, WithoutPartnersOnlyTheFixedDescriptionsStay)
     EXPECT_EQ(NodeLines(m_expected), NodeLines(m_nodes));
 }
 
+TEST_F(DictionaryTreeTest, PartnersKeepTheOwnUseAndCarryDescriptionsBeyondTheFixedOnes)
+{
+    FixtureDictionary tree = SmallDictionary();
+    tree.classes[0][0].descriptions = {"A商店", "家事消費", "家事消費(食品)"};
+    tree.classes[1][0].descriptions = {"B商事", "期首繰入", "在庫繰越", "期末繰戻"};
+    tree.branch[0].descriptions = {"家事消費(食品)", "A商店"};
+    MakeDictionary(tree, m_nodes);
+    AddPartner(CTorihikisaki::kCustomer, "K一");
+    AddPartner(CTorihikisaki::kSupplier, "S一");
+    ASSERT_TRUE(RegisterAllPartners(m_nodes, m_partners));
+
+    FixtureDictionary expected = SmallDictionary();
+    expected.classes[0][0].descriptions = {"K一", "家事消費", "家事消費(食品)"};
+    expected.classes[1][0].descriptions = {"S一", "期首繰入", "期末繰戻", "在庫繰越"};
+    expected.classes[3][0].descriptions = {"S一"};
+    expected.classes[3][1].descriptions = {"S一"};
+    expected.classes[4][1].descriptions = {};
+    expected.classes[4][2].descriptions = {"K一"};
+    expected.branch[0].descriptions = {"K一", "家事消費", "家事消費(食品)"};
+    expected.branch[2].descriptions = {};
+    expected.branch[3].descriptions = {"S一"};
+    MakeDictionary(expected, m_expected);
+    EXPECT_EQ(NodeLines(m_expected), NodeLines(m_nodes));
+    EXPECT_TRUE(IsDictionaryTree(m_nodes));
+}
+
 TEST_F(DictionaryTreeTest, PartnersLeaveADictionaryThatIsNoTreeAlone)
 {
     MakeDictionary(SmallDictionary(), m_nodes);
