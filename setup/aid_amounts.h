@@ -1,0 +1,26 @@
+// Amount text as the input-aid dialogs compute and show it. The figures stay text
+// from the field to the journal: what a dialog displays is never read back.
+#pragma once
+
+#include "../framework/cstring.h"
+
+// The text with every "," and every half-width blank removed.
+CString StripSeparators(const CString& text);
+// The text with every "," removed; blanks stay.
+CString StripCommas(const CString& text);
+
+// The display form used by the dialogs: blanks removed first, then as FormatAmount;
+// a text longer than the width shows as "#" and its rightmost width - 1 bytes.
+CString AidFormatAmount(const CString& text, int width);
+
+// a - b for op -1, a + b for any other op; "," and " " are ignored and an empty
+// operand counts as zero.
+CString AidCalculate(const CString& a, const CString& b, int op);
+
+// True when the amount, formatted, fits the width without the overflow mark.
+bool AidAmountFits(const CString& text, int width);
+
+// The refusal of a balance typed into an input-aid dialog: the journal's amount
+// check (digits, separators, one leading "-", one "." with two decimals at most),
+// and an amount too long for the dialog's amount column. Empty when accepted.
+CString CheckAidAmount(const CString& typed, const CString& field, int width);
