@@ -51,6 +51,12 @@ add_library(app_windows STATIC
   books/keihi.cpp
   books/uriage.cpp
   books/siire.cpp
+  books/stripe_list_ctrl.cpp
+  books/decimal_product.cpp
+  books/sales_text.cpp
+  books/item_breakdown.cpp
+  books/sales_ledger.cpp
+  books/sales_print_plan.cpp
   statements/kessan.cpp
   statements/account_totals.cpp
   statements/statement_cells.cpp

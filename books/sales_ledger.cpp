@@ -1,0 +1,137 @@
+#include "sales_ledger.h"
+
+#include "item_breakdown.h"
+#include "sales_text.h"
+
+#include "../core/amount_arithmetic.h"
+#include "../core/amount_format.h"
+#include "../core/class_code.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDescriptionWidth = 24;
+constexpr int kAmountWidth = 26;
+constexpr int kBalanceWidth = 27;
+constexpr int kCounterWidth = 28;
+
+void AddDistinct(std::vector<CString>& list, const CString& text)
+{
+    if (!text.IsEmpty() && std::find(list.begin(), list.end(), text) == list.end())
+        list.push_back(text);
+}
+
+}  // namespace
+
+const char* SalesBookAccount(SalesBook book)
+{
+    return book == SalesBook::Sales ? "売上" : "仕入";
+}
+
+bool IsBookClassDigit(SalesBook book, int digit)
+{
+    return book == SalesBook::Sales ? digit == 1 : (digit == 2 || digit == 3);
+}
+
+int SalesAccountSlot(const CMyObject2& entry, SalesBook book)
+{
+    const CString account = SalesBookAccount(book);
+    for (int slot = kLastSlot; slot >= kFirstSlot; --slot) {
+        if (SlotAccount(entry, slot) == account)
+            return slot;
+    }
+    return -1;
+}
+
+CString PartnerOfLine(const CMyObject2& entry, int slot)
+{
+    return CutToBytes(SlotDescription(entry, slot), kPartnerBytes);
+}
+
+CString FormatSalesLine(const CMyObject2& entry, int slot, const CString& balance)
+{
+    CString line = entry.m_strDate;
+    line += " | ";
+    line += FitBookText(SlotDescription(entry, slot) + " " + RemarkText(entry.m_strRemark), kDescriptionWidth,
+                        kAlignLeft);
+    const CString amount = FormatAmount(SlotAmount(entry, slot), kAmountWidth);
+    if (SlotIsDebit(entry, slot))
+        line += "|" + amount + " " + FitBookText("|", kAmountWidth, kAlignLeft);
+    else
+        line += FitBookText("|", kAmountWidth + 1, kAlignLeft) + "|" + amount;
+    line += " | ";
+    line += FitBookText(CounterAccounts(entry, slot), kCounterWidth, kAlignLeft);
+    line += "|";
+    line += FormatAmount(balance, kBalanceWidth);
+    return line;
+}
+
+SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const CString& filter)
+{
+    SalesLedger ledger;
+    const bool all = filter.IsEmpty() || filter == kAllDescriptions;
+    for (int index = 0; index < journal.GetSize(); ++index) {
+        const CMyObject2* entry = journal.GetAt(index);
+        if (!entry)
+            continue;
+        const int slot = SalesAccountSlot(*entry, book);
+        if (slot < 0)
+            continue;
+        const CString partner = PartnerOfLine(*entry, slot);
+        AddDistinct(ledger.partners, partner);
+        if (!all && partner != filter)
+            continue;
+        LedgerLine line;
+        line.entry = index;
+        line.slot = slot;
+        line.debit = SlotIsDebit(*entry, slot);
+        line.amount = SlotAmount(*entry, slot);
+        CString& total = line.debit ? ledger.debitTotal : ledger.creditTotal;
+        total = AddSubAmounts(total, line.amount, 1);
+        ledger.balance = book == SalesBook::Sales ? AddSubAmounts(ledger.creditTotal, ledger.debitTotal, -1)
+                                                  : AddSubAmounts(ledger.debitTotal, ledger.creditTotal, -1);
+        line.balance = ledger.balance;
+        line.text = FormatSalesLine(*entry, slot, ledger.balance);
+        ledger.lines.push_back(line);
+    }
+    return ledger;
+}
+
+bool EntryIsBookClass(const CMyObject2& entry, SalesBook book)
+{
+    if (entry.m_nClassCode <= 99999)
+        return false;
+    const ClassCode code = DecodeClassCode(entry.m_nClassCode);
+    const CString account = SalesBookAccount(book);
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+        if (IsBookClassDigit(book, code.rowClass[slot - kFirstSlot]) && SlotAccount(entry, slot) == account)
+            return true;
+    }
+    return false;
+}
+
+std::vector<CString> GatherProductNames(const JournalArray& journal, SalesBook book)
+{
+    std::vector<CString> names;
+    for (int index = 0; index < journal.GetSize(); ++index) {
+        const CMyObject2* entry = journal.GetAt(index);
+        if (!entry || !EntryIsBookClass(*entry, book))
+            continue;
+        for (const SalesItem& item : ReadItems(entry->m_strRemark))
+            AddDistinct(names, item.name);
+    }
+    return names;
+}
+
+CString BreakdownCaption(const CMyObject2& entry, SalesBook book)
+{
+    CString partner;
+    const CString account = SalesBookAccount(book);
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+        if (SlotAccount(entry, slot) == account)
+            partner = SlotDescription(entry, slot);
+    }
+    return " " + entry.m_strDate.Mid(5, 2) + "月" + entry.m_strDate.Mid(8, 2) + "日 [ " + partner + " ] " +
+           account + "内訳の編集";
+}
