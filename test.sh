@@ -45,7 +45,7 @@ unset GTEST_OUTPUT
 stop_test_printer
 tail -n 4 "$RESULTS/win.log"
 
-# Every reader of the program's files has a fuzz target and a seed corpus in the
+# Every reader of the program's files has a fuzz target and a starting corpus in the
 # repository: the corpus is replayed, then the target is fuzzed for its share of
 # FUZZ_SECONDS, adding what it finds to a working corpus in the build tree. A
 # fuzzer stops about a second after its time is up: that second is part of its share.
@@ -58,12 +58,12 @@ fuzz_passed=0
 fuzz_failed=0
 for target in $FUZZ_TARGETS; do
     fuzzer=$BUILD_FUZZ/tests/fuzz/fuzz_$target
-    seeds=$ROOT/tests/fuzz/corpus/$target
+    samples=$ROOT/tests/fuzz/corpus/$target
     mkdir -p "$BUILD_FUZZ/corpus/$target"
     if {
-        "$fuzzer" -runs=0 -artifact_prefix="$RESULTS/fuzz_$target-" "$seeds" &&
+        "$fuzzer" -runs=0 -artifact_prefix="$RESULTS/fuzz_$target-" "$samples" &&
             "$fuzzer" -max_total_time="$fuzz_share" -print_final_stats=0 -artifact_prefix="$RESULTS/fuzz_$target-" \
-                "$BUILD_FUZZ/corpus/$target" "$seeds"
+                "$BUILD_FUZZ/corpus/$target" "$samples"
     } >"$RESULTS/fuzz_$target.log" 2>&1; then
         fuzz_passed=$((fuzz_passed + 1))
         echo "$target: no crash"

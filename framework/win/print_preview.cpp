@@ -18,14 +18,14 @@ constexpr UINT WM_PREVIEW_CLOSE_LATER = 0xBF40;
 constexpr int kButtonBarHeight = 32;
 constexpr int kMargin = 12;
 
-struct ButtonSpec {
+struct PreviewButton {
     UINT id;
     const char* text;
     int width;
 };
 
 // In the order of the strip.
-constexpr ButtonSpec kButtons[] = {
+constexpr PreviewButton kButtons[] = {
     {AFX_ID_PREVIEW_PRINT, "印刷(&P)...", 80},
     {AFX_ID_PREVIEW_NEXT, "次ﾍﾟｰｼﾞ(&N)", 80},
     {AFX_ID_PREVIEW_PREV, "前ﾍﾟｰｼﾞ(&V)", 80},
@@ -127,11 +127,11 @@ int CPreviewView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_font.CreatePointFont(90, "ＭＳ Ｐゴシック");
     int x = 6;
     for (size_t i = 0; i < std::size(kButtons); ++i) {
-        const ButtonSpec& spec = kButtons[i];
-        m_buttons[i].CreateEx(0, "BUTTON", spec.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 4, spec.width, 24,
-                              m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(spec.id)));
+        const PreviewButton& button = kButtons[i];
+        m_buttons[i].CreateEx(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 4, button.width, 24,
+                              m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.id)));
         m_buttons[i].SetFont(&m_font, FALSE);
-        x += spec.width + 4;
+        x += button.width + 4;
     }
     m_pageText.CreateEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE, x + 8, 4, 140, 24, m_hWnd,
                         nullptr);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-struct NodeSpec {
+struct NodeFields {
     int parent;
     const char* name;
     const char* word1 = "";
@@ -20,7 +20,7 @@ struct NodeSpec {
 // parents, as the program keeps it, from nodes listed parent by parent.
 class DictionaryFixture {
 public:
-    explicit DictionaryFixture(std::initializer_list<NodeSpec> nodes)
+    explicit DictionaryFixture(std::initializer_list<NodeFields> nodes)
     {
         const char* const classes[] = {"収益", "費用(仕入.給与.税)", "費用(経費.損失)", "負債",
                                        "資産(流動)", "資産(固定)", "資本", "結果科目"};
@@ -29,9 +29,9 @@ public:
             Add(0, name);
         dict.GetAt(0)->m_nFirstChild = 1;
         dict.GetAt(0)->m_nChildCount = 8;
-        for (const NodeSpec& spec : nodes) {
-            const int index = Add(spec.parent, spec.name, spec.word1, spec.word2);
-            CKiso* parent = dict.GetAt(spec.parent);
+        for (const NodeFields& node : nodes) {
+            const int index = Add(node.parent, node.name, node.word1, node.word2);
+            CKiso* parent = dict.GetAt(node.parent);
             if (parent->m_nFirstChild == 0)
                 parent->m_nFirstChild = index;
             ++parent->m_nChildCount;

@@ -11,7 +11,7 @@
 
 namespace {
 
-struct SampleSpec {
+struct SampleFields {
     const char* explanation;
     std::array<const char*, 3> causes;
     std::array<const char*, 3> results;
@@ -22,24 +22,24 @@ struct SampleSpec {
 
 class Samples {
 public:
-    Samples(std::initializer_list<SampleSpec> specs)
+    Samples(std::initializer_list<SampleFields> samples)
     {
-        for (const SampleSpec& spec : specs) {
+        for (const SampleFields& sample : samples) {
             auto* s = new CMyObject2;
-            s->m_strDate = spec.explanation;
-            s->m_strCause1 = spec.causes[0];
-            s->m_strCause2 = spec.causes[1];
-            s->m_strCause3 = spec.causes[2];
-            s->m_strResult1 = spec.results[0];
-            s->m_strResult2 = spec.results[1];
-            s->m_strResult3 = spec.results[2];
-            s->m_strCauseDesc1 = spec.causeDescs[0];
-            s->m_strCauseDesc2 = spec.causeDescs[1];
-            s->m_strCauseDesc3 = spec.causeDescs[2];
-            s->m_strResultDesc1 = spec.resultDescs[0];
-            s->m_strResultDesc2 = spec.resultDescs[1];
-            s->m_strResultDesc3 = spec.resultDescs[2];
-            s->m_strRemark = spec.remark;
+            s->m_strDate = sample.explanation;
+            s->m_strCause1 = sample.causes[0];
+            s->m_strCause2 = sample.causes[1];
+            s->m_strCause3 = sample.causes[2];
+            s->m_strResult1 = sample.results[0];
+            s->m_strResult2 = sample.results[1];
+            s->m_strResult3 = sample.results[2];
+            s->m_strCauseDesc1 = sample.causeDescs[0];
+            s->m_strCauseDesc2 = sample.causeDescs[1];
+            s->m_strCauseDesc3 = sample.causeDescs[2];
+            s->m_strResultDesc1 = sample.resultDescs[0];
+            s->m_strResultDesc2 = sample.resultDescs[1];
+            s->m_strResultDesc3 = sample.resultDescs[2];
+            s->m_strRemark = sample.remark;
             // Amounts are never searched.
             s->m_strCauseAmount1 = "現金";
             list.Add(s);
@@ -113,7 +113,7 @@ TEST(HintTopics, HeadingCutOfATypedKeywordStaysInsideTheText)
 TEST(HintFields, TheAccountsWinOverExplanationRemarkAndDescriptions)
 {
     struct Case {
-        SampleSpec sample;
+        SampleFields sample;
         int code;
     } const cases[] = {
         {{"売掛金の回収", {"普通預金", "売掛金", ""}, {"売上", "", ""}}, kHitCause2},

@@ -10,7 +10,7 @@
 
 namespace {
 
-struct EntrySpec {
+struct JournalRow {
     const char* date;
     std::array<const char*, 3> causes;
     std::array<const char*, 3> results;
@@ -22,9 +22,9 @@ struct EntrySpec {
 
 class Journal {
 public:
-    Journal(std::initializer_list<EntrySpec> specs)
+    Journal(std::initializer_list<JournalRow> rows)
     {
-        for (const EntrySpec& s : specs) {
+        for (const JournalRow& s : rows) {
             auto* e = new CMyObject2;
             e->m_strDate = s.date;
             e->m_strCause1 = s.causes[0];
@@ -86,7 +86,7 @@ TEST(KeywordSearch, HitsCarryTheFieldOfTheLastMatchingFieldOnePerEntry)
 TEST(KeywordSearch, FieldCodesAndTheRowsTheyJoin)
 {
     struct Case {
-        EntrySpec entry;
+        JournalRow entry;
         int code;
         int causeRow;
         int resultRow;
