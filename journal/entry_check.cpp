@@ -332,3 +332,21 @@ void FillEntryRecord(CMyObject2& record, const EntryFields& f, const std::array<
     record.m_nDirection = f.direction;
     record.m_nClassCode = classCode;
 }
+
+CString CheckStoredEntry(const CMyObject2& entry)
+{
+    EntryFields fields;
+    fields.date = entry.m_strDate;
+    fields.cause = {entry.m_strCause1, entry.m_strCause2, entry.m_strCause3};
+    fields.result = {entry.m_strResult1, entry.m_strResult2, entry.m_strResult3};
+    fields.causeAmount = {entry.m_strCauseAmount1, entry.m_strCauseAmount2, entry.m_strCauseAmount3};
+    fields.resultAmount = {entry.m_strResultAmount1, entry.m_strResultAmount2, entry.m_strResultAmount3};
+    fields.remark = RemarkHead(entry.m_strRemark);
+    fields.direction = entry.m_nDirection;
+    CString refusal = NormalizeEntryAmounts(fields);
+    if (refusal.IsEmpty())
+        refusal = CheckEntryFields(fields, fields.remark, "", "");
+    if (refusal.IsEmpty())
+        refusal = CheckBalance(fields);
+    return refusal;
+}

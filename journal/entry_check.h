@@ -83,3 +83,9 @@ CString StoredDate(const CString& dateText);
 // (processed) followed by the tail the record's old remark kept from "[]" on.
 void FillEntryRecord(CMyObject2& record, const EntryFields& fields, const std::array<CString, 6>& descriptions,
                      const CString& remark, int classCode);
+
+// The checks of the journal view that a stored entry must pass, whatever wrote
+// it (the shipped files' converter, the benchmark's generated year): the amount
+// forms, the sentence checks on the part of the remark before "[]", and the
+// balance. Answers the refusal text; empty when the journal accepts the entry.
+CString CheckStoredEntry(const CMyObject2& entry);

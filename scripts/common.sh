@@ -15,7 +15,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES="cmake make g++ clang libclang-rt-14-dev googletest g++-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic fonts-ipafont-mincho imagemagick
-  cups printer-driver-cups-pdf poppler-utils fp-utils p7zip-full fonts-wine"
+  cups printer-driver-cups-pdf poppler-utils fp-utils p7zip-full fonts-wine ledger"
 
 ensure_packages() {
     local missing=""

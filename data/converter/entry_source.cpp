@@ -92,19 +92,7 @@ void CheckDate(const SourceLine& line, const std::string& date)
 // refuse never builds into a shipped file.
 void CheckAsTheJournalDoes(const SourceLine& line, const CMyObject2& entry)
 {
-    EntryFields fields;
-    fields.date = entry.m_strDate;
-    fields.cause = {entry.m_strCause1, entry.m_strCause2, entry.m_strCause3};
-    fields.result = {entry.m_strResult1, entry.m_strResult2, entry.m_strResult3};
-    fields.causeAmount = {entry.m_strCauseAmount1, entry.m_strCauseAmount2, entry.m_strCauseAmount3};
-    fields.resultAmount = {entry.m_strResultAmount1, entry.m_strResultAmount2, entry.m_strResultAmount3};
-    fields.remark = RemarkHead(entry.m_strRemark);
-    fields.direction = entry.m_nDirection;
-    CString refusal = NormalizeEntryAmounts(fields);
-    if (refusal.IsEmpty())
-        refusal = CheckEntryFields(fields, fields.remark, "", "");
-    if (refusal.IsEmpty())
-        refusal = CheckBalance(fields);
+    const CString refusal = CheckStoredEntry(entry);
     if (!refusal.IsEmpty())
         throw SourceError(line.number, "the journal refuses this entry: " + FromShiftJis(refusal));
 }
