@@ -18,10 +18,10 @@ constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kPink = RGB(255, 128, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
 
-// Draws one printed page's items with the font given.
-void DrawItems(CDC* pDC, const std::vector<PrintItem>& items, int pointTenths)
+}  // namespace
+
+void DrawPrintItems(CDC* pDC, const std::vector<PrintItem>& items, int pointTenths)
 {
     CFont font;
     font.CreatePointFont(pointTenths, "ＭＳ 明朝", pDC);
@@ -52,8 +52,6 @@ void DrawItems(CDC* pDC, const std::vector<PrintItem>& items, int pointTenths)
     pDC->SelectObject(previousPen);
     pDC->SelectObject(previousFont);
 }
-
-}  // namespace
 
 const char* const kChooseAccount = "科目を選択して下さい。";
 
@@ -127,16 +125,20 @@ void CLedgerBookView::OnSetfocusReadOnly()
         first->SetFocus();
 }
 
-void CLedgerBookView::OnSetfocusImeOff()
+// Numbers are typed without the input method, names with it.
+static void SetInputMethodOpen(BOOL open)
 {
     HWND active = ::GetActiveWindow();
     if (!active)
         return;
     if (HIMC context = ::ImmGetContext(active)) {
-        ::ImmSetOpenStatus(context, FALSE);
+        ::ImmSetOpenStatus(context, open);
         ::ImmReleaseContext(active, context);
     }
 }
+
+void CLedgerBookView::OnSetfocusImeOff() { SetInputMethodOpen(FALSE); }
+void CLedgerBookView::OnSetfocusImeOn() { SetInputMethodOpen(TRUE); }
 
 void CLedgerBookView::OnClickedDirection()
 {
@@ -199,11 +201,13 @@ void CLedgerBookView::ShowEntryDetail(int nLine)
     CMyDoc* document = GetDocument();
     if (nLine < 0 || nLine >= static_cast<int>(m_ledger.lines.size())) {
         ClearDetail();
+        ShowEntryExtras(-1);
         return;
     }
     const int index = m_ledger.lines[static_cast<size_t>(nLine)].entry;
     if (index < 0 || index >= document->m_arrJournal.GetSize()) {
         ClearDetail();
+        ShowEntryExtras(-1);
         return;
     }
     document->m_nCurEntry = index;
@@ -251,6 +255,7 @@ void CLedgerBookView::ShowEntryDetail(int nLine)
     SetDlgItemText(kDecreaseButton, m_strDecreasePhrase);
 
     WriteHandOver(entry);
+    ShowEntryExtras(index);
 }
 
 void CLedgerBookView::WriteHandOver(const CMyObject2& entry)
@@ -364,7 +369,7 @@ void CLedgerBookView::DrawDetailConnectors(CDC* pDC, int accountRow)
     if (FramesDescriptions()) {
         const CRect f = ControlRect(c.desc1);
         DrawFieldFrame(pDC, f.left - 1, f.top - 1, f.right + 1, f.bottom + 1,
-                       m_nFilterSide == 1 ? kGreen : m_crBackground, 2);
+                       m_nFilterSide == 1 ? m_crDescriptionFrame : m_crBackground, 2);
     }
     const CRect ra1 = ControlRect(c.result[0]);
     FillPanel(pDC, ra1.left - 5 + dx, ra1.top + 11 + dy, d2l.left - 1 + dx, d2l.top + 8 + dy, m_crBackground);
@@ -389,7 +394,7 @@ void CLedgerBookView::DrawDetailConnectors(CDC* pDC, int accountRow)
     if (FramesDescriptions()) {
         const CRect f = ControlRect(c.desc2);
         DrawFieldFrame(pDC, f.left - 1, f.top - 1, f.right + 1, f.bottom + 1,
-                       m_nFilterSide == 2 ? kGreen : m_crBackground, 2);
+                       m_nFilterSide == 2 ? m_crDescriptionFrame : m_crBackground, 2);
     }
 }
 
@@ -514,9 +519,9 @@ void CLedgerBookView::DrawPrintPage(CDC* pDC, int page)
     const int saved = pDC->SaveDC();
     pDC->SetMapMode(MM_LOMETRIC);
     if (page <= 1)
-        DrawItems(pDC, CoverPageItems(m_printJob), 200);
+        DrawPrintItems(pDC, CoverPageItems(m_printJob), 200);
     else
-        DrawItems(pDC, LedgerPageItems(m_printJob, page - 1), 86);
+        DrawPrintItems(pDC, LedgerPageItems(m_printJob, page - 1), 86);
     pDC->RestoreDC(saved);
 }
 

@@ -37,6 +37,9 @@ struct BookControls {
     std::array<int, 5> totals;  // "合計", debit, credit, "期末残高", balance
 };
 
+// Draws the texts and rules of one printed page in the point size given (tenths).
+void DrawPrintItems(CDC* pDC, const std::vector<PrintItem>& items, int pointTenths);
+
 // The message of a print with no ledger line.
 extern const char* const kChooseAccount;
 
@@ -69,8 +72,8 @@ public:
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    int PrintPageCount() const { return static_cast<int>(m_printJob.pages.size()) + 1; }
-    void DrawPrintPage(CDC* pDC, int page);
+    virtual int PrintPageCount() const { return static_cast<int>(m_printJob.pages.size()) + 1; }
+    virtual void DrawPrintPage(CDC* pDC, int page);
 
     // Handlers shared by the books.
     void OnGotoSiwake();
@@ -84,6 +87,7 @@ public:
     void OnEditInJournal() { OnGotoSiwake(); }
     void OnSetfocusReadOnly();
     void OnSetfocusImeOff();
+    void OnSetfocusImeOn();
     void OnClickedDirection();
     void OnSelchangeLedger();
 
@@ -124,6 +128,8 @@ protected:
     virtual void WriteHandOver(const CMyObject2& entry);
     virtual std::vector<GroupFrame> GroupFrames() const = 0;
     virtual bool FramesDescriptions() const { return true; }
+    // What the book shows of the entry besides the detail group; -1 when the group is cleared.
+    virtual void ShowEntryExtras(int) {}
     virtual PrintBook PrintBookKind() const = 0;
 
     // Sends a book command to the main window; the view may be gone afterwards.
@@ -149,4 +155,5 @@ protected:
     const int m_nSlot;
     const char* const m_pszTitle;
     const COLORREF m_crHighlight;
+    COLORREF m_crDescriptionFrame = RGB(0, 255, 0);
 };

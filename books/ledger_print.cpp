@@ -1,5 +1,7 @@
 #include "ledger_print.h"
 
+#include "item_breakdown.h"
+
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/class_code.h"
@@ -117,7 +119,7 @@ void Headings(PageBuilder& page, int row, PrintBook book, bool allAccounts)
         put(all);
     else if (book == PrintBook::GeneralLedger)
         put(ledger);
-    else if (book == PrintBook::Expense)
+    else if (book != PrintBook::Cash)
         put(expense);
     else
         put(cash);
@@ -127,7 +129,9 @@ void Headings(PageBuilder& page, int row, PrintBook book, bool allAccounts)
 void EntryDescription(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int slot, int row)
 {
     const CString counter = CounterAccounts(entry, slot);
-    const CString remark = RemarkText(entry);
+    // The sales and purchases books keep their item breakdown after the remark text.
+    const bool salesBook = job.book == PrintBook::Sales || job.book == PrintBook::Purchases;
+    const CString remark = salesBook ? RemarkText(entry.m_strRemark) : RemarkText(entry);
     const bool capital = counter == kCapitalCounter;
     const CString& description = SlotDescription(entry, slot);
     if (job.allAccounts) {
@@ -150,6 +154,8 @@ void EntryDescription(PageBuilder& page, const PrintJob& job, const CMyObject2& 
         page.Text(314, row + 2, FitToColumn(remark, 48, kAlignCentre));
         break;
     case PrintBook::Expense:
+    case PrintBook::Sales:
+    case PrintBook::Purchases:
         if (capital)
             page.Text(14, row, FitToColumn(kCarriedLabel, 48, kAlignRight, ColumnFit::AsGiven));
         else
@@ -237,7 +243,8 @@ std::vector<PrintItem> SingleAccountPage(const PrintJob& job, int page)
     const LedgerPage& table = job.pages[page - 1];
     CString debit = page >= 2 ? job.pages[page - 2].debit : job.startDebit;
     CString credit = page >= 2 ? job.pages[page - 2].credit : CString("0");
-    const bool creditBalance = job.book == PrintBook::GeneralLedger && GroupHasCreditBalance(job.group);
+    const bool creditBalance =
+        job.book == PrintBook::Sales || (job.book == PrintBook::GeneralLedger && GroupHasCreditBalance(job.group));
     int k = 0;
     for (int i = table.first; i <= table.last && i < static_cast<int>(job.lines.size()); ++i) {
         const CMyObject2* entry = EntryAt(job.journal, job.lines[i].entry);
@@ -450,6 +457,8 @@ std::vector<PrintItem> CoverPageItems(const PrintJob& job)
     case PrintBook::GeneralLedger: title = "《 勘定元帳 》"; break;
     case PrintBook::Cash: title = "《 現金出納帳 》"; break;
     case PrintBook::Expense: title = job.account == "仕入" ? "《 仕入帳 》" : "《 経費帳 》"; break;
+    case PrintBook::Sales: title = "《 売上帳 》"; break;
+    case PrintBook::Purchases: title = "《 仕入帳 》"; break;
     }
     line(-300, title);
     const int year = YearOfText(job.year);

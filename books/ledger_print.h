@@ -39,7 +39,9 @@ std::vector<AllAccountsLine> BuildAllAccountsLines(const AccountGroups& groups, 
 // account's start line.
 std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& lines, const JournalArray& journal);
 
-enum class PrintBook { GeneralLedger, Cash, Expense };
+// The sales and purchases books print their portrait pages as the expense book
+// does, with their own cover title; the sales book's balance is credit minus debit.
+enum class PrintBook { GeneralLedger, Cash, Expense, Sales, Purchases };
 
 // What a page is drawn from. lines (single account) or allLines (all accounts)
 // are the job's line list; pages its page table.

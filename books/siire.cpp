@@ -2,6 +2,12 @@
 
 #include "../resources/resource.h"
 
-IMPLEMENT_DYNCREATE(CSiire, CBookFormView)
+IMPLEMENT_DYNCREATE(CSiire, CSalesBookView)
 
-CSiire::CSiire() : CBookFormView(IDD_SIIRE) {}
+const MessageMap* CSiire::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<CSiire>(on::Control(BN_CLICKED, 1012, &CSiire::OnGotoUriage));
+    return &map;
+}
+
+CSiire::CSiire() : CSalesBookView(IDD_SIIRE, SalesBook::Purchases, 5, "仕入帳") {}

@@ -1,10 +1,11 @@
 // CSiire: the form view of the purchases book.
 #pragma once
 
-#include "../core/book_form_view.h"
+#include "sales_book_view.h"
 
-class CSiire : public CBookFormView {
+class CSiire : public CSalesBookView {
     DECLARE_DYNCREATE(CSiire)
+    DECLARE_MESSAGE_MAP(CSiire)
 public:
     CSiire();
 };

@@ -2,6 +2,12 @@
 
 #include "../resources/resource.h"
 
-IMPLEMENT_DYNCREATE(CUriage, CBookFormView)
+IMPLEMENT_DYNCREATE(CUriage, CSalesBookView)
 
-CUriage::CUriage() : CBookFormView(IDD_URIAGE) {}
+const MessageMap* CUriage::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<CUriage>(on::Control(BN_CLICKED, 1047, &CUriage::OnGotoSiire));
+    return &map;
+}
+
+CUriage::CUriage() : CSalesBookView(IDD_URIAGE, SalesBook::Sales, 4, "売上帳") {}

@@ -1,10 +1,11 @@
 // CUriage: the form view of the sales book.
 #pragma once
 
-#include "../core/book_form_view.h"
+#include "sales_book_view.h"
 
-class CUriage : public CBookFormView {
+class CUriage : public CSalesBookView {
     DECLARE_DYNCREATE(CUriage)
+    DECLARE_MESSAGE_MAP(CUriage)
 public:
     CUriage();
 };

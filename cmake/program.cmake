@@ -57,6 +57,8 @@ add_library(app_windows STATIC
   books/item_breakdown.cpp
   books/sales_ledger.cpp
   books/sales_print_plan.cpp
+  books/sales_print.cpp
+  books/sales_book_view.cpp
   statements/kessan.cpp
   statements/account_totals.cpp
   statements/statement_cells.cpp

@@ -19,6 +19,21 @@
 // Controls.
 #define IDC_NEW_NAME 1148
 
+// The sales and purchases books: the partner list and the item breakdown editor.
+#define IDC_PARTNER_GROUP 1129
+#define IDC_PARTNER_LIST 1065
+#define IDC_BREAKDOWN_GROUP 1136
+#define IDC_ITEM_LIST 1137
+#define IDC_ITEM_NAME 1028
+#define IDC_ITEM_QUANTITY 1024
+#define IDC_ITEM_UNIT 1036
+#define IDC_ITEM_PRICE 1025
+#define IDC_ITEM_CURRENCY 1038
+#define IDC_ITEM_ADD 1029
+#define IDC_ITEM_CHANGE 1030
+#define IDC_ITEM_DELETE 1000
+#define IDC_SALES_LEDGER_GROUP 1052
+
 // Book commands (one range: the view switch).
 #define ID_VIEW_SIWAKE 32771
 #define ID_VIEW_KINSEN 32772

@@ -3,9 +3,8 @@
 // account picked, a line shown in the detail group, the trip to the journal and
 // back to the same line, the opening cash, and the printed pages rendered into
 // metafiles and read back text by text.
-#include "program_folder.h"
+#include "book_test_support.h"
 
-#include "program_data.h"
 
 #include "books/kanjyo.h"
 #include "books/keihi.h"
@@ -73,12 +72,6 @@ CString TextAtPoint(const std::vector<DrawnText>& texts, int x, int y)
     return "(none)";
 }
 
-// Where pictures for a person go, when the environment names a folder.
-const char* ShotFolder()
-{
-    return std::getenv("ZIRERE_SHOT_DIR");
-}
-
 void WriteBitmap(const std::string& path, int width, int height, const void* pixels)
 {
     BITMAPINFOHEADER info = {};
@@ -130,70 +123,9 @@ struct Canvas {
     void* pixels = nullptr;
 };
 
-class BookViewTest : public ProgramFolderTest {
+class BookViewTest : public BookWindowTest {
 protected:
-    // The sample journal of the shipped files opened as the last journal.
-    void StartWithSample(int show = SW_HIDE)
-    {
-        CopyShippedSetupFiles();
-        WriteFileBytes(Path("2024.siz"), ReadFileBytes(CString(PROGRAM_DATA_FOLDER) + "\\ｻﾝﾌﾟﾙ2024.siz"));
-        WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
-        ASSERT_TRUE(Start(show));
-        ASSERT_GT(Document()->m_arrJournal.GetSize(), 300);
-    }
-
-    template <class View>
-    View* Shown() const
-    {
-        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
-        return view && view->IsKindOf(RUNTIME_CLASS(View)) ? static_cast<View*>(view) : nullptr;
-    }
-
-    void Command(UINT id)
-    {
-        Frame()->SendMessage(WM_COMMAND, id);
-        PumpWaitingMessages();
-    }
-
-    // A control's notification, as the control sends it to the active view.
-    void Notify(int id, UINT code)
-    {
-        CView* view = Frame()->GetActiveView();
-        view->SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(view->GetDlgItem(id)->m_hWnd));
-        PumpWaitingMessages();
-    }
-
-    // Picks the item whose whole text is name in list id, as the user does.
-    void PickItem(int id, const char* name)
-    {
-        auto* list = static_cast<CListBox*>(Frame()->GetActiveView()->GetDlgItem(id));
-        int found = -1;
-        for (int i = 0; i < list->GetCount() && found < 0; ++i) {
-            CString item;
-            list->GetText(i, item);
-            if (item == name)
-                found = i;
-        }
-        ASSERT_GE(found, 0) << name;
-        list->SetCurSel(found);
-        Notify(id, LBN_SELCHANGE);
-    }
-
-    void PickLine(int id, int line)
-    {
-        auto* list = static_cast<CListBox*>(Frame()->GetActiveView()->GetDlgItem(id));
-        list->SetCurSel(line);
-        Notify(id, LBN_SELCHANGE);
-    }
-
     static bool Visible(CWnd* view, int id) { return (view->GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0; }
-
-    CString Text(int id) const
-    {
-        CString text;
-        Frame()->GetActiveView()->GetDlgItemText(id, text);
-        return text;
-    }
 
     // The rows of the journal that name account.
     int RowsNaming(const char* account) const
@@ -209,20 +141,7 @@ protected:
     // The frame's picture for a person to look at, when a folder is named: a
     // marker file asks the script that runs the test to photograph the screen,
     // and the program keeps painting until the picture is taken.
-    void Photograph(const char* name)
-    {
-        const char* folder = ShotFolder();
-        if (!folder)
-            return;
-        Frame()->UpdateWindow();
-        PumpWaitingMessages();
-        const CString marker = CString(folder) + "\\" + name + ".ready";
-        WriteFileBytes(marker, name);
-        for (int i = 0; i < 100 && ::GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES; ++i) {
-            PumpWaitingMessages();
-            ::Sleep(50);
-        }
-    }
+    void Photograph(const char* name) { PhotographScreen(Frame(), name); }
 
     // Page n of the view's print job drawn into an A4 metafile; its texts.
     std::vector<DrawnText> RenderPage(CLedgerBookView* view, int page, const char* shot = nullptr)
