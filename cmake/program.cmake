@@ -70,6 +70,13 @@ add_library(app_windows STATIC
   statements/statement_lines.cpp
   statements/statement_print.cpp
   setup/settei.cpp
+  setup/aid_amounts.cpp
+  setup/opening_entries.cpp
+  setup/opening_rows.cpp
+  setup/opening_edit.cpp
+  setup/opening_carry.cpp
+  setup/kishu_zandaka_dlg.cpp
+  journal/siwake_opening_balance.cpp
 )
 target_link_libraries(app_windows PUBLIC core_portable framework_win)
 target_include_directories(app_windows PUBLIC ${PROJECT_SOURCE_DIR})

@@ -160,6 +160,7 @@ const MessageMap* siwake::GetThisMessageMap()
         on::Control(EN_SETFOCUS, 1042, &siwake::OnSetfocusAmount),
         on::Control(EN_KILLFOCUS, 1061, &siwake::OnKillfocusFocusHolder),
         on::Command(ID_SORT_BY_DATE, &siwake::OnSortByDate),
+        on::Command(ID_OPENING_BALANCE, &siwake::OnOpeningBalance),
         on::Command(ID_EDIT_CUT_LINE, &siwake::OnEditCutLine),
         on::Command(ID_EDIT_COPY_LINE, &siwake::OnEditCopyLine),
         on::Command(ID_EDIT_PASTE_INSERT, &siwake::OnEditPasteInsert),

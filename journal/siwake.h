@@ -141,6 +141,7 @@ public:
     void OnSetfocusResultAmount1();
     void OnSetfocusAmount();
     void OnInputHint();
+    void OnOpeningBalance();
     void OnKillfocusFocusHolder();
     void OnDestroy();
 

@@ -85,3 +85,6 @@
 
 // The result-account class dialog of the journal's commit.
 #define IDD_BUNRUI 140
+
+// The opening-balance dialog.
+#define IDD_KISHU_ZANDAKA 135

@@ -37,7 +37,10 @@ CMyObject2* NewOpeningEntry(const CKishuZandakaItem& row, const CString& year)
     if (row.m_strDesc != kRemainderRowDesc && row.m_strDesc != kTotalRowDesc)
         entry->m_strCauseDesc1 = row.m_strDesc;
     entry->m_nDirection = row.m_nKind == 4 ? 1 : 0;
-    entry->m_nClassCode = row.m_nKind * 1000000 + 7000;
+    // A capital account keeps its own class digit 7, as in every other entry that
+    // names it, so that the statements file it under one class only.
+    const int classDigit = row.m_nClassDigit != 0 ? row.m_nClassDigit : row.m_nKind;
+    entry->m_nClassCode = classDigit * 1000000 + 7000;
     return entry;
 }
 

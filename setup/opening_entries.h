@@ -17,7 +17,8 @@ extern const char* const kRemainderRowDesc;   // 未設定の合計
 
 // The opening entry of a balance row dated year + "/01/01". Kind 4 (liabilities and
 // capital) puts 元入金 on the debit side (direction 1); kinds 5 and 6 (assets) put
-// the account there (direction 0). The class code is kind x 1,000,000 + 7,000.
+// the account there (direction 0). The class code is the account's class digit
+// (the kind, or 7 for a capital account) x 1,000,000 + 7,000.
 CMyObject2* NewOpeningEntry(const CKishuZandakaItem& row, const CString& year);
 
 // True for an opening entry of the year: 元入金 in row 1 of one side and the date

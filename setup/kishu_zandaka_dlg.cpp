@@ -1,0 +1,287 @@
+#include "kishu_zandaka_dlg.h"
+
+#include "opening_carry.h"
+
+#include "../core/my_app.h"
+#include "../core/record_file.h"
+#include "../framework/win/data_exchange.h"
+#include "../framework/win/dc.h"
+#include "../framework/win/message_box.h"
+#include "../framework/win/shell_open.h"
+#include "../framework/win/win_app.h"
+#include "../resources/resource.h"
+
+namespace {
+
+CMyApp* App()
+{
+    return static_cast<CMyApp*>(AfxGetApp());
+}
+
+const int kDetailControls[] = {1106, 1008, 1130, 1131, 1135};
+
+}  // namespace
+
+const MessageMap* CKishuZandakaDlg::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<CKishuZandakaDlg>(
+        on::Control(LBN_SELCHANGE, 1001, &CKishuZandakaDlg::OnSelchangeAssetList),
+        on::Control(LBN_SELCHANGE, 1034, &CKishuZandakaDlg::OnSelchangeLiabilityList),
+        on::Control(BN_CLICKED, 1022, &CKishuZandakaDlg::OnSetBalance),
+        on::Control(EN_SETFOCUS, 1024, &CKishuZandakaDlg::OnSetfocusAccountName),
+        on::Control(EN_SETFOCUS, 1025, &CKishuZandakaDlg::OnSetfocusImeOff),
+        on::Control(LBN_SELCHANGE, 1008, &CKishuZandakaDlg::OnSelchangeDetailList),
+        on::Control(BN_CLICKED, 1106, &CKishuZandakaDlg::OnDetailSettings),
+        on::Control(BN_CLICKED, 1010, &CKishuZandakaDlg::OnDeleteBalance),
+        on::CtlColor(&CKishuZandakaDlg::OnCtlColor),
+        on::Control(BN_CLICKED, 1011, &CKishuZandakaDlg::OnCarryForward),
+        on::Control(STN_CLICKED, 1140, &CKishuZandakaDlg::OnHelpIcon));
+    return &map;
+}
+
+CKishuZandakaDlg::CKishuZandakaDlg(CWnd* pParent)
+    : CDialog(IDD_KISHU_ZANDAKA, pParent), m_editor(App()->m_arrKishuZandaka)
+{
+    m_brushDialog.CreateSolidBrush(m_crBack);
+    m_brushStatic.CreateSolidBrush(m_crBack);
+}
+
+void CKishuZandakaDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1135, m_stDetailNote);
+    DDX_Control(pDX, 1130, m_stDetailNameHead);
+    DDX_Control(pDX, 1131, m_stDetailBalanceHead);
+    DDX_Control(pDX, 1106, m_btnDetail);
+    DDX_Control(pDX, 1008, m_listDetail);
+    DDX_Control(pDX, 1034, m_listLiabilities);
+    DDX_Control(pDX, 1001, m_listAssets);
+}
+
+BOOL CKishuZandakaDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CWaitCursor wait;
+    m_edBalance.SubclassDlgItem(1025, this);
+    m_pDoc = GetActiveDoc();
+    const int h = m_pDoc ? m_pDoc->m_nRowHeight : 0;
+    if (h > 0) {
+        for (CListBox* list : {&m_listAssets, &m_listLiabilities, &m_listDetail})
+            list->SetItemHeight(0, static_cast<UINT>(h - h / 5));
+    }
+    ShowDetailControls(false);
+    if (m_pDoc) {
+        const std::vector<CString> duplicates =
+            PrepareBalanceRows(m_pDoc->m_arrDictionary, m_pDoc->m_arrJournal, App()->m_arrKishuZandaka);
+        for (const CString& message : duplicates)
+            AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    }
+    m_editor.RowsRebuilt();
+    FillAccountLists();
+    m_nActiveList = 0;
+    return TRUE;
+}
+
+BOOL CKishuZandakaDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+        return TRUE;
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CKishuZandakaDlg::OnOK()
+{
+    if (!m_strCarriedYear.IsEmpty())
+        App()->m_strYear = m_strCarriedYear;
+    CDialog::OnOK();
+}
+
+void CKishuZandakaDlg::FillList(CListBox& list, const std::vector<int>& rows)
+{
+    // Lines go in at the end, in row order, whatever the sort style of the list.
+    list.SendMessage(WM_SETREDRAW, FALSE);
+    list.ResetContent();
+    for (int row : rows) {
+        const int line = list.InsertString(-1, m_editor.LineOf(row));
+        list.SetItemData(line, static_cast<DWORD_PTR>(row));
+    }
+    list.SendMessage(WM_SETREDRAW, TRUE);
+    list.Invalidate();
+}
+
+void CKishuZandakaDlg::FillAccountLists()
+{
+    const BalanceRows& rows = App()->m_arrKishuZandaka;
+    FillList(m_listAssets, AccountLineRows(rows, false));
+    FillList(m_listLiabilities, AccountLineRows(rows, true));
+}
+
+void CKishuZandakaDlg::RefreshLines(CListBox& list)
+{
+    const int selected = list.GetCurSel();
+    for (int line = 0; line < list.GetCount(); ++line) {
+        const int row = static_cast<int>(list.GetItemData(line));
+        const CString text = m_editor.LineOf(row);
+        CString shown;
+        list.GetText(line, shown);
+        if (shown == text)
+            continue;
+        list.DeleteString(static_cast<UINT>(line));
+        list.InsertString(line, text);
+        list.SetItemData(line, static_cast<DWORD_PTR>(row));
+    }
+    list.SetCurSel(selected);
+}
+
+void CKishuZandakaDlg::RefreshAllLines()
+{
+    RefreshLines(m_listAssets);
+    RefreshLines(m_listLiabilities);
+    RefreshLines(m_listDetail);
+}
+
+void CKishuZandakaDlg::ShowDetailControls(bool show)
+{
+    for (int id : kDetailControls)
+        if (CWnd* control = GetDlgItem(id))
+            control->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void CKishuZandakaDlg::ShowEditing(const char* title, const char* label)
+{
+    SetDlgItemText(1127, title);
+    SetDlgItemText(1107, label);
+    SetDlgItemText(1024, m_editor.Name());
+    SetDlgItemText(1025, m_editor.FieldText());
+}
+
+void CKishuZandakaDlg::SelectAccountLine(CListBox& list, CListBox& other, int active)
+{
+    const int line = list.GetCurSel();
+    if (line < 0)
+        return;
+    other.SetCurSel(-1);
+    m_editor.SelectAccount(static_cast<int>(list.GetItemData(line)));
+    ShowDetailControls(m_editor.AccountHasDetail());
+    ShowEditing("科目で　一括　設定", "科目名");
+    m_nActiveList = active;
+    m_listDetail.ResetContent();
+}
+
+void CKishuZandakaDlg::OnDetailSettings()
+{
+    if (m_editor.Account().IsEmpty()) {
+        AfxMessageBox("先に[資産]・[負債資本]の科目を選択してください。", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const BalanceRows& rows = App()->m_arrKishuZandaka;
+    const std::vector<int> lines = DetailLineRows(rows, FindTotalRow(rows, m_editor.Account()));
+    FillList(m_listDetail, lines);
+    if (lines.empty())
+        return;
+    m_editor.DropTarget();
+    SetDlgItemText(1127, "摘要別の詳細な設定");
+    SetDlgItemText(1107, "摘要名");
+    SetDlgItemText(1024, "");
+    SetDlgItemText(1025, "");
+}
+
+void CKishuZandakaDlg::OnSelchangeDetailList()
+{
+    const int line = m_listDetail.GetCurSel();
+    if (line < 0)
+        return;
+    m_editor.SelectDescription(static_cast<int>(m_listDetail.GetItemData(line)));
+    ShowEditing("摘要別の詳細な設定", "摘要名");
+}
+
+void CKishuZandakaDlg::OnSetBalance()
+{
+    CString typed;
+    GetDlgItemText(1025, typed);
+    const OpeningBalanceEditor::Outcome outcome = m_editor.Set(typed);
+    if (!outcome.refusal.IsEmpty()) {
+        AfxMessageBox(outcome.refusal, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (!m_editor.HasSelection())
+        return;
+    if (outcome.deletes)
+        OnDeleteBalance();
+    else
+        RefreshAllLines();
+    SetDlgItemText(1025, outcome.field);
+}
+
+void CKishuZandakaDlg::OnDeleteBalance()
+{
+    if (!m_editor.HasSelection())
+        return;
+    if (AfxMessageBox(m_editor.DeleteQuestion(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    const OpeningBalanceEditor::Outcome outcome = m_editor.Delete();
+    if (!outcome.refusal.IsEmpty()) {
+        AfxMessageBox(outcome.refusal, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    RefreshAllLines();
+    SetDlgItemText(1025, "");
+}
+
+void CKishuZandakaDlg::OnCarryForward()
+{
+    if (!m_pDoc || m_pDoc->CarryForwardFromPrevYear() == -1)
+        return;
+    {
+        CWaitCursor wait;
+        const CString year =
+            CarryForwardBalances(m_pDoc->m_arrWorkDict, m_pDoc->m_arrPrevJournal, App()->m_arrKishuZandaka);
+        if (!year.IsEmpty())
+            m_strCarriedYear = year;
+        m_editor.RowsRebuilt();
+        FillAccountLists();
+        // The detail lines named rows that are gone.
+        m_listDetail.ResetContent();
+        DeleteRecords(m_pDoc->m_arrPrevJournal);
+        m_nActiveList = 0;
+    }
+    AfxMessageBox("前年度会計データファイルから、今年度の期首残高が読み込まれました。", MB_OK | MB_ICONINFORMATION);
+}
+
+void CKishuZandakaDlg::OnSetfocusAccountName()
+{
+    if (CWnd* first = GetDlgItem(IDOK))
+        first->SetFocus();
+}
+
+void CKishuZandakaDlg::OnSetfocusImeOff()
+{
+    HWND focus = ::GetFocus();
+    if (!focus)
+        return;
+    if (HIMC context = ::ImmGetContext(focus)) {
+        ::ImmSetOpenStatus(context, FALSE);
+        ::ImmReleaseContext(focus, context);
+    }
+}
+
+void CKishuZandakaDlg::OnHelpIcon()
+{
+    const CString topic = "dazeruruvo.chm::/" + App()->m_strHelpPageOpening + ".htm";
+    if (!AfxHtmlHelp(topic, HH_DISPLAY_TOPIC))
+        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
+}
+
+HBRUSH CKishuZandakaDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    switch (nCtlColor) {
+    case CTLCOLOR_DLG:
+        return m_brushDialog;
+    case CTLCOLOR_STATIC:
+        pDC->SetTextColor(m_crText);
+        pDC->SetBkColor(m_crBack);
+        return m_brushStatic;
+    default:
+        return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    }
+}

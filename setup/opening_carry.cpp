@@ -1,0 +1,134 @@
+#include "opening_carry.h"
+
+#include "aid_amounts.h"
+
+#include "../core/column_text.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+// The class index (class digit - 1) of each of the six rows, read from the decimal
+// text of the class code; a digit beyond the end of the text is no class (-1). A
+// code of 99999 or less carries no class digits: every row is then unknown (-2) and
+// takes the side of the rows it posts to.
+std::array<int, 6> RowClassIndexes(int classCode)
+{
+    std::array<int, 6> index;
+    if (classCode <= 99999) {
+        index.fill(-2);
+        return index;
+    }
+    const CString digits = IntToText(classCode);
+    for (int i = 0; i < 6; ++i)
+        index[i] = i < digits.GetLength() ? digits[i] - '0' - 1 : -1;
+    return index;
+}
+
+struct Posting {
+    const CString* account;
+    const CString* desc;
+    const CString* amount;
+    bool causeRow;
+    bool opening;  // row 1 of an entry with 元入金 in row 1 of the other side
+};
+
+void CarryPosting(const Posting& posting, int direction, int classIndex, const BalanceRowIndex& index,
+                  BalanceRows& rows)
+{
+    const std::vector<int>& accountRows = index.RowsOf(*posting.account);
+    if (accountRows.empty())
+        return;
+    // Unknown class: the side of the account's rows (kind 4 for 負債 and 資本).
+    if (classIndex == -2)
+        classIndex = rows[accountRows.front()]->m_nKind == 4 ? 3 : 4;
+    const CString amount = NegatesPosting(direction, posting.causeRow, classIndex)
+                               ? AidCalculate("0", *posting.amount, -1)
+                               : AidCalculate("0", *posting.amount, 1);
+    for (int r : accountRows) {
+        CKishuZandakaItem& row = *rows[r];
+        if (IsTotalRow(row)) {
+            row.m_strBalance = AidCalculate(BalanceAmount(row.m_strBalance), amount, 1);
+            row.m_nStatus = CKishuZandakaItem::kFromPrevYear;
+            if (!posting.desc->IsEmpty())
+                row.m_nEntry = 1;
+        } else if (IsRemainderRow(row)) {
+            row.m_strBalance = AidCalculate(BalanceAmount(row.m_strBalance), amount, 1);
+            row.m_nStatus = CKishuZandakaItem::kFromPrevYear;
+            row.m_nEntry = -1;
+        } else if (row.m_strDesc == *posting.desc) {
+            row.m_strBalance = AidCalculate(BalanceAmount(row.m_strBalance), amount, 1);
+            if (posting.opening)
+                row.m_nStatus = CKishuZandakaItem::kFromPrevYear;
+            row.m_nEntry = -1;
+        }
+    }
+}
+
+bool IsYearText(const CString& text)
+{
+    if (text.GetLength() != 4)
+        return false;
+    for (int i = 0; i < 4; ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool NegatesPosting(int direction, bool causeRow, int classIndex)
+{
+    const int d = direction == 1 ? 1 : -1;
+    const int s = causeRow ? 1 : -1;
+    const int c = classIndex == 3 || classIndex == 6 ? 1 : -1;
+    return d * s * c == -1;
+}
+
+CString CarryForwardBalances(const DictionaryNodes& work, const JournalArray& prevJournal, BalanceRows& rows)
+{
+    BuildBalanceRows(work, rows);
+    CString year;
+    if (prevJournal.GetSize() > 0) {
+        const CString first = prevJournal[0]->m_strDate.Left(4);
+        if (IsYearText(first))
+            year = IntToText(atoi(first) + 1);
+    }
+
+    const BalanceRowIndex index(rows);
+    for (int j = 0; j < prevJournal.GetSize(); ++j) {
+        const CMyObject2& e = *prevJournal[j];
+        const std::array<int, 6> classIndex = RowClassIndexes(e.m_nClassCode);
+        const Posting postings[6] = {
+            {&e.m_strCause1, &e.m_strCauseDesc1, &e.m_strCauseAmount1, true, e.m_strResult1 == kCapitalAccount},
+            {&e.m_strCause2, &e.m_strCauseDesc2, &e.m_strCauseAmount2, true, false},
+            {&e.m_strCause3, &e.m_strCauseDesc3, &e.m_strCauseAmount3, true, false},
+            {&e.m_strResult1, &e.m_strResultDesc1, &e.m_strResultAmount1, false, e.m_strCause1 == kCapitalAccount},
+            {&e.m_strResult2, &e.m_strResultDesc2, &e.m_strResultAmount2, false, false},
+            {&e.m_strResult3, &e.m_strResultDesc3, &e.m_strResultAmount3, false, false},
+        };
+        for (int i = 0; i < 6; ++i)
+            if (!postings[i].account->IsEmpty())
+                CarryPosting(postings[i], e.m_nDirection, classIndex[i], index, rows);
+    }
+
+    // Rows nothing was carried into show no balance; a remainder keeps what the
+    // account's carried descriptions do not hold.
+    CString sum = "0";
+    for (int r = 0; r < rows.GetSize(); ++r) {
+        CKishuZandakaItem& row = *rows[r];
+        if (row.m_nStatus != CKishuZandakaItem::kFromPrevYear) {
+            row.m_strBalance = BlankBalance();
+            continue;
+        }
+        if (IsRemainderRow(row)) {
+            row.m_strBalance = AidCalculate(row.m_strBalance, sum, -1);
+            sum = "0";
+        } else if (!IsTotalRow(row)) {
+            sum = AidCalculate(sum, row.m_strBalance, 1);
+        }
+    }
+    MarkUnsetBalances(prevJournal, rows);
+    return year;
+}

@@ -1,0 +1,119 @@
+#include "../../setup/opening_carry.h"
+
+#include "opening_balance_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using S = CKishuZandakaItem::Status;
+
+TEST(OpeningCarry, SignOfAPosting)
+{
+    struct Case {
+        int direction;
+        bool causeRow;
+        int classIndex;
+        bool negates;
+    } const cases[] = {
+        // Assets grow with debits: direction 0 puts the cause rows on the debit side.
+        {0, true, 4, false}, {0, false, 4, true}, {1, false, 4, false}, {1, true, 4, true},
+        {-1, true, 5, false}, {0, true, -1, false},
+        // Liabilities and capital grow with credits.
+        {0, false, 3, false}, {1, false, 3, true}, {1, true, 6, false}, {0, true, 6, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.negates, NegatesPosting(c.direction, c.causeRow, c.classIndex))
+            << c.direction << " " << c.causeRow << " " << c.classIndex;
+}
+
+TEST(OpeningCarry, ClosingBalancesBecomeTheRows)
+{
+    OpeningFixture f;
+    f.Entry("2024/01/01", "現金", "元入金", "1000", 0, 5007000);
+    f.Entry("2024/01/01", "普通預金", "元入金", "800", 0, 5007000, "C銀行");
+    f.Entry("2024/02/01", "売上", "現金", "500", 1, 1005000);
+    f.Entry("2024/02/02", "仕入", "買掛金", "300", 0, 2004000);
+    f.Entry("2024/02/03", "現金", "普通預金", "100", 0, 5005000, "", "C銀行");
+    f.Entry("2024/02/04", "売上", "売掛金", "40", 1, 1005000, "", "A商店");
+    // An asset that closes on the credit side carries a negative balance.
+    f.Entry("2024/03/01", "通信費", "建物", "70", 0, 3006000);
+    const CString year = CarryForwardBalances(f.dictionary, f.journal, f.rows);
+    EXPECT_STREQ("2025", year);
+
+    EXPECT_STREQ("1600", f.At("現金", "合計").m_strBalance);
+    EXPECT_EQ(S::kFromPrevYear, f.At("現金", "合計").m_nStatus);
+    EXPECT_STREQ("1600", f.At("現金", "未設定の合計").m_strBalance);
+    EXPECT_STREQ("700", f.At("普通預金", "合計").m_strBalance);
+    EXPECT_EQ(1, f.At("普通預金", "合計").m_nEntry);
+    EXPECT_STREQ("700", f.At("普通預金", "C銀行").m_strBalance);
+    EXPECT_EQ(S::kFromPrevYear, f.At("普通預金", "C銀行").m_nStatus);
+    EXPECT_STREQ("0", f.At("普通預金", "未設定の合計").m_strBalance);
+    EXPECT_STREQ("300", f.At("買掛金", "未設定の合計").m_strBalance);
+    EXPECT_EQ(S::kFromPrevYear, f.At("買掛金", "未設定の合計").m_nStatus);
+    // A description without an opening entry is no carried row: the remainder holds it.
+    EXPECT_EQ(S::kBuilt, f.At("売掛金", "A商店").m_nStatus);
+    EXPECT_EQ(UnsetMark(), f.At("売掛金", "A商店").m_strBalance);
+    EXPECT_STREQ("40", f.At("売掛金", "未設定の合計").m_strBalance);
+    EXPECT_STREQ("-70", f.At("建物", "未設定の合計").m_strBalance);
+    // Rows nothing was carried into.
+    EXPECT_EQ(BlankBalance(), f.At("資本金", "合計").m_strBalance);
+    EXPECT_EQ(S::kBuilt, f.At("資本金", "未設定の合計").m_nStatus);
+    EXPECT_EQ(-1, f.At("現金", "未設定の合計").m_nEntry);
+}
+
+TEST(OpeningCarry, CapitalAndEntriesWithoutClassDigits)
+{
+    OpeningFixture f;
+    f.Entry("2023/05/01", "元入金", "資本金", "900", 0, 7007000);
+    // No class digits: the account's own rows give its side (direction 1 puts
+    // 現金 on the debit side and 買掛金 on the credit side).
+    f.Entry("2023/06/01", "買掛金", "現金", "50", 1, 0);
+    EXPECT_STREQ("2024", CarryForwardBalances(f.dictionary, f.journal, f.rows));
+    EXPECT_STREQ("900", f.At("資本金", "未設定の合計").m_strBalance);
+    EXPECT_STREQ("50", f.At("買掛金", "未設定の合計").m_strBalance);
+    EXPECT_STREQ("50", f.At("現金", "未設定の合計").m_strBalance);
+}
+
+TEST(OpeningCarry, AnEmptyOrUndatedJournalGivesNoYear)
+{
+    OpeningFixture f;
+    EXPECT_STREQ("", CarryForwardBalances(f.dictionary, f.journal, f.rows));
+    EXPECT_EQ(BlankBalance(), f.At("現金", "合計").m_strBalance);
+    f.Entry("abcd/01/01", "売上", "現金", "5", 1, 1005000);
+    EXPECT_STREQ("", CarryForwardBalances(f.dictionary, f.journal, f.rows));
+    EXPECT_STREQ("5", f.At("現金", "合計").m_strBalance);
+}
+
+// The rows a carry-forward leaves are written as this year's opening entries.
+TEST(OpeningCarry, CarriedRowsBecomeOpeningEntries)
+{
+    OpeningFixture f;
+    f.Entry("2024/01/01", "普通預金", "元入金", "800", 0, 5007000, "C銀行");
+    f.Entry("2024/02/01", "売上", "現金", "500", 1, 1005000);
+    f.Entry("2024/02/02", "仕入", "買掛金", "300", 0, 2004000);
+    const CString year = CarryForwardBalances(f.dictionary, f.journal, f.rows);
+
+    OpeningFixture thisYear;
+    thisYear.Entry("2025/01/01", "現金", "元入金", "1", 0, 5007000);
+    thisYear.Entry("2025/03/01", "現金", "元入金", "2", 0, 5007000);
+    const OpeningOutcome out = ApplyOpeningBalances(thisYear.journal, f.rows, year, 0);
+    ASSERT_TRUE(out.refusal.IsEmpty()) << out.refusal.str();
+    std::vector<std::string> lines;
+    for (int i = 0; i < thisYear.journal.GetSize(); ++i) {
+        const CMyObject2& e = *thisYear.journal[i];
+        lines.push_back(e.m_strDate.str() + " " + e.m_strCause1.str() + "/" + e.m_strResult1.str() + " " +
+                        e.m_strCauseAmount1.str() + " " + e.m_strCauseDesc1.str() + " " +
+                        std::to_string(e.m_nClassCode));
+    }
+    // The user's own 元入金 entry of March stays; this year's opening entry goes.
+    const std::vector<std::string> expected = {
+        "2025/01/01 普通預金/元入金 800 C銀行 5007000",
+        "2025/01/01 現金/元入金 500  5007000",
+        "2025/01/01 買掛金/元入金 300  4007000",
+        "2025/03/01 現金/元入金 2  5007000",
+    };
+    EXPECT_EQ(expected, lines);
+}
+
+}  // namespace
