@@ -77,6 +77,16 @@ add_library(app_windows STATIC
   setup/opening_carry.cpp
   setup/kishu_zandaka_dlg.cpp
   journal/siwake_opening_balance.cpp
+  setup/inventory_entries.cpp
+  setup/bad_debt_entries.cpp
+  setup/keyword_search.cpp
+  setup/partner_list.cpp
+  setup/input_aid_dlg.cpp
+  setup/tanaorosi_dlg.cpp
+  setup/kasidaore_dlg.cpp
+  setup/kensaku_dlg.cpp
+  setup/torihikisaki_dlg.cpp
+  journal/siwake_input_aids.cpp
 )
 target_link_libraries(app_windows PUBLIC core_portable framework_win)
 target_include_directories(app_windows PUBLIC ${PROJECT_SOURCE_DIR})
@@ -93,5 +103,6 @@ foreach(size IN LISTS ZIRERE_FONT_SIZES)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources)
   target_link_libraries(${target} PRIVATE app_windows)
   target_link_options(${target} PRIVATE -municode)
+  target_sources(${target} PRIVATE setup/partner_dialog_registration.cpp)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZIRERE_PROGRAM_DIR})
 endforeach()

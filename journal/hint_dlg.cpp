@@ -269,10 +269,7 @@ void CHintDlg::ShowHint(const CMyObject2& s)
     m_edDesc2.SetWindowText(*resultDescs[resultRow - 1]);
     m_edRemark.SetWindowText(s.m_strRemark);
 
-    const bool first = s.m_nDirection == 1;
-    m_rbPhrase1.SetCheck(first ? BST_CHECKED : BST_UNCHECKED);
-    m_rbPhrase2.SetCheck(first ? BST_UNCHECKED : BST_CHECKED);
-    m_nPhraseChecked = first ? 0 : 1;
+    m_nPhraseChecked = s.m_nDirection == 1 ? 0 : 1;
 
     static const HintDictionary kNoDictionary;
     const HintDictionary& dict = m_pDoc ? m_pDoc->m_arrDictionary : kNoDictionary;
@@ -280,33 +277,12 @@ void CHintDlg::ShowHint(const CMyObject2& s)
     m_stConnectWord.SetWindowText(m_strConnectWord);
     std::tie(m_strResultPhrase1, m_strResultPhrase2) = HintResultPhrases(dict, *results[resultRow - 1]);
     AdjustPhrasesToConnectWord(m_strConnectWord, m_strResultPhrase1, m_strResultPhrase2);
-    m_rbPhrase1.SetWindowText(m_strResultPhrase1);
-    m_rbPhrase2.SetWindowText(m_strResultPhrase2);
-
-    // Opening balances and the owner's purchases read only one way.
-    if (classes.decoded) {
-        const int k1 = classes.classIndex[0];
-        if (k1 == 3 && s.m_strResult1 == "元入金") {
-            m_rbPhrase2.SetWindowText("");
-            m_rbPhrase1.SetCheck(BST_CHECKED);
-            m_rbPhrase2.SetCheck(BST_UNCHECKED);
-        } else if ((k1 == 4 || k1 == 5) && s.m_strResult1 == "元入金") {
-            m_rbPhrase1.SetWindowText("");
-            m_rbPhrase1.SetCheck(BST_UNCHECKED);
-            m_rbPhrase2.SetCheck(BST_CHECKED);
-        } else if (k1 == 3 && s.m_strResult1 == "仕入") {
-            m_rbPhrase1.SetWindowText("");
-            m_rbPhrase1.SetCheck(BST_UNCHECKED);
-            m_rbPhrase2.SetCheck(BST_CHECKED);
-        }
-    }
-    if (m_strResultPhrase1.IsEmpty() && !m_strResultPhrase2.IsEmpty()) {
-        m_rbPhrase1.SetCheck(BST_UNCHECKED);
-        m_rbPhrase2.SetCheck(BST_CHECKED);
-    } else if (m_strResultPhrase2.IsEmpty() && !m_strResultPhrase1.IsEmpty()) {
-        m_rbPhrase2.SetCheck(BST_UNCHECKED);
-        m_rbPhrase1.SetCheck(BST_CHECKED);
-    }
+    const PhraseRadios radios =
+        PhraseRadiosFor(classes, s.m_strResult1, m_strResultPhrase1, m_strResultPhrase2, s.m_nDirection);
+    m_rbPhrase1.SetWindowText(radios.caption1);
+    m_rbPhrase2.SetWindowText(radios.caption2);
+    m_rbPhrase1.SetCheck(radios.firstChecked ? BST_CHECKED : BST_UNCHECKED);
+    m_rbPhrase2.SetCheck(radios.firstChecked ? BST_UNCHECKED : BST_CHECKED);
 }
 
 void CHintDlg::ClearHint()

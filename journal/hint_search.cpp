@@ -288,6 +288,30 @@ void AdjustPhrasesToConnectWord(const CString& connectWord, CString& phrase1, CS
     }
 }
 
+PhraseRadios PhraseRadiosFor(const HintClasses& classes, const CString& result1, const CString& phrase1,
+                             const CString& phrase2, int direction)
+{
+    PhraseRadios radios{phrase1, phrase2, direction == 1};
+    if (classes.decoded) {
+        const int k1 = classes.classIndex[0];
+        if (k1 == 3 && result1 == "元入金") {
+            radios.caption2.Empty();
+            radios.firstChecked = true;
+        } else if ((k1 == 4 || k1 == 5) && result1 == "元入金") {
+            radios.caption1.Empty();
+            radios.firstChecked = false;
+        } else if (k1 == 3 && result1 == "仕入") {
+            radios.caption1.Empty();
+            radios.firstChecked = false;
+        }
+    }
+    if (phrase1.IsEmpty() && !phrase2.IsEmpty())
+        radios.firstChecked = false;
+    else if (phrase2.IsEmpty() && !phrase1.IsEmpty())
+        radios.firstChecked = true;
+    return radios;
+}
+
 const std::array<int, 10>& HitFramedControls()
 {
     static const std::array<int, 10> controls = {1024, 1025, 1026, 1032, 1008, 1033, 1042, 1027, 1009, 1011};

@@ -104,6 +104,18 @@ std::pair<CString, CString> HintResultPhrases(const HintDictionary& dict, const 
 // "で支" takes "を".
 void AdjustPhrasesToConnectWord(const CString& connectWord, CString& phrase1, CString& phrase2);
 
+// How the two phrase radios of a shown sentence read: their captions and
+// whether the first is the checked one.
+struct PhraseRadios {
+    CString caption1;
+    CString caption2;
+    bool firstChecked = false;
+};
+// The direction checks the first phrase (1) or the second; opening balances and
+// the owner's purchases read only one way, and a lone phrase is the one checked.
+PhraseRadios PhraseRadiosFor(const HintClasses& classes, const CString& result1, const CString& phrase1,
+                             const CString& phrase2, int direction);
+
 // TRUE when the diagram frames control id in red for the hit's field code.
 bool HitFrameIsRed(int controlId, int fieldCode);
 // The controls the diagram frames, in drawing order (cause side, then result side).

@@ -144,6 +144,11 @@ public:
     void OnOpeningBalance();
     void OnKillfocusFocusHolder();
     void OnDestroy();
+    void OnInventory();
+    void OnBadDebtAllowance();
+    void OnKeywordSearch();
+    void EndPendingInsertion();
+    void ShowAidEntries(int currentEntry);
 
     // Controls.
     CStatic m_stConnectWord;       // 1049

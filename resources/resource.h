@@ -88,3 +88,10 @@
 
 // The opening-balance dialog.
 #define IDD_KISHU_ZANDAKA 135
+
+// The input aids' dialogs: closing inventory, bad-debt allowance, keyword search
+// and trading partners.
+#define IDD_INVENTORY 168
+#define IDD_BAD_DEBT 169
+#define IDD_KEYWORD_SEARCH 170
+#define IDD_PARTNERS 148

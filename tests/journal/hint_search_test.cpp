@@ -331,4 +331,41 @@ TEST(HintWords, PhrasesAgreeWithTheConnectingWord)
     }
 }
 
+TEST(PhraseRadios, TheDirectionChecksAndOneWayEntriesAndLonePhrasesOverride)
+{
+    const struct {
+        int classCode;
+        const char* result1;
+        const char* phrase1;
+        const char* phrase2;
+        int direction;
+        const char* caption1;
+        const char* caption2;
+        bool firstChecked;
+    } cases[] = {
+        {1005000, "現金", "で受取り", "で支払い", 1, "で受取り", "で支払い", true},
+        {1005000, "現金", "で受取り", "で支払い", 0, "で受取り", "で支払い", false},
+        {1005000, "現金", "で受取り", "で支払い", -1, "で受取り", "で支払い", false},
+        // A liability against 元入金 reads with the first phrase only.
+        {4007000, "元入金", "で受取り", "で支払い", 0, "で受取り", "", true},
+        // An asset against 元入金, and a liability against 仕入, with the second only.
+        {5007000, "元入金", "で受取り", "で支払い", 1, "", "で支払い", false},
+        {6007000, "元入金", "で受取り", "で支払い", 1, "", "で支払い", false},
+        {4002000, "仕入", "で受取り", "で支払い", 1, "", "で支払い", false},
+        // Without class digits no account reads one way.
+        {0, "元入金", "で受取り", "で支払い", 1, "で受取り", "で支払い", true},
+        // A lone phrase is the one checked.
+        {1005000, "現金", "", "で支払い", 1, "", "で支払い", false},
+        {1005000, "現金", "で受取り", "", 0, "で受取り", "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.classCode);
+        const PhraseRadios radios =
+            PhraseRadiosFor(DecodeHintClassCode(c.classCode), c.result1, c.phrase1, c.phrase2, c.direction);
+        EXPECT_EQ(CString(c.caption1), radios.caption1);
+        EXPECT_EQ(CString(c.caption2), radios.caption2);
+        EXPECT_EQ(c.firstChecked, radios.firstChecked);
+    }
+}
+
 }  // namespace

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -38,42 +37,6 @@ CWnd* MakeCountedHintDialog()
 {
     auto* dialog = new CountedHintDlg;
     return dialog->CreateHidden() ? dialog : nullptr;
-}
-
-// With ZIRERE_SHOTS set to a folder, the dialog as it shows is saved there
-// as a bitmap for a person to look at.
-void Photograph(CWnd* window, const char* name)
-{
-    const char* folder = std::getenv("ZIRERE_SHOTS");
-    if (!folder)
-        return;
-    CRect r;
-    window->GetWindowRect(&r);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = r.Width();
-    info.bmiHeader.biHeight = r.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, r.Width(), r.Height(), screen, r.left, r.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    const int stride = (r.Width() * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * r.Height());
-    std::ofstream out(std::string(folder) + "/" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    out.write(static_cast<const char*>(bits), stride * r.Height());
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
 }
 
 struct Sample {

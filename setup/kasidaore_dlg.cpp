@@ -1,0 +1,142 @@
+#include "kasidaore_dlg.h"
+
+#include "aid_amounts.h"
+#include "inventory_entries.h"
+
+#include "../core/my_app.h"
+#include "../core/my_doc.h"
+#include "../framework/win/data_exchange.h"
+#include "../framework/win/message_box.h"
+#include "../framework/win/win_app.h"
+#include "../resources/resource.h"
+
+const MessageMap* CKasidaoreDlg::GetThisMessageMap()
+{
+    static const MessageMap map =
+        MessageMap::Of<CKasidaoreDlg>(on::Control(CBN_SELCHANGE, 1028, &CKasidaoreDlg::OnSelchangeRate));
+    return &map;
+}
+
+CKasidaoreDlg::CKasidaoreDlg(CWnd* pParent) : CInputAidDlg(IDD_BAD_DEBT, pParent) {}
+
+CString CKasidaoreDlg::HelpPage() const
+{
+    return static_cast<CMyApp*>(AfxGetApp())->m_strHelpPageBadDebt;
+}
+
+COLORREF CKasidaoreDlg::StaticTextColor(CWnd* pWnd) const
+{
+    const COLORREF found = RGB(0, 255, 0);
+    const COLORREF missing = RGB(255, 0, 0);
+    switch (pWnd ? pWnd->GetDlgCtrlID() : 0) {
+    case 1174:
+        return m_bOpeningBooked ? found : missing;
+    case 1175:
+        return m_bReversalBooked ? found : missing;
+    case 1176:
+        return m_bProvisionBooked ? found : missing;
+    default:
+        return m_crText;
+    }
+}
+
+CString CKasidaoreDlg::Shown(const CString& amount) const
+{
+    return AidFormatAmount(amount, m_nAmountWidth + 3);
+}
+
+void CKasidaoreDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1028, m_comboRate);
+}
+
+BOOL CKasidaoreDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_edOpening.SubclassDlgItem(1024, this);
+    m_edProvision.SubclassDlgItem(1025, this);
+    m_pDoc = GetActiveDoc();
+
+    if (m_comboRate.GetCount() == 0) {
+        m_comboRate.AddString("金融業以外は5.5％");
+        m_comboRate.AddString("金融業は3.3％");
+    }
+    const int h = m_pDoc ? m_pDoc->m_nRowHeight : 0;
+    if (h > 0)
+        m_comboRate.SetItemHeight(0, static_cast<UINT>(h - h / 5));
+    m_comboRate.SetCurSel(0);
+
+    if (m_pDoc)
+        m_figures = RecognizeBadDebt(m_pDoc->m_arrJournal);
+    m_strOpening = m_figures.total[kAllowanceOpening];
+    m_strReversal = m_figures.total[kAllowanceReversal];
+    m_strProvision = m_figures.total[kAllowanceProvision];
+    m_strReceivables = m_figures.receivables;
+    m_nOpeningEntry = m_figures.entry[kAllowanceOpening];
+    m_nReversalEntry = m_figures.entry[kAllowanceReversal];
+    m_nProvisionEntry = m_figures.entry[kAllowanceProvision];
+    Recalculate();
+
+    SetDlgItemText(1174, m_nOpeningEntry == -1 ? "未記帳" : "記帳済");
+    SetDlgItemText(1175, m_nReversalEntry == -1 ? "未記帳" : "記帳済");
+    SetDlgItemText(1176, m_nProvisionEntry == -1 ? "未記帳" : "記帳済");
+    return TRUE;
+}
+
+void CKasidaoreDlg::Recalculate()
+{
+    SetDlgItemText(1024, m_strOpening == "0" ? CString() : Shown(m_strOpening));
+    const ReversalDisplay reversal = ReversalShown(m_figures);
+    if (reversal.remind)
+        AfxMessageBox("貸倒引当金繰戻額が期末に未記帳です。", MB_OK);
+    if (!reversal.keep) {
+        m_strReversalShown = reversal.amount;
+        SetDlgItemText(1172, Shown(reversal.amount));
+    }
+    SetDlgItemText(1171, Shown(m_strReceivables));
+    ShowLimit();
+    SetDlgItemText(1025, m_strProvision == "0" ? CString() : Shown(m_strProvision));
+    m_bOpeningBooked = m_nOpeningEntry != -1;
+    m_bReversalBooked = m_nReversalEntry != -1;
+    m_bProvisionBooked = m_nProvisionEntry != -1;
+}
+
+void CKasidaoreDlg::ShowLimit()
+{
+    SetDlgItemText(1173, Shown(BadDebtLimit(m_strReceivables, m_comboRate.GetCurSel() == 0 ? 0 : 1)));
+}
+
+void CKasidaoreDlg::OnSelchangeRate()
+{
+    ShowLimit();
+}
+
+void CKasidaoreDlg::OnOK()
+{
+    CString opening;
+    CString reversal;
+    CString provision;
+    GetDlgItemText(1024, opening);
+    GetDlgItemText(1172, reversal);
+    GetDlgItemText(1025, provision);
+    // A field showing the "#" of a figure too long for it hands over that figure:
+    // its text is not the amount.
+    const BadDebtHandOver handOver =
+        BadDebtHandOverOf(m_figures, AmountFromField(opening, m_strOpening),
+                          AmountFromField(reversal, m_strReversalShown), AmountFromField(provision, m_strProvision));
+    m_strOpening = handOver.amount[kAllowanceOpening];
+    m_strReversal = handOver.amount[kAllowanceReversal];
+    m_strProvision = handOver.amount[kAllowanceProvision];
+    if (m_pDoc) {
+        m_pDoc->m_nAidEntry = {m_nOpeningEntry, m_nReversalEntry, m_nProvisionEntry};
+        m_pDoc->m_strAidAmount = {m_strOpening, m_strReversal, m_strProvision};
+    }
+    CDialog::OnOK();
+}
+
+int RunBadDebtDialog()
+{
+    CKasidaoreDlg dialog(nullptr);
+    return dialog.DoModal() == IDOK ? 0 : -1;
+}

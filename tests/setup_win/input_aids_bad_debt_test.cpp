@@ -1,0 +1,160 @@
+// The bad-debt allowance command on real windows: the entries found and their
+// statuses, the receivables (A) and the limit at both rates, the reversal
+// proposed on the next opening, and the entries written, changed or removed on
+// "OK"; cancel and an unchanged "OK" leave the journal alone.
+#include "input_aids_fixture.h"
+
+namespace {
+
+const AidRow kSale{"2024/02/01", "売上", "売掛金", "100", 1, 1005000};
+const AidRow kOpening{"2024/01/01", "貸倒引当金", "元入金", "10000", 1, 4007000};
+const AidRow kReversal{"2024/12/31", "貸倒引当金", "貸倒引当金繰戻額", "10000", 0, 4001000};
+const AidRow kProvision{"2024/12/31", "貸倒引当金", "貸倒引当金繰入額", "8000", 1, 4003000};
+
+class BadDebtTest : public InputAidsTest {
+protected:
+    void RunBadDebt(const std::function<void(CDialog&)>& drive)
+    {
+        m_answers.dialogs[IDD_BAD_DEBT] = drive;
+        Command(ID_BAD_DEBT_ALLOWANCE);
+    }
+    static void ChooseRate(CDialog& dlg, int item)
+    {
+        static_cast<CComboBox*>(dlg.GetDlgItem(1028))->SetCurSel(item);
+        DlgNotify(dlg, 1028, CBN_SELCHANGE);
+    }
+};
+
+TEST_F(BadDebtTest, NothingBookedShowsEmptyFieldsRedStatusesAndAnEmptyOkChangesNothing)
+{
+    StartWith({});
+    std::vector<CString> shown;
+    RunBadDebt([&](CDialog& dlg) {
+        for (int id : {1024, 1172, 1025, 1171, 1173, 1174, 1175, 1176})
+            shown.push_back(DlgText(dlg, id));
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ((std::vector<CString>{"", "", "", Field18("0   "), Field18("0   "), "未記帳", "未記帳", "未記帳"}), shown);
+    EXPECT_TRUE(JournalLines().empty());
+    EXPECT_FALSE(Document()->IsModified());
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(BadDebtTest, TheLimitIsTheReceivablesTimesTheRateCutToWholeYen)
+{
+    StartWith({kSale});
+    std::vector<CString> limits;
+    CString receivables;
+    RunBadDebt([&](CDialog& dlg) {
+        receivables = DlgText(dlg, 1171);
+        limits.push_back(DlgText(dlg, 1173));
+        ChooseRate(dlg, 1);
+        limits.push_back(DlgText(dlg, 1173));
+        ChooseRate(dlg, 0);
+        limits.push_back(DlgText(dlg, 1173));
+        EXPECT_EQ(receivables, DlgText(dlg, 1171));
+        DlgClick(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(Field18("100   "), receivables);
+    EXPECT_EQ((std::vector<CString>{Field18("5   "), Field18("3   "), Field18("5   ")}), limits);
+}
+
+TEST_F(BadDebtTest, ReceivablesGrowOnTheSideTheirClassGrowsAndAreCurrentAssetsWithoutDigits)
+{
+    // A credit sale: 売掛金 on the debit side. As a current asset it raises (A);
+    // a class digit 0 given in the code makes it grow on the credit side instead.
+    const struct {
+        int classCode;
+        const char* receivables;
+    } cases[] = {{0, "1,000   "}, {1005000, "1,000   "}, {1000000, "-1,000   "}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.classCode);
+        AidRow sale = kSale;
+        sale.amount = "1000";
+        sale.classCode = c.classCode;
+        StartWith({sale});
+        CString shown;
+        RunBadDebt([&](CDialog& dlg) {
+            shown = DlgText(dlg, 1171);
+            DlgClick(dlg, IDCANCEL);
+        });
+        EXPECT_EQ(Field18(c.receivables), shown);
+        Stop();
+    }
+}
+
+TEST_F(BadDebtTest, FirstUseThenTheReversalIsProposedAndWrittenBeforeTheProvision)
+{
+    StartWith({kSale});
+    RunBadDebt([&](CDialog& dlg) {
+        dlg.SetDlgItemText(1024, "10,000");
+        dlg.SetDlgItemText(1025, "8000");
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ((std::vector<std::string>{EntryLine(kOpening), EntryLine(kSale), EntryLine(kProvision)}), JournalLines());
+    EXPECT_EQ(2, Document()->m_nCurEntry);
+    EXPECT_TRUE(Document()->IsModified());
+    EXPECT_TRUE(m_boxes.empty());
+
+    std::vector<CString> shown;
+    RunBadDebt([&](CDialog& dlg) {
+        for (int id : {1024, 1172, 1025, 1174, 1175, 1176})
+            shown.push_back(DlgText(dlg, id));
+        dlg.SetDlgItemText(1025, "9000");
+        PhotographDialog(dlg, "bad_debt_reversal_proposed");
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ(std::vector<std::string>{"貸倒引当金繰戻額が期末に未記帳です。"}, m_boxes);
+    EXPECT_EQ((std::vector<CString>{Field18("10,000   "), Field18("10,000   "), Field18("8,000   "), "記帳済", "未記帳",
+                                    "記帳済"}),
+              shown);
+    AidRow provision = kProvision;
+    provision.amount = "9000";
+    EXPECT_EQ((std::vector<std::string>{EntryLine(kOpening), EntryLine(kSale), EntryLine(kReversal),
+                                        EntryLine(provision)}),
+              JournalLines());
+}
+
+TEST_F(BadDebtTest, OkWithoutChangesAndCancelLeaveTheJournalAlone)
+{
+    for (int button : {IDOK, IDCANCEL}) {
+        SCOPED_TRACE(button);
+        StartWith({kOpening, kSale, kReversal, kProvision});
+        const auto before = JournalLines();
+        RunBadDebt([&](CDialog& dlg) {
+            if (button == IDCANCEL)
+                dlg.SetDlgItemText(1025, "1");
+            DlgClick(dlg, button);
+        });
+        EXPECT_EQ(before, JournalLines());
+        EXPECT_FALSE(Document()->IsModified());
+        Stop();
+    }
+}
+
+TEST_F(BadDebtTest, EmptiedFieldsRemoveTheirEntries)
+{
+    const struct {
+        int field;
+        const char* typed;
+        std::vector<std::string> journal;
+    } cases[] = {
+        {1025, "", {EntryLine(kOpening), EntryLine(kSale), EntryLine(kReversal)}},
+        {1025, "0", {EntryLine(kOpening), EntryLine(kSale), EntryLine(kReversal)}},
+        // The opening allowance goes with its reversal.
+        {1024, "", {EntryLine(kSale), EntryLine(kProvision)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        StartWith({kOpening, kSale, kReversal, kProvision});
+        RunBadDebt([&](CDialog& dlg) {
+            dlg.SetDlgItemText(c.field, c.typed);
+            DlgClick(dlg, IDOK);
+        });
+        EXPECT_EQ(c.journal, JournalLines());
+        EXPECT_TRUE(Document()->IsModified());
+        Stop();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+// The program started on a journal written by the test, with the journal view
+// shown, for driving the input aids' commands and dialogs through the modal seam:
+// message boxes are recorded and questions answered from a queue.
+#pragma once
+
+#include "program_folder.h"
+
+#include "core/record_file.h"
+#include "framework/win/controls.h"
+#include "framework/win/dialog.h"
+#include "journal/siwake.h"
+#include "resource.h"
+
+#include <cstdlib>
+#include <deque>
+#include <string>
+#include <vector>
+
+// One journal entry: row 1 of each side and the rows 2 written when given.
+struct AidRow {
+    const char* date;
+    const char* cause;
+    const char* result;
+    const char* amount;
+    int direction;
+    int classCode;
+    const char* causeDesc = "";
+    const char* resultDesc = "";
+    const char* remark = "";
+    const char* cause2 = "";
+    const char* causeDesc2 = "";
+};
+
+inline CMyObject2* AidEntry(const AidRow& row)
+{
+    auto* e = new CMyObject2;
+    e->m_strDate = row.date;
+    e->m_strCause1 = row.cause;
+    e->m_strResult1 = row.result;
+    e->m_strCauseAmount1 = e->m_strResultAmount1 = row.amount;
+    e->m_strCauseAmount2 = e->m_strCauseAmount3 = "0";
+    e->m_strResultAmount2 = e->m_strResultAmount3 = "0";
+    e->m_strCauseDesc1 = row.causeDesc;
+    e->m_strResultDesc1 = row.resultDesc;
+    e->m_strRemark = row.remark;
+    e->m_strCause2 = row.cause2;
+    e->m_strCauseDesc2 = row.causeDesc2;
+    e->m_nDirection = row.direction;
+    e->m_nClassCode = row.classCode;
+    return e;
+}
+
+// An entry as one line: date, accounts, amounts, direction and class code.
+inline std::string EntryLine(const CMyObject2& e)
+{
+    return e.m_strDate.str() + " " + e.m_strCause1.str() + "/" + e.m_strResult1.str() + " " +
+           e.m_strCauseAmount1.str() + "/" + e.m_strResultAmount1.str() + " d" + std::to_string(e.m_nDirection) +
+           " c" + std::to_string(e.m_nClassCode);
+}
+
+inline std::string EntryLine(const AidRow& row)
+{
+    CMyObject2* e = AidEntry(row);
+    std::string line = EntryLine(*e);
+    delete e;
+    return line;
+}
+
+inline CString DlgText(CDialog& dlg, int id)
+{
+    CString text;
+    dlg.GetDlgItemText(id, text);
+    return text;
+}
+
+inline void DlgNotify(CDialog& dlg, int id, UINT code)
+{
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(dlg.GetDlgItem(id)->m_hWnd));
+}
+
+inline void DlgClick(CDialog& dlg, int id)
+{
+    DlgNotify(dlg, id, BN_CLICKED);
+}
+
+// Whether the control's own visibility is on (the dialog a test answers is not shown).
+inline bool DlgShows(CDialog& dlg, int id)
+{
+    return (::GetWindowLongW(dlg.GetDlgItem(id)->m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+inline bool DlgEnabled(CDialog& dlg, int id)
+{
+    return dlg.GetDlgItem(id)->IsWindowEnabled() != FALSE;
+}
+
+// A blank-padded amount field of 18 characters.
+inline CString Field18(const char* shown)
+{
+    CString text(shown);
+    while (text.GetLength() < 18)
+        text = " " + text;
+    return text;
+}
+
+// Shows the answered dialog and, with ZIRERE_SHOTS set, photographs it.
+inline void PhotographDialog(CDialog& dlg, const char* name)
+{
+    if (!std::getenv("ZIRERE_SHOTS"))
+        return;
+    dlg.ShowWindow(SW_SHOW);
+    dlg.UpdateWindow();
+    PumpWaitingMessages();
+    Photograph(&dlg, name);
+}
+
+class InputAidsTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        CopyShippedSetupFiles();
+        m_answers.messageBox = [this](const MessageBoxRequest& box) {
+            m_boxes.push_back(box.text.str());
+            if ((box.style & MB_TYPEMASK) == MB_OK)
+                return IDOK;
+            if (m_buttons.empty()) {
+                ADD_FAILURE() << "an unexpected question: " << box.text.str();
+                return IDNO;
+            }
+            const int button = m_buttons.front();
+            m_buttons.pop_front();
+            return button;
+        };
+    }
+
+    // Starts the program on a journal file of these entries.
+    void StartWith(std::initializer_list<AidRow> rows)
+    {
+        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        for (const AidRow& row : rows)
+            journal.Add(AidEntry(row));
+        SaveRecordFile(Path("2024.siz"), journal);
+        DeleteRecords(journal);
+        WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
+        ASSERT_TRUE(Start());
+        ASSERT_NE(nullptr, View());
+        m_boxes.clear();
+        m_answers.asked.clear();
+    }
+
+    siwake* View() const
+    {
+        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
+        return view && view->IsKindOf(RUNTIME_CLASS(siwake)) ? static_cast<siwake*>(view) : nullptr;
+    }
+
+    void Command(UINT id) { Frame()->SendMessage(WM_COMMAND, id); }
+
+    std::vector<std::string> JournalLines() const
+    {
+        std::vector<std::string> lines;
+        const auto& journal = Document()->m_arrJournal;
+        for (int i = 0; i < journal.GetSize(); ++i)
+            lines.push_back(EntryLine(*journal.GetAt(i)));
+        return lines;
+    }
+
+    std::vector<std::string> m_boxes;
+    std::deque<int> m_buttons;
+};

@@ -1,0 +1,180 @@
+// The closing-inventory command on real windows: the figures the dialog shows,
+// "設定" and "削除", and the entries written, changed or removed on
+// "適用して閉じる"; cancel and unapplied typing leave the journal alone.
+#include "input_aids_fixture.h"
+
+namespace {
+
+const AidRow kPurchase{"2024/03/01", "仕入", "現金", "50000", 0, 2005000};
+const AidRow kOpening{"2024/01/01", "棚卸資産", "元入金", "100000", 0, 5007000};
+const AidRow kTransfer{"2024/01/01", "棚卸資産", "仕入", "100000", 1, 5002000};
+const AidRow kClosing{"2024/12/31", "棚卸資産", "仕入", "30000", 0, 5002000};
+
+class InventoryTest : public InputAidsTest {
+protected:
+    // Runs the command; the dialog is driven by drive, which must end it.
+    void RunInventory(const std::function<void(CDialog&)>& drive)
+    {
+        m_answers.dialogs[IDD_INVENTORY] = drive;
+        Command(ID_INVENTORY);
+        ASSERT_FALSE(m_answers.asked.empty());
+        EXPECT_EQ(CString("dialog: 168"), m_answers.asked.front());
+    }
+    static void Apply(CDialog& dlg, const char* opening, const char* closing)
+    {
+        dlg.SetDlgItemText(1024, opening);
+        dlg.SetDlgItemText(1025, closing);
+        DlgClick(dlg, 1022);
+    }
+};
+
+TEST_F(InventoryTest, AJournalWithoutInventoryShowsNothingSetAndClosingChangesNothing)
+{
+    StartWith({});
+    std::vector<CString> shown;
+    RunInventory([&](CDialog& dlg) {
+        for (int id : {1024, 1166, 1167, 1025, 1168})
+            shown.push_back(DlgText(dlg, id));
+        PhotographDialog(dlg, "inventory_empty");
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ((std::vector<CString>{"", Field18("0   "), "", "未設定   ", ""}), shown);
+    EXPECT_TRUE(JournalLines().empty());
+    EXPECT_FALSE(Document()->IsModified());
+}
+
+TEST_F(InventoryTest, FirstUseWritesTheThreeEntriesAndTheAppendedOneBecomesCurrent)
+{
+    StartWith({kPurchase});
+    std::vector<CString> shown;
+    RunInventory([&](CDialog& dlg) {
+        shown.push_back(DlgText(dlg, 1166));
+        Apply(dlg, "100,000", "30000");
+        for (int id : {1024, 1167, 1025, 1168})
+            shown.push_back(DlgText(dlg, id));
+        PhotographDialog(dlg, "inventory_set");
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ((std::vector<CString>{Field18("50,000   "), Field18("100,000   "), Field18("150,000   "),
+                                    Field18("30,000   "), Field18("120,000   ")}),
+              shown);
+    EXPECT_EQ((std::vector<std::string>{EntryLine(kOpening), EntryLine(kTransfer), EntryLine(kPurchase),
+                                        EntryLine(kClosing)}),
+              JournalLines());
+    // The closing inventory entry just appended is the current entry and selected.
+    EXPECT_EQ(3, Document()->m_nCurEntry);
+    EXPECT_EQ(5, View()->m_lbTransactions.GetCount());
+    EXPECT_EQ(3, View()->m_lbTransactions.GetCurSel());
+    EXPECT_TRUE(Document()->IsModified());
+}
+
+TEST_F(InventoryTest, CancelAndTypingWithoutSetLeaveTheJournalAlone)
+{
+    // Closed with "適用して閉じる", the entries are written with the figures shown,
+    // which are still those of the journal; cancelled, nothing is written.
+    const struct {
+        const char* what;
+        bool set;
+        int button;
+        bool modified;
+    } cases[] = {{"typed, closed without 設定", false, IDOK, true}, {"set, then cancelled", true, IDCANCEL, false}};
+    StartWith({kPurchase, kClosing});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_answers.asked.clear();
+        RunInventory([&](CDialog& dlg) {
+            dlg.SetDlgItemText(1024, "5000");
+            dlg.SetDlgItemText(1025, "70000");
+            if (c.set)
+                DlgClick(dlg, 1022);
+            DlgClick(dlg, c.button);
+        });
+        EXPECT_EQ((std::vector<std::string>{EntryLine(kPurchase), EntryLine(kClosing)}), JournalLines());
+        EXPECT_EQ(c.modified, Document()->IsModified() != FALSE);
+        Document()->SetModifiedFlag(FALSE);
+    }
+}
+
+TEST_F(InventoryTest, TwoMatchingOpeningEntriesShowTheirSumAndKeepItAfterAChange)
+{
+    AidRow earlier = kOpening;
+    earlier.amount = "100";
+    AidRow later = kOpening;
+    later.amount = "50";
+    AidRow transfer = kTransfer;
+    transfer.amount = "150";
+    StartWith({earlier, later, transfer, kClosing});
+    CString shown;
+    RunInventory([&](CDialog& dlg) {
+        shown = DlgText(dlg, 1024);
+        Apply(dlg, "200", "30000");
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ(Field18("150   "), shown);
+    // The earlier entry keeps its 100; the later carries the rest, so the
+    // opening inventory sums to the figure set, not to twice the earlier one.
+    later.amount = "100";
+    transfer.amount = "200";
+    EXPECT_EQ((std::vector<std::string>{EntryLine(earlier), EntryLine(later), EntryLine(transfer),
+                                        EntryLine(kClosing)}),
+              JournalLines());
+}
+
+TEST_F(InventoryTest, ZeroRemovesTheOpeningEntriesAndTheClosingEntryStillGetsItsFigure)
+{
+    StartWith({kOpening, kTransfer, kPurchase, kClosing});
+    RunInventory([&](CDialog& dlg) {
+        Apply(dlg, "0", "70000");
+        DlgClick(dlg, IDOK);
+    });
+    AidRow closing = kClosing;
+    closing.amount = "70000";
+    EXPECT_EQ((std::vector<std::string>{EntryLine(kPurchase), EntryLine(closing)}), JournalLines());
+    EXPECT_EQ(1, Document()->m_nCurEntry);
+    EXPECT_TRUE(Document()->IsModified());
+}
+
+TEST_F(InventoryTest, DeleteAsksFirstAndOnYesRemovesTheClosingEntry)
+{
+    const struct {
+        int answer;
+        CString closingField;
+        std::vector<std::string> journal;
+    } cases[] = {
+        {IDYES, "未設定   ", {EntryLine(kPurchase)}},
+        {IDNO, Field18("30,000   "), {EntryLine(kPurchase), EntryLine(kClosing)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer == IDYES ? "yes" : "no");
+        StartWith({kPurchase, kClosing});
+        m_buttons = {c.answer};
+        CString field;
+        RunInventory([&](CDialog& dlg) {
+            DlgClick(dlg, 1010);
+            field = DlgText(dlg, 1025);
+            DlgClick(dlg, IDOK);
+        });
+        EXPECT_EQ(std::vector<std::string>{"「 期末商品(製品)棚卸高 」を削除しますか？"}, m_boxes);
+        EXPECT_EQ(c.closingField, field);
+        EXPECT_EQ(c.journal, JournalLines());
+        Stop();
+    }
+}
+
+TEST_F(InventoryTest, AFigureTooLongForItsFieldIsNotReadBackFromTheOverflowMark)
+{
+    AidRow closing = kClosing;
+    closing.amount = "1234567890123";
+    StartWith({kPurchase, closing});
+    CString shown;
+    RunInventory([&](CDialog& dlg) {
+        shown = DlgText(dlg, 1025);
+        DlgClick(dlg, 1022);
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ(CString("#"), shown.Left(1));
+    EXPECT_EQ(18, shown.GetLength());
+    EXPECT_EQ((std::vector<std::string>{EntryLine(kPurchase), EntryLine(closing)}), JournalLines());
+}
+
+}  // namespace

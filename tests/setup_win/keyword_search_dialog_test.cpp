@@ -1,0 +1,182 @@
+// The keyword search on real windows: the empty state, a search with its hits
+// and field codes, stepping, the position kept across openings, a search that
+// finds nothing, the fields of a hit, and "仕訳帳\nで表示" selecting the hit in
+// the journal view; the journal and its modified flag are never touched.
+#include "input_aids_fixture.h"
+
+#include "setup/kensaku_dlg.h"
+
+namespace {
+
+AidRow Row(const char* date, const char* cause, const char* result, const char* amount, int classCode)
+{
+    return AidRow{date, cause, result, amount, 1, classCode};
+}
+
+class KeywordSearchTest : public InputAidsTest {
+protected:
+    void SetUp() override
+    {
+        InputAidsTest::SetUp();
+        AidRow descHit = Row("2024/01/05", "売上", "現金", "1234.50", 1005000);
+        descHit.causeDesc = "A商店";
+        AidRow remarkHit = Row("2024/01/10", "仕入", "現金", "300", 2005000);
+        remarkHit.remark = "B商店より[]x商店";
+        AidRow secondDesc = Row("2024/02/01", "消耗品費", "現金", "500", 3305000);
+        secondDesc.cause2 = "雑費";
+        secondDesc.causeDesc2 = "C商店";
+        AidRow afterMarks = Row("2024/02/02", "売上", "現金", "700", 1005000);
+        afterMarks.remark = "見本[]商店";
+        AidRow resultDesc = Row("2024/03/01", "売上", "売掛金", "900", 1005000);
+        resultDesc.resultDesc = "D商店";
+        AidRow twoFields = Row("2024/04/01", "商店会費", "現金", "100", 3005000);
+        twoFields.remark = "E商店";
+        StartWith({descHit, remarkHit, secondDesc, afterMarks, resultDesc, twoFields,
+                   Row("2024/05/01", "売上", "現金", "12345", 1005000)});
+        m_before = JournalLines();
+    }
+
+    void RunSearch(const std::function<void(CKensakuDlg&)>& drive)
+    {
+        m_answers.dialogs[IDD_KEYWORD_SEARCH] = [&](CDialog& dlg) { drive(static_cast<CKensakuDlg&>(dlg)); };
+        Command(ID_KEYWORD_SEARCH);
+        EXPECT_EQ(m_before, JournalLines());
+        EXPECT_FALSE(Document()->IsModified());
+    }
+    static void Search(CDialog& dlg, const char* keyword)
+    {
+        dlg.SetDlgItemText(1061, keyword);
+        DlgClick(dlg, 1029);
+    }
+
+    std::vector<std::string> m_before;
+};
+
+TEST_F(KeywordSearchTest, TheFirstOpeningShowsTheEmptyState)
+{
+    RunSearch([](CKensakuDlg& dlg) {
+        EXPECT_EQ(CString("検索語句が入力されていません。"), DlgText(dlg, 1014));
+        EXPECT_EQ(CString("0番目"), DlgText(dlg, 1015));
+        EXPECT_EQ(CString(), DlgText(dlg, 1061));
+        EXPECT_EQ(CString(), DlgText(dlg, 1024));
+        EXPECT_FALSE(DlgShows(dlg, IDOK));
+        EXPECT_EQ(7, dlg.m_listClass.GetCount());
+        DlgClick(dlg, IDCANCEL);
+    });
+}
+
+TEST_F(KeywordSearchTest, HitsAreSteppedAndThePositionIsKeptForTheNextOpening)
+{
+    const int current = Document()->m_nCurEntry;
+    RunSearch([](CKensakuDlg& dlg) {
+        Search(dlg, "商店");
+        // One hit per entry, the last matching field winning; nothing after "[]".
+        EXPECT_EQ((std::vector<int>{0, 1, 2, 4, 5}), dlg.m_arrHitEntry);
+        EXPECT_EQ((std::vector<int>{101, 12, 102, 111, 12}), dlg.m_arrHitField);
+        EXPECT_EQ(CString("  [商店] の 語句を含む取引が 5 件 あります。"), DlgText(dlg, 1014));
+        EXPECT_EQ(CString("1 件目を表示中"), DlgText(dlg, 1015));
+        EXPECT_TRUE(DlgShows(dlg, IDOK));
+        EXPECT_FALSE(DlgEnabled(dlg, 1022));
+        EXPECT_TRUE(DlgEnabled(dlg, 1010));
+        DlgClick(dlg, 1010);
+        DlgClick(dlg, 1010);
+        EXPECT_EQ(CString("3　件目を表示中"), DlgText(dlg, 1015));
+        EXPECT_EQ(CString("2024/02/01"), DlgText(dlg, 1024));
+        DlgClick(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(CString("商店"), Document()->m_strSearchWord);
+    EXPECT_EQ(2, Document()->m_nSearchHit);
+    EXPECT_EQ(current, Document()->m_nCurEntry);
+
+    RunSearch([](CKensakuDlg& dlg) {
+        EXPECT_EQ(CString("商店"), DlgText(dlg, 1061));
+        EXPECT_EQ(CString("3 件目を表示中"), DlgText(dlg, 1015));
+        EXPECT_EQ(CString("2024/02/01"), DlgText(dlg, 1024));
+        DlgClick(dlg, 1010);
+        DlgClick(dlg, 1010);
+        EXPECT_EQ(CString("5　件目を表示中"), DlgText(dlg, 1015));
+        EXPECT_TRUE(DlgEnabled(dlg, 1022));
+        EXPECT_FALSE(DlgEnabled(dlg, 1010));
+        DlgClick(dlg, 1022);
+        EXPECT_EQ(CString("4　件目を表示中"), DlgText(dlg, 1015));
+        EXPECT_TRUE(DlgEnabled(dlg, 1010));
+        DlgClick(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(3, Document()->m_nSearchHit);
+}
+
+TEST_F(KeywordSearchTest, ASearchThatFindsNothingForgetsTheKeyword)
+{
+    RunSearch([](CKensakuDlg& dlg) {
+        Search(dlg, "商店");
+        Search(dlg, "存在");
+        EXPECT_EQ(CString("  <存在  [存在] の 語句を含む取引は　ありません。"), DlgText(dlg, 1014));
+        EXPECT_EQ(CString("0番目"), DlgText(dlg, 1015));
+        EXPECT_EQ(CString(), DlgText(dlg, 1024));
+        EXPECT_FALSE(DlgEnabled(dlg, 1022));
+        EXPECT_FALSE(DlgEnabled(dlg, 1010));
+        EXPECT_FALSE(DlgShows(dlg, IDOK));
+        DlgClick(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(CString(), Document()->m_strSearchWord);
+    EXPECT_EQ(-1, Document()->m_nSearchHit);
+    RunSearch([](CKensakuDlg& dlg) {
+        EXPECT_EQ(CString("検索語句が入力されていません。"), DlgText(dlg, 1014));
+        EXPECT_EQ(CString(), DlgText(dlg, 1061));
+        DlgClick(dlg, IDCANCEL);
+    });
+}
+
+TEST_F(KeywordSearchTest, AHitShowsItsRowsDescriptionsRemarkAndGroupedAmounts)
+{
+    RunSearch([](CKensakuDlg& dlg) {
+        Search(dlg, "商店");
+        EXPECT_EQ(CString("A商店"), DlgText(dlg, 1008));
+        EXPECT_EQ(CString("1,234.50"), DlgText(dlg, 1002));
+        EXPECT_EQ(CString("売上"), DlgText(dlg, 1025));
+        EXPECT_EQ(0, dlg.m_listClass.GetCurSel());
+        DlgClick(dlg, 1010);
+        // The remark up to its "[]".
+        EXPECT_EQ(CString("B商店より"), DlgText(dlg, 1011));
+        DlgClick(dlg, 1010);
+        // A hit in the second cause description shows that description and the
+        // class of cause row 1.
+        EXPECT_EQ(CString("C商店"), DlgText(dlg, 1008));
+        EXPECT_EQ(2, dlg.m_listClass.GetCurSel());
+        DlgClick(dlg, 1010);
+        EXPECT_EQ(CString("D商店"), DlgText(dlg, 1009));
+        PhotographDialog(dlg, "keyword_search_hit");
+        // The phrase radios keep the entry's direction whatever is clicked.
+        const int checked = dlg.IsDlgButtonChecked(1035);
+        DlgClick(dlg, 1035 + (checked == BST_CHECKED ? 2 : 0));
+        EXPECT_EQ(checked, static_cast<int>(dlg.IsDlgButtonChecked(1035)));
+        DlgClick(dlg, IDCANCEL);
+    });
+}
+
+TEST_F(KeywordSearchTest, ShowInJournalMakesTheHitTheCurrentEntry)
+{
+    RunSearch([](CKensakuDlg& dlg) {
+        Search(dlg, "商店");
+        DlgClick(dlg, 1010);
+        DlgClick(dlg, 1010);
+        DlgClick(dlg, 1010);
+        DlgClick(dlg, IDOK);
+    });
+    EXPECT_EQ(4, Document()->m_nCurEntry);
+    EXPECT_EQ(4, View()->m_lbTransactions.GetCurSel());
+    EXPECT_EQ(-1, Document()->m_nInsertRow);
+}
+
+TEST_F(KeywordSearchTest, AKeywordOfOnlyTheDeleteMarkIsEmpty)
+{
+    RunSearch([](CKensakuDlg& dlg) {
+        Search(dlg, "(消)");
+        EXPECT_EQ(CString("検索語句が入力されていません。"), DlgText(dlg, 1014));
+        EXPECT_TRUE(dlg.m_arrHitEntry.empty());
+        DlgClick(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(-1, Document()->m_nSearchHit);
+}
+
+}  // namespace
