@@ -87,6 +87,12 @@ add_library(app_windows STATIC
   setup/kensaku_dlg.cpp
   setup/torihikisaki_dlg.cpp
   journal/siwake_input_aids.cpp
+  setup/settei_edit.cpp
+  setup/settei_files.cpp
+  setup/settei_print.cpp
+  setup/dictionary_edit.cpp
+  setup/dictionary_rebuild.cpp
+  setup/dictionary_print_plan.cpp
 )
 target_link_libraries(app_windows PUBLIC core_portable framework_win)
 target_include_directories(app_windows PUBLIC ${PROJECT_SOURCE_DIR})

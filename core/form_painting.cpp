@@ -24,3 +24,21 @@ void DrawFrameLines(CDC* pDC, int left, int top, int right, int bottom, COLORREF
     pDC->LineTo(left, bottom);
     pDC->SelectObject(previous);
 }
+
+void DrawSunkenFrame(CDC* pDC, int left, int top, int right, int bottom)
+{
+    DrawFrameLines(pDC, left - 1, top - 1, right, bottom, RGB(192, 192, 192), 1);
+    CRect rect(left, top, right, bottom);
+    pDC->DrawEdge(&rect, EDGE_RAISED, BF_RECT);
+}
+
+void WriteCentred(CDC* pDC, const CString& text, CRect rect, int tenthsOfPoint)
+{
+    CFont font;
+    font.CreatePointFont(tenthsOfPoint, "ＭＳ ゴシック", pDC);
+    CFont* old = pDC->SelectObject(&font);
+    const int mode = pDC->SetBkMode(TRANSPARENT);
+    pDC->DrawText(text, &rect, DT_CENTER | DT_SINGLELINE);
+    pDC->SetBkMode(mode);
+    pDC->SelectObject(old);
+}

@@ -2,6 +2,8 @@
 // of coloured lines, in the context's own coordinates.
 #pragma once
 
+#include "../framework/cstring.h"
+#include "../framework/geometry.h"
 #include "../framework/win/windows_api.h"
 
 class CDC;
@@ -11,3 +13,11 @@ void FillPanel(CDC* pDC, int left, int top, int right, int bottom, COLORREF colo
 
 // The four sides of the rectangle, each drawn as its own line with a solid pen.
 void DrawFrameLines(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
+
+// The frame of a painted title box or panel: a grey outline one pixel outside
+// the rectangle, then a raised three-dimensional edge on it.
+void DrawSunkenFrame(CDC* pDC, int left, int top, int right, int bottom);
+
+// One line of text centred in the rectangle, in "ＭＳ ゴシック" at the size given in
+// tenths of a point, on a transparent background.
+void WriteCentred(CDC* pDC, const CString& text, CRect rect, int tenthsOfPoint);

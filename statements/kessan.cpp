@@ -1,5 +1,6 @@
 #include "kessan.h"
 
+#include "../core/form_painting.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/framework_ids.h"
@@ -33,24 +34,6 @@ void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colo
     pDC->LineTo(right, bottom);
     pDC->LineTo(left, bottom);
     pDC->LineTo(left, top);
-    pDC->SelectObject(old);
-}
-
-void DrawSunkenFrame(CDC* pDC, int left, int top, int right, int bottom)
-{
-    DrawFrame(pDC, left - 1, top - 1, right, bottom, RGB(192, 192, 192), 1);
-    CRect rect(left, top, right, bottom);
-    pDC->DrawEdge(&rect, EDGE_RAISED, BF_RECT);
-}
-
-void WriteCentred(CDC* pDC, const CString& text, CRect rect, int tenthsOfPoint)
-{
-    CFont font;
-    font.CreatePointFont(tenthsOfPoint, "ＭＳ ゴシック", pDC);
-    CFont* old = pDC->SelectObject(&font);
-    const int mode = pDC->SetBkMode(TRANSPARENT);
-    pDC->DrawText(text, &rect, DT_CENTER | DT_SINGLELINE);
-    pDC->SetBkMode(mode);
     pDC->SelectObject(old);
 }
 

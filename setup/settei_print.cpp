@@ -1,0 +1,67 @@
+// The dictionary editor's printout: the whole dictionary as the tree diagram
+// "項目の階層図" on A4 portrait pages, laid out by dictionary_print_plan.
+#include "settei.h"
+
+#include "../framework/win/dc.h"
+#include "../framework/win/gdi_objects.h"
+#include "../framework/win/print_info.h"
+#include "../framework/win/print_page.h"
+
+int settei::PlanPrintPages(int printableHeight)
+{
+    m_arrPrintLines = dict_print::LayoutPrintLines(GetDocument()->m_arrDictionary);
+    m_arrPages = dict_print::PlanPages(m_arrPrintLines, dict_print::RowsForHeight(printableHeight));
+    return static_cast<int>(m_arrPages.size());
+}
+
+BOOL settei::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    // The pages of an A4 sheet printable to its edges; the printer's own
+    // printable height replaces it once its context is known.
+    const int pages = PlanPrintPages(StandInA4Page(DMORIENT_PORTRAIT).printable.Height() / 10);
+    pInfo->SetMaxPage(static_cast<UINT>(pages > 0 ? pages : 1));
+    return DoPreparePrinting(pInfo);
+}
+
+void settei::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    pInfo->ResetPaper(pDC, DMPAPER_A4, DMORIENT_PORTRAIT);
+    if (!pInfo->m_bPreview && pDC->GetDeviceCaps(TECHNOLOGY) == DT_RASPRINTER) {
+        const int dpi = pDC->GetDeviceCaps(LOGPIXELSY);
+        if (dpi > 0) {
+            const int pages = PlanPrintPages(pDC->GetDeviceCaps(VERTRES) * 254 / dpi);
+            pInfo->SetMaxPage(static_cast<UINT>(pages > 0 ? pages : 1));
+        }
+    }
+    CBookFormView::OnBeginPrinting(pDC, pInfo);
+}
+
+void settei::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    PrintPage(pDC, static_cast<int>(pInfo->m_nCurPage));
+}
+
+void settei::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    CBookFormView::OnEndPrinting(pDC, pInfo);
+}
+
+void settei::PrintPage(CDC* pDC, int pageNo)
+{
+    pDC->SetMapMode(MM_LOMETRIC);
+    CFont font;
+    font.CreatePointFont(90, "ＭＳ 明朝", pDC);
+    CFont* oldFont = pDC->SelectObject(&font);
+    const int mode = pDC->SetBkMode(TRANSPARENT);
+    for (const dict_print::DrawOp& op :
+         dict_print::PageDrawing(GetDocument()->m_arrDictionary, m_arrPrintLines, m_arrPages, pageNo)) {
+        if (op.text) {
+            pDC->TextOut(op.x1, op.y1, CString(op.words.c_str()));
+        } else {
+            pDC->MoveTo(op.x1, op.y1);
+            pDC->LineTo(op.x2, op.y2);
+        }
+    }
+    pDC->SetBkMode(mode);
+    pDC->SelectObject(oldFont);
+}
