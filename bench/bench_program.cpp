@@ -2,27 +2,9 @@
 
 #include "framework/win/controls.h"
 #include "framework/win/wide_text.h"
-#include "framework/win/win_app.h"
 
-void PumpWaitingMessages()
+BenchProgram::BenchProgram(const CString& folder) : m_directory(ToWide(folder))
 {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            continue;
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-}
-
-BenchProgram::BenchProgram(const CString& folder)
-{
-    const DWORD needed = ::GetCurrentDirectoryW(0, nullptr);
-    m_previousDirectory.assign(needed, L'\0');
-    m_previousDirectory.resize(::GetCurrentDirectoryW(needed, m_previousDirectory.data()));
-    ::SetCurrentDirectoryW(ToWide(folder).c_str());
     m_answers.messageBox = [this](const MessageBoxRequest& box) {
         m_messages.push_back(box.text);
         const UINT buttons = box.style & MB_TYPEMASK;
@@ -33,14 +15,11 @@ BenchProgram::BenchProgram(const CString& folder)
 BenchProgram::~BenchProgram()
 {
     Stop();
-    ::SetCurrentDirectoryW(m_previousDirectory.c_str());
 }
 
 BOOL BenchProgram::StartAndPaint()
 {
-    m_app = std::make_unique<CMyApp>();
-    m_app->m_nCmdShow = SW_SHOW;
-    const BOOL started = m_app->InitInstance();
+    const BOOL started = StartProgram(m_app, SW_SHOW);
     if (started && Frame())
         Frame()->UpdateWindow();
     PumpWaitingMessages();
@@ -49,25 +28,17 @@ BOOL BenchProgram::StartAndPaint()
 
 void BenchProgram::Stop()
 {
-    if (!m_app)
-        return;
-    if (CMyDoc* document = Document())
-        document->SetModifiedFlag(FALSE);
-    if (CWnd* main = m_app->m_pMainWnd)
-        main->DestroyWindow();
-    PumpWaitingMessages();
-    m_app->ExitInstance();
-    m_app.reset();
+    StopProgram(m_app);
 }
 
 CMainFrame* BenchProgram::Frame() const
 {
-    return m_app ? static_cast<CMainFrame*>(m_app->m_pMainWnd) : nullptr;
+    return ProgramFrame(m_app);
 }
 
 CMyDoc* BenchProgram::Document() const
 {
-    return Frame() ? static_cast<CMyDoc*>(Frame()->GetActiveDocument()) : nullptr;
+    return ProgramDocument(m_app);
 }
 
 CView* BenchProgram::View() const

@@ -3,11 +3,10 @@
 // benchmark to drive as a user does: commands, picks in lists, clicks.
 #pragma once
 
-#include "core/main_frame.h"
-#include "core/my_app.h"
-#include "core/my_doc.h"
 #include "framework/win/modal_seam.h"
 #include "framework/win/view.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/program_in_process.h"
 
 #include <memory>
 #include <string>
@@ -48,11 +47,8 @@ public:
     const std::vector<CString>& Messages() const { return m_messages; }
 
 private:
+    CurrentDirectorySwitch m_directory;
     ModalAnswers m_answers;
     std::unique_ptr<CMyApp> m_app;
     std::vector<CString> m_messages;
-    std::wstring m_previousDirectory;
 };
-
-// Handles what is queued, without waiting.
-void PumpWaitingMessages();

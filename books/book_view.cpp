@@ -126,19 +126,8 @@ void CLedgerBookView::OnSetfocusReadOnly()
 }
 
 // Numbers are typed without the input method, names with it.
-static void SetInputMethodOpen(BOOL open)
-{
-    HWND active = ::GetActiveWindow();
-    if (!active)
-        return;
-    if (HIMC context = ::ImmGetContext(active)) {
-        ::ImmSetOpenStatus(context, open);
-        ::ImmReleaseContext(active, context);
-    }
-}
-
-void CLedgerBookView::OnSetfocusImeOff() { SetInputMethodOpen(FALSE); }
-void CLedgerBookView::OnSetfocusImeOn() { SetInputMethodOpen(TRUE); }
+void CLedgerBookView::OnSetfocusImeOff() { SetImeOpen(FALSE); }
+void CLedgerBookView::OnSetfocusImeOn() { SetImeOpen(TRUE); }
 
 void CLedgerBookView::OnClickedDirection()
 {
@@ -263,16 +252,6 @@ void CLedgerBookView::WriteHandOver(const CMyObject2& entry)
     CMyDoc* document = GetDocument();
     document->m_strExpenseAccount = ExpenseRowOf(entry).account;
     document->m_strBookCodes = BookDigits(entry);
-}
-
-CRect CLedgerBookView::ControlRect(int id) const
-{
-    CRect rect;
-    if (CWnd* control = GetDlgItem(id)) {
-        control->GetWindowRect(&rect);
-        ScreenToClient(&rect);
-    }
-    return rect;
 }
 
 void CLedgerBookView::PlaceTotalsStrip()

@@ -134,8 +134,6 @@ protected:
 
     // Sends a book command to the main window; the view may be gone afterwards.
     void SendBookCommand(unsigned int command);
-    // A control's window rectangle in the view's client coordinates.
-    CRect ControlRect(int id) const;
     // The ledger rebuilt into the list (drawing switched off while it fills).
     void FillLedgerList();
     void SelectLedgerLine(int line);

@@ -20,16 +20,6 @@ const int kResultAmountIds[] = {1005, 1006, 1007};
 
 }  // namespace
 
-CRect CHintDlg::ControlRect(int nID) const
-{
-    CRect rect;
-    if (CWnd* control = GetDlgItem(nID)) {
-        control->GetWindowRect(&rect);
-        ScreenToClient(&rect);
-    }
-    return rect;
-}
-
 void CHintDlg::DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width)
 {
     DrawFrameLines(pDC, left, top, right, bottom, color, width);

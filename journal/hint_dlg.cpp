@@ -35,17 +35,6 @@ HMENU MainMenu()
     return ::GetMenu(main->m_hWnd);
 }
 
-void SetImeOpen(BOOL open)
-{
-    HWND active = ::GetActiveWindow();
-    if (!active)
-        return;
-    if (HIMC context = ::ImmGetContext(active)) {
-        ::ImmSetOpenStatus(context, open);
-        ::ImmReleaseContext(active, context);
-    }
-}
-
 CWnd* MakeHintDialog()
 {
     auto* dialog = new CHintDlg(nullptr);

@@ -68,8 +68,6 @@ public:
     // The hit marks at once, on the dialog's own window.
     void RedrawHitMarks(int nFieldCode);
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
-    // A control's rectangle in the dialog's client coordinates.
-    CRect ControlRect(int nID) const;
 
     CStatic m_stConnectWord;  // 1049
     CButton m_grOuter;        // 1165

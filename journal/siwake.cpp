@@ -20,8 +20,6 @@
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
 
-#include <imm.h>
-
 #include <vector>
 
 namespace {
@@ -323,16 +321,6 @@ void siwake::FillClassList()
 
 // ---------------------------------------------------------------------------
 // Painting
-
-CRect siwake::ControlRect(int id) const
-{
-    CRect rect;
-    if (CWnd* control = GetDlgItem(id)) {
-        control->GetWindowRect(&rect);
-        ScreenToClient(&rect);
-    }
-    return rect;
-}
 
 void siwake::OnDraw(CDC* pDC)
 {
@@ -722,17 +710,6 @@ void siwake::PickRowAccount(int side, int row, const CString& name)
     }
     if (side == 0 && node < 0)
         ReportUnknownCauseAccount(name);
-}
-
-void siwake::SetImeOpen(BOOL open)
-{
-    HWND active = ::GetActiveWindow();
-    if (!active)
-        return;
-    if (HIMC context = ::ImmGetContext(active)) {
-        ::ImmSetOpenStatus(context, open);
-        ::ImmReleaseContext(active, context);
-    }
 }
 
 void siwake::SetDescLabel(int side, int row, const CString& name)

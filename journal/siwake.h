@@ -49,7 +49,6 @@ public:
     int FindCauseClass(int slot, const CString& name);
     void ShowRowAccount(int side, int row, const CString& name);
     void PickRowAccount(int side, int row, const CString& name);
-    void SetImeOpen(BOOL open);
 
     // Connecting word and phrases.
     CString ConnectWordText(const CString& name);
@@ -240,8 +239,6 @@ protected:
     // The screen layout of the run, the main window's place and size.
     void LayOutScreen();
     void ApplyRowHeightsAndLimits();
-    // A control's window rectangle in the view's client coordinates.
-    CRect ControlRect(int id) const;
     // Steps shared by showing and picking a row's account: the active row, the
     // account's node (-1 unknown, -2 no name) and its descriptions in the list.
     int LoadRowDescriptions(int side, int row, const CString& name);

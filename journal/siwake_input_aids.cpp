@@ -20,6 +20,19 @@ CString CurrentYearText()
     return IntToText(now.wYear);
 }
 
+// What an aid's dialog hands over through the document's aid slots. The matching
+// entries besides the last are read again from the journal (figures.others), so
+// that the last one carries only its share of a figure.
+template <class HandOver, class Figures>
+HandOver AidHandOver(const CMyDoc& document, const Figures& figures)
+{
+    HandOver handOver;
+    handOver.entry = document.m_nAidEntry;
+    handOver.amount = document.m_strAidAmount;
+    handOver.others = figures.others;
+    return handOver;
+}
+
 }  // namespace
 
 void siwake::EndPendingInsertion()
@@ -52,12 +65,7 @@ void siwake::OnInventory()
     m_strYearText = static_cast<CMyApp*>(AfxGetApp())->m_strYear;
     if (m_strYearText.IsEmpty())
         m_strYearText = CurrentYearText();
-    // The dialog hands over entries and figures; the matching entries besides the
-    // last are read again, so that the last one carries only its share of a figure.
-    InventoryHandOver handOver;
-    handOver.entry = document->m_nAidEntry;
-    handOver.amount = document->m_strAidAmount;
-    handOver.others = RecognizeInventory(document->m_arrJournal).others;
+    const auto handOver = AidHandOver<InventoryHandOver>(*document, RecognizeInventory(document->m_arrJournal));
     const InventoryOutcome outcome =
         ApplyInventory(document->m_arrJournal, handOver, m_strYearText, document->m_nCurEntry);
     if (outcome.changed)
@@ -71,10 +79,7 @@ void siwake::OnBadDebtAllowance()
     CMyDoc* document = GetDocument();
     if (m_strYearText.IsEmpty())
         m_strYearText = CurrentYearText();
-    BadDebtHandOver handOver;
-    handOver.entry = document->m_nAidEntry;
-    handOver.amount = document->m_strAidAmount;
-    handOver.others = RecognizeBadDebt(document->m_arrJournal).others;
+    const auto handOver = AidHandOver<BadDebtHandOver>(*document, RecognizeBadDebt(document->m_arrJournal));
     const BadDebtOutcome outcome =
         ApplyBadDebt(document->m_arrJournal, handOver, m_strYearText, document->m_nCurEntry);
     if (outcome.changed)

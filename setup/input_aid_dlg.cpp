@@ -50,24 +50,3 @@ void CInputAidDlg::OnHelpIcon()
     if (!AfxHtmlHelp("dazeruruvo.chm::/" + HelpPage() + ".htm", HH_DISPLAY_TOPIC))
         AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
 }
-
-CRect CInputAidDlg::ControlRect(int nID) const
-{
-    CRect rect;
-    if (CWnd* control = GetDlgItem(nID)) {
-        control->GetWindowRect(&rect);
-        ScreenToClient(&rect);
-    }
-    return rect;
-}
-
-void CInputAidDlg::SetImeOpen(BOOL open)
-{
-    HWND active = ::GetActiveWindow();
-    if (!active)
-        return;
-    if (HIMC context = ::ImmGetContext(active)) {
-        ::ImmSetOpenStatus(context, open);
-        ::ImmReleaseContext(active, context);
-    }
-}

@@ -19,11 +19,6 @@ public:
     // Opens "dazeruruvo.chm::/" + HelpPage() + ".htm"; says so when it cannot.
     void OnHelpIcon();
 
-    // A control's window rectangle in the dialog's client coordinates.
-    CRect ControlRect(int nID) const;
-    // Opens or closes the input method of the active window.
-    static void SetImeOpen(BOOL open);
-
 protected:
     // The page number of the dialog's help topic ("0042" ...).
     virtual CString HelpPage() const = 0;

@@ -256,13 +256,7 @@ void CKishuZandakaDlg::OnSetfocusAccountName()
 
 void CKishuZandakaDlg::OnSetfocusImeOff()
 {
-    HWND focus = ::GetFocus();
-    if (!focus)
-        return;
-    if (HIMC context = ::ImmGetContext(focus)) {
-        ::ImmSetOpenStatus(context, FALSE);
-        ::ImmReleaseContext(focus, context);
-    }
+    SetImeOpen(::GetFocus(), FALSE);
 }
 
 void CKishuZandakaDlg::OnHelpIcon()

@@ -11,8 +11,6 @@
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
 
-#include <imm.h>
-
 namespace {
 
 const char kRegisteringOnSelect[] =
@@ -88,17 +86,6 @@ void ResultWordLabels(int classDigit, CString& label1, CString& label2)
     case 6: label1 = "[資産の増加]"; label2 = "[資産の減少]"; break;
     case 7: label1 = "[資本の減少]"; label2 = "[資本の増加]"; break;
     default: label1.Empty(); label2.Empty(); break;
-    }
-}
-
-void SetImeOpen(BOOL open)
-{
-    HWND active = ::GetActiveWindow();
-    if (!active)
-        return;
-    if (HIMC context = ::ImmGetContext(active)) {
-        ::ImmSetOpenStatus(context, open);
-        ::ImmReleaseContext(active, context);
     }
 }
 
@@ -479,14 +466,6 @@ void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const
 
 // ---------------------------------------------------------------------------
 // Painting
-
-CRect settei::ControlRect(int id) const
-{
-    CRect rect;
-    GetDlgItem(id)->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    return rect;
-}
 
 void settei::DrawGroupFrame(CDC* pDC, int id, COLORREF color)
 {

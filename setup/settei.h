@@ -150,7 +150,6 @@ private:
     void StartRegistering(HTREEITEM item);
     void CreateBeside(int mode);
     void DrawHighlights(CDC* pDC, int kind);
-    CRect ControlRect(int id) const;
     void DrawHeadingFrame(CDC* pDC, int id, COLORREF color, BOOL on);
     void DrawGroupFrame(CDC* pDC, int id, COLORREF color);
     CString Text(int id) const;

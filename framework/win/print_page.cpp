@@ -212,10 +212,8 @@ void DrawPageOnSheet(HDC hdc, HENHMETAFILE hPage, const PrintPageGeometry& page,
     ::RestoreDC(hdc, saved);
 }
 
-BOOL SavePageAsBitmap(HENHMETAFILE hPage, const PrintPageGeometry& page, int dpi, const CString& path)
+BOOL SaveDrawingAsBitmap(int width, int height, const std::function<void(HDC)>& draw, const CString& path)
 {
-    int width = ::MulDiv(page.paper.cx, dpi, 2540);
-    int height = ::MulDiv(page.paper.cy, dpi, 2540);
     if (width <= 0 || height <= 0)
         return FALSE;
     BITMAPINFO info{};
@@ -231,7 +229,7 @@ BOOL SavePageAsBitmap(HENHMETAFILE hPage, const PrintPageGeometry& page, int dpi
         return FALSE;
     HDC memory = ::CreateCompatibleDC(nullptr);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
-    DrawPageOnSheet(memory, hPage, page, CRect(0, 0, width, height));
+    draw(memory);
     ::GdiFlush();
     ::SelectObject(memory, old);
     ::DeleteDC(memory);
@@ -257,4 +255,12 @@ BOOL SavePageAsBitmap(HENHMETAFILE hPage, const PrintPageGeometry& page, int dpi
     }
     ::DeleteObject(bitmap);
     return written;
+}
+
+BOOL SavePageAsBitmap(HENHMETAFILE hPage, const PrintPageGeometry& page, int dpi, const CString& path)
+{
+    const int width = ::MulDiv(page.paper.cx, dpi, 2540);
+    const int height = ::MulDiv(page.paper.cy, dpi, 2540);
+    return SaveDrawingAsBitmap(
+        width, height, [&](HDC memory) { DrawPageOnSheet(memory, hPage, page, CRect(0, 0, width, height)); }, path);
 }

@@ -9,6 +9,7 @@
 
 #include "windows_api.h"
 
+#include <functional>
 #include <vector>
 
 // A page in hundredths of a millimetre: the paper, and the printable area on it
@@ -77,5 +78,8 @@ std::vector<int> PageMapModes(HENHMETAFILE hPage);
 // Draws the page onto hdc: a white sheet filling paperRect (device units of
 // hdc) with the metafile played into the printable area.
 void DrawPageOnSheet(HDC hdc, HENHMETAFILE hPage, const PrintPageGeometry& page, const CRect& paperRect);
+// What draw paints onto a 24-bit bitmap of width x height pixels, saved as a BMP
+// file; FALSE for an empty size or a file that cannot be written.
+BOOL SaveDrawingAsBitmap(int width, int height, const std::function<void(HDC)>& draw, const CString& path);
 // The page on white paper at dpi dots per inch, saved as a 24-bit BMP file.
 BOOL SavePageAsBitmap(HENHMETAFILE hPage, const PrintPageGeometry& page, int dpi, const CString& path);

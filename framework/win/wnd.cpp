@@ -15,6 +15,7 @@
 #include "../cp932.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <cstring>
 #include <map>
@@ -677,6 +678,16 @@ void CWnd::ScreenToClient(CRect* lpRect) const
     *lpRect = ToRect(r);
 }
 
+CRect CWnd::ControlRect(int nID) const
+{
+    CRect rect;
+    if (CWnd* control = GetDlgItem(nID)) {
+        control->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+    }
+    return rect;
+}
+
 DWORD CWnd::GetStyle() const
 {
     return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE));
@@ -767,6 +778,21 @@ CWnd* CWnd::SetCapture()
 CWnd* CWnd::GetCapture()
 {
     return FromHandle(::GetCapture());
+}
+
+void CWnd::SetImeOpen(BOOL bOpen)
+{
+    SetImeOpen(::GetActiveWindow(), bOpen);
+}
+
+void CWnd::SetImeOpen(HWND hWnd, BOOL bOpen)
+{
+    if (!hWnd)
+        return;
+    if (HIMC context = ::ImmGetContext(hWnd)) {
+        ::ImmSetOpenStatus(context, bOpen);
+        ::ImmReleaseContext(hWnd, context);
+    }
 }
 
 CMenu* CWnd::GetMenu() const

@@ -121,6 +121,9 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const;
     void ScreenToClient(CPoint* lpPoint) const;
     void ScreenToClient(CRect* lpRect) const;
+    // The window rectangle of the child nID in this window's client coordinates;
+    // empty when there is no such child.
+    CRect ControlRect(int nID) const;
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
@@ -135,6 +138,12 @@ public:
     BOOL SetForegroundWindow();
     CWnd* SetCapture();
     static CWnd* GetCapture();
+
+    // Opens or closes the input method of the active window, as a text field
+    // asks when it gains or loses the focus; nothing when no window is active.
+    static void SetImeOpen(BOOL bOpen);
+    // The same for the window hWnd; nothing for a null handle.
+    static void SetImeOpen(HWND hWnd, BOOL bOpen);
 
     // Menus.
     CMenu* GetMenu() const;

@@ -29,8 +29,9 @@ protected:
                                     LVS_SHAREIMAGELISTS,
                                 CRect(10, 10, 600, 300), &parent, 1137));
         list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);
-        if (!rowHeight.GetSafeHandle())
+        if (!rowHeight.GetSafeHandle()) {
             ASSERT_TRUE(rowHeight.Create(1, 24, 0, 0, 0));
+        }
         list.SetImageList(&rowHeight, LVSIL_SMALL);
         const char* const headings[] = {"     品名", "   数量", "単位"};
         for (int c = 0; c < columns; ++c)

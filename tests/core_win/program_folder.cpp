@@ -66,30 +66,20 @@ void WriteDictionary(const CString& path, int nodeCount)
 
 void ProgramFolderTest::SetUp()
 {
-    DWORD needed = GetCurrentDirectoryW(0, nullptr);
-    m_previousDirectory.assign(needed, L'\0');
-    m_previousDirectory.resize(GetCurrentDirectoryW(needed, m_previousDirectory.data()));
-    ASSERT_TRUE(SetCurrentDirectoryW(m_folder.Native().wstring().c_str()));
+    m_directory.emplace(m_folder.Native().wstring());
+    ASSERT_TRUE(m_directory->Switched());
     m_answers.messageBox = [](const MessageBoxRequest&) { return IDOK; };
 }
 
 void ProgramFolderTest::TearDown()
 {
     Stop();
-    SetCurrentDirectoryW(m_previousDirectory.c_str());
+    m_directory.reset();
 }
 
 void ProgramFolderTest::Stop()
 {
-    if (!m_app)
-        return;
-    if (CMyDoc* document = Document())
-        document->SetModifiedFlag(FALSE);
-    if (CWnd* main = m_app->m_pMainWnd)
-        main->DestroyWindow();
-    PumpWaitingMessages();
-    m_app->ExitInstance();
-    m_app.reset();
+    StopProgram(m_app);
 }
 
 CString ProgramFolderTest::Folder() const
@@ -105,11 +95,7 @@ void ProgramFolderTest::CopyShippedSetupFiles()
 
 BOOL ProgramFolderTest::Start(int nCmdShow)
 {
-    m_app = std::make_unique<CMyApp>();
-    m_app->m_nCmdShow = nCmdShow;
-    const BOOL started = m_app->InitInstance();
-    PumpWaitingMessages();
-    return started;
+    return StartProgram(m_app, nCmdShow);
 }
 
 bool ProgramFolderTest::Close()
@@ -125,12 +111,12 @@ bool ProgramFolderTest::Close()
 
 CMainFrame* ProgramFolderTest::Frame() const
 {
-    return m_app ? static_cast<CMainFrame*>(m_app->m_pMainWnd) : nullptr;
+    return ProgramFrame(m_app);
 }
 
 CMyDoc* ProgramFolderTest::Document() const
 {
-    return Frame() ? static_cast<CMyDoc*>(Frame()->GetActiveDocument()) : nullptr;
+    return ProgramDocument(m_app);
 }
 
 std::vector<CString> ProgramFolderTest::MessagesShown() const

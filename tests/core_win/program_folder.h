@@ -7,14 +7,19 @@
 #include "core/my_app.h"
 #include "core/my_doc.h"
 #include "framework/win/modal_seam.h"
+#include "framework/win/view.h"
 #include "support/file_bytes.h"
 #include "support/journal_fixtures.h"
+#include "support/program_in_process.h"
 #include "support/temp_folder.h"
 #include "support/window_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +31,26 @@ void WriteOldJournal(const CString& path);
 int EntriesInFile(const CString& path);
 // A dictionary of the root, seven classes, the result branch and nodeCount - 9 accounts.
 void WriteDictionary(const CString& path, int nodeCount);
+
+// A message-box answer for tests that edit: every text is recorded in boxes, a
+// notice is answered OK and a question with the next of buttons; a question with
+// none left fails the test and is answered No.
+template <class Text>
+std::function<int(const MessageBoxRequest&)> AnswerFromQueue(std::vector<Text>& boxes, std::deque<int>& buttons)
+{
+    return [&boxes, &buttons](const MessageBoxRequest& box) {
+        boxes.push_back(Text(box.text));
+        if ((box.style & MB_TYPEMASK) == MB_OK)
+            return IDOK;
+        if (buttons.empty()) {
+            ADD_FAILURE() << "an unexpected question: " << std::string(box.text);
+            return IDNO;
+        }
+        const int button = buttons.front();
+        buttons.pop_front();
+        return button;
+    };
+}
 
 class ProgramFolderTest : public ::testing::Test {
 protected:
@@ -48,6 +73,13 @@ protected:
 
     CMainFrame* Frame() const;
     CMyDoc* Document() const;
+    // The active view when it is of that class, else nullptr.
+    template <class ViewClass>
+    ViewClass* ActiveViewOf() const
+    {
+        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
+        return view && view->IsKindOf(RUNTIME_CLASS(ViewClass)) ? static_cast<ViewClass*>(view) : nullptr;
+    }
 
     // The texts of the message boxes shown so far.
     std::vector<CString> MessagesShown() const;
@@ -57,5 +89,5 @@ protected:
     std::unique_ptr<CMyApp> m_app;
 
 private:
-    std::wstring m_previousDirectory;
+    std::optional<CurrentDirectorySwitch> m_directory;
 };

@@ -696,6 +696,19 @@ TEST_F(ControlsForm, ControlsMadeWithCreateWork)
     caption.DestroyWindow();
 }
 
+TEST_F(ControlsForm, ControlRectIsTheChildsPlaceInTheClientArea)
+{
+    // A form with a caption and border, moved off the origin, so that client and
+    // screen coordinates differ.
+    form.ModifyStyle(0, WS_CAPTION | WS_THICKFRAME, SWP_FRAMECHANGED);
+    form.MoveWindow(37, 53, 600, 500);
+    CButton made;
+    ASSERT_TRUE(made.Create("登録", WS_VISIBLE | BS_PUSHBUTTON, CRect(120, 90, 200, 115), &form, IDC_TEST_CREATED));
+    EXPECT_EQ(CRect(120, 90, 200, 115), form.ControlRect(IDC_TEST_CREATED));
+    made.DestroyWindow();
+    EXPECT_TRUE(form.ControlRect(IDC_TEST_CREATED).IsRectEmpty());
+}
+
 // A window that paints itself blue through CPaintDC.
 class PaintedWindow : public CWnd {
     DECLARE_MESSAGE_MAP(PaintedWindow)

@@ -16,9 +16,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -327,45 +329,43 @@ TEST_F(PrintViewTest, AViewWithNothingToPrintIsEndedAtOnce)
     EXPECT_EQ(m_pView->calls, (std::vector<std::string>{"prepare", "end without context"}));
 }
 
+// A drawing saved as a bitmap file: the headers of a 24-bit bottom-up BMP with
+// rows padded to four bytes, and the pixels where they were drawn.
+TEST(SaveDrawingAsBitmap, WritesTheDrawnPixelsAndRefusesAnEmptySize)
+{
+    const CString path = OutputPath("drawing.bmp");
+    ASSERT_TRUE(SaveDrawingAsBitmap(
+        5, 3,
+        [](HDC dc) {
+            RECT all{0, 0, 5, 3};
+            ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+            ::SetPixel(dc, 1, 0, RGB(255, 0, 0));
+        },
+        path));
+    std::ifstream in(std::filesystem::path(ToWide(path)), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const size_t stride = 16;  // 5 pixels of 3 bytes, padded to four
+    ASSERT_EQ(headers + 3 * stride, bytes.size());
+    EXPECT_EQ("BM", bytes.substr(0, 2));
+    BITMAPINFOHEADER info;
+    std::memcpy(&info, bytes.data() + sizeof(BITMAPFILEHEADER), sizeof(info));
+    EXPECT_EQ(5, info.biWidth);
+    EXPECT_EQ(3, info.biHeight);
+    EXPECT_EQ(24, info.biBitCount);
+    // The top row is the last in the file; a pixel is blue, green, red.
+    const std::string top = bytes.substr(headers + 2 * stride, 6);
+    EXPECT_EQ(std::string("\xFF\xFF\xFF\x00\x00\xFF", 6), top);
+
+    EXPECT_FALSE(SaveDrawingAsBitmap(0, 3, [](HDC) {}, OutputPath("empty.bmp")));
+}
+
 // --- the preview window
 
 class VisiblePrintViewTest : public PrintViewTest {
 protected:
     bool ShowFrame() const override { return true; }
 };
-
-// The frame as the screen shows it, saved as a bitmap file.
-void PhotographWindow(CWnd* wnd, const CString& path)
-{
-    CRect rect;
-    wnd->GetWindowRect(&rect);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = rect.Width();
-    info.bmiHeader.biHeight = rect.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, rect.Width(), rect.Height(), screen, rect.left, rect.top, SRCCOPY);
-    ::GdiFlush();
-    ::SelectObject(memory, old);
-    DWORD stride = ((static_cast<DWORD>(rect.Width()) * 3 + 3) / 4) * 4;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + stride * rect.Height();
-    std::ofstream out(std::filesystem::path(ToWide(path)), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride * rect.Height()));
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-}
 
 TEST_F(VisiblePrintViewTest, PreviewOpensPagesZoomsAndClosesWithoutAPrinter)
 {
@@ -419,7 +419,7 @@ TEST_F(VisiblePrintViewTest, PreviewOpensPagesZoomsAndClosesWithoutAPrinter)
 
     preview->RedrawWindow();
     PumpWaitingMessages();
-    PhotographWindow(Frame(), OutputPath("print_preview_window.bmp"));
+    SaveWindowPicture(Frame(), OutputPath("print_preview_window.bmp"));
 
     // The frame's document stays the printed one (closing still asks about its
     // changes); its other commands are held back while the preview is open.

@@ -31,18 +31,7 @@ protected:
     {
         ProgramFolderTest::SetUp();
         CopyShippedSetupFiles();
-        m_answers.messageBox = [this](const MessageBoxRequest& box) {
-            m_boxes.push_back(box.text);
-            if ((box.style & MB_TYPEMASK) == MB_OK)
-                return IDOK;
-            if (m_buttons.empty()) {
-                ADD_FAILURE() << "an unexpected question: " << std::string(box.text);
-                return IDNO;
-            }
-            const int button = m_buttons.front();
-            m_buttons.pop_front();
-            return button;
-        };
+        m_answers.messageBox = AnswerFromQueue(m_boxes, m_buttons);
     }
 
     // Starts on a journal file of entries (date, cause, result, amount, class code).
@@ -76,11 +65,7 @@ protected:
         m_boxes.clear();
     }
 
-    siwake* View() const
-    {
-        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
-        return view && view->IsKindOf(RUNTIME_CLASS(siwake)) ? static_cast<siwake*>(view) : nullptr;
-    }
+    siwake* View() const { return ActiveViewOf<siwake>(); }
     void Notify(int id, UINT code)
     {
         View()->SendMessage(WM_COMMAND, MAKEWPARAM(id, code),

@@ -26,11 +26,7 @@ protected:
         ASSERT_NE(nullptr, View());
     }
 
-    siwake* View() const
-    {
-        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
-        return view && view->IsKindOf(RUNTIME_CLASS(siwake)) ? static_cast<siwake*>(view) : nullptr;
-    }
+    siwake* View() const { return ActiveViewOf<siwake>(); }
 
     // A control's notification, as the control sends it to the view.
     void Notify(int id, UINT code)

@@ -15,8 +15,7 @@ class BadDebtTest : public InputAidsTest {
 protected:
     void RunBadDebt(const std::function<void(CDialog&)>& drive)
     {
-        m_answers.dialogs[IDD_BAD_DEBT] = drive;
-        Command(ID_BAD_DEBT_ALLOWANCE);
+        RunDialog(ID_BAD_DEBT_ALLOWANCE, IDD_BAD_DEBT, drive);
     }
     static void ChooseRate(CDialog& dlg, int item)
     {

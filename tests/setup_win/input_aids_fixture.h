@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -120,18 +121,7 @@ protected:
     {
         ProgramFolderTest::SetUp();
         CopyShippedSetupFiles();
-        m_answers.messageBox = [this](const MessageBoxRequest& box) {
-            m_boxes.push_back(box.text.str());
-            if ((box.style & MB_TYPEMASK) == MB_OK)
-                return IDOK;
-            if (m_buttons.empty()) {
-                ADD_FAILURE() << "an unexpected question: " << box.text.str();
-                return IDNO;
-            }
-            const int button = m_buttons.front();
-            m_buttons.pop_front();
-            return button;
-        };
+        m_answers.messageBox = AnswerFromQueue(m_boxes, m_buttons);
     }
 
     // Starts the program on a journal file of these entries.
@@ -149,13 +139,18 @@ protected:
         m_answers.asked.clear();
     }
 
-    siwake* View() const
-    {
-        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
-        return view && view->IsKindOf(RUNTIME_CLASS(siwake)) ? static_cast<siwake*>(view) : nullptr;
-    }
+    siwake* View() const { return ActiveViewOf<siwake>(); }
 
     void Command(UINT id) { Frame()->SendMessage(WM_COMMAND, id); }
+
+    // Runs the command, whose dialog (template dialogId) drive answers and must end.
+    void RunDialog(UINT command, UINT dialogId, const std::function<void(CDialog&)>& drive)
+    {
+        m_answers.dialogs[dialogId] = drive;
+        Command(command);
+        ASSERT_FALSE(m_answers.asked.empty());
+        EXPECT_EQ("dialog: " + std::to_string(dialogId), m_answers.asked.front().str());
+    }
 
     std::vector<std::string> JournalLines() const
     {

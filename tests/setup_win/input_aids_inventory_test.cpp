@@ -13,13 +13,7 @@ const AidRow kClosing{"2024/12/31", "棚卸資産", "仕入", "30000", 0, 500200
 class InventoryTest : public InputAidsTest {
 protected:
     // Runs the command; the dialog is driven by drive, which must end it.
-    void RunInventory(const std::function<void(CDialog&)>& drive)
-    {
-        m_answers.dialogs[IDD_INVENTORY] = drive;
-        Command(ID_INVENTORY);
-        ASSERT_FALSE(m_answers.asked.empty());
-        EXPECT_EQ(CString("dialog: 168"), m_answers.asked.front());
-    }
+    void RunInventory(const std::function<void(CDialog&)>& drive) { RunDialog(ID_INVENTORY, IDD_INVENTORY, drive); }
     static void Apply(CDialog& dlg, const char* opening, const char* closing)
     {
         dlg.SetDlgItemText(1024, opening);

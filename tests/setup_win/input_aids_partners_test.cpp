@@ -61,10 +61,8 @@ protected:
 
     void RunPartners(const std::function<void(CTorihikisakiDlg&)>& drive)
     {
-        m_answers.dialogs[IDD_PARTNERS] = [&](CDialog& dlg) { drive(static_cast<CTorihikisakiDlg&>(dlg)); };
-        Command(ID_TRADING_PARTNERS);
-        ASSERT_FALSE(m_answers.asked.empty());
-        EXPECT_EQ(CString("dialog: 148"), m_answers.asked.front());
+        RunDialog(ID_TRADING_PARTNERS, IDD_PARTNERS,
+                  [&](CDialog& dlg) { drive(static_cast<CTorihikisakiDlg&>(dlg)); });
     }
     static void Select(CTorihikisakiDlg& dlg, int line)
     {

@@ -38,8 +38,7 @@ protected:
 
     void RunSearch(const std::function<void(CKensakuDlg&)>& drive)
     {
-        m_answers.dialogs[IDD_KEYWORD_SEARCH] = [&](CDialog& dlg) { drive(static_cast<CKensakuDlg&>(dlg)); };
-        Command(ID_KEYWORD_SEARCH);
+        RunDialog(ID_KEYWORD_SEARCH, IDD_KEYWORD_SEARCH, [&](CDialog& dlg) { drive(static_cast<CKensakuDlg&>(dlg)); });
         EXPECT_EQ(m_before, JournalLines());
         EXPECT_FALSE(Document()->IsModified());
     }

@@ -142,11 +142,7 @@ protected:
         return answer;
     }
 
-    settei* View() const
-    {
-        CView* view = Frame() ? Frame()->GetActiveView() : nullptr;
-        return view && view->IsKindOf(RUNTIME_CLASS(settei)) ? static_cast<settei*>(view) : nullptr;
-    }
+    settei* View() const { return ActiveViewOf<settei>(); }
     DictionaryNodes& Nodes() const { return Document()->m_arrDictionary; }
 
     void Select(int node)

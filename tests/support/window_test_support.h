@@ -3,11 +3,13 @@
 // (linking window_test_support.cpp installs that for the whole program).
 #pragma once
 
+#include "message_pump.h"
+
+class CString;
 class CWnd;
 
-// Handles what is queued, without waiting. A quit message (posted when a main
-// window goes) is dropped: the next test's loops must not see it.
-void PumpWaitingMessages();
+// The window as it shows on the screen, saved as a bitmap file at path.
+void SaveWindowPicture(CWnd* window, const CString& path);
 
 // With ZIRERE_SHOTS set to a folder, the window as it shows on the screen is
 // saved there as name + ".bmp" for a person to look at; otherwise nothing.
