@@ -20,6 +20,8 @@
 #include "books/kanjyo.h"
 #include "books/keihi.h"
 #include "books/kinsen.h"
+#include "books/sales_ledger.h"
+#include "books/uriage.h"
 #include "core/kiso.h"
 #include "core/record_file.h"
 #include "framework/win/print_job.h"
@@ -165,6 +167,19 @@ private:
     std::vector<Row> m_rows;
 };
 
+// The name counted most often (the first in order among equals).
+CString MostCounted(const std::map<std::string, int>& counts)
+{
+    std::string busiest;
+    int most = 0;
+    for (const auto& [name, count] : counts)
+        if (count > most) {
+            most = count;
+            busiest = name;
+        }
+    return CString(busiest.c_str());
+}
+
 // The account named in the most rows of the entries, among those that pass.
 CString BusiestAccount(const Journal& journal, const std::function<bool(int classDigit)>& passes)
 {
@@ -176,14 +191,20 @@ CString BusiestAccount(const Journal& journal, const std::function<bool(int clas
             if (!all[i].account->IsEmpty() && passes(classes.digit[i]))
                 ++rows[all[i].account->str()];
     }
-    std::string busiest;
-    int most = 0;
-    for (const auto& [name, count] : rows)
-        if (count > most) {
-            most = count;
-            busiest = name;
-        }
-    return CString(busiest.c_str());
+    return MostCounted(rows);
+}
+
+// The partner of the most lines of the sales book.
+CString BusiestCustomer(const Journal& journal)
+{
+    std::map<std::string, int> lines;
+    for (const CMyObject2* entry : journal) {
+        const int slot = SalesAccountSlot(*entry, SalesBook::Sales);
+        const CString partner = slot < 0 ? CString() : PartnerOfLine(*entry, slot);
+        if (!partner.IsEmpty())
+            ++lines[partner.str()];
+    }
+    return MostCounted(lines);
 }
 
 // Types a one-row sentence into the journal's fields: 売上 1,000 against 現金.
@@ -204,6 +225,7 @@ struct Year {
     CString folder;
     CString busiest;
     CString busiestExpense;
+    CString busiestCustomer;
     int entries = 0;
 };
 
@@ -260,7 +282,10 @@ void TimeProgramActions(BenchProgram& program, const Year& year, Table& table, b
              program.Command(ID_VIEW_KEIHI);
              program.PickItem(1020, year.busiestExpense);
          }));
-    table["sales book of the busiest customer"].note = "not timed yet: the sales book view is still being built";
+    note("sales book of the busiest customer (" + Utf8OfShiftJis(year.busiestCustomer) + ")", Time([&] {
+             program.Command(ID_VIEW_URIAGE);
+             program.PickItem(IDC_PARTNER_LIST, year.busiestCustomer);
+         }));
 
     note("statements: trial balance", Time([&] { program.Command(ID_VIEW_KESSAN); }));
     note("statements: profit and loss", Time([&] { program.Notify(1019, BN_CLICKED); }));
@@ -296,6 +321,7 @@ int Run(int entries, int runs, const CString& out)
     year.entries = entries;
     year.busiest = BusiestAccount(journal, [](int) { return true; });
     year.busiestExpense = BusiestAccount(journal, [](int digit) { return digit == 3; });
+    year.busiestCustomer = BusiestCustomer(journal);
     const CString yearPath = program + "\\year.siz";
     SaveRecordFile(yearPath, records);
     WriteBytes(program + "\\duzizezi.ino", yearPath.str());

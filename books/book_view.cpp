@@ -18,6 +18,8 @@ constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kPink = RGB(255, 128, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+// The bytes of a ledger line in the list, a little more than its 153 bytes.
+constexpr size_t kLedgerLineBytes = 160;
 
 }  // namespace
 
@@ -147,10 +149,35 @@ void CLedgerBookView::OnSelchangeLedger()
     DrawListHighlight(m_nAccountRow);
 }
 
+void CLedgerBookView::FillList(CListBox& list, const std::vector<CString>& texts, const char* first)
+{
+    list.SendMessage(WM_SETREDRAW, FALSE);
+    list.ResetContent();
+    if (first)
+        list.AddString(first);
+    for (const CString& text : texts)
+        list.AddString(text);
+    list.SendMessage(WM_SETREDRAW, TRUE);
+    list.Invalidate();
+}
+
+void CLedgerBookView::FillDescriptionList(CListBox& list, const std::vector<LedgerDescription>& descriptions)
+{
+    std::vector<CString> texts;
+    texts.reserve(descriptions.size());
+    for (const LedgerDescription& d : descriptions)
+        texts.push_back(d.text);
+    FillList(list, texts, kAllDescriptions);
+    list.SetCurSel(0);
+}
+
 void CLedgerBookView::FillLedgerList()
 {
     m_lbLedger.SendMessage(WM_SETREDRAW, FALSE);
     m_lbLedger.ResetContent();
+    // Room for every line at once: the list does not grow step by step.
+    const size_t count = m_ledger.lines.size();
+    m_lbLedger.SendMessage(LB_INITSTORAGE, count, static_cast<LPARAM>(count * kLedgerLineBytes));
     for (const LedgerLine& line : m_ledger.lines)
         m_lbLedger.AddString(line.text);
     m_lbLedger.SendMessage(WM_SETREDRAW, TRUE);

@@ -136,6 +136,11 @@ protected:
     void SendBookCommand(unsigned int command);
     // The ledger rebuilt into the list (drawing switched off while it fills).
     void FillLedgerList();
+    // Replaces the items of a list by first (when given) and texts, drawn once
+    // afterwards: a list that redraws per item repaints its scroll bar each time.
+    static void FillList(CListBox& list, const std::vector<CString>& texts, const char* first = nullptr);
+    // "すべて" and the descriptions of the ledger, "すべて" selected.
+    static void FillDescriptionList(CListBox& list, const std::vector<LedgerDescription>& descriptions);
     void SelectLedgerLine(int line);
     void ClearDetail();
     // Moves the hidden totals statics to 4 px below the last whole row of the list.

@@ -122,12 +122,8 @@ void kanjyo::LoadAccountLists()
 {
     CMyDoc* document = GetDocument();
     m_groups = GatherAccountGroups(document->m_arrJournal);
-    for (int group = 0; group < 4; ++group) {
-        CListBox& list = m_lbGroups[static_cast<size_t>(group)];
-        list.ResetContent();
-        for (const CString& name : m_groups[static_cast<size_t>(group)])
-            list.AddString(name);
-    }
+    for (int group = 0; group < 4; ++group)
+        FillList(m_lbGroups[static_cast<size_t>(group)], m_groups[static_cast<size_t>(group)]);
     m_lbLedger.ResetContent();
     m_ledger = Ledger();
     m_nAccountGroup = kGroupNone;
@@ -170,11 +166,7 @@ void kanjyo::BuildLedger(int nGroup)
     m_descriptions = m_ledger.descriptions;
     FillLedgerList();
 
-    m_lbDescriptions.ResetContent();
-    m_lbDescriptions.AddString(kAllDescriptions);
-    for (const LedgerDescription& d : m_descriptions)
-        m_lbDescriptions.AddString(d.text);
-    m_lbDescriptions.SetCurSel(0);
+    FillDescriptionList(m_lbDescriptions, m_descriptions);
 
     m_strDescFilter.Empty();
     DrawTotals();

@@ -145,12 +145,10 @@ LedgerOptions keihi::Options() const
 void keihi::LoadAccountLists()
 {
     CMyDoc* document = GetDocument();
-    m_lbAccounts.ResetContent();
     m_lbLedger.ResetContent();
     m_ledger = Ledger();
     m_accounts = GatherExpenseAccounts(document->m_arrJournal);
-    for (const CString& name : m_accounts)
-        m_lbAccounts.AddString(name);
+    FillList(m_lbAccounts, m_accounts);
     m_strAccount = document->m_strExpenseAccount;
     const int item = FindExactName(m_accounts, m_strAccount);
     if (m_nRestoreMode != kRestoreNone && item >= 0 && JournalNamesAccount(document->m_arrJournal, m_strAccount)) {
@@ -181,11 +179,7 @@ void keihi::BuildLedger(int nList)
     m_ledger = ::BuildLedger(document->m_arrJournal, Options());
     m_descriptions = m_ledger.descriptions;
     FillLedgerList();
-    m_lbDescriptions.ResetContent();
-    m_lbDescriptions.AddString(kAllDescriptions);
-    for (const LedgerDescription& d : m_descriptions)
-        m_lbDescriptions.AddString(d.text);
-    m_lbDescriptions.SetCurSel(0);
+    FillDescriptionList(m_lbDescriptions, m_descriptions);
     SetDlgItemText(kLedgerFrame, " 【 " + m_strAccount + " 】 ");
     ShowDescriptionPanel(TRUE);
 

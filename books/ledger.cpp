@@ -2,7 +2,11 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/amount_sum.h"
 #include "../journal/sjis_text.h"
+
+#include <string>
+#include <unordered_set>
 
 const char* const kAllDescriptions = "すべて";
 
@@ -116,6 +120,11 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
 {
     Ledger ledger;
     const CString filter = CutFilter(options.filter, options.descChars);
+    // The totals run as numbers; the balance is written out once per line.
+    AmountSum debit;
+    AmountSum credit;
+    AmountSum balance;
+    std::unordered_set<std::string> seenDescriptions;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
@@ -133,23 +142,17 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             line.slot = slot;
             line.debit = SlotIsDebit(*entry, slot);
             line.amount = SlotAmount(*entry, slot);
-            if (line.debit)
-                ledger.debitTotal = AddSubAmounts(ledger.debitTotal, line.amount, 1);
+            (line.debit ? debit : credit).Add(line.amount);
+            if (line.debit != options.creditBalance)
+                balance.Add(line.amount);
             else
-                ledger.creditTotal = AddSubAmounts(ledger.creditTotal, line.amount, 1);
-            ledger.balance = options.creditBalance ? AddSubAmounts(ledger.creditTotal, ledger.debitTotal, -1)
-                                                   : AddSubAmounts(ledger.debitTotal, ledger.creditTotal, -1);
-            line.balance = ledger.balance;
-            line.text = FormatLedgerLine(*entry, slot, ledger.balance, options.balanceWidth, options.fit);
-            ledger.lines.push_back(line);
+                balance.Subtract(line.amount);
+            line.balance = balance.Text();
+            line.text = FormatLedgerLine(*entry, slot, line.balance, options.balanceWidth, options.fit);
+            ledger.lines.push_back(std::move(line));
 
-            if (!description.IsEmpty()) {
-                bool known = false;
-                for (const LedgerDescription& d : ledger.descriptions)
-                    known = known || d.text == description;
-                if (!known)
-                    ledger.descriptions.push_back({description, FirstCounterAccount(*entry, slot) == kCapital});
-            }
+            if (!description.IsEmpty() && seenDescriptions.insert(description.str()).second)
+                ledger.descriptions.push_back({description, FirstCounterAccount(*entry, slot) == kCapital});
         }
         if (!gaveLine)
             continue;
@@ -168,6 +171,9 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             ledger.openingMet = true;
         }
     }
+    ledger.debitTotal = debit.Text();
+    ledger.creditTotal = credit.Text();
+    ledger.balance = balance.Text();
     return ledger;
 }
 

@@ -4,8 +4,12 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/amount_sum.h"
 #include "../core/class_code.h"
 #include "../core/era_year.h"
+
+#include <string>
+#include <unordered_map>
 
 namespace {
 
@@ -375,18 +379,39 @@ std::vector<LedgerPage> PaginateLedger(const std::vector<LedgerLine>& lines, con
 
 std::vector<AllAccountsLine> BuildAllAccountsLines(const AccountGroups& groups, const JournalArray& journal)
 {
+    // One pass over the journal gathers the rows of every listed account, in
+    // journal and row order; the accounts are then laid out in list order.
+    struct Row {
+        int entry;
+        int slot;
+    };
+    std::unordered_map<std::string, std::vector<Row>> rowsOf;
+    for (const auto& names : groups)
+        for (const CString& name : names)
+            rowsOf.emplace(name.str(), std::vector<Row>());
+    std::size_t total = 0;
+    for (int index = 0; index < journal.GetSize(); ++index) {
+        const CMyObject2* entry = journal.GetAt(index);
+        if (!entry)
+            continue;
+        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+            const CString& account = SlotAccount(*entry, slot);
+            if (account.IsEmpty())
+                continue;
+            const auto found = rowsOf.find(account.str());
+            if (found != rowsOf.end()) {
+                found->second.push_back({index, slot});
+                ++total;
+            }
+        }
+    }
     std::vector<AllAccountsLine> lines;
+    lines.reserve(total + 2 * rowsOf.size());
     for (int group = 0; group < 4; ++group) {
         for (const CString& name : groups[group]) {
             lines.push_back({kAccountStart, 0, group, name});
-            for (int index = 0; index < journal.GetSize(); ++index) {
-                const CMyObject2* entry = journal.GetAt(index);
-                if (!entry)
-                    continue;
-                for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-                    if (SlotAccount(*entry, slot) == name)
-                        lines.push_back({index, slot, group, name});
-            }
+            for (const Row& row : rowsOf[name.str()])
+                lines.push_back({row.entry, row.slot, group, name});
             lines.push_back({kAccountEnd, 0, group, name});
         }
     }
@@ -396,8 +421,8 @@ std::vector<AllAccountsLine> BuildAllAccountsLines(const AccountGroups& groups, 
 std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& lines, const JournalArray& journal)
 {
     std::vector<LedgerPage> pages;
-    CString debit = "0";
-    CString credit = "0";
+    AmountSum debit;
+    AmountSum credit;
     int limit = kFirstPageLines;
     int count = 0;
     int first = 0;
@@ -407,14 +432,11 @@ std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& 
         if (count == 0)
             first = i;
         if (line.entry == kAccountStart) {
-            debit = "0";
-            credit = "0";
+            debit = AmountSum();
+            credit = AmountSum();
         } else if (line.entry >= 0 && line.entry < journal.GetSize() && journal.GetAt(line.entry)) {
             const CMyObject2& entry = *journal.GetAt(line.entry);
-            if (SlotIsDebit(entry, line.slot))
-                debit = AddSubAmounts(debit, SlotAmount(entry, line.slot), 1);
-            else
-                credit = AddSubAmounts(credit, SlotAmount(entry, line.slot), 1);
+            (SlotIsDebit(entry, line.slot) ? debit : credit).Add(SlotAmount(entry, line.slot));
         }
         ++count;
         if (count == limit) {
@@ -424,16 +446,16 @@ std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& 
                 first = i;
                 count = 1;
             } else if (i + 1 < size && lines[i + 1].entry == kAccountEnd) {
-                pages.push_back({first, i + 1, debit, credit});
+                pages.push_back({first, i + 1, debit.Text(), credit.Text()});
                 ++i;
                 count = 0;
             } else {
-                pages.push_back({first, i, debit, credit});
+                pages.push_back({first, i, debit.Text(), credit.Text()});
                 count = 0;
             }
             limit = kLaterPageLines;
         } else if (i == size - 1) {
-            pages.push_back({first, i, debit, credit});
+            pages.push_back({first, i, debit.Text(), credit.Text()});
         }
     }
     return pages;

@@ -225,16 +225,12 @@ void CSalesBookView::BuildLedger()
         m_strCurPartner = PartnerOfLine(*document->m_arrJournal.GetAt(line.entry), line.slot);
     }
 
-    m_lbPartners.SendMessage(WM_SETREDRAW, FALSE);
-    m_lbPartners.ResetContent();
-    if (!m_ledger.lines.empty()) {
-        m_lbPartners.AddString(kAllDescriptions);
-        for (const CString& partner : m_listPartners)
-            m_lbPartners.AddString(partner);
+    if (m_ledger.lines.empty()) {
+        FillList(m_lbPartners, {});
+    } else {
+        FillList(m_lbPartners, m_listPartners, kAllDescriptions);
         m_lbPartners.SetCurSel(0);
     }
-    m_lbPartners.SendMessage(WM_SETREDRAW, TRUE);
-    m_lbPartners.Invalidate();
     if (m_ledger.lines.empty())
         return;
     SetDlgItemText(IDC_SALES_LEDGER_GROUP, " 【 " + m_strAccount + " 】 ");

@@ -5,9 +5,12 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/amount_sum.h"
 #include "../core/class_code.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -71,6 +74,11 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
 {
     SalesLedger ledger;
     const bool all = filter.IsEmpty() || filter == kAllDescriptions;
+    // The totals run as numbers; the balance is written out once per line.
+    AmountSum debit;
+    AmountSum credit;
+    AmountSum balance;
+    std::unordered_set<std::string> seenPartners;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
@@ -79,7 +87,8 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
         if (slot < 0)
             continue;
         const CString partner = PartnerOfLine(*entry, slot);
-        AddDistinct(ledger.partners, partner);
+        if (!partner.IsEmpty() && seenPartners.insert(partner.str()).second)
+            ledger.partners.push_back(partner);
         if (!all && partner != filter)
             continue;
         LedgerLine line;
@@ -87,14 +96,19 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
         line.slot = slot;
         line.debit = SlotIsDebit(*entry, slot);
         line.amount = SlotAmount(*entry, slot);
-        CString& total = line.debit ? ledger.debitTotal : ledger.creditTotal;
-        total = AddSubAmounts(total, line.amount, 1);
-        ledger.balance = book == SalesBook::Sales ? AddSubAmounts(ledger.creditTotal, ledger.debitTotal, -1)
-                                                  : AddSubAmounts(ledger.debitTotal, ledger.creditTotal, -1);
-        line.balance = ledger.balance;
-        line.text = FormatSalesLine(*entry, slot, ledger.balance);
-        ledger.lines.push_back(line);
+        (line.debit ? debit : credit).Add(line.amount);
+        // Sales count credit minus debit, purchases debit minus credit.
+        if (line.debit == (book == SalesBook::Purchases))
+            balance.Add(line.amount);
+        else
+            balance.Subtract(line.amount);
+        line.balance = balance.Text();
+        line.text = FormatSalesLine(*entry, slot, line.balance);
+        ledger.lines.push_back(std::move(line));
     }
+    ledger.debitTotal = debit.Text();
+    ledger.creditTotal = credit.Text();
+    ledger.balance = balance.Text();
     return ledger;
 }
 

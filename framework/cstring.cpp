@@ -208,6 +208,9 @@ int CString::Replace(LPCTSTR oldText, LPCTSTR newText)
 
 int CString::Remove(char ch)
 {
+    // A byte that occurs nowhere is no character either: nothing to rebuild.
+    if (m_s.find(ch) == std::string::npos)
+        return 0;
     std::string out;
     int count = 0;
     for (size_t pos = 0; pos < m_s.size();) {
@@ -298,7 +301,8 @@ void CString::TrimRight(LPCTSTR targets)
 
 int CString::Find(char ch, int start) const
 {
-    if (start < 0)
+    // Whole characters are walked only when the byte occurs at all.
+    if (start < 0 || m_s.find(ch, static_cast<size_t>(start)) == std::string::npos)
         return -1;
     for (size_t pos = 0; pos < m_s.size();) {
         size_t len = cp932::CharLength(m_s.data(), pos, m_s.size());
@@ -312,6 +316,9 @@ int CString::Find(char ch, int start) const
 int CString::Find(LPCTSTR sub, int start) const
 {
     if (start < 0 || !sub || static_cast<size_t>(start) > m_s.size())
+        return -1;
+    // Whole characters are walked only when the bytes occur at all.
+    if (m_s.find(sub, static_cast<size_t>(start)) == std::string::npos)
         return -1;
     const size_t subLen = std::strlen(sub);
     for (size_t pos = 0; pos <= m_s.size();) {

@@ -1,5 +1,7 @@
 #include "journal_lines.h"
 
+#include "../core/amount_sum.h"
+
 #include "sentence_words.h"
 #include "sjis_text.h"
 #include "entry_check.h"
@@ -10,16 +12,49 @@
 #include "../core/connect_words.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
 constexpr int kResultBranch = 8;
+// Room for a whole list line with its other accounts, descriptions and remark.
+constexpr size_t kLineBytes = 256;
 
 std::string Key(const CString& text)
 {
     return std::string(static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength()));
+}
+
+// Appends text as PadToWidth writes it, without a padded copy when it fits.
+void AppendPadded(std::string& line, const CString& text, int width, int align)
+{
+    const int missing = width - text.GetLength();
+    if (missing < 0 || (align != kAlignLeft && align != kAlignRight)) {
+        line += PadToWidth(text, width, align).str();
+        return;
+    }
+    if (align == kAlignRight)
+        line.append(static_cast<size_t>(missing), ' ');
+    line += text.str();
+    if (align == kAlignLeft)
+        line.append(static_cast<size_t>(missing), ' ');
+}
+
+// The sum of the entry's cause amounts as AddSubAmounts writes it; the list adds
+// these for every entry. Amounts of other forms than plain ones are added in the
+// order the text arithmetic always added them.
+CString CauseAmountSum(const CMyObject2& entry)
+{
+    AmountSum total;
+    for (const CString* amount : {&entry.m_strCauseAmount1, &entry.m_strCauseAmount2, &entry.m_strCauseAmount3})
+        total.Add(*amount);
+    if (total.Exact())
+        return total.Text();
+    return AddSubAmounts(AddSubAmounts(entry.m_strCauseAmount1, entry.m_strCauseAmount2, 1), entry.m_strCauseAmount3,
+                         1);
 }
 
 }  // namespace
@@ -29,11 +64,13 @@ ClassCodeParts SplitClassCode(int classCode)
     ClassCodeParts parts;
     if (classCode <= 99999)
         return parts;
-    const CString text = IntToText(classCode);
+    // The list splits every entry's code: its digits are written without a text object.
+    char text[16];
+    const int length = static_cast<int>(std::to_chars(text, text + sizeof text, classCode).ptr - text);
     parts.split = true;
-    for (int i = 0; i < 6 && i < text.GetLength(); ++i)
+    for (int i = 0; i < 6 && i < length; ++i)
         parts.classIndex[static_cast<size_t>(i)] = (text[i] - '0') - 1;
-    if (text.GetLength() >= 7) {
+    if (length >= 7) {
         parts.hasConnect = true;
         parts.connectIndex = text[6] - '0';
     }
@@ -83,6 +120,17 @@ CString AgreedPhrase(const CString& connectWord, const CString& phrase)
     return agreed;
 }
 
+const CString& JournalLineFormatter::ResultPhrase(const CString& connectWord, const CString& word) const
+{
+    std::string key = Key(connectWord);
+    key += '\x01';
+    key += word.str();
+    const auto known = m_resultPhrases.find(key);
+    if (known != m_resultPhrases.end())
+        return known->second;
+    return m_resultPhrases.emplace(std::move(key), AgreedPhrase(connectWord, ShortenedPhrase(word))).first->second;
+}
+
 CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CString* word1, CString* word2) const
 {
     CString connectWord;
@@ -102,30 +150,33 @@ CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CS
     const auto result = m_resultNodes.find(Key(entry.m_strResult1));
     if (result != m_resultNodes.end()) {
         const CKiso* node = m_dictionary.GetAt(result->second);
-        if (entry.m_nDirection == 1)
-            phrase = node->m_strWord1;
-        else if (entry.m_nDirection == 0)
-            phrase = node->m_strWord2;
-        phrase = AgreedPhrase(connectWord, ShortenedPhrase(phrase));
+        static const CString kNoWord;
+        const CString& word =
+            entry.m_nDirection == 1 ? node->m_strWord1 : (entry.m_nDirection == 0 ? node->m_strWord2 : kNoWord);
+        phrase = ResultPhrase(connectWord, word);
     }
 
-    CString line = " " + entry.m_strDate + " |";
-    line += PadToWidth(entry.m_strCause1, 16, kAlignRight);
-    line += " ";
-    line += PadToWidth(connectWord, 10, kAlignLeft);
-    line += " ";
-    line += PadToWidth(entry.m_strResult1, 16, kAlignRight);
-    line += " ";
-    line += PadToWidth(phrase, 24, kAlignLeft);
+    std::string line;
+    line.reserve(kLineBytes);
+    line += ' ';
+    line += entry.m_strDate.str();
     line += " |";
-    const CString sum =
-        AddSubAmounts(AddSubAmounts(entry.m_strCauseAmount1, entry.m_strCauseAmount2, 1), entry.m_strCauseAmount3, 1);
-    line += FormatAmount(sum, 20);
+    AppendPadded(line, entry.m_strCause1, 16, kAlignRight);
+    line += ' ';
+    AppendPadded(line, connectWord, 10, kAlignLeft);
+    line += ' ';
+    AppendPadded(line, entry.m_strResult1, 16, kAlignRight);
+    line += ' ';
+    AppendPadded(line, phrase, 24, kAlignLeft);
+    line += " |";
+    line += FormatAmount(CauseAmountSum(entry), 20).str();
     line += "| ";
 
     for (const CString* other : {&entry.m_strCause2, &entry.m_strCause3, &entry.m_strResult2, &entry.m_strResult3})
-        if (!other->IsEmpty())
-            line += *other + " ";
+        if (!other->IsEmpty()) {
+            line += other->str();
+            line += ' ';
+        }
     CString descriptions;
     for (const CString* d : {&entry.m_strCauseDesc1, &entry.m_strCauseDesc2, &entry.m_strCauseDesc3})
         if (!d->IsEmpty())
@@ -133,12 +184,16 @@ CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CS
     for (const CString* d : {&entry.m_strResultDesc1, &entry.m_strResultDesc2, &entry.m_strResultDesc3})
         if (!d->IsEmpty() && FindWholeChars(descriptions, *d) < 0)
             descriptions += *d + " ";
-    if (!descriptions.IsEmpty())
-        line += ":" + descriptions;
+    if (!descriptions.IsEmpty()) {
+        line += ':';
+        line += descriptions.str();
+    }
     const CString remark = RemarkHead(entry.m_strRemark);
-    if (!remark.IsEmpty())
-        line += " " + remark;
-    return line;
+    if (!remark.IsEmpty()) {
+        line += ' ';
+        line += remark.str();
+    }
+    return CString(line);
 }
 
 EntryBookWords BookWordsOf(const CMyObject2& entry)

@@ -32,9 +32,14 @@ public:
     CString Line(const CMyObject2& entry, int connectIndex, CString* word1 = nullptr, CString* word2 = nullptr) const;
 
 private:
+    // The increase/decrease phrase of a result account's word after the connecting
+    // word, made once per pair: a year repeats few of them.
+    const CString& ResultPhrase(const CString& connectWord, const CString& word) const;
+
     const Dictionary& m_dictionary;
     std::unordered_map<std::string, int> m_causeNodes;   // first class-side node of a name
     std::unordered_map<std::string, int> m_resultNodes;  // first result-branch node of a name
+    mutable std::unordered_map<std::string, CString> m_resultPhrases;  // connecting word, 0x01, word
 };
 
 // The increase/decrease phrase as the line shows it: a word of 15 bytes or more

@@ -1,5 +1,7 @@
 #include "journal_print_plan.h"
 
+#include "../core/amount_sum.h"
+
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/column_text.h"
@@ -160,14 +162,17 @@ std::vector<JournalPrintPage> PaginateJournal(const JournalEntries& journal)
     const int count = journal.GetSize();
     int lines = 0;
     int first = 0;
-    CString total;
+    // Added as CauseTotal adds, entry by entry; the text is made once per page.
+    AmountSum total;
     for (int i = 0; i < count; ++i) {
         if (lines == 0)
             first = i;
         lines += PrintedLineCount(journal, i);
-        total = CauseTotal(total, *journal[i]);
+        const CMyObject2& entry = *journal[i];
+        for (const CString* amount : {&entry.m_strCauseAmount1, &entry.m_strCauseAmount2, &entry.m_strCauseAmount3})
+            total.Add(*amount);
         if (lines > kPageLines + kPageOverflow || i == count - 1) {
-            pages.push_back(JournalPrintPage{first, i, total});
+            pages.push_back(JournalPrintPage{first, i, total.Text()});
             lines = 0;
         }
     }

@@ -22,6 +22,7 @@
 #include "../resources/resource.h"
 #include "../setup/owner_account_check.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -434,6 +435,8 @@ void siwake::RebuildTransactionList()
     CMyDoc* document = GetDocument();
     const auto& journal = document->m_arrJournal;
     m_lbClass.SetFocus();
+    // The list is drawn once, with its final rows, selection and scroll position.
+    const CStripeListBox::Batch batch(m_lbTransactions);
     m_lbTransactions.ResetContent();
     CWaitCursor wait;
     if (journal.GetSize() == 0) {
@@ -462,13 +465,8 @@ void siwake::RebuildTransactionList()
     }
     lines.push_back(kNewEntryRowText);
 
-    // Drawing stays off while the lines go in: a busy year fills at once.
-    m_lbTransactions.SendMessage(WM_SETREDRAW, FALSE);
-    m_lbTransactions.SendMessage(LB_INITSTORAGE, lines.size(), lines.size() * 140);
-    for (const CString& line : lines)
-        m_lbTransactions.AddString(line);
-    m_lbTransactions.SendMessage(WM_SETREDRAW, TRUE);
-    m_lbTransactions.Invalidate();
+    // The list keeps no copies of its own: a busy year's lines go in at once.
+    m_lbTransactions.SetLines(std::move(lines));
     m_lbTransactions.SetCurSel(NewEntryRow());
     m_nShownLine = NewEntryRow();
 

@@ -2,15 +2,152 @@
 
 #include "../framework/win/dc.h"
 #include "../framework/win/geometry_win.h"
+#include "../framework/win/wide_text.h"
+
+#include <cstring>
+#include <string>
+#include <utility>
 
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kSeparator = RGB(192, 192, 192);
+// Room reserved per row when a list of strings is filled: the journal's lines are about this long.
+constexpr size_t kBytesPerRow = 140;
 
 }  // namespace
 
 CStripeListBox::CStripeListBox() : m_crStripe(RGB(224, 255, 224)), m_crText(::GetSysColor(COLOR_WINDOWTEXT)) {}
+
+bool CStripeListBox::KeepsLines() const
+{
+    return ::IsWindow(m_hWnd) && (GetStyle() & LBS_NODATA) != 0;
+}
+
+CString CStripeListBox::RowText(int index) const
+{
+    if (KeepsLines())
+        return index >= 0 && static_cast<size_t>(index) < m_lines.size() ? m_lines[static_cast<size_t>(index)]
+                                                                           : CString();
+    CString text;
+    if (index >= 0)
+        GetText(index, text);
+    return text;
+}
+
+// Switching drawing back on shows the list: a list that was hidden is left as it was.
+CStripeListBox::Batch::Batch(CStripeListBox& list) : m_list(list)
+{
+    if (m_list.m_batchDepth++ > 0)
+        return;
+    m_list.m_batchHidesDrawing = ::IsWindow(m_list.m_hWnd) && (m_list.GetStyle() & WS_VISIBLE) != 0;
+    if (m_list.m_batchHidesDrawing)
+        m_list.SendMessage(WM_SETREDRAW, FALSE);
+}
+
+CStripeListBox::Batch::~Batch()
+{
+    if (--m_list.m_batchDepth > 0 || !m_list.m_batchHidesDrawing || !::IsWindow(m_list.m_hWnd))
+        return;
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    m_list.Invalidate();
+}
+
+void CStripeListBox::SetLines(std::vector<CString> lines)
+{
+    const Batch batch(*this);
+    if (KeepsLines()) {
+        DefWindowProc(LB_RESETCONTENT, 0, 0);
+        m_lines = std::move(lines);
+        DefWindowProc(LB_SETCOUNT, m_lines.size(), 0);
+        return;
+    }
+    ResetContent();
+    SendMessage(LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(lines.size() * kBytesPerRow));
+    for (const CString& line : lines)
+        AddString(line);
+}
+
+LRESULT CStripeListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (KeepsLines() && OnLineMessage(message, wParam, lParam, &result))
+        return result;
+    return CListBox::WindowProc(message, wParam, lParam);
+}
+
+bool CStripeListBox::OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    const int index = static_cast<int>(wParam);
+    const bool inList = index >= 0 && static_cast<size_t>(index) < m_lines.size();
+    switch (message) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING: {
+        // The framework hands a list without strings the caller's Shift-JIS text itself.
+        const auto* text = reinterpret_cast<LPCTSTR>(lParam);
+        *result = DefWindowProc(message, wParam, 0);
+        if (*result >= 0 && static_cast<size_t>(*result) <= m_lines.size())
+            m_lines.insert(m_lines.begin() + *result, text ? CString(text) : CString());
+        return true;
+    }
+    case LB_DELETESTRING:
+        *result = DefWindowProc(message, wParam, lParam);
+        if (*result != LB_ERR && inList)
+            m_lines.erase(m_lines.begin() + index);
+        return true;
+    case LB_RESETCONTENT:
+        *result = DefWindowProc(message, wParam, lParam);
+        m_lines.clear();
+        return true;
+    case LB_SETCOUNT:
+        *result = DefWindowProc(message, wParam, lParam);
+        if (*result != LB_ERR && *result != LB_ERRSPACE)
+            m_lines.resize(wParam);
+        return true;
+    case LB_GETTEXTLEN:
+        *result = inList ? static_cast<LRESULT>(ToWide(m_lines[wParam]).size()) : LB_ERR;
+        return true;
+    case LB_GETTEXT: {
+        if (!inList || lParam == 0) {
+            *result = LB_ERR;
+            return true;
+        }
+        const std::wstring wide = ToWide(m_lines[wParam]);
+        std::memcpy(reinterpret_cast<wchar_t*>(lParam), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+        *result = static_cast<LRESULT>(wide.size());
+        return true;
+    }
+    case WM_CHAR:
+        if (!(GetStyle() & LBS_WANTKEYBOARDINPUT)) {
+            MoveToRowBeginningWith(static_cast<wchar_t>(wParam));
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CStripeListBox::MoveToRowBeginningWith(wchar_t typed)
+{
+    const int count = static_cast<int>(m_lines.size());
+    if (count == 0)
+        return;
+    const int caret = static_cast<int>(SendMessage(LB_GETCARETINDEX));
+    // The search starts after the caret row and comes round to it last.
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((caret < 0 ? -1 : caret) + step) % count;
+        const std::wstring first = ToWide(m_lines[static_cast<size_t>(row)]).substr(0, 1);
+        if (first.empty() ||
+            ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, &typed, 1, first.c_str(), 1) != CSTR_EQUAL)
+            continue;
+        SetCurSel(row);
+        if ((GetStyle() & LBS_NOTIFY) && GetParent())
+            GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), LBN_SELCHANGE),
+                                     reinterpret_cast<LPARAM>(m_hWnd));
+        return;
+    }
+}
 
 void CStripeListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
 {
@@ -31,9 +168,8 @@ void CStripeListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
 
     const CRect item = FromWin32(drawItem->rcItem);
     CRect textRect(item.left, item.top + 2, item.right, item.bottom - 1);
-    CString text;
-    if (drawItem->itemID != static_cast<UINT>(-1))
-        GetText(static_cast<int>(drawItem->itemID), text);
+    const CString text = drawItem->itemID != static_cast<UINT>(-1) ? RowText(static_cast<int>(drawItem->itemID))
+                                                                    : CString();
 
     auto drawRow = [&](COLORREF fill, COLORREF textColor) {
         dc.FillSolidRect(&item, fill);

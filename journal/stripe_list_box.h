@@ -2,16 +2,56 @@
 // lines: one text line per row, rows alternately white and light green, a light
 // grey line under each row, the selected row in the system highlight colours. It
 // only draws; the owner fills the strings and sets the row height.
+//
+// A list made with LBS_NODATA holds no rows of its own: this object keeps their
+// texts and answers the list's text messages (add, insert, delete, reset, get
+// text) from them, so that callers use it as any list of strings while a busy
+// year's lines go in with one LB_SETCOUNT instead of one copy per line.
 #pragma once
 
 #include "../framework/win/controls.h"
+
+#include <vector>
 
 class CStripeListBox : public CListBox {
 public:
     CStripeListBox();
 
+    // Replaces every row by lines, with drawing off while they go in.
+    void SetLines(std::vector<CString> lines);
+
+    // Drawing off while it lives: rows, selection and scroll position change
+    // together, and the list and its scroll bar are brought up to date once at
+    // the end instead of at every change. Batches may nest.
+    class Batch {
+    public:
+        explicit Batch(CStripeListBox& list);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        CStripeListBox& m_list;
+    };
+
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
 
     COLORREF m_crStripe;
     COLORREF m_crText;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool KeepsLines() const;
+    // The kept texts' side of the list's own messages; FALSE for the others.
+    bool OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // A typed character moves to the next row that begins with it, as a list of strings does.
+    void MoveToRowBeginningWith(wchar_t typed);
+    // The row's text; empty outside the list.
+    CString RowText(int index) const;
+
+    std::vector<CString> m_lines;  // the rows' texts of a list that keeps none
+    int m_batchDepth = 0;
+    bool m_batchHidesDrawing = false;  // the outermost batch switched drawing off
 };

@@ -1,9 +1,13 @@
 #include "account_totals.h"
 
+#include "../core/amount_sum.h"
+
 #include "../core/amount_arithmetic.h"
 #include "../core/column_text.h"
 
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 const char* const kTaxMark = "(消)";
 
@@ -19,14 +23,20 @@ AccountTotal& AccountMap::File(const CString& name)
 
 AccountTotal* AccountMap::Find(const CString& name)
 {
-    auto found = m_index.find(name.str());
-    return found == m_index.end() ? nullptr : &m_entries[found->second].second;
+    const int index = IndexOf(name);
+    return index < 0 ? nullptr : &m_entries[static_cast<std::size_t>(index)].second;
 }
 
 const AccountTotal* AccountMap::Find(const CString& name) const
 {
+    const int index = IndexOf(name);
+    return index < 0 ? nullptr : &m_entries[static_cast<std::size_t>(index)].second;
+}
+
+int AccountMap::IndexOf(const CString& name) const
+{
     auto found = m_index.find(name.str());
-    return found == m_index.end() ? nullptr : &m_entries[found->second].second;
+    return found == m_index.end() ? -1 : static_cast<int>(found->second);
 }
 
 bool RowIsDebit(int direction, bool causeRow)
@@ -112,18 +122,90 @@ CString KeyOf(const CString& name, bool keepsMark)
     return keepsMark ? name : RemoveMark(name, kTaxMark);
 }
 
-void PostAmount(AccountTotals& totals, const CString& account, const CString& amount, bool debit)
-{
-    // Each map is asked with the key it files names under, so a marked liability
-    // or capital name finds its own entry.
-    for (int digit : {1, 2, 4, 5, 7}) {
-        ClassMap target = MapOfClass(totals, digit);
-        if (AccountTotal* total = target.map->Find(KeyOf(account, target.keepsMark))) {
-            CString& side = debit ? total->debit : total->credit;
-            side = AddAmounts(side, amount);
+// The class digits of the five maps, one digit per map.
+constexpr std::array<int, 5> kMapDigits = {1, 2, 4, 5, 7};
+
+// Files every account name under the class maps of its rows. A name is looked
+// up in a map once: the rows of a busy year repeat a few dozen names.
+class Filing {
+public:
+    explicit Filing(AccountTotals& totals) : m_totals(totals) {}
+
+    void File(const CString& account, int digit)
+    {
+        const ClassMap target = MapOfClass(m_totals, digit);
+        if (!target.map)
+            return;
+        auto& filed = m_filed[target.map];
+        if (filed.find(account.str()) != filed.end())
+            return;
+        filed.insert(account.str());
+        target.map->File(KeyOf(account, target.keepsMark));
+    }
+
+private:
+    AccountTotals& m_totals;
+    std::unordered_map<const AccountMap*, std::unordered_set<std::string>> m_filed;
+};
+
+// Posts the amounts of the rows into running sums of every filed account and
+// writes the sums into the totals at the end. Each map is asked with the key it
+// files names under, so a marked liability or capital name finds its own entry;
+// an account name's entries are found once and kept.
+class Posting {
+public:
+    explicit Posting(AccountTotals& totals) : m_totals(totals)
+    {
+        for (std::size_t i = 0; i < kMapDigits.size(); ++i)
+            m_sums[i].resize(static_cast<std::size_t>(MapOfClass(totals, kMapDigits[i]).map->Count()));
+    }
+
+    void Post(const CString& account, const CString& amount, bool debit)
+    {
+        for (SideSums* sums : TargetsOf(account)) {
+            if (debit)
+                sums->debit.Add(amount);
+            else
+                sums->credit.Add(amount);
         }
     }
-}
+
+    void WriteTotals()
+    {
+        for (std::size_t i = 0; i < kMapDigits.size(); ++i) {
+            AccountMap& map = *MapOfClass(m_totals, kMapDigits[i]).map;
+            for (int index = 0; index < map.Count(); ++index) {
+                const SideSums& sums = m_sums[i][static_cast<std::size_t>(index)];
+                map.At(index).debit = sums.debit.Text();
+                map.At(index).credit = sums.credit.Text();
+            }
+        }
+    }
+
+private:
+    struct SideSums {
+        AmountSum debit, credit;
+    };
+
+    const std::vector<SideSums*>& TargetsOf(const CString& account)
+    {
+        auto found = m_targets.find(account.str());
+        if (found != m_targets.end())
+            return found->second;
+        std::vector<SideSums*> targets;
+        for (std::size_t i = 0; i < kMapDigits.size(); ++i) {
+            const ClassMap map = MapOfClass(m_totals, kMapDigits[i]);
+            const int index = map.map->IndexOf(KeyOf(account, map.keepsMark));
+            if (index >= 0)
+                targets.push_back(&m_sums[i][static_cast<std::size_t>(index)]);
+        }
+        return m_targets.emplace(account.str(), std::move(targets)).first->second;
+    }
+
+    AccountTotals& m_totals;
+    std::array<std::vector<SideSums>, kMapDigits.size()> m_sums;
+    std::unordered_map<std::string, std::vector<SideSums*>> m_targets;
+};
 
 void AddOpeningCapital(AccountTotals& totals, const CString& counterAccount, const CString& amount)
 {
@@ -147,6 +229,7 @@ AccountTotals CollectAccountTotals(const Journal& journal)
         totals.fiscalYear = journal.front()->m_strDate.Left(4);
 
     // Filing: the class digits carry over to entries whose code holds none.
+    Filing filing(totals);
     RowClasses classes;
     for (const CMyObject2* entry : journal) {
         RowClasses own = RowClassesOf(entry->m_nClassCode);
@@ -156,15 +239,12 @@ AccountTotals CollectAccountTotals(const Journal& journal)
             continue;
         auto rows = RowsOf(*entry);
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i].account->IsEmpty())
-                continue;
-            ClassMap target = MapOfClass(totals, classes.digit[i]);
-            if (target.map)
-                target.map->File(KeyOf(*rows[i].account, target.keepsMark));
+            if (!rows[i].account->IsEmpty())
+                filing.File(*rows[i].account, classes.digit[i]);
         }
     }
 
-    // Posting.
+    Posting posting(totals);
     for (const CMyObject2* entry : journal) {
         for (const EntryRow& row : RowsOf(*entry)) {
             if (row.account->IsEmpty())
@@ -173,8 +253,9 @@ AccountTotals CollectAccountTotals(const Journal& journal)
                 AddOpeningCapital(totals, entry->m_strResult1, entry->m_strCauseAmount1);
             if (row.account == &entry->m_strResult1 && entry->m_strResult1 == kOpeningCapital)
                 AddOpeningCapital(totals, entry->m_strCause1, entry->m_strResultAmount1);
-            PostAmount(totals, *row.account, *row.amount, RowIsDebit(entry->m_nDirection, row.causeRow));
+            posting.Post(*row.account, *row.amount, RowIsDebit(entry->m_nDirection, row.causeRow));
         }
     }
+    posting.WriteTotals();
     return totals;
 }

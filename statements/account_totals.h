@@ -29,6 +29,9 @@ public:
     AccountTotal& File(const CString& name);
     AccountTotal* Find(const CString& name);
     const AccountTotal* Find(const CString& name) const;
+    // The place of the name in the filing order; -1 when the map does not hold it.
+    int IndexOf(const CString& name) const;
+    AccountTotal& At(int index) { return m_entries.at(static_cast<std::size_t>(index)).second; }
     bool Contains(const CString& name) const { return Find(name) != nullptr; }
     bool IsEmpty() const { return m_entries.empty(); }
     int Count() const { return static_cast<int>(m_entries.size()); }

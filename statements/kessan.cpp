@@ -148,6 +148,12 @@ void kessan::ShowLeftPageButton()
 
 void kessan::ShowPageLines(int page)
 {
+    // The list is filled and widened while hidden: its scroll bars then come and
+    // go without redrawing the list's frame each time, and it is painted once,
+    // complete. A list holding the focus stays shown, so the focus stays put.
+    const bool hide = (m_listStatement.GetStyle() & WS_VISIBLE) && ::GetFocus() != m_listStatement.GetSafeHwnd();
+    if (hide)
+        m_listStatement.ShowWindow(SW_HIDE);
     m_listStatement.SendMessage(WM_SETREDRAW, FALSE);
     m_listStatement.ResetContent();
     int widest = 0;
@@ -160,6 +166,8 @@ void kessan::ShowPageLines(int page)
     m_listStatement.SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest * m_nCharWidth));
     m_listStatement.SendMessage(WM_SETREDRAW, TRUE);
     m_listStatement.Invalidate();
+    if (hide)
+        m_listStatement.ShowWindow(SW_SHOW);
 }
 
 void kessan::FinishPage(int page)

@@ -1,3 +1,4 @@
+#include "../core/amount_sum.h"
 #include "statement_cells.h"
 #include "statement_pages.h"
 
@@ -26,19 +27,20 @@ bool BeginsWith(const CString& text, const char* start)
 }
 
 // amount added when credit is wanted and the row is credit, subtracted otherwise.
-CString Book(const CString& sum, const CString& amount, bool counts)
+void Book(AmountSum& sum, const CString& amount, bool counts)
 {
-    return counts ? AddAmounts(sum, amount) : SubtractAmounts(sum, amount);
+    if (counts)
+        sum.Add(amount);
+    else
+        sum.Subtract(amount);
 }
 
 }  // namespace
 
 std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth)
 {
-    std::array<CString, 13> sales, purchases;
-    sales.fill("0");
-    purchases.fill("0");
-    CString own = "0", other = "0";
+    std::array<AmountSum, 13> sales, purchases;
+    AmountSum own, other;
 
     for (const CMyObject2* entry : journal) {
         const int direction = entry->m_nDirection;
@@ -47,15 +49,15 @@ std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth)
         const RowClasses classes = RowClassesOf(entry->m_nClassCode);
 
         if (entry->m_strCause1 == "売上" && entry->m_strResult1 == "事業主貸")
-            own = Book(own, entry->m_strCauseAmount1, causeCredit);
+            Book(own, entry->m_strCauseAmount1, causeCredit);
         if (entry->m_strResult1 == "売上" && entry->m_strCause1 == "事業主貸")
-            own = Book(own, entry->m_strResultAmount1, resultCredit);
+            Book(own, entry->m_strResultAmount1, resultCredit);
 
         auto otherIncome = [](const CString& account) { return account != "売上" && account != "貸倒引当金繰戻額"; };
         if (classes.known && classes.digit[0] == 1 && otherIncome(entry->m_strCause1))
-            other = Book(other, entry->m_strCauseAmount1, causeCredit);
+            Book(other, entry->m_strCauseAmount1, causeCredit);
         if (classes.known && classes.digit[3] == 1 && otherIncome(entry->m_strResult1))
-            other = Book(other, entry->m_strResultAmount1, resultCredit);
+            Book(other, entry->m_strResultAmount1, resultCredit);
 
         const int month = MonthOf(entry->m_strDate);
         if (month == 0)
@@ -64,20 +66,22 @@ std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth)
             const bool debit = RowIsDebit(direction, row.causeRow);
             const CString& counter = row.causeRow ? entry->m_strResult1 : entry->m_strCause1;
             if (BeginsWith(*row.account, "売上") && counter != "事業主貸")
-                sales[month] = Book(sales[month], *row.amount, !debit);
+                Book(sales[month], *row.amount, !debit);
             if (BeginsWith(*row.account, "仕入") && counter != "棚卸資産")
-                purchases[month] = Book(purchases[month], *row.amount, debit);
+                Book(purchases[month], *row.amount, debit);
         }
     }
 
     std::vector<KessanRow> rows;
     CString salesTotal = "0", purchasesTotal = "0";
     for (int month = 1; month <= 12; ++month) {
-        salesTotal = AddAmounts(salesTotal, sales[month]);
-        purchasesTotal = AddAmounts(purchasesTotal, purchases[month]);
+        const CString monthSales = sales[month].Text();
+        const CString monthPurchases = purchases[month].Text();
+        salesTotal = AddAmounts(salesTotal, monthSales);
+        purchasesTotal = AddAmounts(purchasesTotal, monthPurchases);
         KessanRow row;
-        row[1] = FormatAmountCell(0, sales[month], amountWidth);
-        row[2] = FormatAmountCell(0, purchases[month], amountWidth);
+        row[1] = FormatAmountCell(0, monthSales, amountWidth);
+        row[2] = FormatAmountCell(0, monthPurchases, amountWidth);
         row[5] = FitCell(IntToText(month), 4, kFillRight);
         row[6] = "月";
         rows.push_back(row);
@@ -90,9 +94,9 @@ std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth)
         rows.push_back(row);
     };
     const CString blank = FormatAmountCell(1, "0", amountWidth);
-    line("家事消費", own, blank);
-    line(" 雑収入", other, blank);
-    line(" 合 計", AddAmounts(AddAmounts(salesTotal, own), other),
+    line("家事消費", own.Text(), blank);
+    line(" 雑収入", other.Text(), blank);
+    line(" 合 計", AddAmounts(AddAmounts(salesTotal, own.Text()), other.Text()),
          FormatAmountCell(0, purchasesTotal, amountWidth));
     return rows;
 }

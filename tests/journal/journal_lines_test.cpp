@@ -4,9 +4,13 @@
 
 #include "journal/journal_lines.h"
 
+#include "core/amount_arithmetic.h"
+#include "core/amount_format.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -85,6 +89,84 @@ TEST(JournalLine, FixedColumnsByteForByte)
     EXPECT_EQ("で受取り", d.dict.GetAt(d.IndexOf("売掛金") + 2)->m_strWord1);
 }
 
+// The amount column of a line: the sum of the three cause amounts.
+CString AmountColumn(const CString& line)
+{
+    const int bar = line.Find('|', line.Find('|') + 1);
+    return line.Mid(bar + 1, 20);
+}
+
+TEST(JournalLine, AmountColumnIsTheExactSumOfTheCauseAmounts)
+{
+    DictionaryFixture d = Dict();
+    const JournalLineFormatter formatter(d.dict);
+    struct Case {
+        const char* amounts[3];
+        const char* column;  // nullptr: as the text arithmetic writes the sum
+    };
+    const Case cases[] = {
+        {{"", "", ""}, "                0   "},
+        {{"1000", "", ""}, "            1,000   "},
+        {{"0012", "", "0.05"}, "               12.05"},
+        {{".50", "1", ""}, "                1.50"},
+        {{"1000.50", "200", ""}, "            1,200.50"},
+        // Eighteen integer digits and two decimals, three times: past 64 bits in hundredths.
+        {{"999999999999999999.99", "999999999999999999.99", "999999999999999999.99"}, "#,999,999,999,999.97"},
+        {{"123456789012345678", "876543210987654322", ""}, "#,000,000,000,000   "},
+        // Forms the list hands to the text arithmetic: signs, separators, other decimals, blanks.
+        {{"-300", "100", ""}, nullptr},
+        {{"100", "-100", ""}, nullptr},
+        {{"1,000", "", "1"}, nullptr},
+        {{"1.5", "", ""}, nullptr},
+        {{"1.", "2", ""}, nullptr},
+        {{"1.234", "", ""}, nullptr},
+        {{"12 ", "", ""}, nullptr},
+        {{"123456789012345678901234567890", "1", ""}, nullptr},
+        {{"1234567890123456789012345678901", "1", ""}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto entry = Entry("2024/01/05", "売上", "現金", "", 1);
+        entry->m_strCauseAmount1 = c.amounts[0];
+        entry->m_strCauseAmount2 = c.amounts[1];
+        entry->m_strCauseAmount3 = c.amounts[2];
+        const CString sum = AddSubAmounts(AddSubAmounts(c.amounts[0], c.amounts[1], 1), c.amounts[2], 1);
+        const CString column = AmountColumn(formatter.Line(*entry, 0));
+        SCOPED_TRACE(std::string(c.amounts[0]) + " + " + c.amounts[1] + " + " + c.amounts[2]);
+        EXPECT_EQ(FormatAmount(sum, 20), column);
+        if (c.column) {
+            EXPECT_EQ(CString(c.column), column);
+        }
+    }
+    // The sum of three 18-digit amounts, every digit kept.
+    EXPECT_EQ("2999999999999999999.97",
+              AddSubAmounts(AddSubAmounts("999999999999999999.99", "999999999999999999.99", 1),
+                            "999999999999999999.99", 1));
+}
+
+// A formatter keeps the phrases it made: each line still gets the phrase of its
+// own connecting word and direction, whatever lines came before it.
+TEST(JournalLine, OneFormatterForManyLinesGivesEachLineItsOwnPhrase)
+{
+    DictionaryFixture d = Dict();
+    const JournalLineFormatter shared(d.dict);
+    struct Row {
+        const char* cause;
+        const char* result;
+        int direction;
+        int connectIndex;
+    };
+    const Row rows[] = {
+        {"売上", "現金", 1, 0}, {"売掛金", "現金", 1, 2}, {"売上", "現金", 0, 0},   {"売掛金", "現金", 1, 0},
+        {"売上", "長期", 1, 0}, {"売掛金", "現金", 0, 2}, {"売上", "現金", -1, 0}, {"売上", "現金", 1, 0},
+    };
+    for (const Row& row : rows) {
+        const auto entry = Entry("2024/06/30", row.cause, row.result, "10", row.direction);
+        const JournalLineFormatter fresh(d.dict);
+        EXPECT_EQ(fresh.Line(*entry, row.connectIndex), shared.Line(*entry, row.connectIndex))
+            << row.cause << " " << row.direction << " " << row.connectIndex;
+    }
+}
+
 TEST(JournalLine, ClassCodeIsTakenApartOnlyAboveFiveDigits)
 {
     const ClassCodeParts seven = SplitClassCode(1005002);
@@ -97,6 +179,11 @@ TEST(JournalLine, ClassCodeIsTakenApartOnlyAboveFiveDigits)
     EXPECT_FALSE(six.hasConnect);
     EXPECT_EQ(2, six.classIndex[0]);
     EXPECT_FALSE(SplitClassCode(99999).split);
+    EXPECT_FALSE(SplitClassCode(-1234567).split);
+    const ClassCodeParts largest = SplitClassCode(2147483647);  // ten digits: the first seven count
+    EXPECT_EQ((std::array<int, 6>{1, 0, 3, 6, 3, 7}), largest.classIndex);
+    EXPECT_TRUE(largest.hasConnect);
+    EXPECT_EQ(3, largest.connectIndex);
 }
 
 TEST(JournalLine, BookWordsOfAnEntry)

@@ -1,5 +1,6 @@
 // The printed journal's page table and page plans: which entries each page takes,
 // and which texts and rules are drawn where.
+#include "core/amount_arithmetic.h"
 #include "core/record_file.h"
 #include "journal/journal_print_plan.h"
 #include "support/journal_fixtures.h"
@@ -164,6 +165,36 @@ TEST(JournalPrintPlan, CoverShowsTheEraAndCalendarYear)
         EXPECT_TRUE(HasCentredText(cover, -540, c.era)) << c.year;
         EXPECT_TRUE(HasCentredText(cover, -675, CString("(") + c.year + "年度)"));
     }
+}
+
+// The page table's carried totals are the text arithmetic's running totals.
+TEST(JournalPrintPlan, PagesCarryTheTextArithmeticsRunningTotals)
+{
+    Journal journal;
+    const char* const amounts[] = {"1000", "250.50", "-300", "1,000", "999999999999999999.99", "7"};
+    for (int i = 0; i < 120; ++i) {
+        auto* e = new CMyObject2;
+        e->m_strDate.Format("2024/%02d/01", 1 + i / 10);
+        e->m_strCause1 = "売上";
+        e->m_strResult1 = "現金";
+        e->m_strCauseAmount1 = amounts[i % 6];
+        e->m_strCauseAmount2 = i % 4 == 0 ? "5" : "";
+        journal.Add(e);
+    }
+    const auto pages = PaginateJournal(journal);
+    ASSERT_GT(pages.size(), 2u);
+    CString total;
+    size_t page = 0;
+    for (int i = 0; i < journal.GetSize() && page < pages.size(); ++i) {
+        for (const CString* amount : {&journal[i]->m_strCauseAmount1, &journal[i]->m_strCauseAmount2,
+                                      &journal[i]->m_strCauseAmount3})
+            total = AddSubAmounts(total, *amount, 1);
+        if (i == pages[page].last) {
+            EXPECT_EQ(total, pages[page].total) << "page " << page;
+            ++page;
+        }
+    }
+    EXPECT_EQ(pages.size(), page);
 }
 
 }  // namespace

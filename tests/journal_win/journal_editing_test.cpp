@@ -634,6 +634,57 @@ TEST_F(JournalEditingTest, ABusyYearIsListedSortedAndEditedInStep)
     ExpectAligned();
 }
 
+// The list holds no copies of its lines: the view's list answers with the lines
+// of the entries, and a rebuild shows the current entry where it showed before
+// (the list goes to the new-entry row first, then back up to the entry).
+TEST_F(JournalEditingTest, RebuiltListShowsTheCurrentEntryAtTheTopOfTheList)
+{
+    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    auto& journal = Document()->m_arrJournal;
+    for (int i = 1; i < 40; ++i) {
+        auto* e = new CMyObject2;
+        e->m_strDate.Format("2024/02/%02d", 1 + i % 28);
+        e->m_strCause1 = i % 3 == 0 ? "売掛金" : "売上";
+        e->m_strResult1 = "現金";
+        e->m_strCauseAmount1.Format("%d", i * 100);
+        e->m_strResultAmount1 = e->m_strCauseAmount1;
+        e->m_nDirection = i % 2;
+        e->m_nClassCode = i % 3 == 0 ? 5005002 : 1005000;
+        journal.Add(e);
+    }
+    View()->RebuildTransactionList();
+    CStripeListBox& list = View()->m_lbTransactions;
+    EXPECT_NE(0u, list.GetStyle() & LBS_NODATA);
+    EXPECT_EQ(0u, list.GetStyle() & LBS_HASSTRINGS);
+    EXPECT_NE(0u, list.GetStyle() & WS_VISIBLE);
+    ExpectAligned();
+
+    SelectRow(10);
+    ASSERT_EQ(10, Document()->m_nCurEntry);
+    View()->RebuildTransactionList();
+    EXPECT_EQ(10, list.GetCurSel());
+    EXPECT_EQ(10, list.GetTopIndex());
+    EXPECT_EQ(10, View()->m_nShownLine);
+    EXPECT_EQ(journal.GetAt(10)->m_strCause1, Text(1038));
+    // Painted on the screen: the rows come from the view's own lines.
+    Frame()->ShowWindow(SW_SHOWNORMAL);
+    Frame()->UpdateWindow();
+    PumpWaitingMessages();
+
+    // A typed "-" moves to the new-entry row, and the view hears of it as of a click.
+    list.SendMessage(WM_CHAR, L'-', 1);
+    EXPECT_EQ(40, list.GetCurSel());
+    EXPECT_EQ(40, View()->m_nShownLine);
+    EXPECT_TRUE(m_boxes.empty());
+
+    // Without a current entry the list shows its end, the new-entry row selected.
+    Document()->m_nCurEntry = -1;
+    View()->RebuildTransactionList();
+    EXPECT_EQ(40, list.GetCurSel());
+    EXPECT_GT(list.GetTopIndex(), 0);
+    ExpectAligned();
+}
+
 TEST_F(JournalEditingTest, ANewEmptyJournalHasNoYear)
 {
     StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});

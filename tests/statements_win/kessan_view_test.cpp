@@ -255,6 +255,27 @@ TEST_F(KessanViewTest, OpensOnTheTrialBalanceAndSwitchesPages)
     EXPECT_EQ(kPageBalanceSheet, view->m_nPage);
 }
 
+TEST_F(KessanViewTest, ListIsShownFilledAndWidenedAfterEveryPage)
+{
+    // The list is filled while hidden: every page leaves it shown, with its lines
+    // and a sideways extent as wide as its widest line.
+    StartWithSmallYear();
+    CListBox& list = View()->m_listStatement;
+    // The last click shows the trial balance again over itself.
+    for (int id : {1019, 1020, 1018, 1017, 1017}) {
+        Click(id);
+        EXPECT_TRUE(Visible(1001)) << id;
+        const std::vector<CString> lines = Lines();
+        ASSERT_FALSE(lines.empty()) << id;
+        int widest = 0;
+        for (const CString& line : lines)
+            widest = std::max(widest, line.GetLength());
+        const auto extent = static_cast<int>(list.SendMessage(LB_GETHORIZONTALEXTENT));
+        EXPECT_GT(extent, widest * 3) << id;
+        EXPECT_LT(extent, widest * 20) << id;
+    }
+}
+
 TEST_F(KessanViewTest, DeductionChoiceIsStoredAndTypedTextIsReplaced)
 {
     StartWithSmallYear();
