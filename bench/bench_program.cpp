@@ -46,6 +46,13 @@ CView* BenchProgram::View() const
     return Frame() ? Frame()->GetActiveView() : nullptr;
 }
 
+void BenchProgram::Idle()
+{
+    PumpWaitingMessages();
+    for (LONG count = 0; m_app->OnIdle(count); ++count)
+        PumpWaitingMessages();
+}
+
 void BenchProgram::Command(UINT id)
 {
     Frame()->SendMessage(WM_COMMAND, id);
@@ -67,7 +74,7 @@ bool BenchProgram::PickItem(int id, const CString& name)
         list->GetText(i, item);
         if (item == name) {
             list->SetCurSel(i);
-            Notify(id, LBN_SELCHANGE);
+                    Notify(id, LBN_SELCHANGE);
             return true;
         }
     }

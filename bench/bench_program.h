@@ -35,6 +35,8 @@ public:
         return view && view->IsKindOf(RUNTIME_CLASS(View)) ? static_cast<View*>(view) : nullptr;
     }
 
+    // Runs the program's idle work until it has none left.
+    void Idle();
     void Command(UINT id);
     // A control's notification to the active view, as the control sends it.
     void Notify(int id, UINT code);

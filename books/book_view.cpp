@@ -9,6 +9,8 @@
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
 
+#include <utility>
+
 namespace {
 
 const char* const kClassNames[] = {"収益", "費用(仕入.給与.税)", "費用(経費.損失)", "負債", "資産(流動)", "資産(固定)", "資本"};
@@ -18,8 +20,6 @@ constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kPink = RGB(255, 128, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-// The bytes of a ledger line in the list, a little more than its 153 bytes.
-constexpr size_t kLedgerLineBytes = 160;
 
 }  // namespace
 
@@ -173,15 +173,11 @@ void CLedgerBookView::FillDescriptionList(CListBox& list, const std::vector<Ledg
 
 void CLedgerBookView::FillLedgerList()
 {
-    m_lbLedger.SendMessage(WM_SETREDRAW, FALSE);
-    m_lbLedger.ResetContent();
-    // Room for every line at once: the list does not grow step by step.
-    const size_t count = m_ledger.lines.size();
-    m_lbLedger.SendMessage(LB_INITSTORAGE, count, static_cast<LPARAM>(count * kLedgerLineBytes));
+    std::vector<CString> texts;
+    texts.reserve(m_ledger.lines.size());
     for (const LedgerLine& line : m_ledger.lines)
-        m_lbLedger.AddString(line.text);
-    m_lbLedger.SendMessage(WM_SETREDRAW, TRUE);
-    m_lbLedger.Invalidate();
+        texts.push_back(line.text);
+    m_lbLedger.SetLines(std::move(texts));
     m_strDebitTotal = m_ledger.debitTotal;
     m_strCreditTotal = m_ledger.creditTotal;
     m_strBalance = m_ledger.balance;

@@ -6,6 +6,7 @@
 #include "../resources/resource.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -189,10 +190,10 @@ void CSalesBookView::RestorePartnerFilter()
     }
 }
 
-void CSalesBookView::UseLedger(const SalesLedger& ledger)
+void CSalesBookView::UseLedger(SalesLedger ledger)
 {
     m_ledger = Ledger();
-    m_ledger.lines = ledger.lines;
+    m_ledger.lines = std::move(ledger.lines);
     m_ledger.debitTotal = ledger.debitTotal;
     m_ledger.creditTotal = ledger.creditTotal;
     m_ledger.balance = ledger.balance;
@@ -214,9 +215,9 @@ int CSalesBookView::FindPartner(const CString& text) const
 void CSalesBookView::BuildLedger()
 {
     CMyDoc* document = GetDocument();
-    const SalesLedger all = BuildSalesLedger(document->m_arrJournal, m_book, kAllDescriptions);
-    m_listPartners = all.partners;
-    UseLedger(all);
+    SalesLedger all = BuildSalesLedger(document->m_arrJournal, m_book, kAllDescriptions);
+    m_listPartners = std::move(all.partners);
+    UseLedger(std::move(all));
     m_nRestoreMode = kRestoreNone;
     const int restoreLine = FirstLineOfEntry(m_ledger.lines, m_nInitEntry);
     if (restoreLine >= 0) {

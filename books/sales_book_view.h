@@ -73,7 +73,7 @@ protected:
 
 private:
     int RowHeight() const;
-    void UseLedger(const SalesLedger& ledger);
+    void UseLedger(SalesLedger ledger);
     int FindPartner(const CString& text) const;
     // The entry the document names as current, when it exists.
     CMyObject2* CurrentEntry() const;

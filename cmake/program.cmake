@@ -14,6 +14,7 @@ add_library(app_windows STATIC
   core/directory_dialog.cpp
   core/rename_dlg.cpp
   core/main_frame.cpp
+  core/spare_views.cpp
   core/book_form_view.cpp
   core/book_views.cpp
   core/form_painting.cpp

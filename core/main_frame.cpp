@@ -5,6 +5,7 @@
 #include "my_app.h"
 
 #include "../framework/win/cmd_ui.h"
+#include "../framework/win/document.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/shell_open.h"
 #include "../framework/win/view.h"
@@ -73,10 +74,18 @@ BOOL CMainFrame::OnViewSwitch(UINT nID)
     if (oldView)
         oldView->SetDlgCtrlID(static_cast<int>(m_nCurViewId));
 
-    CCreateContext context;
-    context.m_pNewViewClass = book->viewClass;
-    context.m_pCurrentDoc = GetActiveDocument();
-    CView* newView = static_cast<CView*>(CreateView(&context, AFX_IDW_PANE_FIRST));
+    CDocument* document = GetActiveDocument();
+    CView* newView = m_spareViews.Take(book->viewClass);
+    if (newView) {
+        newView->SetDlgCtrlID(AFX_IDW_PANE_FIRST);
+        if (document)
+            document->AddView(newView);
+    } else {
+        CCreateContext context;
+        context.m_pNewViewClass = book->viewClass;
+        context.m_pCurrentDoc = document;
+        newView = static_cast<CView*>(CreateView(&context, AFX_IDW_PANE_FIRST));
+    }
     if (!newView) {
         if (oldView)
             oldView->SetDlgCtrlID(AFX_IDW_PANE_FIRST);
@@ -90,6 +99,11 @@ BOOL CMainFrame::OnViewSwitch(UINT nID)
     if (oldView)
         oldView->DestroyWindow();
     return TRUE;
+}
+
+bool CMainFrame::MakeSpareView()
+{
+    return m_hWnd && m_spareViews.MakeOne(this);
 }
 
 BOOL CMainFrame::OnUpdateViewSwitch(CCmdUI* pCmdUI)

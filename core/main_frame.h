@@ -3,6 +3,8 @@
 // opens the help documents and creates and destroys the modeless input-hint dialog.
 #pragma once
 
+#include "spare_views.h"
+
 #include "../framework/win/frame_wnd.h"
 
 class CMainFrame : public CFrameWnd {
@@ -17,6 +19,9 @@ public:
     // FALSE for the commands of the range that are no book.
     BOOL OnViewSwitch(UINT nID);
     BOOL OnUpdateViewSwitch(CCmdUI* pCmdUI);
+    // Makes one more spare book view ahead of its switch, for idle time; FALSE
+    // when every book has one ready.
+    bool MakeSpareView();
     void OnHtmlHelp();
     void OnHelpUpgrade();
     void OnHelpTerms();
@@ -29,4 +34,7 @@ public:
     UINT m_nCurViewId = 0;
     CWnd* m_pHintDlg = nullptr;
     BOOL m_bHintDlg = FALSE;
+
+private:
+    SpareViews m_spareViews;
 };

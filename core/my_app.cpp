@@ -69,6 +69,15 @@ int CMyApp::ExitInstance()
     return result;
 }
 
+BOOL CMyApp::OnIdle(LONG lCount)
+{
+    BOOL more = CWinApp::OnIdle(lCount);
+    auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
+    if (frame && frame->MakeSpareView())
+        more = TRUE;
+    return more;
+}
+
 void CMyApp::OnAppAbout()
 {
     CAboutDlg about;

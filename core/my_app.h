@@ -16,6 +16,9 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // Besides the framework's idle work, makes the book views ahead of their
+    // switches, one per idle call, so that input is never kept waiting long.
+    BOOL OnIdle(LONG lCount) override;
     void OnAppAbout();
 
     BOOL m_bHintOpen = FALSE;

@@ -88,7 +88,9 @@ void CView::OnPaint()
 
 LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
 {
-    OnInitialUpdate();
+    // A view made ahead of its use belongs to no document yet: it has nothing to show.
+    if (m_pDocument)
+        OnInitialUpdate();
     return 0;
 }
 

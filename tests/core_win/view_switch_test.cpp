@@ -9,6 +9,7 @@
 #include "core/book_views.h"
 #include "core/main_frame.h"
 #include "framework/win/dialog.h"
+#include "framework/win/framework_messages.h"
 #include "framework/win/menu.h"
 #include "journal/siwake.h"
 #include "resource.h"
@@ -76,6 +77,89 @@ TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndDestroysTheOldOne)
         EXPECT_TRUE(Checked(c.command));
     }
     EXPECT_EQ(6, Document()->m_nPrevBook);
+}
+
+// The program's idle work, run until it has nothing left (bounded, so that a
+// fault that always finds more work fails instead of hanging).
+int RunIdleWork(CMyApp& app)
+{
+    int calls = 0;
+    while (calls < 100 && app.OnIdle(calls))
+        ++calls;
+    return calls;
+}
+
+bool ShownByStyle(HWND window)
+{
+    return (::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// The frame's hidden child views, the views made ahead of their switches (the
+// program runs with its main window hidden: the style tells them apart).
+std::vector<CView*> HiddenViews(CMainFrame* frame)
+{
+    std::vector<CView*> views;
+    for (HWND child = ::GetWindow(frame->m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        CWnd* window = CWnd::FromHandlePermanent(child);
+        if (window && window->IsKindOf(RUNTIME_CLASS(CView)) && !ShownByStyle(child))
+            views.push_back(static_cast<CView*>(window));
+    }
+    return views;
+}
+
+CView* HiddenViewOf(CMainFrame* frame, const CRuntimeClass* viewClass)
+{
+    for (CView* view : HiddenViews(frame))
+        if (view->IsKindOf(viewClass))
+            return view;
+    return nullptr;
+}
+
+TEST_F(ViewSwitchTest, IdleTimeMakesOneHiddenViewOfEachBookThatTheSwitchThenShows)
+{
+    EXPECT_TRUE(HiddenViews(Frame()).empty());
+    EXPECT_LT(RunIdleWork(*m_app), 100);
+    // One spare per book, hidden, outside the document and off the pane's id.
+    const std::vector<CView*> spares = HiddenViews(Frame());
+    EXPECT_EQ(BookViews().size(), spares.size());
+    for (const BookView& book : BookViews()) {
+        CView* spare = HiddenViewOf(Frame(), book.viewClass);
+        ASSERT_NE(nullptr, spare) << book.viewClass->m_lpszClassName;
+        EXPECT_EQ(nullptr, spare->GetDocument());
+        EXPECT_NE(AFX_IDW_PANE_FIRST, spare->GetDlgCtrlID());
+    }
+    ASSERT_EQ(1u, Document()->GetViews().size());
+    EXPECT_EQ(ActiveView(), Document()->GetViews().front());
+    // No more work once every book has its spare.
+    EXPECT_FALSE(m_app->OnIdle(1));
+
+    // The framework's first update of a frame's views passes over the spares.
+    Frame()->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
+    EXPECT_EQ(nullptr, HiddenViewOf(Frame(), RUNTIME_CLASS(kanjyo))->GetDocument());
+
+    CView* spareLedger = HiddenViewOf(Frame(), RUNTIME_CLASS(kanjyo));
+    HWND journalWindow = ActiveView()->GetSafeHwnd();
+    Send(ID_VIEW_KANJYO);
+    PumpWaitingMessages();
+    ASSERT_EQ(spareLedger, ActiveView());
+    EXPECT_TRUE(ShownByStyle(spareLedger->GetSafeHwnd()));
+    EXPECT_EQ(AFX_IDW_PANE_FIRST, spareLedger->GetDlgCtrlID());
+    EXPECT_EQ(Document(), spareLedger->GetDocument());
+    EXPECT_EQ(2, Document()->m_nCurBook);
+    EXPECT_FALSE(IsWindow(journalWindow));
+    CRect pane;
+    spareLedger->GetClientRect(&pane);
+    EXPECT_GT(pane.Width(), 0);
+    // Shown as a view made at the switch is: its lists were filled from the document.
+    auto* ledger = static_cast<kanjyo*>(spareLedger);
+    EXPECT_EQ(7, ledger->m_lbClass.GetCount());
+    ASSERT_EQ(1u, Document()->GetViews().size());
+
+    // The next idle time makes the taken book's spare again; the others stay.
+    EXPECT_EQ(nullptr, HiddenViewOf(Frame(), RUNTIME_CLASS(kanjyo)));
+    RunIdleWork(*m_app);
+    EXPECT_NE(nullptr, HiddenViewOf(Frame(), RUNTIME_CLASS(kanjyo)));
+    EXPECT_EQ(BookViews().size(), HiddenViews(Frame()).size());
 }
 
 TEST_F(ViewSwitchTest, CommandsOfTheBookRangeThatAreNoBookAreDeclined)
