@@ -48,9 +48,7 @@ CView* BenchProgram::View() const
 
 void BenchProgram::Idle()
 {
-    PumpWaitingMessages();
-    for (LONG count = 0; m_app->OnIdle(count); ++count)
-        PumpWaitingMessages();
+    RunIdleWork(*m_app);
 }
 
 void BenchProgram::Command(UINT id)

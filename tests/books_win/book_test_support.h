@@ -1,7 +1,5 @@
 // What the books' window tests share: the program started with the sample
-// journal, commands and notifications sent as the user's clicks send them, and
-// pictures of the screen for a person to look at, taken when the environment
-// names a folder.
+// journal, and commands and notifications sent as the user's clicks send them.
 #pragma once
 
 #include "program_folder.h"
@@ -14,32 +12,6 @@
 #include "framework/win/controls.h"
 #include "framework/win/view.h"
 #include "framework/win/wnd.h"
-
-#include <cstdlib>
-
-// Where pictures for a person go, when the environment names a folder.
-inline const char* ShotFolder()
-{
-    return std::getenv("ZIRERE_SHOT_DIR");
-}
-
-// The screen with the window painted: a marker file asks the script that runs
-// the test to photograph the screen, and the program keeps painting until the
-// picture is taken.
-inline void PhotographScreen(CWnd* window, const char* name)
-{
-    const char* folder = ShotFolder();
-    if (!folder)
-        return;
-    window->UpdateWindow();
-    PumpWaitingMessages();
-    const CString marker = CString(folder) + "\\" + name + ".ready";
-    WriteFileBytes(marker, name);
-    for (int i = 0; i < 100 && ::GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES; ++i) {
-        PumpWaitingMessages();
-        ::Sleep(50);
-    }
-}
 
 class BookWindowTest : public ProgramFolderTest {
 protected:

@@ -72,57 +72,6 @@ CString TextAtPoint(const std::vector<DrawnText>& texts, int x, int y)
     return "(none)";
 }
 
-void WriteBitmap(const std::string& path, int width, int height, const void* pixels)
-{
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    const DWORD bytes = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + bytes;
-    std::string data(reinterpret_cast<const char*>(&file), sizeof file);
-    data.append(reinterpret_cast<const char*>(&info), sizeof info);
-    data.append(static_cast<const char*>(pixels), bytes);
-    WriteFileBytes(CString(path.c_str()), data);
-}
-
-// A 32-bit DIB section of the size and a memory DC holding it.
-struct Canvas {
-    Canvas(int w, int h) : width(w), height(h)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc = ::CreateCompatibleDC(nullptr);
-        bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-        previous = ::SelectObject(dc, bitmap);
-    }
-    ~Canvas()
-    {
-        ::SelectObject(dc, previous);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    void Save(const std::string& path) const { WriteBitmap(path, width, height, pixels); }
-
-    int width;
-    int height;
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
-    void* pixels = nullptr;
-};
-
 class BookViewTest : public BookWindowTest {
 protected:
     static bool Visible(CWnd* view, int id) { return (view->GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0; }
@@ -141,7 +90,7 @@ protected:
     // The frame's picture for a person to look at, when a folder is named: a
     // marker file asks the script that runs the test to photograph the screen,
     // and the program keeps painting until the picture is taken.
-    void Photograph(const char* name) { PhotographScreen(Frame(), name); }
+    void Photograph(const char* name) { ::Photograph(Frame(), name); }
 
     // Page n of the view's print job drawn into an A4 metafile; its texts.
     std::vector<DrawnText> RenderPage(CLedgerBookView* view, int page, const char* shot = nullptr)
@@ -159,11 +108,14 @@ protected:
         const std::vector<DrawnText> texts = TextsOf(metafile);
         if (shot && ShotFolder()) {
             // 100 dots per inch: an A4 page of 827 x 1169.
-            Canvas canvas(827, 1169);
-            ::PatBlt(canvas.dc, 0, 0, 827, 1169, WHITENESS);
-            const RECT target = {0, 0, 827, 1169};
-            ::PlayEnhMetaFile(canvas.dc, metafile, &target);
-            canvas.Save(std::string(ShotFolder()) + "\\" + shot + ".bmp");
+            SaveDrawingAsBitmap(
+                827, 1169,
+                [&](HDC page) {
+                    ::PatBlt(page, 0, 0, 827, 1169, WHITENESS);
+                    const RECT target = {0, 0, 827, 1169};
+                    ::PlayEnhMetaFile(page, metafile, &target);
+                },
+                CString(ShotFolder()) + "\\" + shot + ".bmp");
         }
         ::DeleteEnhMetaFile(metafile);
         ::ReleaseDC(nullptr, screen);

@@ -152,7 +152,7 @@ TEST_F(SalesBookTest, SampleJournalBothBooksPartnerFilterAndItems)
     EXPECT_EQ(BreakdownCaption(shown, SalesBook::Sales), Text(IDC_BREAKDOWN_GROUP));
     EXPECT_EQ(RemarkText(shown.m_strRemark), Text(1091));
     ClickItem(1);
-    PhotographScreen(Frame(), "uriage");
+    Photograph(Frame(), "uriage");
 
     // The purchases book from the sales book's button.
     Notify(1047, BN_CLICKED);
@@ -163,7 +163,7 @@ TEST_F(SalesBookTest, SampleJournalBothBooksPartnerFilterAndItems)
     EXPECT_EQ("【 仕入 】  [ 丸山酒販 ]", Text(IDC_SALES_LEDGER_GROUP));
     ASSERT_GT(purchases->m_lcItems.GetItemCount(), 0);
     ClickItem(0);
-    PhotographScreen(Frame(), "siire");
+    Photograph(Frame(), "siire");
 }
 
 TEST_F(SalesBookTest, LinesAndPartnersOfASmallJournal)

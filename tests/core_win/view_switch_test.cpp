@@ -79,16 +79,6 @@ TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndDestroysTheOldOne)
     EXPECT_EQ(6, Document()->m_nPrevBook);
 }
 
-// The program's idle work, run until it has nothing left (bounded, so that a
-// fault that always finds more work fails instead of hanging).
-int RunIdleWork(CMyApp& app)
-{
-    int calls = 0;
-    while (calls < 100 && app.OnIdle(calls))
-        ++calls;
-    return calls;
-}
-
 bool ShownByStyle(HWND window)
 {
     return (::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;

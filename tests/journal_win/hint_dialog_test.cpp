@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -460,7 +459,7 @@ TEST_F(DictRegisterTest, EachButtonGivesItsAnswer)
         CString question;
         const int answer = Ask([&](CDialog& dialog) {
             dialog.GetDlgItemText(1125, question);
-            if (c.button == IDOK && std::getenv("ZIRERE_SHOTS")) {
+            if (c.button == IDOK && ShotFolder()) {
                 dialog.ShowWindow(SW_SHOW);
                 dialog.UpdateWindow();
                 Photograph(&dialog, "dict_register");

@@ -100,7 +100,7 @@ TEST_F(BadDebtTest, FirstUseThenTheReversalIsProposedAndWrittenBeforeTheProvisio
         for (int id : {1024, 1172, 1025, 1174, 1175, 1176})
             shown.push_back(DlgText(dlg, id));
         dlg.SetDlgItemText(1025, "9000");
-        PhotographDialog(dlg, "bad_debt_reversal_proposed");
+        Photograph(&dlg, "bad_debt_reversal_proposed");
         DlgClick(dlg, IDOK);
     });
     EXPECT_EQ(std::vector<std::string>{"貸倒引当金繰戻額が期末に未記帳です。"}, m_boxes);

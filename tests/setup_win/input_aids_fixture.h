@@ -11,7 +11,6 @@
 #include "journal/siwake.h"
 #include "resource.h"
 
-#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <string>
@@ -102,17 +101,6 @@ inline CString Field18(const char* shown)
     while (text.GetLength() < 18)
         text = " " + text;
     return text;
-}
-
-// Shows the answered dialog and, with ZIRERE_SHOTS set, photographs it.
-inline void PhotographDialog(CDialog& dlg, const char* name)
-{
-    if (!std::getenv("ZIRERE_SHOTS"))
-        return;
-    dlg.ShowWindow(SW_SHOW);
-    dlg.UpdateWindow();
-    PumpWaitingMessages();
-    Photograph(&dlg, name);
 }
 
 class InputAidsTest : public ProgramFolderTest {

@@ -29,7 +29,7 @@ TEST_F(InventoryTest, AJournalWithoutInventoryShowsNothingSetAndClosingChangesNo
     RunInventory([&](CDialog& dlg) {
         for (int id : {1024, 1166, 1167, 1025, 1168})
             shown.push_back(DlgText(dlg, id));
-        PhotographDialog(dlg, "inventory_empty");
+        Photograph(&dlg, "inventory_empty");
         DlgClick(dlg, IDOK);
     });
     EXPECT_EQ((std::vector<CString>{"", Field18("0   "), "", "未設定   ", ""}), shown);
@@ -46,7 +46,7 @@ TEST_F(InventoryTest, FirstUseWritesTheThreeEntriesAndTheAppendedOneBecomesCurre
         Apply(dlg, "100,000", "30000");
         for (int id : {1024, 1167, 1025, 1168})
             shown.push_back(DlgText(dlg, id));
-        PhotographDialog(dlg, "inventory_set");
+        Photograph(&dlg, "inventory_set");
         DlgClick(dlg, IDOK);
     });
     EXPECT_EQ((std::vector<CString>{Field18("50,000   "), Field18("100,000   "), Field18("150,000   "),

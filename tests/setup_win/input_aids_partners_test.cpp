@@ -94,7 +94,7 @@ TEST_F(PartnersTest, TheProgramRegistersTheDialogAndItOpensOnTheSuppliers)
         DlgNotify(dlg, 1109, STN_CLICKED);
         EXPECT_FALSE(DlgShows(dlg, 1109));
         DlgClick(dlg, 1029);
-        PhotographDialog(dlg, "partners_suppliers");
+        Photograph(&dlg, "partners_suppliers");
         DlgClick(dlg, IDCANCEL);
     });
 }

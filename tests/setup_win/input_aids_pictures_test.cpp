@@ -13,7 +13,7 @@ class InputAidPicturesTest : public InputAidsTest {
 protected:
     void SetUp() override
     {
-        if (!std::getenv("ZIRERE_SHOTS"))
+        if (!ShotFolder())
             GTEST_SKIP() << "set ZIRERE_SHOTS to a folder for the pictures";
         InputAidsTest::SetUp();
         WriteFileBytes(Path("2024.siz"), ReadFileBytes(CString(PROGRAM_DATA_FOLDER) + "\\ｻﾝﾌﾟﾙ2024.siz"));
@@ -28,7 +28,7 @@ protected:
     {
         RunDialog(command, dialogId, [&](CDialog& dlg) {
             drive(dlg);
-            PhotographDialog(dlg, name);
+            Photograph(&dlg, name);
             dlg.SendMessage(WM_COMMAND, IDCANCEL);
         });
     }

@@ -144,7 +144,7 @@ TEST_F(KeywordSearchTest, AHitShowsItsRowsDescriptionsRemarkAndGroupedAmounts)
         EXPECT_EQ(2, dlg.m_listClass.GetCurSel());
         DlgClick(dlg, 1010);
         EXPECT_EQ(CString("D商店"), DlgText(dlg, 1009));
-        PhotographDialog(dlg, "keyword_search_hit");
+        Photograph(&dlg, "keyword_search_hit");
         // The phrase radios keep the entry's direction whatever is clicked.
         const int checked = dlg.IsDlgButtonChecked(1035);
         DlgClick(dlg, 1035 + (checked == BST_CHECKED ? 2 : 0));

@@ -11,7 +11,6 @@
 #include "statements/kessan.h"
 #include "resource.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -31,18 +30,6 @@ CMyObject2* Entry(const char* date, const char* cause, const char* result, const
     entry->m_nDirection = direction;
     entry->m_nClassCode = classCode;
     return entry;
-}
-
-// Saves a picture of the window as a bitmap file when ZIRERE_PAGE_PICTURES names a folder.
-void PictureOf(CWnd& window, const std::string& name)
-{
-    const char* folder = std::getenv("ZIRERE_PAGE_PICTURES");
-    if (!folder)
-        return;
-    window.ShowWindow(SW_SHOW);
-    window.UpdateWindow();
-    PumpWaitingMessages();
-    SaveWindowPicture(&window, CString(folder) + "\\" + name.c_str() + ".bmp");
 }
 
 // Drives the live dialog as a user would: picks lines, types and presses buttons.
@@ -219,7 +206,7 @@ TEST_F(OpeningBalanceDialogTest, BalancesSetInTheDialogOpenTheJournalAndTheTrial
         // Text that is no amount is refused and changes nothing.
         d.SetBalance(1001, "普通預金", "1.2.3");
         EXPECT_EQ(BalanceLine("普通預金", BlankBalance()), d.LineOf(1001, "普通預金"));
-        PictureOf(dialog, "opening_balance_sample");
+        Photograph(&dialog, "opening_balance_sample");
         dialog.SendMessage(WM_COMMAND, IDOK);
     };
     RunCommand();
@@ -298,7 +285,7 @@ TEST_F(OpeningBalanceDialogTest, CarryForwardFromThePreviousYearsFile)
         const std::vector<CString> detail = {BalanceLine("共通商品券", UnsetMark()), BalanceLine("ビール券", "300"),
                                              BalanceLine("未設定の合計", "50")};
         EXPECT_EQ(detail, d.Lines(1008));
-        PictureOf(dialog, "opening_balance_carried");
+        Photograph(&dialog, "opening_balance_carried");
         // Carried per description: the account level is refused.
         ASSERT_TRUE(d.Pick(1001, "他店商品券"));
         d.Type("10");
@@ -373,8 +360,8 @@ TEST_F(OpeningBalanceDialogTest, CapitalAccountOnTheStatements)
 
 TEST_F(OpeningBalanceDialogTest, PhotographsWithTheSampleJournal)
 {
-    if (!std::getenv("ZIRERE_PAGE_PICTURES"))
-        GTEST_SKIP() << "set ZIRERE_PAGE_PICTURES to a folder for the pictures";
+    if (!ShotFolder())
+        GTEST_SKIP() << "set ZIRERE_SHOTS to a folder for the pictures";
     CopyShippedSetupFiles();
     ASSERT_TRUE(Start(SW_SHOW));
     LoadRecordFile(CString(PROGRAM_DATA_FOLDER) + "\\ｻﾝﾌﾟﾙ2024.siz", Document()->m_arrJournal);
@@ -382,10 +369,10 @@ TEST_F(OpeningBalanceDialogTest, PhotographsWithTheSampleJournal)
     m_answers.messageBox = [](const MessageBoxRequest&) { return IDOK; };
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
         DialogDriver d(dialog);
-        PictureOf(dialog, "opening_balance_sample_journal");
+        Photograph(&dialog, "opening_balance_sample_journal");
         if (d.Pick(1001, "普通預金")) {
             d.Click(1106);
-            PictureOf(dialog, "opening_balance_sample_detail");
+            Photograph(&dialog, "opening_balance_sample_detail");
         }
         dialog.SendMessage(WM_COMMAND, IDCANCEL);
     };

@@ -18,8 +18,6 @@
 #include "resource.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <tuple>
 #include <string>
 #include <vector>
@@ -101,11 +99,6 @@ CMyObject2* Entry(const char* cause, const char* causeDesc, const char* result, 
     entry->m_nDirection = 0;
     entry->m_nClassCode = classCode;
     return entry;
-}
-
-const char* PictureFolder()
-{
-    return std::getenv("ZIRERE_PAGE_PICTURES");
 }
 
 class SetteiViewTest : public ProgramFolderTest {
@@ -201,20 +194,11 @@ protected:
         EXPECT_TRUE(IsDictionaryTree(Nodes()));
     }
 
-    // A photograph of the screen when asked for: the test leaves "<name>.ready"
-    // and keeps painting until a photographer outside answers with "<name>.done".
-    void Photograph(const std::string& name)
+    // The editor repainted and photographed when a shot folder is asked for.
+    void Photograph(const char* name)
     {
-        if (!PictureFolder())
-            return;
         View()->Invalidate(TRUE);
-        View()->UpdateWindow();
-        const std::string base = std::string(PictureFolder()) + "\\" + name;
-        std::ofstream(base + ".ready").put('\n');
-        for (int i = 0; i < 200 && GetFileAttributesA((base + ".done").c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
-            PumpWaitingMessages();
-            Sleep(100);
-        }
+        ::Photograph(Frame(), name);
     }
 
     std::vector<CString> m_boxes;
@@ -735,7 +719,7 @@ TEST_F(SetteiViewTest, PrintedPageDrawsTheTreeWithItsHead)
     for (const PageLine& l : lines)
         joint = joint || (l.from == CPoint(300 + 20 * 4, -250) && l.to == CPoint(820, -250));
     EXPECT_TRUE(joint);
-    if (const char* folder = PictureFolder())
+    if (const char* folder = ShotFolder())
         SavePageAsBitmap(page.Get(), job.Geometry(), 100, CString(folder) + "\\settei_page1.bmp");
 }
 
@@ -761,7 +745,7 @@ TEST_F(SetteiViewTest, ShippedDictionaryPagesStayOnTheSheet)
             EXPECT_GT(text.at.y - 40, bottom) << p << " " << static_cast<const char*>(text.text);
         for (const PageLine& line : PageLines(page.Get()))
             EXPECT_GT(std::min(line.from.y, line.to.y), bottom) << p;
-        if (const char* folder = PictureFolder()) {
+        if (const char* folder = ShotFolder()) {
             CString file;
             file.Format("\\settei_shipped_page%u.bmp", p);
             SavePageAsBitmap(page.Get(), job.Geometry(), 100, CString(folder) + file);
@@ -773,8 +757,8 @@ TEST_F(SetteiViewTest, ShippedDictionaryPagesStayOnTheSheet)
 
 TEST_F(SetteiViewTest, PhotographsOfTheEditor)
 {
-    if (!PictureFolder())
-        GTEST_SKIP() << "no picture folder asked for";
+    if (!ShotFolder())
+        GTEST_SKIP() << "set ZIRERE_SHOTS to a folder for the pictures";
     CopyShippedSetupFiles();
     WriteFileBytes(Path("zuvavodi.sdo"), ReadFileBytes(CString(PROGRAM_DATA_FOLDER) + "\\zuvavodi.sdo"));
     m_answers.messageBox = [](const MessageBoxRequest&) { return IDYES; };

@@ -15,8 +15,6 @@
 #include "resource.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -36,37 +34,6 @@ CMyObject2* Entry(const char* date, const char* cause, const char* result, const
     entry->m_nDirection = direction;
     entry->m_nClassCode = classCode;
     return entry;
-}
-
-// Where a person who wants to look at the pages asks for their pictures; unset
-// in ordinary runs.
-const char* PictureFolder()
-{
-    return std::getenv("ZIRERE_PAGE_PICTURES");
-}
-
-void SaveBitmap(HDC dc, HBITMAP bitmap, int width, int height, const std::string& name)
-{
-    const char* folder = PictureFolder();
-    if (!folder)
-        return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<std::size_t>(stride) * height);
-    GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(std::string(folder) + "\\" + name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
 // One text of a metafile: what was written and where, in the page's tenths of a millimetre.
@@ -166,39 +133,28 @@ protected:
         RenderedPage page;
         EnumEnhMetaFile(nullptr, metafile, CollectRecord, &page, nullptr);
 
-        if (PictureFolder()) {
+        if (const char* folder = ShotFolder()) {
             const int width = landscape ? 1403 : 992;
             const int height = landscape ? 992 : 1403;
-            HDC memory = CreateCompatibleDC(screen);
-            HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-            HGDIOBJ old = SelectObject(memory, bitmap);
-            RECT all{0, 0, width, height};
-            FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-            PlayEnhMetaFile(memory, metafile, &all);
-            SelectObject(memory, old);
-            SaveBitmap(memory, bitmap, width, height, pictureName);
-            DeleteObject(bitmap);
-            DeleteDC(memory);
+            SaveDrawingAsBitmap(
+                width, height,
+                [&](HDC picture) {
+                    RECT all{0, 0, width, height};
+                    FillRect(picture, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                    PlayEnhMetaFile(picture, metafile, &all);
+                },
+                CString(folder) + "\\" + pictureName.c_str());
         }
         DeleteEnhMetaFile(metafile);
         ReleaseDC(nullptr, screen);
         return page;
     }
 
-    // A photograph of the screen, when asked for: the test leaves a file "<name>.ready"
-    // in the picture folder and keeps its windows painted until a photographer
-    // outside (import -window root) answers with "<name>.done", for at most 20 s.
+    // The page repainted and photographed when a shot folder is asked for.
     void Photograph(const std::string& name)
     {
-        if (!PictureFolder())
-            return;
         Paint();
-        const std::string base = std::string(PictureFolder()) + "\\" + name;
-        std::ofstream(base + ".ready").put('\n');
-        for (int i = 0; i < 200 && GetFileAttributesA((base + ".done").c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
-            PumpWaitingMessages();
-            Sleep(100);
-        }
+        ::Photograph(Frame(), name.c_str());
     }
 };
 
@@ -421,8 +377,8 @@ TEST_F(KessanViewTest, BookButtonSwitchesTheView)
 
 TEST_F(KessanViewTest, PhotographsOfTheSampleJournal)
 {
-    if (!PictureFolder())
-        GTEST_SKIP() << "set ZIRERE_PAGE_PICTURES to a folder for the pictures";
+    if (!ShotFolder())
+        GTEST_SKIP() << "set ZIRERE_SHOTS to a folder for the pictures";
     CopyShippedSetupFiles();
     ASSERT_TRUE(Start(SW_SHOWMAXIMIZED));
     CTypedPtrArray<CObArray, CMyObject2*> sample;

@@ -19,3 +19,17 @@ inline void PumpWaitingMessages()
         }
     }
 }
+
+// Runs the program's idle work as its message loop does when the queue is
+// empty, until it has none left; answers how many idle calls asked for more.
+// Bounded, so that work that never ends fails the caller instead of hanging it.
+inline int RunIdleWork(CWinApp& app)
+{
+    int calls = 0;
+    PumpWaitingMessages();
+    while (calls < 100 && app.OnIdle(calls)) {
+        ++calls;
+        PumpWaitingMessages();
+    }
+    return calls;
+}

@@ -26,6 +26,9 @@ void SaveWindowPicture(CWnd* window, const CString& path)
 {
     CRect rect;
     window->GetWindowRect(&rect);
+    // Only what lies on the screen: a maximised window's frame reaches past its
+    // edges, and a copy from outside the screen comes back black.
+    rect &= CRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     SaveDrawingAsBitmap(
         rect.Width(), rect.Height(),
         [&](HDC picture) {
@@ -36,8 +39,23 @@ void SaveWindowPicture(CWnd* window, const CString& path)
         path);
 }
 
+const char* ShotFolder()
+{
+    return std::getenv("ZIRERE_SHOTS");
+}
+
 void Photograph(CWnd* window, const char* name)
 {
-    if (const char* folder = std::getenv("ZIRERE_SHOTS"))
-        SaveWindowPicture(window, CString(folder) + "/" + name + ".bmp");
+    const char* folder = ShotFolder();
+    if (!folder)
+        return;
+    window->ShowWindow(SW_SHOW);
+    window->UpdateWindow();
+    // The picture is taken from the screen: the display gets a moment to show
+    // what was painted (under Wine it reaches the X server a little later).
+    for (int i = 0; i < 10; ++i) {
+        PumpWaitingMessages();
+        ::Sleep(50);
+    }
+    SaveWindowPicture(window, CString(folder) + "\\" + name + ".bmp");
 }

@@ -11,6 +11,11 @@ class CWnd;
 // The window as it shows on the screen, saved as a bitmap file at path.
 void SaveWindowPicture(CWnd* window, const CString& path);
 
-// With ZIRERE_SHOTS set to a folder, the window as it shows on the screen is
-// saved there as name + ".bmp" for a person to look at; otherwise nothing.
+// The folder that ZIRERE_SHOTS names, where the tests leave pictures of windows
+// and printed pages for a person to look at (scripts/shots.sh); nullptr in
+// ordinary runs.
+const char* ShotFolder();
+
+// With a shot folder, the window shown, painted and then saved as it shows on
+// the screen, as name + ".bmp" in that folder; otherwise nothing.
 void Photograph(CWnd* window, const char* name);
