@@ -4,6 +4,7 @@
 #include "sales_text.h"
 
 #include "../core/amount_format.h"
+#include "../core/column_text.h"
 #include "../framework/cp932.h"
 
 #include <algorithm>
@@ -39,7 +40,9 @@ bool WholeItemsFrom(const CString& remark, int pos)
 
 CString Field(const CString& remark, int itemStart, int offset, int width)
 {
-    CString text = remark.Mid(itemStart + offset, width);
+    // A field written by this program ends on a character; one of a damaged remark
+    // may end in the first byte of a character, which is left out.
+    CString text = CutToBytes(remark.Mid(itemStart + offset, width), width);
     text.TrimRight(' ');
     return text;
 }

@@ -86,11 +86,12 @@ CString RemarkText(const CMyObject2& entry)
     return items < 0 ? entry.m_strRemark : entry.m_strRemark.Left(items);
 }
 
-CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& balance, int balanceWidth, ColumnFit fit)
+CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remark, const CString& balance,
+                         int balanceWidth, ColumnFit fit)
 {
     CString line = entry.m_strDate;
     line += " | ";
-    line += FitToColumn(SlotDescription(entry, slot) + " " + RemarkText(entry), kDescriptionWidth, kAlignLeft, fit);
+    line += FitToColumn(SlotDescription(entry, slot) + " " + remark, kDescriptionWidth, kAlignLeft, fit);
     const CString amount = AmountCell(SlotAmount(entry, slot));
     if (SlotIsDebit(entry, slot))
         line += "|" + amount + " " + FitToColumn("|", kAmountWidth, kAlignLeft);
@@ -148,7 +149,7 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             else
                 balance.Subtract(line.amount);
             line.balance = balance.Text();
-            line.text = FormatLedgerLine(*entry, slot, line.balance, options.balanceWidth, options.fit);
+            line.text = FormatLedgerLine(*entry, slot, RemarkText(*entry), line.balance, options.balanceWidth, options.fit);
             ledger.lines.push_back(std::move(line));
 
             if (!description.IsEmpty() && seenDescriptions.insert(description.str()).second)

@@ -38,10 +38,12 @@ const CString& FirstCounterAccount(const CMyObject2& entry, int slot);
 
 // One line of a ledger list: date | description and remark | debit | credit |
 // counter accounts | balance, in fixed byte widths (an empty amount still fills
-// its cell). balanceWidth is 26 in the general ledger and 27 in the cash and
-// expense books; fit says whether the description and counter texts lose their
-// leading blanks first (general ledger) or are measured as they are.
-CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& balance, int balanceWidth, ColumnFit fit);
+// its cell). remark is the entry's remark as the book shows it. balanceWidth is
+// 26 in the general ledger and 27 in the other books; fit says whether the
+// description and counter texts lose their leading blanks first (general
+// ledger) or are measured as they are.
+CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remark, const CString& balance,
+                         int balanceWidth, ColumnFit fit);
 
 // What to build.
 struct LedgerOptions {

@@ -1,7 +1,6 @@
 #include "sales_ledger.h"
 
 #include "item_breakdown.h"
-#include "sales_text.h"
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
@@ -14,10 +13,7 @@
 
 namespace {
 
-constexpr int kDescriptionWidth = 24;
-constexpr int kAmountWidth = 26;
 constexpr int kBalanceWidth = 27;
-constexpr int kCounterWidth = 28;
 
 void AddDistinct(std::vector<CString>& list, const CString& text)
 {
@@ -54,20 +50,8 @@ CString PartnerOfLine(const CMyObject2& entry, int slot)
 
 CString FormatSalesLine(const CMyObject2& entry, int slot, const CString& balance)
 {
-    CString line = entry.m_strDate;
-    line += " | ";
-    line += FitBookText(SlotDescription(entry, slot) + " " + RemarkText(entry.m_strRemark), kDescriptionWidth,
-                        kAlignLeft);
-    const CString amount = FormatAmount(SlotAmount(entry, slot), kAmountWidth);
-    if (SlotIsDebit(entry, slot))
-        line += "|" + amount + " " + FitBookText("|", kAmountWidth, kAlignLeft);
-    else
-        line += FitBookText("|", kAmountWidth + 1, kAlignLeft) + "|" + amount;
-    line += " | ";
-    line += FitBookText(CounterAccounts(entry, slot), kCounterWidth, kAlignLeft);
-    line += "|";
-    line += FormatAmount(balance, kBalanceWidth);
-    return line;
+    // The ledger's line, with the remark shown without its items.
+    return FormatLedgerLine(entry, slot, RemarkText(entry.m_strRemark), balance, kBalanceWidth, ColumnFit::AsGiven);
 }
 
 SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const CString& filter)

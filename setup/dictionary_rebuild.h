@@ -31,7 +31,6 @@ using ResetFn = std::function<bool(DictionaryNodes& nodes)>;
 struct Outcome {
     int registered = 0;  // nodes added
     int answer = 0;      // the last answer state: 0 or 1, or -1 / -2 after a cancel
-    bool resetFailed = false;
 };
 
 class Rebuild {

@@ -120,6 +120,16 @@ void CKasidaoreDlg::OnOK()
     GetDlgItemText(1024, opening);
     GetDlgItemText(1172, reversal);
     GetDlgItemText(1025, provision);
+    // The dialog stays open until every field reads as an amount: the journal takes them as typed.
+    CString refusal = CheckFieldAmount(opening, "期首の貸倒引当金");
+    if (refusal.IsEmpty())
+        refusal = CheckFieldAmount(reversal, "貸倒引当金繰戻し額");
+    if (refusal.IsEmpty())
+        refusal = CheckFieldAmount(provision, "貸倒引当金繰入額");
+    if (!refusal.IsEmpty()) {
+        AfxMessageBox(refusal, MB_OK);
+        return;
+    }
     // A field showing the "#" of a figure too long for it hands over that figure:
     // its text is not the amount.
     const BadDebtHandOver handOver =

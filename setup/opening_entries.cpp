@@ -80,6 +80,14 @@ OpeningOutcome ApplyOpeningBalances(JournalArray& journal, const BalanceRows& ro
         if (row->m_nStatus != CKishuZandakaItem::kChanged)
             continue;
         CMyObject2* entry = journal[row->m_nEntry];
+        if (!IsOpeningEntryOfYear(*entry, year)) {
+            // The balance was read from an entry of another day against 元入金 (the
+            // user's own capital entry): that entry stays, the balance gets its own.
+            journal.InsertAt(0, NewOpeningEntry(*row, year));
+            outcome.currentEntry = 0;
+            outcome.changed = true;
+            continue;
+        }
         entry->m_strCauseAmount1 = entry->m_strResultAmount1 = NormalizeAmount(row->m_strBalance);
         outcome.currentEntry = row->m_nEntry;
         outcome.changed = true;
@@ -117,6 +125,9 @@ OpeningOutcome ApplyOpeningBalances(JournalArray& journal, const BalanceRows& ro
         const int sizeBefore = journal.GetSize();
         for (int i = journal.GetSize() - 1; i >= 0; --i) {
             const CMyObject2& e = *journal[i];
+            // Only opening entries go: an entry of another day against 元入金 is the user's own.
+            if (!IsOpeningEntryOfYear(e, year))
+                continue;
             const bool causeSide =
                 e.m_strCause1 == row->m_strAccount && e.m_strResult1 == kCapitalAccount && e.m_strCauseDesc1 == desc;
             const bool resultSide =

@@ -45,9 +45,17 @@ BOOL settei::ResetToInitialDictionary(DictionaryNodes& nodes)
     } catch (const CException&) {
         return FALSE;
     }
-    if (!IsDictionaryTree(initial) ||
-        !::CopyFileW(ToWide(folder + "\\" + kInitialDictionary).c_str(),
-                     ToWide(folder + "\\" + kWorkingDictionary).c_str(), FALSE)) {
+    // The checked nodes are written through a new file that replaces the working
+    // one only once complete: a failed write leaves the old file whole.
+    bool written = false;
+    if (IsDictionaryTree(initial)) {
+        try {
+            SaveRecordFile(folder + "\\" + kWorkingDictionary, initial);
+            written = true;
+        } catch (const CException&) {
+        }
+    }
+    if (!written) {
         DeleteRecords(initial);
         return FALSE;
     }

@@ -83,6 +83,14 @@ void CTanaorosiDlg::OnApplyAmounts()
     GetDlgItemText(1025, closing);
     if (IsNotSet(closing))
         closing = "0";
+    // Nothing is set unless both fields read as amounts: the journal takes them as typed.
+    CString refusal = CheckFieldAmount(opening, "期首商品(製品)棚卸高");
+    if (refusal.IsEmpty())
+        refusal = CheckFieldAmount(closing, "期末商品(製品)棚卸高");
+    if (!refusal.IsEmpty()) {
+        AfxMessageBox(refusal, MB_OK);
+        return;
+    }
     // A field showing the "#" of a figure too long for it keeps that figure.
     m_strOpening = AmountFromField(opening, m_strOpening);
     m_strClosing = AmountFromField(closing, m_strClosing);

@@ -145,6 +145,12 @@ TEST(ItemBreakdown, ANameIsCutOnACharacterBoundaryAt42Bytes)
     ASSERT_EQ(84, remark.GetLength());
     EXPECT_EQ(name.Left(41), ReadItems(remark)[0].name);
     EXPECT_EQ(' ', remark[2 + 41]);
+
+    // A damaged remark whose name field ends in the first byte of a character:
+    // the name read leaves that byte out instead of showing half a character.
+    CString damaged = remark;
+    damaged.SetAt(2 + 41, '\x8A');
+    EXPECT_EQ(name.Left(41), ReadItems(damaged)[0].name);
 }
 
 TEST(ItemBreakdown, BracketsThatAreNotWholeItemsStayText)

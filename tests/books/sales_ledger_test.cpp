@@ -62,7 +62,9 @@ TEST(SalesLedger, LineLayoutAndPartnersCutOnCharacters)
     // 17 bytes of description: the partner keeps 16, ending on a whole character.
     OwnedJournal j{MakeEntry("2024/02/01", {{"仕入", "12345", "x株式会社あいうえ"}}, {{"買掛金", "12345"}}, 0, 2400000,
                              "No.5"),
-                   MakeEntry("2024/02/02", {{"仕入", "1.5", "x株式会社あいうお"}}, {{"買掛金", "1.5"}}, 0, 2400000)};
+                   MakeEntry("2024/02/02", {{"仕入", "1.5", "x株式会社あいうお"}}, {{"買掛金", "1.5"}}, 0, 2400000),
+                   // An amount left empty (a record read from elsewhere) still fills its cell.
+                   MakeEntry("2024/02/03", {{"仕入", ""}}, {{"買掛金", ""}}, 0, 2400000)};
     const SalesLedger ledger = BuildSalesLedger(j.journal, SalesBook::Purchases, "");
     EXPECT_EQ((std::vector<CString>{"x株式会社あいう"}), ledger.partners);
     const CString& line = ledger.lines[0].text;
@@ -74,7 +76,8 @@ TEST(SalesLedger, LineLayoutAndPartnersCutOnCharacters)
     const CString& decimals = ledger.lines[1].text;
     EXPECT_EQ(153, decimals.GetLength());
     EXPECT_EQ(CString("                      1.50"), decimals.Mid(39, 26));
-    for (const CString* text : {&line, &decimals}) {
+    for (const CString* text : {&line, &decimals, &ledger.lines[2].text}) {
+        EXPECT_EQ(153, text->GetLength());
         EXPECT_EQ('|', (*text)[38]);
         EXPECT_EQ('|', (*text)[66]);
         EXPECT_EQ(CString(" | 買掛金"), text->Mid(93, 9));

@@ -23,6 +23,7 @@ struct Fixture {
     std::vector<Question> asked;
     std::vector<int> answers;  // given in turn; the last repeats
     int resets = 0;
+    int sizeAfterReset = 0;
 
     Fixture() { MakeDictionary(SmallDictionary(), nodes); }
     ~Fixture()
@@ -61,6 +62,7 @@ struct Fixture {
                 initial.classes[4] = {{"現金", {}}};
                 initial.branch = {{"現金", {}, "で受取り", "で支払い"}};
                 MakeDictionary(initial, n);
+                sizeAfterReset = n.GetSize();
                 return true;
             });
         return rebuild.Run(journal);
@@ -209,4 +211,6 @@ TEST(DictionaryRebuild, ResetAndAllLooksIndexesUpAgain)
     EXPECT_EQ(f.nodes[f.nodes[ad]->m_nFirstChild]->m_strName, "チラシ");
     EXPECT_EQ(f.Find("仕入"), -1);  // the old dictionary is gone
     EXPECT_EQ(dict_edit::ClassOfNode(f.nodes, f.Find("普通預金"), "普通預金"), 5);
+    // What was registered before the reset went with it: only the nodes added since count.
+    EXPECT_EQ(out.registered, f.nodes.GetSize() - f.sizeAfterReset);
 }

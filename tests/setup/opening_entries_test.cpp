@@ -125,6 +125,29 @@ TEST(OpeningEntries, ChangesDeletesAndLeavesTheRestAlone)
     EXPECT_EQ(0, out.currentEntry);
 }
 
+TEST(OpeningEntries, EntriesOfOtherDaysAgainstCapitalAreNeverChangedNorDeleted)
+{
+    Fixture f;
+    f.Entry("2025/04/01", "現金", "元入金", "20", 0);             // the user's capital paid in
+    f.Entry("2025/01/01", "売掛金", "元入金", "10", 0, "北商店");  // the opening entry
+    f.Entry("2025/06/30", "売掛金", "元入金", "30", 0, "北商店");  // the user's own again
+    // The dialog read the April entry as the balance of 現金; the balance is changed.
+    f.Row(5, S::kChanged, "現金", "未設定の合計", "900", 0);
+    f.Row(5, S::kDeleted, "売掛金", "北商店", "");
+    const OpeningOutcome out = ApplyOpeningBalances(f.journal, f.rows, "2025", 0);
+    EXPECT_TRUE(out.changed);
+    ASSERT_EQ(3, f.journal.GetSize());
+    // The new balance is an opening entry of its own at the front.
+    EXPECT_STREQ("2025/01/01", f.journal[0]->m_strDate);
+    EXPECT_STREQ("現金", f.journal[0]->m_strCause1);
+    EXPECT_STREQ("900", f.journal[0]->m_strCauseAmount1);
+    // Both entries of other days are kept as they were; only the opening entry went.
+    EXPECT_STREQ("2025/04/01", f.journal[1]->m_strDate);
+    EXPECT_STREQ("20", f.journal[1]->m_strCauseAmount1);
+    EXPECT_STREQ("2025/06/30", f.journal[2]->m_strDate);
+    EXPECT_STREQ("30", f.journal[2]->m_strCauseAmount1);
+}
+
 TEST(OpeningEntries, DeletingTheOnlyEntryLeavesNoCurrentEntry)
 {
     Fixture f;

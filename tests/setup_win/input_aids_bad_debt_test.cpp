@@ -131,6 +131,32 @@ TEST_F(BadDebtTest, OkWithoutChangesAndCancelLeaveTheJournalAlone)
     }
 }
 
+TEST_F(BadDebtTest, AFieldThatIsNoAmountKeepsTheDialogOpenAndTheJournalAlone)
+{
+    const struct {
+        int field;
+        const char* typed;
+    } cases[] = {{1024, "1.2.3"}, {1172, "12円"}, {1025, "3.456"}, {1025, "--5"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        StartWith({kOpening, kSale, kReversal, kProvision});
+        const auto before = JournalLines();
+        bool stayedOpen = false;
+        RunBadDebt([&](CDialog& dlg) {
+            dlg.SetDlgItemText(c.field, c.typed);
+            DlgClick(dlg, IDOK);
+            stayedOpen = ::IsWindow(dlg.m_hWnd) && ::IsWindowEnabled(dlg.m_hWnd);
+            DlgClick(dlg, IDCANCEL);
+        });
+        EXPECT_TRUE(stayedOpen);
+        ASSERT_EQ(1u, m_boxes.size());
+        EXPECT_NE(std::string::npos, m_boxes[0].find("金額として読めません"));
+        EXPECT_EQ(before, JournalLines());
+        EXPECT_FALSE(Document()->IsModified());
+        Stop();
+    }
+}
+
 TEST_F(BadDebtTest, EmptiedFieldsRemoveTheirEntries)
 {
     const struct {

@@ -62,6 +62,24 @@ TEST_F(InventoryTest, FirstUseWritesTheThreeEntriesAndTheAppendedOneBecomesCurre
     EXPECT_TRUE(Document()->IsModified());
 }
 
+TEST_F(InventoryTest, SettingAFieldThatIsNoAmountIsRefusedAndKeepsTheFigures)
+{
+    for (const char* typed : {"1.2.3", "5,000円", "3.456"}) {
+        SCOPED_TRACE(typed);
+        StartWith({kPurchase, kOpening, kTransfer, kClosing});
+        const auto before = JournalLines();
+        RunInventory([&](CDialog& dlg) {
+            Apply(dlg, "200,000", typed);
+            DlgClick(dlg, IDOK);
+        });
+        ASSERT_EQ(1u, m_boxes.size());
+        EXPECT_NE(std::string::npos, m_boxes[0].find("期末商品(製品)棚卸高"));
+        // Neither field was set: the journal's figures are written back as they were.
+        EXPECT_EQ(before, JournalLines());
+        Stop();
+    }
+}
+
 TEST_F(InventoryTest, CancelAndTypingWithoutSetLeaveTheJournalAlone)
 {
     // Closed with "適用して閉じる", the entries are written with the figures shown,

@@ -8,6 +8,7 @@
 
 #include "core/dictionary_csv.h"
 #include "core/record_file.h"
+#include "framework/replace_file.h"
 #include "framework/win/dc.h"
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
@@ -530,6 +531,27 @@ TEST_F(SetteiViewTest, ResetWithoutTheInitialDictionaryChangesNothing)
     EXPECT_EQ(CString("売上"), Nodes()[9]->m_strName);
     EXPECT_EQ(ReadFileBytes(Path("zuvavodi.sdo")), ReadFileBytes(Path("zuvavodi.sdn")));
     ExpectItemsMatchNodes();
+}
+
+TEST_F(SetteiViewTest, ResetThatCannotWriteTheWorkingFileLeavesItAndTheDictionaryWhole)
+{
+    StartEditor();
+    Nodes()[9]->m_strName = "売上高";
+    const std::vector<CString> before = NodeLines(Nodes());
+    const std::string fileBefore = ReadFileBytes(Path("zuvavodi.sdn"));
+    // A damaged initial file (no dictionary tree), then a write that fails half-way.
+    WriteFixture(Path("zuvavodi.sdo"), 5);
+    Click(IDC_DICT_RESET);
+    WriteFixture(Path("zuvavodi.sdo"));
+    g_replaceFault = {ReplaceFault::write, 40};
+    Click(IDC_DICT_RESET);
+    g_replaceFault = ReplaceFault();
+    int failures = 0;
+    for (const CString& box : m_boxes)
+        failures += box.Find("初期値に戻すことに失敗しました。") == 0 ? 1 : 0;
+    EXPECT_EQ(2, failures);
+    EXPECT_EQ(before, NodeLines(Nodes()));
+    EXPECT_EQ(fileBefore, ReadFileBytes(Path("zuvavodi.sdn")));
 }
 
 TEST_F(SetteiViewTest, ExportThenImportGivesTheSameDictionary)
