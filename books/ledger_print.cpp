@@ -11,6 +11,9 @@
 #include <string>
 #include <unordered_map>
 
+const char* const kCapitalCounter = "元入金  ";
+const char* const kCarriedLabel = "( 前年からの繰越し金額 )";
+
 namespace {
 
 constexpr int kFirstPageLines = 18;
@@ -23,9 +26,6 @@ constexpr int kRuleLeft = 134;
 constexpr int kRuleRight = 1958;
 constexpr int kGridX[] = {134, 284, 1084, 1375, 1666, 1958};
 constexpr int kPageNumberY = -2830;
-const char* const kCapitalCounter = "元入金  ";
-const char* const kCarriedLabel = "( 前年からの繰越し金額 )";
-
 class PageBuilder {
 public:
     explicit PageBuilder(const PrintJob& job) : m_job(job) {}

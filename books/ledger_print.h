@@ -10,6 +10,11 @@
 
 #include <vector>
 
+// The counter accounts of an opening-balance line ("元入金" and two blanks), and
+// the label the printed books write in its place.
+extern const char* const kCapitalCounter;
+extern const char* const kCarriedLabel;
+
 // One ledger page: lines first to last of the job's line list, the debit and
 // credit totals at its end (what the next page carries forward).
 struct LedgerPage {

@@ -181,13 +181,8 @@ void CSalesBookView::RestorePartnerFilter()
     const JournalArray& journal = GetDocument()->m_arrJournal;
     if (m_nInitEntry < 0 || m_nInitEntry >= journal.GetSize())
         return;
-    const CMyObject2& entry = *journal.GetAt(m_nInitEntry);
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-        if (SlotAccount(entry, slot) == m_strAccount) {
-            m_strDescFilter = GetDocument()->m_strFilter;
-            return;
-        }
-    }
+    if (SalesAccountSlot(*journal.GetAt(m_nInitEntry), m_book) >= 0)
+        m_strDescFilter = GetDocument()->m_strFilter;
 }
 
 void CSalesBookView::UseLedger(SalesLedger ledger)

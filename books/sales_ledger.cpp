@@ -124,12 +124,10 @@ std::vector<CString> GatherProductNames(const JournalArray& journal, SalesBook b
 
 CString BreakdownCaption(const CMyObject2& entry, SalesBook book)
 {
-    CString partner;
+    // The description of the book's last row in the entry.
+    const int slot = SalesAccountSlot(entry, book);
+    const CString partner = slot < 0 ? CString() : SlotDescription(entry, slot);
     const CString account = SalesBookAccount(book);
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-        if (SlotAccount(entry, slot) == account)
-            partner = SlotDescription(entry, slot);
-    }
     return " " + entry.m_strDate.Mid(5, 2) + "月" + entry.m_strDate.Mid(8, 2) + "日 [ " + partner + " ] " +
            account + "内訳の編集";
 }

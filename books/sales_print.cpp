@@ -16,8 +16,6 @@ constexpr int kAmountCellWidth = 31;
 constexpr int kItemGridX[] = {908, 1200, 1502};
 constexpr int kPageNumberRow = 41;
 constexpr int kLabelX = 864;
-const char* const kCapitalCounter = "元入金  ";
-const char* const kCarriedLabel = "( 前年からの繰越し金額 )";
 
 int Column(int index)
 {

@@ -14,7 +14,6 @@
 
 namespace {
 
-const char* const kHelpFile = "dazeruruvo.chm";
 const char* const kHomepage = "https://zirere.example.jp/";
 
 void OpenWithShell(LPCTSTR target, int show)
@@ -116,9 +115,8 @@ BOOL CMainFrame::OnUpdateViewSwitch(CCmdUI* pCmdUI)
 
 void CMainFrame::OnHtmlHelp()
 {
-    const CString topic = CString(kHelpFile) + "::/" + static_cast<CMyApp*>(AfxGetApp())->m_strHelpPage + ".htm";
-    if (!AfxHtmlHelp(topic, HH_DISPLAY_TOPIC))
-        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
+    const CMyApp* app = static_cast<CMyApp*>(AfxGetApp());
+    app->ShowHelpPage(app->m_strHelpPage);
 }
 
 void CMainFrame::OnHelpUpgrade()

@@ -6,6 +6,8 @@
 
 #include "../framework/win/dialog.h"
 #include "../framework/win/command_line_info.h"
+#include "../framework/win/message_box.h"
+#include "../framework/win/shell_open.h"
 #include "../framework/win/doc_template.h"
 #include "../resources/resource.h"
 #include "../journal/siwake.h"
@@ -76,6 +78,12 @@ BOOL CMyApp::OnIdle(LONG lCount)
     if (frame && frame->MakeSpareView())
         more = TRUE;
     return more;
+}
+
+void CMyApp::ShowHelpPage(const CString& page) const
+{
+    if (!AfxHtmlHelp("dazeruruvo.chm::/" + page + ".htm", HH_DISPLAY_TOPIC))
+        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
 }
 
 void CMyApp::OnAppAbout()

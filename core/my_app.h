@@ -20,6 +20,8 @@ public:
     // switches, one per idle call, so that input is never kept waiting long.
     BOOL OnIdle(LONG lCount) override;
     void OnAppAbout();
+    // Opens the help document at the page ("0016" ...); says so when it cannot.
+    void ShowHelpPage(const CString& page) const;
 
     BOOL m_bHintOpen = FALSE;
     CString m_strYear;

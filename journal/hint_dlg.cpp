@@ -258,8 +258,6 @@ void CHintDlg::ShowHint(const CMyObject2& s)
     m_edDesc2.SetWindowText(*resultDescs[resultRow - 1]);
     m_edRemark.SetWindowText(s.m_strRemark);
 
-    m_nPhraseChecked = s.m_nDirection == 1 ? 0 : 1;
-
     static const HintDictionary kNoDictionary;
     const HintDictionary& dict = m_pDoc ? m_pDoc->m_arrDictionary : kNoDictionary;
     m_strConnectWord = HintConnectWord(dict, s.m_strCause1, m_nConnectIndex, m_strConnectWord);
@@ -270,6 +268,8 @@ void CHintDlg::ShowHint(const CMyObject2& s)
         PhraseRadiosFor(classes, s.m_strResult1, m_strResultPhrase1, m_strResultPhrase2, s.m_nDirection);
     m_rbPhrase1.SetWindowText(radios.caption1);
     m_rbPhrase2.SetWindowText(radios.caption2);
+    // A click on either radio puts back the phrase shown checked here.
+    m_nPhraseChecked = radios.firstChecked ? 0 : 1;
     m_rbPhrase1.SetCheck(radios.firstChecked ? BST_CHECKED : BST_UNCHECKED);
     m_rbPhrase2.SetCheck(radios.firstChecked ? BST_UNCHECKED : BST_CHECKED);
 }
@@ -394,8 +394,6 @@ void CHintDlg::OnFieldSetFocus()
 
 void CHintDlg::OnHelpIcon()
 {
-    const CString topic =
-        "dazeruruvo.chm::/" + static_cast<CMyApp*>(AfxGetApp())->m_strHelpPageHint + ".htm";
-    if (!AfxHtmlHelp(topic, HH_DISPLAY_TOPIC))
-        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
+    const CMyApp* app = static_cast<CMyApp*>(AfxGetApp());
+    app->ShowHelpPage(app->m_strHelpPageHint);
 }

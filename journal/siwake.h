@@ -147,6 +147,8 @@ public:
     void OnBadDebtAllowance();
     void OnKeywordSearch();
     void EndPendingInsertion();
+    // The year of the clock, for aid entries when no journal year is known.
+    static CString CurrentYearText();
     void ShowAidEntries(int currentEntry);
 
     // Controls.

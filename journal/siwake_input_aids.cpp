@@ -13,13 +13,6 @@
 
 namespace {
 
-CString CurrentYearText()
-{
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    return IntToText(now.wYear);
-}
-
 // What an aid's dialog hands over through the document's aid slots. The matching
 // entries besides the last are read again from the journal (figures.others), so
 // that the last one carries only its share of a figure.
@@ -34,6 +27,13 @@ HandOver AidHandOver(const CMyDoc& document, const Figures& figures)
 }
 
 }  // namespace
+
+CString siwake::CurrentYearText()
+{
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return IntToText(now.wYear);
+}
 
 void siwake::EndPendingInsertion()
 {

@@ -2,7 +2,6 @@
 // the opening entries its rows ask for, written into the journal.
 #include "siwake.h"
 
-#include "../core/column_text.h"
 #include "../core/my_app.h"
 #include "../framework/win/message_box.h"
 #include "../setup/kishu_zandaka_dlg.h"
@@ -17,13 +16,6 @@ int RunOpeningBalanceDialog()
     return dialog.DoModal() == IDOK ? 0 : -1;
 }
 
-CString CurrentYear()
-{
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    return IntToText(now.wYear);
-}
-
 }  // namespace
 
 void siwake::OnOpeningBalance()
@@ -33,7 +25,7 @@ void siwake::OnOpeningBalance()
     CMyApp* app = static_cast<CMyApp*>(AfxGetApp());
     m_strYearText = app->m_strYear;
     if (m_strYearText.IsEmpty())
-        m_strYearText = CurrentYear();
+        m_strYearText = CurrentYearText();
     CMyDoc* document = GetDocument();
     const OpeningOutcome outcome =
         ApplyOpeningBalances(document->m_arrJournal, app->m_arrKishuZandaka, m_strYearText, document->m_nCurEntry);
@@ -41,11 +33,6 @@ void siwake::OnOpeningBalance()
         AfxMessageBox(outcome.refusal, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (!outcome.changed)
-        return;
-    document->m_nCurEntry = outcome.currentEntry;
-    document->m_nInsertRow = -1;
-    RebuildTransactionList();
-    Invalidate(TRUE);
-    MarkModified();
+    if (outcome.changed)
+        ShowAidEntries(outcome.currentEntry);
 }

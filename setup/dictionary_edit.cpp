@@ -1,15 +1,12 @@
 #include "dictionary_edit.h"
 
+#include "../framework/cp932.h"
+
 #include <algorithm>
 
 namespace dict_edit {
 
 namespace {
-
-bool IsLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 const CKiso* NodeAt(const DictionaryNodes& nodes, int index)
 {
@@ -26,7 +23,7 @@ CString CleanLine(const CString& line)
     const int n = line.GetLength();
     for (int i = 0; i < n;) {
         const auto c = static_cast<unsigned char>(line[i]);
-        if (IsLeadByte(c) && i + 1 < n) {
+        if (cp932::IsLeadByte(c) && i + 1 < n) {
             if (c == 0x81 && static_cast<unsigned char>(line[i + 1]) == 0x40)
                 out += "  ";
             else {
@@ -310,7 +307,7 @@ void SplitResultWord(const CString& word, CString& first, CString& second)
     const int n = word.GetLength();
     int cut = 0;
     while (cut < n) {
-        const int width = IsLeadByte(static_cast<unsigned char>(word[cut])) && cut + 1 < n ? 2 : 1;
+        const int width = static_cast<int>(cp932::CharLength(word, static_cast<std::size_t>(cut), static_cast<std::size_t>(n)));
         if (cut + width > kResultWordBytes)
             break;
         cut += width;

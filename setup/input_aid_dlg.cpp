@@ -1,8 +1,7 @@
 #include "input_aid_dlg.h"
 
+#include "../core/my_app.h"
 #include "../framework/win/dc.h"
-#include "../framework/win/message_box.h"
-#include "../framework/win/shell_open.h"
 
 const MessageMap* CInputAidDlg::GetThisMessageMap()
 {
@@ -15,8 +14,7 @@ const MessageMap* CInputAidDlg::GetThisMessageMap()
 CInputAidDlg::CInputAidDlg(UINT nIDTemplate, CWnd* pParent)
     : CDialog(nIDTemplate, pParent), m_crText(RGB(0, 0, 0)), m_crBack(RGB(224, 224, 224))
 {
-    m_brushDialog.CreateSolidBrush(m_crBack);
-    m_brushStatic.CreateSolidBrush(m_crBack);
+    m_brushBack.CreateSolidBrush(m_crBack);
 }
 
 BOOL CInputAidDlg::PreTranslateMessage(MSG* pMsg)
@@ -35,11 +33,11 @@ HBRUSH CInputAidDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     switch (nCtlColor) {
     case CTLCOLOR_DLG:
-        return m_brushDialog;
+        return m_brushBack;
     case CTLCOLOR_STATIC:
         pDC->SetTextColor(StaticTextColor(pWnd));
         pDC->SetBkColor(m_crBack);
-        return m_brushStatic;
+        return m_brushBack;
     default:
         return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     }
@@ -47,6 +45,5 @@ HBRUSH CInputAidDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CInputAidDlg::OnHelpIcon()
 {
-    if (!AfxHtmlHelp("dazeruruvo.chm::/" + HelpPage() + ".htm", HH_DISPLAY_TOPIC))
-        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
+    static_cast<CMyApp*>(AfxGetApp())->ShowHelpPage(HelpPage());
 }

@@ -16,7 +16,7 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    // Opens "dazeruruvo.chm::/" + HelpPage() + ".htm"; says so when it cannot.
+    // Opens the dialog's own help page; says so when it cannot.
     void OnHelpIcon();
 
 protected:
@@ -25,8 +25,7 @@ protected:
     // The text colour of a static control; black unless a dialog says otherwise.
     virtual COLORREF StaticTextColor(CWnd* pWnd) const;
 
-    CBrush m_brushDialog;
-    CBrush m_brushStatic;
+    CBrush m_brushBack;
     COLORREF m_crText;
     COLORREF m_crBack;
 };

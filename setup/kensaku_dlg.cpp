@@ -216,8 +216,6 @@ void CKensakuDlg::ShowEntry(const CMyObject2& e)
     m_editDesc2.SetWindowText(*resultDescs[resultDescCode ? resultDescCode - kKeywordResultDesc1 : 0]);
     m_editRemark.SetWindowText(RemarkBeforeMarks(e.m_strRemark));
 
-    m_nDirectionLock = e.m_nDirection == 1 ? 0 : 1;
-
     static const HintDictionary kNoDictionary;
     const HintDictionary& dict = m_pDoc ? m_pDoc->m_arrDictionary : kNoDictionary;
     m_strConnectWord = HintConnectWord(dict, e.m_strCause1, m_nConnectIndex, m_strConnectWord);
@@ -227,6 +225,8 @@ void CKensakuDlg::ShowEntry(const CMyObject2& e)
     const PhraseRadios radios = PhraseRadiosFor(classes, e.m_strResult1, m_strPhrase1, m_strPhrase2, e.m_nDirection);
     m_btnPhrase1.SetWindowText(radios.caption1);
     m_btnPhrase2.SetWindowText(radios.caption2);
+    // A click on either radio puts back the phrase shown checked here.
+    m_nDirectionLock = radios.firstChecked ? 0 : 1;
     m_btnPhrase1.SetCheck(radios.firstChecked ? BST_CHECKED : BST_UNCHECKED);
     m_btnPhrase2.SetCheck(radios.firstChecked ? BST_UNCHECKED : BST_CHECKED);
 }

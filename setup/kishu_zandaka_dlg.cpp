@@ -7,7 +7,6 @@
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/message_box.h"
-#include "../framework/win/shell_open.h"
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
 
@@ -33,26 +32,23 @@ const MessageMap* CKishuZandakaDlg::GetThisMessageMap()
         on::Control(LBN_SELCHANGE, 1008, &CKishuZandakaDlg::OnSelchangeDetailList),
         on::Control(BN_CLICKED, 1106, &CKishuZandakaDlg::OnDetailSettings),
         on::Control(BN_CLICKED, 1010, &CKishuZandakaDlg::OnDeleteBalance),
-        on::CtlColor(&CKishuZandakaDlg::OnCtlColor),
-        on::Control(BN_CLICKED, 1011, &CKishuZandakaDlg::OnCarryForward),
-        on::Control(STN_CLICKED, 1140, &CKishuZandakaDlg::OnHelpIcon));
+        on::Control(BN_CLICKED, 1011, &CKishuZandakaDlg::OnCarryForward));
     return &map;
 }
 
 CKishuZandakaDlg::CKishuZandakaDlg(CWnd* pParent)
-    : CDialog(IDD_KISHU_ZANDAKA, pParent), m_editor(App()->m_arrKishuZandaka)
+    : CInputAidDlg(IDD_KISHU_ZANDAKA, pParent), m_editor(App()->m_arrKishuZandaka)
 {
-    m_brushDialog.CreateSolidBrush(m_crBack);
-    m_brushStatic.CreateSolidBrush(m_crBack);
+}
+
+CString CKishuZandakaDlg::HelpPage() const
+{
+    return App()->m_strHelpPageOpening;
 }
 
 void CKishuZandakaDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1135, m_stDetailNote);
-    DDX_Control(pDX, 1130, m_stDetailNameHead);
-    DDX_Control(pDX, 1131, m_stDetailBalanceHead);
-    DDX_Control(pDX, 1106, m_btnDetail);
+    CInputAidDlg::DoDataExchange(pDX);
     DDX_Control(pDX, 1008, m_listDetail);
     DDX_Control(pDX, 1034, m_listLiabilities);
     DDX_Control(pDX, 1001, m_listAssets);
@@ -60,7 +56,7 @@ void CKishuZandakaDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CKishuZandakaDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CInputAidDlg::OnInitDialog();
     CWaitCursor wait;
     m_edBalance.SubclassDlgItem(1025, this);
     m_pDoc = GetActiveDoc();
@@ -78,15 +74,7 @@ BOOL CKishuZandakaDlg::OnInitDialog()
     }
     m_editor.RowsRebuilt();
     FillAccountLists();
-    m_nActiveList = 0;
     return TRUE;
-}
-
-BOOL CKishuZandakaDlg::PreTranslateMessage(MSG* pMsg)
-{
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
-        return TRUE;
-    return CDialog::PreTranslateMessage(pMsg);
 }
 
 void CKishuZandakaDlg::OnOK()
@@ -155,7 +143,7 @@ void CKishuZandakaDlg::ShowEditing(const char* title, const char* label)
     SetDlgItemText(1025, m_editor.FieldText());
 }
 
-void CKishuZandakaDlg::SelectAccountLine(CListBox& list, CListBox& other, int active)
+void CKishuZandakaDlg::SelectAccountLine(CListBox& list, CListBox& other)
 {
     const int line = list.GetCurSel();
     if (line < 0)
@@ -164,7 +152,6 @@ void CKishuZandakaDlg::SelectAccountLine(CListBox& list, CListBox& other, int ac
     m_editor.SelectAccount(static_cast<int>(list.GetItemData(line)));
     ShowDetailControls(m_editor.AccountHasDetail());
     ShowEditing("科目で　一括　設定", "科目名");
-    m_nActiveList = active;
     m_listDetail.ResetContent();
 }
 
@@ -243,7 +230,6 @@ void CKishuZandakaDlg::OnCarryForward()
         // The detail lines named rows that are gone.
         m_listDetail.ResetContent();
         DeleteRecords(m_pDoc->m_arrPrevJournal);
-        m_nActiveList = 0;
     }
     AfxMessageBox("前年度会計データファイルから、今年度の期首残高が読み込まれました。", MB_OK | MB_ICONINFORMATION);
 }
@@ -259,23 +245,3 @@ void CKishuZandakaDlg::OnSetfocusImeOff()
     SetImeOpen(::GetFocus(), FALSE);
 }
 
-void CKishuZandakaDlg::OnHelpIcon()
-{
-    const CString topic = "dazeruruvo.chm::/" + App()->m_strHelpPageOpening + ".htm";
-    if (!AfxHtmlHelp(topic, HH_DISPLAY_TOPIC))
-        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
-}
-
-HBRUSH CKishuZandakaDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    switch (nCtlColor) {
-    case CTLCOLOR_DLG:
-        return m_brushDialog;
-    case CTLCOLOR_STATIC:
-        pDC->SetTextColor(m_crText);
-        pDC->SetBkColor(m_crBack);
-        return m_brushStatic;
-    default:
-        return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    }
-}

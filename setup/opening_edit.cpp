@@ -134,7 +134,9 @@ OpeningBalanceEditor::Outcome OpeningBalanceEditor::Set(const CString& typed)
     row.m_strBalance = value;
     MarkSet(row);
     t.m_strBalance = newTotal;
-    if (m_descriptionLevel)
+    // Only a description's own balance holds the account to the detail view; the
+    // remainder set there is still the account's balance.
+    if (m_descriptionLevel && !IsRemainderRow(row))
         t.m_nEntry = 1;
     m_cleared.erase(target);
     m_cleared.erase(total);

@@ -3,6 +3,7 @@
 #include "aid_amounts.h"
 
 #include "../core/column_text.h"
+#include "../core/record_file.h"
 #include "../journal/sjis_text.h"
 
 #include <array>
@@ -98,16 +99,9 @@ bool HoldsBalance(const CString& balance)
     return amount != "0" && amount != "0.00";
 }
 
-void DeleteBalanceRows(BalanceRows& rows)
-{
-    for (int i = 0; i < rows.GetSize(); ++i)
-        delete rows[i];
-    rows.RemoveAll();
-}
-
 void BuildBalanceRows(const DictionaryNodes& work, BalanceRows& rows)
 {
-    DeleteBalanceRows(rows);
+    DeleteRecords(rows);
     if (work.GetSize() < 9)
         return;
     const int size = work.GetSize();
@@ -244,9 +238,7 @@ std::vector<CString> PrepareBalanceRows(const DictionaryNodes& dictionary, const
     CarryForwardSlots slots;
     BuildWorkDictionary(dictionary, journal, work, slots);
     BuildBalanceRows(work, rows);
-    for (int i = 0; i < work.GetSize(); ++i)
-        delete work[i];
-    work.RemoveAll();
+    DeleteRecords(work);
     std::vector<CString> messages = ReadOpeningEntries(journal, rows);
     MarkUnsetBalances(journal, rows);
     return messages;

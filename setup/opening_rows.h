@@ -31,9 +31,6 @@ CString BalanceAmount(const CString& balance);
 // Whether the balance is an amount other than zero.
 bool HoldsBalance(const CString& balance);
 
-// Deletes every row and empties the array.
-void DeleteBalanceRows(BalanceRows& rows);
-
 // Replaces the rows by those of the accounts of the classes 資本, 負債, 資産(流動)
 // and 資産(固定) of the (work) dictionary, in that order and in dictionary order;
 // 元入金, 事業主借, 事業主貸 and 現金過不足 in their own classes have none.

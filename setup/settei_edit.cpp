@@ -235,7 +235,7 @@ void settei::OnKillfocusName()
 BOOL settei::IsImportantAccount(int parent, const CString& name)
 {
     CMyDoc* document = GetDocument();
-    DictionaryNodes& initial = document->m_arrWorkDict;
+    DictionaryNodes initial;
     BOOL important = FALSE;
     try {
         LoadRecordFile(document->m_strProgramDir + "\\" + kInitialDictionary, initial);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/dictionary_fixture.h"
+#include "core/record_file.h"
 
 #include "../../setup/opening_rows.h"
 
@@ -34,7 +35,7 @@ struct OpeningFixture {
     {
         DeleteRecords(dictionary);
         DeleteRecords(journal);
-        DeleteBalanceRows(rows);
+        DeleteRecords(rows);
     }
     OpeningFixture(const OpeningFixture&) = delete;
     OpeningFixture& operator=(const OpeningFixture&) = delete;

@@ -133,6 +133,18 @@ TEST_F(OpeningEdit, DescriptionLevelKeepsTheDetailWord)
     EXPECT_STREQ("80", f.At("普通預金", "未設定の合計").m_strBalance);
 }
 
+TEST_F(OpeningEdit, TheRemainderSetInTheDetailViewLeavesTheAccountLevelOpen)
+{
+    const int total = f.Row("普通預金", "合計");
+    editor.SelectDescription(f.Row("普通預金", "未設定の合計"));
+    ASSERT_TRUE(editor.Set("50").refusal.IsEmpty());
+    EXPECT_EQ(0, f.At("普通預金", "合計").m_nEntry);
+    editor.SelectAccount(total);
+    ASSERT_TRUE(editor.Set("70").refusal.IsEmpty());
+    EXPECT_STREQ("70", f.At("普通預金", "合計").m_strBalance);
+    EXPECT_STREQ("70", f.At("普通預金", "未設定の合計").m_strBalance);
+}
+
 TEST_F(OpeningEdit, AnotherDescriptionWithABalanceKeepsTheAccountLevelRefused)
 {
     OpeningFixture g;

@@ -153,6 +153,26 @@ TEST_F(KeywordSearchTest, AHitShowsItsRowsDescriptionsRemarkAndGroupedAmounts)
     });
 }
 
+TEST_F(KeywordSearchTest, ARadioClickPutsBackThePhraseShownChecked)
+{
+    // The owner's purchase reads only the second way, whatever the entry's direction.
+    Stop();
+    AidRow purchase = Row("2024/06/01", "買掛金", "仕入", "800", 4002000);
+    purchase.causeDesc = "F商店";
+    StartWith({purchase});
+    m_before = JournalLines();
+    RunSearch([](CKensakuDlg& dlg) {
+        Search(dlg, "F商店");
+        for (int radio : {0, 1035, 1037}) {
+            if (radio)
+                DlgClick(dlg, radio);
+            EXPECT_EQ(BST_UNCHECKED, dlg.IsDlgButtonChecked(1035)) << radio;
+            EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(1037)) << radio;
+        }
+        DlgClick(dlg, IDCANCEL);
+    });
+}
+
 TEST_F(KeywordSearchTest, ShowInJournalMakesTheHitTheCurrentEntry)
 {
     RunSearch([](CKensakuDlg& dlg) {
