@@ -457,6 +457,9 @@ void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const
     CheckDlgButton(IDC_DICT_SHOW_PHRASE1, BST_UNCHECKED);
     CheckDlgButton(IDC_DICT_SHOW_PHRASE2, BST_UNCHECKED);
 
+    // A client device context has no scroll origin: the frames go where the controls are.
+    m_nScrollX = 0;
+    m_nScrollY = 0;
     CClientDC dc(this);
     DrawHighlights(&dc, kind);
     SetDlgItemText(1093, "選択項目の編集");
@@ -467,15 +470,24 @@ void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const
 // ---------------------------------------------------------------------------
 // Painting
 
+// The controls' rectangles are where they show now; drawn through the view's
+// scrolled device context they are shifted back by the scroll position.
+CRect settei::FrameRect(int id) const
+{
+    CRect rect = ControlRect(id);
+    rect.OffsetRect(m_nScrollX, m_nScrollY);
+    return rect;
+}
+
 void settei::DrawGroupFrame(CDC* pDC, int id, COLORREF color)
 {
-    const CRect g = ControlRect(id);
+    const CRect g = FrameRect(id);
     DrawFrameLines(pDC, g.left + 8, g.top + 14, g.right - 8, g.bottom - 8, color, 5);
 }
 
 void settei::DrawHeadingFrame(CDC* pDC, int id, COLORREF color, BOOL on)
 {
-    const CRect h = ControlRect(id);
+    const CRect h = FrameRect(id);
     DrawFrameLines(pDC, h.left - 3, h.top - 3, h.right + 2, h.bottom + 2, on ? color : kWhite, 3);
 }
 
@@ -510,8 +522,8 @@ void settei::OnDraw(CDC* pDC)
     DrawGroupFrame(pDC, 1072, RGB(192, 192, 255));
 
     // The bracket from the mock-up's result account to the disabled 行挿入 button.
-    const CRect result = ControlRect(IDC_DICT_SHOW_RESULT);
-    const CRect insert = ControlRect(1015);
+    const CRect result = FrameRect(IDC_DICT_SHOW_RESULT);
+    const CRect insert = FrameRect(1015);
     const CPoint bracket[] = {{result.right, result.top - 6},    {insert.left - 5, result.top - 6},
                               {insert.left - 5, insert.top},     {result.right + 8, insert.top},
                               {result.right + 8, result.bottom + 5}, {result.right, result.bottom + 5}};

@@ -151,6 +151,7 @@ private:
     void CreateBeside(int mode);
     void DrawHighlights(CDC* pDC, int kind);
     void DrawHeadingFrame(CDC* pDC, int id, COLORREF color, BOOL on);
+    CRect FrameRect(int id) const;
     void DrawGroupFrame(CDC* pDC, int id, COLORREF color);
     CString Text(int id) const;
 };

@@ -554,6 +554,42 @@ TEST_F(SetteiViewTest, ResetThatCannotWriteTheWorkingFileLeavesItAndTheDictionar
     EXPECT_EQ(fileBefore, ReadFileBytes(Path("zuvavodi.sdn")));
 }
 
+TEST_F(SetteiViewTest, FramesStayAroundTheirControlsWhenTheFormIsScrolled)
+{
+    StartEditor();
+    Frame()->MoveWindow(0, 0, 700, 500);
+    PumpWaitingMessages();
+    View()->ScrollToPosition(CPoint(120, 40));
+    PumpWaitingMessages();
+    const CPoint scroll = View()->GetScrollPosition();
+    ASSERT_GT(scroll.x, 0);
+    ASSERT_GT(scroll.y, 0);
+
+    // The view paints into a recording through its own scrolled device context.
+    HDC screen = ::GetDC(nullptr);
+    HDC recording = ::CreateEnhMetaFileW(screen, nullptr, nullptr, nullptr);
+    {
+        CDC dc;
+        dc.Attach(recording);
+        View()->OnPrepareDC(&dc);
+        View()->OnDraw(&dc);
+        dc.Detach();
+    }
+    HENHMETAFILE drawing = ::CloseEnhMetaFile(recording);
+    ::ReleaseDC(nullptr, screen);
+    const std::vector<PageLine> lines = PageLines(drawing);
+    ::DeleteEnhMetaFile(drawing);
+
+    // The partners' group frame starts 8 px inside its group box as the box shows
+    // now: in the scrolled drawing, that place plus the scroll.
+    const CRect group = View()->ControlRect(1077);
+    const CPoint corner(group.left + 8 + scroll.x, group.top + 14 + scroll.y);
+    bool found = false;
+    for (const PageLine& line : lines)
+        found = found || (line.from == corner && line.to == CPoint(group.right - 8 + scroll.x, corner.y));
+    EXPECT_TRUE(found);
+}
+
 TEST_F(SetteiViewTest, ExportThenImportGivesTheSameDictionary)
 {
     StartEditor();
