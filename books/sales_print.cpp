@@ -272,7 +272,6 @@ SalesPrintJob MakeSalesPrintJob(const JournalArray& journal, SalesBook book, con
     job.journal = &journal;
     job.account = SalesBookAccount(book);
     job.filter = filter;
-    job.ledger = ledger;
     job.plan = PlanSalesPrint(journal, ledger);
     job.portrait.book = book == SalesBook::Sales ? PrintBook::Sales : PrintBook::Purchases;
     job.portrait.journal = &journal;

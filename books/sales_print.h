@@ -15,7 +15,6 @@ struct SalesPrintJob {
     const JournalArray* journal = nullptr;
     CString account;
     CString filter;      // the partner: empty or "すべて" for every partner
-    SalesLedger ledger;  // the lines the book's list shows
     SalesPrintPlan plan; // landscape with the items when any printed entry has items
     PrintJob portrait;   // the same lines and pages for the expense book's page layout
 };

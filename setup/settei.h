@@ -72,7 +72,6 @@ public:
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     // The pages for a printable height in tenths of a millimetre; their count.
     int PlanPrintPages(int printableHeight);
     void PrintPage(CDC* pDC, int pageNo);

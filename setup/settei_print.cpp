@@ -27,11 +27,9 @@ void settei::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
     pInfo->ResetPaper(pDC, DMPAPER_A4, DMORIENT_PORTRAIT);
     if (!pInfo->m_bPreview && pDC->GetDeviceCaps(TECHNOLOGY) == DT_RASPRINTER) {
-        const int dpi = pDC->GetDeviceCaps(LOGPIXELSY);
-        if (dpi > 0) {
-            const int pages = PlanPrintPages(pDC->GetDeviceCaps(VERTRES) * 254 / dpi);
-            pInfo->SetMaxPage(static_cast<UINT>(pages > 0 ? pages : 1));
-        }
+        // The printer's printable height in the tenths of a millimetre the pages are drawn in.
+        const int pages = PlanPrintPages(PageGeometryOfPrinter(pDC->GetSafeHdc()).printable.Height() / 10);
+        pInfo->SetMaxPage(static_cast<UINT>(pages > 0 ? pages : 1));
     }
     CBookFormView::OnBeginPrinting(pDC, pInfo);
 }
@@ -39,11 +37,6 @@ void settei::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 void settei::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
     PrintPage(pDC, static_cast<int>(pInfo->m_nCurPage));
-}
-
-void settei::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
-{
-    CBookFormView::OnEndPrinting(pDC, pInfo);
 }
 
 void settei::PrintPage(CDC* pDC, int pageNo)
