@@ -10,7 +10,8 @@ MASK='#008080'
 
 icon() {  # icon <file> <draw commands...>
   local file=$1; shift
-  convert -size 16x16 xc:"$MASK" "$@" -type TrueColor -compress None BMP3:"$file"
+  # Drawn without smoothing: a blend of a colour and the mask would show as a teal fringe.
+  convert -size 16x16 xc:"$MASK" +antialias "$@" -type TrueColor -compress None BMP3:"$file"
 }
 
 folder() {  # folder <file> <edge colour> <fill colour>
