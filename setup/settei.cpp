@@ -351,6 +351,8 @@ void settei::ShowSelection(int index)
     const int side = kind >= 1 && kind <= 3 ? 0 : 1;
     m_nSelClass = ClassOfNode(index, name);
     ShowNodeFields(index, kind, m_nSelClass, side, name, node.m_strWord1, node.m_strWord2);
+    // The journal form's mock-up as a change shows it: a description with its account.
+    ShowPosition(index, dict_edit::ParentOf(nodes, index));
 }
 
 void settei::ShowCreateButtons(int kind)
@@ -378,8 +380,7 @@ void settei::LoadPhrases(const CString& name)
 }
 
 void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const CString& name,
-                            const CString& word1, const CString& word2, const CString& parentName,
-                            const CString& parentWord1, const CString& parentWord2)
+                            const CString& word1, const CString& word2)
 {
     m_nSelSide = m_nSelSlot = -1;
     const int wordFields[] = {IDC_DICT_WORD1, IDC_DICT_WORD2, IDC_DICT_WORD1B, IDC_DICT_WORD2B};
@@ -445,11 +446,11 @@ void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const
         SetDlgItemText(IDC_DICT_NAME_GROUP, "摘要名");
         showWords(false);
         if (kind == dict_edit::kCauseDescription) {
-            mockUp(parentName, parentWord1, none, none, none, name, none);
+            mockUp(none, none, none, none, none, name, none);
             m_nSelSide = 1;
             m_nSelSlot = 3;
         } else {
-            mockUp(none, none, parentName, parentWord1, parentWord2, none, name);
+            mockUp(none, none, none, none, none, none, name);
             m_nSelSide = 2;
             m_nSelSlot = 4;
         }

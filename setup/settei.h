@@ -41,8 +41,7 @@ public:
     void OnSelchangedTree(NMHDR* pNMHDR, LRESULT* pResult);
     void ShowSelection(int index);
     void ShowNodeFields(int index, int kind, int classDigit, int side, const CString& name, const CString& word1,
-                        const CString& word2, const CString& parentName = CString(),
-                        const CString& parentWord1 = CString(), const CString& parentWord2 = CString());
+                        const CString& word2);
     void LoadPhrases(const CString& name);
     // 0, or -1 after telling that a new node is being registered.
     int CheckRegistering();

@@ -554,6 +554,30 @@ TEST_F(SetteiViewTest, ResetThatCannotWriteTheWorkingFileLeavesItAndTheDictionar
     EXPECT_EQ(fileBefore, ReadFileBytes(Path("zuvavodi.sdn")));
 }
 
+TEST_F(SetteiViewTest, ASelectedDescriptionShowsItsAccountInTheMockUpAsAChangeDoes)
+{
+    StartEditor();
+    for (int kind : {dict_edit::kCauseDescription, dict_edit::kResultDescription}) {
+        SCOPED_TRACE(kind);
+        int description = -1;
+        for (int i = 0; i < Nodes().GetSize() && description < 0; ++i)
+            if (View()->NodeKind(i) == kind)
+                description = i;
+        ASSERT_GE(description, 0);
+        const CString account = Nodes()[dict_edit::ParentOf(Nodes(), description)]->m_strName;
+        const int accountField = kind == dict_edit::kCauseDescription ? IDC_DICT_SHOW_CAUSE : IDC_DICT_SHOW_RESULT;
+        const int descriptionField = kind == dict_edit::kCauseDescription ? IDC_DICT_SHOW_DESC1 : IDC_DICT_SHOW_DESC2;
+        Select(description);
+        const CString selected[] = {Text(accountField), Text(descriptionField)};
+        EXPECT_EQ(account, selected[0]);
+        EXPECT_EQ(Nodes()[description]->m_strName, selected[1]);
+        // 変更 without editing shows the same.
+        Click(IDC_DICT_CHANGE);
+        EXPECT_EQ(selected[0], Text(accountField));
+        EXPECT_EQ(selected[1], Text(descriptionField));
+    }
+}
+
 TEST_F(SetteiViewTest, FramesStayAroundTheirControlsWhenTheFormIsScrolled)
 {
     StartEditor();
