@@ -417,16 +417,17 @@ void CSalesBookView::OnAddItem()
     CString remark = entry->m_strRemark;
     if (!Apply(m_editor.Add(remark, GetDocument()->m_nCurEntry, OwnEntries(), item), *entry, remark))
         return;
-    const int row = m_lcItems.GetItemCount();
-    SetItemRow(row, item);
+    // The list shows the item as it was stored (cut to its fields), not as typed.
+    const std::vector<SalesItem> items = ReadItems(entry->m_strRemark);
+    const SalesItem& stored = items.back();
+    const int row = static_cast<int>(items.size()) - 1;
+    SetItemRow(row, stored);
     SelectItemRow(row);
     m_lcItems.EnsureVisible(row, FALSE);
-    CString name = item.name;
-    name.TrimRight(' ');
-    if (!name.IsEmpty() &&
-        std::find(m_listProductNames.begin(), m_listProductNames.end(), item.name) == m_listProductNames.end()) {
-        m_listProductNames.push_back(item.name);
-        m_cbName.AddString(item.name);
+    if (!stored.name.IsEmpty() &&
+        std::find(m_listProductNames.begin(), m_listProductNames.end(), stored.name) == m_listProductNames.end()) {
+        m_listProductNames.push_back(stored.name);
+        m_cbName.AddString(stored.name);
     }
 }
 
@@ -441,7 +442,7 @@ void CSalesBookView::OnChangeItem()
     if (!Apply(m_editor.Change(remark, GetDocument()->m_nCurEntry, OwnEntries(), item), *entry, remark))
         return;
     m_lcItems.DeleteItem(row);
-    SetItemRow(row, item);
+    SetItemRow(row, ReadItems(entry->m_strRemark)[static_cast<std::size_t>(row)]);
     SelectItemRow(row);
 }
 
