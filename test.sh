@@ -27,20 +27,10 @@ tail -n 4 "$RESULTS/host.log"
 
 echo "== Windows tests under Wine"
 start_test_printer
-# A test program that crashes ends at once instead of waiting in Wine's crash dialog.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe="
 # Drive Z: is the root of the Linux file system (no winepath here: it would start
 # a wineserver without the virtual display).
 export GTEST_OUTPUT="xml:Z:${RESULTS//\//\\}\\win\\"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    wineserver -p
-    # The first program of a new wineserver starts its services and desktop;
-    # programs started together with it can stall, so one runs alone first.
-    wine cmd /c exit
-    ctest --test-dir "$0" -j "$1" --timeout 300 --output-on-failure
-    rc=$?
-    wineserver -k
-    exit $rc' "$BUILD_WIN" "$JOBS" >"$RESULTS/win.log" 2>&1 || status=1
+ctest_under_wine -j "$JOBS" --timeout 300 --output-on-failure >"$RESULTS/win.log" 2>&1 || status=1
 unset GTEST_OUTPUT
 stop_test_printer
 tail -n 4 "$RESULTS/win.log"

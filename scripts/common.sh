@@ -123,6 +123,21 @@ CUPS_PDF_CONF=/etc/cups/cups-pdf.conf
 TEST_CUPSD_PID=""
 TEST_PRINTER_ADDED=""
 
+# Runs ctest with the arguments given on the Windows tree under Wine, on a virtual
+# display with a wineserver of its own; a crashing test program ends at once
+# instead of waiting in Wine's crash dialog. Answers ctest's exit status.
+ctest_under_wine() {
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+        wineserver -p
+        # The first program of a new wineserver starts its services and desktop;
+        # programs started together with it can stall, so one runs alone first.
+        wine cmd /c exit
+        ctest --test-dir "$0" "$@"
+        rc=$?
+        wineserver -k
+        exit $rc' "$BUILD_WIN" "$@"
+}
+
 start_test_printer() {
     unset ZIRERE_TEST_PRINT_DIR
     if [ "$(id -u)" != 0 ]; then

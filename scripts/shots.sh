@@ -18,12 +18,8 @@ build_win
 prepare_wine_prefix
 
 export ZIRERE_SHOTS="Z:${SHOTS//\//\\}"
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe="
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    wineserver -p
-    wine cmd /c exit
-    ctest --test-dir "$0" -j 1 --timeout 300 -R "$1" >/dev/null
-    wineserver -k' "$BUILD_WIN" "$PATTERN"
+# One test program at a time: the pictures are taken from the screen.
+ctest_under_wine -j 1 --timeout 300 -R "$PATTERN" >/dev/null
 
 for picture in "$SHOTS"/*.bmp; do
     [ -e "$picture" ] || continue
