@@ -173,11 +173,14 @@ void CLedgerBookView::FillDescriptionList(CListBox& list, const std::vector<Ledg
 
 void CLedgerBookView::FillLedgerList()
 {
-    std::vector<CString> texts;
-    texts.reserve(m_ledger.lines.size());
-    for (const LedgerLine& line : m_ledger.lines)
-        texts.push_back(line.text);
-    m_lbLedger.SetLines(std::move(texts));
+    // The list writes the lines it shows from the ledger the view holds, which
+    // every rebuild replaces together with the list's rows.
+    m_lbLedger.ShowLines(static_cast<int>(m_ledger.lines.size()), [this](int line) {
+        const CMyDoc* document = GetDocument();
+        if (!document || line >= static_cast<int>(m_ledger.lines.size()))
+            return CString();
+        return LineText(document->m_arrJournal, m_ledger.lines[static_cast<size_t>(line)], m_ledger.layout);
+    });
     m_strDebitTotal = m_ledger.debitTotal;
     m_strCreditTotal = m_ledger.creditTotal;
     m_strBalance = m_ledger.balance;

@@ -104,6 +104,14 @@ CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remar
     return line;
 }
 
+CString LineText(const JournalArray& journal, const LedgerLine& line, const LineLayout& layout)
+{
+    const CMyObject2* entry = line.entry >= 0 && line.entry < journal.GetSize() ? journal.GetAt(line.entry) : nullptr;
+    if (!entry)
+        return CString();
+    return FormatLedgerLine(*entry, line.slot, layout.remark(*entry), line.balance, layout.balanceWidth, layout.fit);
+}
+
 CString CutFilter(const CString& filter, int descChars)
 {
     return filter == kAllDescriptions ? filter : CutToBytes(filter, descChars);
@@ -120,6 +128,8 @@ bool FilterIsOpeningDescription(const Ledger& ledger, const CString& filter)
 Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
 {
     Ledger ledger;
+    ledger.layout.balanceWidth = options.balanceWidth;
+    ledger.layout.fit = options.fit;
     const CString filter = CutFilter(options.filter, options.descChars);
     // The totals run as numbers; the balance is written out once per line.
     AmountSum debit;
@@ -149,7 +159,6 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             else
                 balance.Subtract(line.amount);
             line.balance = balance.Text();
-            line.text = FormatLedgerLine(*entry, slot, RemarkText(*entry), line.balance, options.balanceWidth, options.fit);
             ledger.lines.push_back(std::move(line));
 
             if (!description.IsEmpty() && seenDescriptions.insert(description.str()).second)

@@ -45,6 +45,14 @@ const CString& FirstCounterAccount(const CMyObject2& entry, int slot);
 CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remark, const CString& balance,
                          int balanceWidth, ColumnFit fit);
 
+// How a book writes its lines (see FormatLedgerLine): the width of the balance,
+// the fit of the text cells, and the remark as the book shows it.
+struct LineLayout {
+    int balanceWidth = 26;
+    ColumnFit fit = ColumnFit::TrimFirst;
+    CString (*remark)(const CMyObject2& entry) = RemarkText;
+};
+
 // What to build.
 struct LedgerOptions {
     CString account;
@@ -56,14 +64,18 @@ struct LedgerOptions {
     int descChars = 16;          // bytes to which descriptions are cut for the list and the filter
 };
 
+// A line knows its entry and its figures; its text is written only when it is
+// shown (LineText), so that a book of thousands of lines writes the few in view.
 struct LedgerLine {
     int entry = 0;  // journal index
     int slot = 0;   // row of the entry
     bool debit = false;
     CString amount;
     CString balance;  // after this line
-    CString text;
 };
+
+// The text of a line in a book of that layout; empty when the journal no longer holds its entry.
+CString LineText(const JournalArray& journal, const LedgerLine& line, const LineLayout& layout);
 
 // A description of the ledger's lines, cut to the list's width; opening when the
 // first line that carried it was an opening-balance line (its first counter
@@ -75,6 +87,7 @@ struct LedgerDescription {
 
 struct Ledger {
     std::vector<LedgerLine> lines;
+    LineLayout layout;
     CString debitTotal = "0";
     CString creditTotal = "0";
     CString balance = "0";

@@ -189,6 +189,7 @@ void CSalesBookView::UseLedger(SalesLedger ledger)
 {
     m_ledger = Ledger();
     m_ledger.lines = std::move(ledger.lines);
+    m_ledger.layout = ledger.layout;
     m_ledger.debitTotal = ledger.debitTotal;
     m_ledger.creditTotal = ledger.creditTotal;
     m_ledger.balance = ledger.balance;

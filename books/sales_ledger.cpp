@@ -48,10 +48,13 @@ CString PartnerOfLine(const CMyObject2& entry, int slot)
     return CutToBytes(SlotDescription(entry, slot), kPartnerBytes);
 }
 
-CString FormatSalesLine(const CMyObject2& entry, int slot, const CString& balance)
+LineLayout SalesLineLayout()
 {
-    // The ledger's line, with the remark shown without its items.
-    return FormatLedgerLine(entry, slot, RemarkText(entry.m_strRemark), balance, kBalanceWidth, ColumnFit::AsGiven);
+    LineLayout layout;
+    layout.balanceWidth = kBalanceWidth;
+    layout.fit = ColumnFit::AsGiven;
+    layout.remark = [](const CMyObject2& entry) { return RemarkText(entry.m_strRemark); };
+    return layout;
 }
 
 SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const CString& filter)
@@ -87,7 +90,6 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
         else
             balance.Subtract(line.amount);
         line.balance = balance.Text();
-        line.text = FormatSalesLine(*entry, slot, line.balance);
         ledger.lines.push_back(std::move(line));
     }
     ledger.debitTotal = debit.Text();

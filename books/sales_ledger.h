@@ -24,13 +24,15 @@ int SalesAccountSlot(const CMyObject2& entry, SalesBook book);
 constexpr int kPartnerBytes = 16;
 CString PartnerOfLine(const CMyObject2& entry, int slot);
 
-// One ledger line: date | description and remark text | debit | credit |
-// counter accounts | balance, 153 bytes when no cell holds a "." amount. Only the
-// amount cells widen for a ".", never the description.
-CString FormatSalesLine(const CMyObject2& entry, int slot, const CString& balance);
+// The layout of the books' lines: date | description and remark text | debit |
+// credit | counter accounts | balance, 153 bytes when no cell holds a "."
+// amount. Only the amount cells widen for a ".", never the description; the
+// remark is shown without its items.
+LineLayout SalesLineLayout();
 
 struct SalesLedger {
     std::vector<LedgerLine> lines;
+    LineLayout layout = SalesLineLayout();
     CString debitTotal = "0";
     CString creditTotal = "0";
     CString balance = "0";

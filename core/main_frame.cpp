@@ -90,19 +90,38 @@ BOOL CMainFrame::OnViewSwitch(UINT nID)
             oldView->SetDlgCtrlID(AFX_IDW_PANE_FIRST);
         return TRUE;
     }
-    newView->ShowWindow(SW_SHOW);
-    newView->OnInitialUpdate();
-    SetActiveView(newView, TRUE);
+    // The view takes the pane's size, then fills its controls while a spare is
+    // still hidden, so that they are drawn once, when it is shown.
     RecalcLayout(TRUE);
+    newView->OnInitialUpdate();
+    newView->ShowWindow(SW_SHOW);
+    SetActiveView(newView, TRUE);
     m_nCurViewId = nID;
-    if (oldView)
-        oldView->DestroyWindow();
+    if (oldView) {
+        oldView->Retire();
+        m_retiredViews.push_back(oldView->m_hWnd);
+    }
     return TRUE;
 }
 
 bool CMainFrame::MakeSpareView()
 {
     return m_hWnd && m_spareViews.MakeOne(this);
+}
+
+bool CMainFrame::DestroyRetiredViews()
+{
+    bool destroyed = false;
+    for (HWND hWnd : m_retiredViews) {
+        // One the frame's own destruction took along is no longer there.
+        auto* view = dynamic_cast<CView*>(CWnd::FromHandlePermanent(hWnd));
+        if (view && view->IsRetired()) {
+            view->DestroyWindow();
+            destroyed = true;
+        }
+    }
+    m_retiredViews.clear();
+    return destroyed;
 }
 
 BOOL CMainFrame::OnUpdateViewSwitch(CCmdUI* pCmdUI)

@@ -7,6 +7,8 @@
 
 #include "../framework/win/frame_wnd.h"
 
+#include <vector>
+
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
     DECLARE_MESSAGE_MAP(CMainFrame)
@@ -22,6 +24,9 @@ public:
     // Makes one more spare book view ahead of its switch, for idle time; FALSE
     // when every book has one ready.
     bool MakeSpareView();
+    // Destroys the views that earlier switches retired, for idle time; FALSE
+    // when there was none.
+    bool DestroyRetiredViews();
     void OnHtmlHelp();
     void OnHelpUpgrade();
     void OnHelpTerms();
@@ -37,4 +42,5 @@ public:
 
 private:
     SpareViews m_spareViews;
+    std::vector<HWND> m_retiredViews;
 };

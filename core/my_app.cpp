@@ -75,7 +75,8 @@ BOOL CMyApp::OnIdle(LONG lCount)
 {
     BOOL more = CWinApp::OnIdle(lCount);
     auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
-    if (frame && frame->MakeSpareView())
+    // The views a switch left go first, then the spares of the next switches are made.
+    if (frame && (frame->DestroyRetiredViews() || frame->MakeSpareView()))
         more = TRUE;
     return more;
 }

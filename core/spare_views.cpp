@@ -24,6 +24,10 @@ bool SpareViews::MakeOne(CFrameWnd* frame)
         if (!made)
             return false;  // tried; the next idle time after a message tries again
         made->ShowWindow(SW_HIDE);
+        // Made at the pane's size, so that taking it resizes nothing.
+        CRect pane;
+        frame->GetClientRect(&pane);
+        made->SetWindowPos(nullptr, 0, 0, pane.Width(), pane.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
         m_views[book.viewClass] = static_cast<CView*>(made);
         return true;
     }

@@ -168,7 +168,6 @@ const MessageMap* siwake::GetThisMessageMap()
         on::Command(ID_INVENTORY, &siwake::OnInventory),
         on::Command(ID_BAD_DEBT_ALLOWANCE, &siwake::OnBadDebtAllowance),
         on::Command(ID_KEYWORD_SEARCH, &siwake::OnKeywordSearch),
-        on::Destroy(&siwake::OnDestroy),
         on::Message(WM_SIWAKE_AFTER_PAINT, &siwake::OnAfterPaint));
     return &map;
 }

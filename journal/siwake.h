@@ -142,7 +142,7 @@ public:
     void OnInputHint();
     void OnOpeningBalance();
     void OnKillfocusFocusHolder();
-    void OnDestroy();
+    void OnLeaving() override;
     void OnInventory();
     void OnBadDebtAllowance();
     void OnKeywordSearch();

@@ -1017,7 +1017,7 @@ void siwake::OnKillfocusFocusHolder()
     DrawEmptyEntryTable(&dc, FALSE);
 }
 
-void siwake::OnDestroy()
+void siwake::OnLeaving()
 {
     // A view switch that still came during an insertion (a window that enabled the
     // book commands again) abandons the insertion: the file commands must not
@@ -1027,5 +1027,4 @@ void siwake::OnDestroy()
         m_nInsertLine = -1;
         LockForInsertion(FALSE);
     }
-    CFormView::OnDestroy();
 }

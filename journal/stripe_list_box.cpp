@@ -4,6 +4,7 @@
 #include "../framework/win/geometry_win.h"
 #include "../framework/win/wide_text.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -24,11 +25,18 @@ bool CStripeListBox::KeepsLines() const
     return ::IsWindow(m_hWnd) && (GetStyle() & LBS_NODATA) != 0;
 }
 
+int CStripeListBox::KeptRowCount() const
+{
+    return m_textOf ? m_textCount : static_cast<int>(m_lines.size());
+}
+
 CString CStripeListBox::RowText(int index) const
 {
-    if (KeepsLines())
-        return index >= 0 && static_cast<size_t>(index) < m_lines.size() ? m_lines[static_cast<size_t>(index)]
-                                                                           : CString();
+    if (KeepsLines()) {
+        if (index < 0 || index >= KeptRowCount())
+            return CString();
+        return m_textOf ? m_textOf(index) : m_lines[static_cast<size_t>(index)];
+    }
     CString text;
     if (index >= 0)
         GetText(index, text);
@@ -58,6 +66,8 @@ void CStripeListBox::SetLines(std::vector<CString> lines)
     const Batch batch(*this);
     if (KeepsLines()) {
         DefWindowProc(LB_RESETCONTENT, 0, 0);
+        m_textOf = nullptr;
+        m_textCount = 0;
         m_lines = std::move(lines);
         DefWindowProc(LB_SETCOUNT, m_lines.size(), 0);
         return;
@@ -66,6 +76,37 @@ void CStripeListBox::SetLines(std::vector<CString> lines)
     SendMessage(LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(lines.size() * kBytesPerRow));
     for (const CString& line : lines)
         AddString(line);
+}
+
+void CStripeListBox::ShowLines(int count, std::function<CString(int)> textOf)
+{
+    if (!KeepsLines()) {
+        std::vector<CString> lines;
+        lines.reserve(static_cast<size_t>(std::max(count, 0)));
+        for (int row = 0; row < count; ++row)
+            lines.push_back(textOf(row));
+        SetLines(std::move(lines));
+        return;
+    }
+    const Batch batch(*this);
+    DefWindowProc(LB_RESETCONTENT, 0, 0);
+    m_lines.clear();
+    m_textOf = std::move(textOf);
+    m_textCount = std::max(count, 0);
+    DefWindowProc(LB_SETCOUNT, static_cast<WPARAM>(m_textCount), 0);
+}
+
+void CStripeListBox::KeepWrittenTexts()
+{
+    if (!m_textOf)
+        return;
+    std::vector<CString> lines;
+    lines.reserve(static_cast<size_t>(m_textCount));
+    for (int row = 0; row < m_textCount; ++row)
+        lines.push_back(m_textOf(row));
+    m_lines = std::move(lines);
+    m_textOf = nullptr;
+    m_textCount = 0;
 }
 
 LRESULT CStripeListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -79,7 +120,9 @@ LRESULT CStripeListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 bool CStripeListBox::OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     const int index = static_cast<int>(wParam);
-    const bool inList = index >= 0 && static_cast<size_t>(index) < m_lines.size();
+    const bool inList = index >= 0 && index < KeptRowCount();
+    if (message == LB_ADDSTRING || message == LB_INSERTSTRING || message == LB_DELETESTRING || message == LB_SETCOUNT)
+        KeepWrittenTexts();
     switch (message) {
     case LB_ADDSTRING:
     case LB_INSERTSTRING: {
@@ -98,6 +141,8 @@ bool CStripeListBox::OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, L
     case LB_RESETCONTENT:
         *result = DefWindowProc(message, wParam, lParam);
         m_lines.clear();
+        m_textOf = nullptr;
+        m_textCount = 0;
         return true;
     case LB_SETCOUNT:
         *result = DefWindowProc(message, wParam, lParam);
@@ -105,14 +150,14 @@ bool CStripeListBox::OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, L
             m_lines.resize(wParam);
         return true;
     case LB_GETTEXTLEN:
-        *result = inList ? static_cast<LRESULT>(ToWide(m_lines[wParam]).size()) : LB_ERR;
+        *result = inList ? static_cast<LRESULT>(ToWide(RowText(index)).size()) : LB_ERR;
         return true;
     case LB_GETTEXT: {
         if (!inList || lParam == 0) {
             *result = LB_ERR;
             return true;
         }
-        const std::wstring wide = ToWide(m_lines[wParam]);
+        const std::wstring wide = ToWide(RowText(index));
         std::memcpy(reinterpret_cast<wchar_t*>(lParam), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
         *result = static_cast<LRESULT>(wide.size());
         return true;
@@ -130,14 +175,14 @@ bool CStripeListBox::OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, L
 
 void CStripeListBox::MoveToRowBeginningWith(wchar_t typed)
 {
-    const int count = static_cast<int>(m_lines.size());
+    const int count = KeptRowCount();
     if (count == 0)
         return;
     const int caret = static_cast<int>(SendMessage(LB_GETCARETINDEX));
     // The search starts after the caret row and comes round to it last.
     for (int step = 1; step <= count; ++step) {
         const int row = ((caret < 0 ? -1 : caret) + step) % count;
-        const std::wstring first = ToWide(m_lines[static_cast<size_t>(row)]).substr(0, 1);
+        const std::wstring first = ToWide(RowText(row)).substr(0, 1);
         if (first.empty() ||
             ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, &typed, 1, first.c_str(), 1) != CSTR_EQUAL)
             continue;

@@ -6,11 +6,14 @@
 // A list made with LBS_NODATA holds no rows of its own: this object keeps their
 // texts and answers the list's text messages (add, insert, delete, reset, get
 // text) from them, so that callers use it as any list of strings while a busy
-// year's lines go in with one LB_SETCOUNT instead of one copy per line.
+// year's lines go in with one LB_SETCOUNT instead of one copy per line. Such a
+// list can also be given its rows' count and a function that writes a row's
+// text when the row is drawn or its text asked for.
 #pragma once
 
 #include "../framework/win/controls.h"
 
+#include <functional>
 #include <vector>
 
 class CStripeListBox : public CListBox {
@@ -19,6 +22,9 @@ public:
 
     // Replaces every row by lines, with drawing off while they go in.
     void SetLines(std::vector<CString> lines);
+    // Replaces every row by count rows whose texts textOf(row) writes when they
+    // are needed. Adding, inserting or deleting a row later writes them all first.
+    void ShowLines(int count, std::function<CString(int)> textOf);
 
     // Drawing off while it lives: rows, selection and scroll position change
     // together, and the list and its scroll bar are brought up to date once at
@@ -50,8 +56,13 @@ private:
     void MoveToRowBeginningWith(wchar_t typed);
     // The row's text; empty outside the list.
     CString RowText(int index) const;
+    int KeptRowCount() const;
+    // Writes the texts of rows shown through a function into the kept texts.
+    void KeepWrittenTexts();
 
     std::vector<CString> m_lines;  // the rows' texts of a list that keeps none
+    std::function<CString(int)> m_textOf;  // or the function that writes them, for m_textCount rows
+    int m_textCount = 0;
     int m_batchDepth = 0;
     bool m_batchHidesDrawing = false;  // the outermost batch switched drawing off
 };

@@ -58,13 +58,26 @@ int CView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_bRetired)
+        return DefWindowProc(message, wParam, lParam);
     if (message == WM_DESTROY)
         LeaveFrameAndDocument();
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
+void CView::Retire()
+{
+    if (m_bRetired || !m_hWnd)
+        return;
+    ShowWindow(SW_HIDE);
+    LeaveFrameAndDocument();
+    m_bRetired = true;
+}
+
 void CView::LeaveFrameAndDocument()
 {
+    if (m_pDocument)
+        OnLeaving();
     if (m_pPreview)
         m_pPreview->OnPrintViewDestroyed();
     CFrameWnd* frame = GetParentFrame();

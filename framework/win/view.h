@@ -45,6 +45,14 @@ public:
     // ID_FILE_PRINT_PREVIEW: the preview inside the frame (print_preview.h).
     void OnFilePrintPreview();
 
+    // The frame shows another view in this one's place: this view leaves its
+    // frame and document at once, as a destroyed view does, and is hidden; from
+    // then on its window only waits, handling none of its messages, until the
+    // frame destroys it while the program is idle. Destroying a form of many
+    // controls takes long enough to delay the next view's first paint.
+    void Retire();
+    bool IsRetired() const { return m_bRetired; }
+
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -60,6 +68,10 @@ protected:
     // dialog was cancelled.
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
 
+    // The view is about to leave its document for good, retired or destroyed,
+    // and still has it: what it holds open in the document is given up here.
+    virtual void OnLeaving() {}
+
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnPaint();
     LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
@@ -73,6 +85,7 @@ private:
     friend class CPreviewView;
     // The preview showing this view's pages, while one is open.
     CPreviewView* m_pPreview = nullptr;
-    // The window is being destroyed: it stops being the active view and leaves its document.
+    bool m_bRetired = false;
+    // Retired, or the window is being destroyed: it stops being the active view and leaves its document.
     void LeaveFrameAndDocument();
 };

@@ -21,6 +21,12 @@ CString CreditCell(const CString& line) { return Trimmed(line.Mid(67, 26)); }
 CString CounterCell(const CString& line) { return Trimmed(line.Mid(96, 29)); }
 CString BalanceCell(const CString& line) { return Trimmed(line.Mid(126)); }
 
+// The text of a ledger's line as its list shows it.
+CString Text(const OwnedJournal& j, const Ledger& ledger, std::size_t line)
+{
+    return LineText(j.journal, ledger.lines.at(line), ledger.layout);
+}
+
 LedgerOptions GeneralLedger(const char* account, bool creditBalance)
 {
     LedgerOptions options;
@@ -60,12 +66,12 @@ TEST(LedgerSides, OneRuleForTotalsAndColumnsInEveryDirection)
     OwnedJournal j{MakeEntry("2024/02/01", {{"売上", "700"}}, {{"現金", "700"}}, -1, 0)};
     const Ledger sales = BuildLedger(j.journal, GeneralLedger("売上", true));
     ASSERT_EQ(1u, sales.lines.size());
-    EXPECT_EQ("700", CreditCell(sales.lines[0].text));
-    EXPECT_EQ("", DebitCell(sales.lines[0].text));
+    EXPECT_EQ("700", CreditCell(Text(j, sales, 0)));
+    EXPECT_EQ("", DebitCell(Text(j, sales, 0)));
     EXPECT_EQ("700", sales.creditTotal);
     EXPECT_EQ("0", sales.debitTotal);
     const Ledger cash = BuildLedger(j.journal, CashOrExpense("現金"));
-    EXPECT_EQ("700", DebitCell(cash.lines[0].text));
+    EXPECT_EQ("700", DebitCell(Text(j, cash, 0)));
     EXPECT_EQ("700", cash.debitTotal);
 }
 
@@ -88,23 +94,37 @@ TEST(LedgerLines, WorkedExampleOfTwoRowsOfOneAccount)
     EXPECT_EQ("600", sales.creditTotal);
     EXPECT_EQ("0", sales.debitTotal);
     for (const LedgerLine& line : sales.lines) {
-        EXPECT_EQ(152, line.text.GetLength());
-        EXPECT_EQ("現金", CounterCell(line.text));
+        const CString text = LineText(j.journal, line, sales.layout);
+        EXPECT_EQ(152, text.GetLength());
+        EXPECT_EQ("現金", CounterCell(text));
     }
-    EXPECT_EQ("300", CreditCell(sales.lines[1].text));
-    EXPECT_EQ("600", BalanceCell(sales.lines[2].text));
-    EXPECT_EQ("2024/01/07 | A", Trimmed(sales.lines[1].text.Left(38)));
+    EXPECT_EQ("300", CreditCell(Text(j, sales, 1)));
+    EXPECT_EQ("600", BalanceCell(Text(j, sales, 2)));
+    EXPECT_EQ("2024/01/07 | A", Trimmed(Text(j, sales, 1).Left(38)));
 
     const Ledger cash = BuildLedger(j.journal, CashOrExpense("現金"));
     ASSERT_EQ(2u, cash.lines.size());
     EXPECT_EQ("600", cash.debitTotal);
     EXPECT_EQ("600", cash.balance);
-    EXPECT_EQ(153, cash.lines[1].text.GetLength());
-    EXPECT_EQ("500", DebitCell(cash.lines[1].text));
-    EXPECT_EQ("売上 売上", CounterCell(cash.lines[1].text));
+    EXPECT_EQ(153, Text(j, cash, 1).GetLength());
+    EXPECT_EQ("500", DebitCell(Text(j, cash, 1)));
+    EXPECT_EQ("売上 売上", CounterCell(Text(j, cash, 1)));
     // The cash and expense books keep a leading blank: an empty description leaves
     // one blank before the remark.
     EXPECT_EQ(BuildLedger(j.journal, CashOrExpense("売上")).lines.size(), 3u);
+}
+
+TEST(LedgerLines, LineWhoseEntryTheJournalNoLongerHoldsHasNoText)
+{
+    OwnedJournal j{MakeEntry("2024/02/01", {{"売上", "700"}}, {{"現金", "700"}}, 1, 1005000)};
+    const Ledger cash = BuildLedger(j.journal, CashOrExpense("現金"));
+    ASSERT_EQ(1u, cash.lines.size());
+    EXPECT_EQ(153, Text(j, cash, 0).GetLength());
+    for (int gone : {-1, 1}) {
+        LedgerLine line = cash.lines[0];
+        line.entry = gone;
+        EXPECT_EQ("", LineText(j.journal, line, cash.layout)) << gone;
+    }
 }
 
 TEST(LedgerLines, CashAndExpenseBooksCountEveryMatchingRow)
@@ -120,8 +140,8 @@ TEST(LedgerLines, CashAndExpenseBooksCountEveryMatchingRow)
     const Ledger expense = BuildLedger(j.journal, CashOrExpense("消耗品費"));
     ASSERT_EQ(2u, expense.lines.size());
     EXPECT_EQ("100", expense.debitTotal);
-    EXPECT_EQ("40", DebitCell(expense.lines[0].text));
-    EXPECT_EQ("60", DebitCell(expense.lines[1].text));
+    EXPECT_EQ("40", DebitCell(Text(j, expense, 0)));
+    EXPECT_EQ("60", DebitCell(Text(j, expense, 1)));
 }
 
 TEST(LedgerLines, EmptyAmountFillsItsCellAndCountsAsZero)
@@ -130,11 +150,11 @@ TEST(LedgerLines, EmptyAmountFillsItsCellAndCountsAsZero)
                    MakeEntry("2024/04/02", {{"現金", "5"}}, {{"売上", "5"}}, 0, 5001000)};
     const Ledger cash = BuildLedger(j.journal, CashOrExpense("現金"));
     ASSERT_EQ(2u, cash.lines.size());
-    EXPECT_EQ(cash.lines[1].text.GetLength(), cash.lines[0].text.GetLength());
-    EXPECT_EQ("売上", CounterCell(cash.lines[0].text));
+    EXPECT_EQ(Text(j, cash, 1).GetLength(), Text(j, cash, 0).GetLength());
+    EXPECT_EQ("売上", CounterCell(Text(j, cash, 0)));
     EXPECT_EQ("5", cash.debitTotal);
     const Ledger sales = BuildLedger(j.journal, GeneralLedger("売上", true));
-    EXPECT_EQ(152, sales.lines[0].text.GetLength());
+    EXPECT_EQ(152, Text(j, sales, 0).GetLength());
 }
 
 TEST(LedgerLines, RemarkBeforeItemsAndLongDescriptionsAreCut)
@@ -144,7 +164,7 @@ TEST(LedgerLines, RemarkBeforeItemsAndLongDescriptionsAreCut)
     const Ledger purchases = BuildLedger(j.journal, CashOrExpense("仕入"));
     ASSERT_EQ(1u, purchases.lines.size());
     // 20 bytes of description, a blank and the remark, cut to 24 bytes and marked.
-    EXPECT_EQ("あいうえおかきくけこ 品..", Trimmed(purchases.lines[0].text.Mid(13, 25)));
+    EXPECT_EQ("あいうえおかきくけこ 品..", Trimmed(Text(j, purchases, 0).Mid(13, 25)));
     ASSERT_EQ(1u, purchases.descriptions.size());
     EXPECT_EQ("あいうえおかきく", purchases.descriptions[0].text);
 }

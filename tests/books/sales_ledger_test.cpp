@@ -67,16 +67,17 @@ TEST(SalesLedger, LineLayoutAndPartnersCutOnCharacters)
                    MakeEntry("2024/02/03", {{"仕入", ""}}, {{"買掛金", ""}}, 0, 2400000)};
     const SalesLedger ledger = BuildSalesLedger(j.journal, SalesBook::Purchases, "");
     EXPECT_EQ((std::vector<CString>{"x株式会社あいう"}), ledger.partners);
-    const CString& line = ledger.lines[0].text;
+    const CString line = LineText(j.journal, ledger.lines[0], ledger.layout);
     EXPECT_EQ(153, line.GetLength());
     // A dot in the remark does not widen the description: the debit bar stays at byte 38.
     EXPECT_EQ(CString("2024/02/01 | x株式会社あいうえ No.5   |"), line.Left(39));
     // Whole amounts keep three blanks behind their digits so that decimals line up.
     EXPECT_EQ(CString("                 12,345   "), line.Mid(39, 26));
-    const CString& decimals = ledger.lines[1].text;
+    const CString decimals = LineText(j.journal, ledger.lines[1], ledger.layout);
     EXPECT_EQ(153, decimals.GetLength());
     EXPECT_EQ(CString("                      1.50"), decimals.Mid(39, 26));
-    for (const CString* text : {&line, &decimals, &ledger.lines[2].text}) {
+    const CString empty = LineText(j.journal, ledger.lines[2], ledger.layout);
+    for (const CString* text : {&line, &decimals, &empty}) {
         EXPECT_EQ(153, text->GetLength());
         EXPECT_EQ('|', (*text)[38]);
         EXPECT_EQ('|', (*text)[66]);

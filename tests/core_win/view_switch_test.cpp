@@ -47,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndDestroysTheOldOne)
+TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndRetiresTheOldOne)
 {
     struct Case {
         UINT command;
@@ -71,6 +71,14 @@ TEST_F(ViewSwitchTest, EachBookCommandShowsItsViewAndDestroysTheOldOne)
         Send(c.command);
         PumpWaitingMessages();
         ASSERT_TRUE(ActiveView()->IsKindOf(c.view));
+        // The old view is hidden and out of the document at once, and gone after the idle time.
+        auto* old = dynamic_cast<CView*>(CWnd::FromHandlePermanent(oldWindow));
+        ASSERT_NE(nullptr, old);
+        EXPECT_TRUE(old->IsRetired());
+        EXPECT_FALSE(::IsWindowVisible(oldWindow));
+        EXPECT_EQ(nullptr, old->GetDocument());
+        EXPECT_EQ(1u, Document()->GetViews().size());
+        RunIdleWork(*m_app);
         EXPECT_FALSE(IsWindow(oldWindow));
         EXPECT_EQ(AFX_IDW_PANE_FIRST, ActiveView()->GetDlgCtrlID());
         EXPECT_EQ(c.book, Document()->m_nCurBook);
@@ -136,7 +144,7 @@ TEST_F(ViewSwitchTest, IdleTimeMakesOneHiddenViewOfEachBookThatTheSwitchThenShow
     EXPECT_EQ(AFX_IDW_PANE_FIRST, spareLedger->GetDlgCtrlID());
     EXPECT_EQ(Document(), spareLedger->GetDocument());
     EXPECT_EQ(2, Document()->m_nCurBook);
-    EXPECT_FALSE(IsWindow(journalWindow));
+    EXPECT_TRUE(static_cast<CView*>(CWnd::FromHandlePermanent(journalWindow))->IsRetired());
     CRect pane;
     spareLedger->GetClientRect(&pane);
     EXPECT_GT(pane.Width(), 0);
@@ -145,11 +153,33 @@ TEST_F(ViewSwitchTest, IdleTimeMakesOneHiddenViewOfEachBookThatTheSwitchThenShow
     EXPECT_EQ(7, ledger->m_lbClass.GetCount());
     ASSERT_EQ(1u, Document()->GetViews().size());
 
-    // The next idle time makes the taken book's spare again; the others stay.
+    // The next idle time destroys the journal view left and makes the taken
+    // book's spare again; the others stay.
     EXPECT_EQ(nullptr, HiddenViewOf(Frame(), RUNTIME_CLASS(kanjyo)));
     RunIdleWork(*m_app);
+    EXPECT_FALSE(IsWindow(journalWindow));
     EXPECT_NE(nullptr, HiddenViewOf(Frame(), RUNTIME_CLASS(kanjyo)));
     EXPECT_EQ(BookViews().size(), HiddenViews(Frame()).size());
+}
+
+TEST_F(ViewSwitchTest, ARetiredViewHandlesNoMessageUntilItsWindowGoes)
+{
+    HWND journalWindow = ActiveView()->GetSafeHwnd();
+    Send(ID_VIEW_KANJYO);
+    // Messages still on their way to the journal view (its handlers would need the
+    // document it left) reach none of its handlers; nothing is asked or changed.
+    const int entries = static_cast<int>(Document()->m_arrJournal.GetSize());
+    for (UINT command : {1018u, 1004u, static_cast<UINT>(ID_SORT_BY_DATE), static_cast<UINT>(ID_EDIT_PASTE_END)})
+        ::PostMessageW(journalWindow, WM_COMMAND, command, 0);
+    ::PostMessageW(journalWindow, WM_INITIALUPDATE, 0, 0);
+    ::InvalidateRect(journalWindow, nullptr, TRUE);
+    PumpWaitingMessages();
+    EXPECT_EQ(entries, static_cast<int>(Document()->m_arrJournal.GetSize()));
+    EXPECT_TRUE(ActiveView()->IsKindOf(RUNTIME_CLASS(kanjyo)));
+    // The frame closing before the idle time takes the retired view with it.
+    EXPECT_TRUE(IsWindow(journalWindow));
+    EXPECT_TRUE(Close());
+    EXPECT_FALSE(IsWindow(journalWindow));
 }
 
 TEST_F(ViewSwitchTest, CommandsOfTheBookRangeThatAreNoBookAreDeclined)

@@ -441,6 +441,21 @@ TEST_F(JournalEditingTest, CancellingAnInsertionLeavesTheJournalAndUnlocks)
     ExpectAligned();
 }
 
+TEST_F(JournalEditingTest, ABookSwitchDuringAnInsertionAbandonsItAndUnlocks)
+{
+    // Whatever enabled the book commands again, the switch gives up the
+    // insertion while the journal view still has its document.
+    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    SelectRow(0);
+    Click(1018);
+    ASSERT_EQ(0, Document()->m_nInsertRow);
+    Command(ID_VIEW_KANJYO);
+    EXPECT_EQ(nullptr, View());
+    EXPECT_EQ(-1, Document()->m_nInsertRow);
+    EXPECT_EQ(0u, ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_EDIT_PASTE_END, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+}
+
 TEST_F(JournalEditingTest, BookButtonSwitchesFromInsideItsHandlerAfterTheQuestion)
 {
     StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});

@@ -117,6 +117,48 @@ TEST_F(StripeListBoxTest, KeptRowsAnswerAsAListOfStrings)
     Both("no lines", [](CStripeListBox& list) { list.SetLines({}); return list.GetCount(); }, {});
 }
 
+TEST_F(StripeListBoxTest, RowsWrittenWhenNeededAnswerAsKeptRows)
+{
+    // A thousand rows: only those drawn or asked for are written.
+    std::vector<int> written;
+    auto rowText = [&written](int row) {
+        written.push_back(row);
+        return CString("行 ") + CString(std::to_string(row).c_str());
+    };
+    for (CStripeListBox* list : {&strings, &kept})
+        list->ShowLines(1000, rowText);
+    EXPECT_EQ(1000, kept.GetCount());
+    EXPECT_EQ(1000, strings.GetCount());  // a list of strings takes every text at once
+    strings.SetCurSel(500);
+    written.clear();
+    kept.SetCurSel(500);
+    const std::vector<COLORREF> drawn = Painted(kept);
+    CString text;
+    kept.GetText(999, text);
+    EXPECT_EQ("行 999", text);
+    EXPECT_EQ(static_cast<int>(CString("行 999").GetLength()), kept.GetTextLen(999));
+    EXPECT_LT(written.size(), 50u);
+    EXPECT_NE(written.end(), std::find(written.begin(), written.end(), 500));  // the selected row was drawn
+    EXPECT_TRUE(Painted(strings) == drawn);
+
+    // Changing the rows writes every text first, so that none moves to another row.
+    Both("insert", [](CStripeListBox& list) { return list.InsertString(1, "新"); }, [] {
+        std::vector<CString> rows;
+        for (int row = 0; row < 1000; ++row)
+            rows.push_back(CString("行 ") + CString(std::to_string(row).c_str()));
+        rows.insert(rows.begin() + 1, "新");
+        return rows;
+    }());
+    Both("delete", [](CStripeListBox& list) { list.DeleteString(1); return list.DeleteString(0); }, [] {
+        std::vector<CString> rows;
+        for (int row = 1; row < 1000; ++row)
+            rows.push_back(CString("行 ") + CString(std::to_string(row).c_str()));
+        return rows;
+    }());
+    Both("reset", [](CStripeListBox& list) { list.ResetContent(); return list.GetCount(); }, {});
+    Both("none", [](CStripeListBox& list) { list.ShowLines(0, [](int) { return CString("x"); }); return 0; }, {});
+}
+
 TEST_F(StripeListBoxTest, KeptRowsAreDrawnAsStringsAre)
 {
     const std::vector<CString> lines = {" 2024/01/05 |  売上 について", " 2024/01/06 |  現金 を受取り", "---",
