@@ -279,6 +279,8 @@ void kanjyo::BuildFilteredLedger(int nGroup)
 
 void kanjyo::OnSelchangeAccount(int nGroup)
 {
+    // The lines, their selection and the scroll bar change together and are drawn once.
+    const CStripeListBox::Batch batch(m_lbLedger);
     CListBox& list = m_lbGroups[static_cast<size_t>(nGroup)];
     const int item = list.GetCurSel();
     if (item < 0)
@@ -302,6 +304,8 @@ void kanjyo::OnSelchangeAccount(int nGroup)
 
 void kanjyo::OnSelchangeDescription()
 {
+    // The lines, their selection and the scroll bar change together and are drawn once.
+    const CStripeListBox::Batch batch(m_lbLedger);
     const int item = m_lbDescriptions.GetCurSel();
     if (item < 0 || m_nAccountGroup == kGroupNone)
         return;

@@ -235,6 +235,8 @@ void keihi::BuildFilteredLedger(int)
 
 void keihi::OnSelchangeAccount()
 {
+    // The lines, their selection and the scroll bar change together and are drawn once.
+    const CStripeListBox::Batch batch(m_lbLedger);
     const int item = m_lbAccounts.GetCurSel();
     if (item < 0)
         return;
@@ -252,6 +254,8 @@ void keihi::OnSelchangeAccount()
 
 void keihi::OnSelchangeDescription()
 {
+    // The lines, their selection and the scroll bar change together and are drawn once.
+    const CStripeListBox::Batch batch(m_lbLedger);
     const int item = m_lbDescriptions.GetCurSel();
     if (item < 0 || m_strAccount.IsEmpty())
         return;

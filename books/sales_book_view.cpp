@@ -287,6 +287,8 @@ void CSalesBookView::BuildFilteredLedger()
 
 void CSalesBookView::OnSelchangeAccount()
 {
+    // The lines, their selection and the scroll bar change together and are drawn once.
+    const CStripeListBox::Batch batch(m_lbLedger);
     const int item = m_lbPartners.GetCurSel();
     if (item < 0)
         return;
@@ -301,21 +303,30 @@ void CSalesBookView::OnSelchangeAccount()
 
 void CSalesBookView::ShowEntryExtras(int index)
 {
-    m_lcItems.DeleteAllItems();
     ClearItemFields();
     // Another entry: the item picked for the previous one is forgotten.
     m_editor.ShowEntry(index);
     const JournalArray& journal = GetDocument()->m_arrJournal;
-    if (index < 0 || index >= journal.GetSize()) {
+    const CMyObject2* entry = index >= 0 && index < journal.GetSize() ? journal.GetAt(index) : nullptr;
+    if (!entry) {
+        ShowItemRows({});
         SetDlgItemText(IDC_BREAKDOWN_GROUP, CString(SalesBookAccount(m_book)) + "内訳の編集");
         return;
     }
-    const CMyObject2& entry = *journal.GetAt(index);
-    SetDlgItemText(IDC_BREAKDOWN_GROUP, BreakdownCaption(entry, m_book));
+    SetDlgItemText(IDC_BREAKDOWN_GROUP, BreakdownCaption(*entry, m_book));
     // The remark without its items; a "[]" that opens no whole item stays text.
-    SetDlgItemText(kRemarkEdit, RemarkText(entry.m_strRemark));
-    const std::vector<SalesItem> items = ReadItems(entry.m_strRemark);
+    SetDlgItemText(kRemarkEdit, RemarkText(entry->m_strRemark));
+    ShowItemRows(ReadItems(entry->m_strRemark));
+}
+
+void CSalesBookView::ShowItemRows(const std::vector<SalesItem>& items)
+{
+    // The list view draws itself again at every change, even an empty list
+    // emptied: most entries have no items, and their list is left alone.
+    if (items.empty() && m_lcItems.GetItemCount() == 0)
+        return;
     m_lcItems.SendMessage(WM_SETREDRAW, FALSE);
+    m_lcItems.DeleteAllItems();
     for (int row = 0; row < static_cast<int>(items.size()); ++row)
         SetItemRow(row, items[static_cast<std::size_t>(row)]);
     m_lcItems.SendMessage(WM_SETREDRAW, TRUE);

@@ -81,6 +81,8 @@ private:
     SalesItem TypedItem() const;
     void ClearItemFields();
     void SetItemRow(int row, const SalesItem& item);
+    // The item list shows exactly these items.
+    void ShowItemRows(const std::vector<SalesItem>& items);
     void SelectItemRow(int row);
     // Stores the changed remark, or shows why nothing was changed; true when stored.
     bool Apply(const BreakdownEditor::Result& result, CMyObject2& entry, const CString& remark);

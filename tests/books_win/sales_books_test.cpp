@@ -153,6 +153,15 @@ TEST_F(SalesBookTest, SampleJournalBothBooksPartnerFilterAndItems)
     EXPECT_EQ(RemarkText(shown.m_strRemark), Text(1091));
     ClickItem(1);
     Photograph(Frame(), "uriage");
+    // A line without items empties the list again.
+    PickPartner("すべて");
+    int withoutItems = -1;
+    for (int i = 0; i < static_cast<int>(sales->m_ledger.lines.size()) && withoutItems < 0; ++i)
+        if (CountItems(Document()->m_arrJournal.GetAt(sales->m_ledger.lines[i].entry)->m_strRemark) == 0)
+            withoutItems = i;
+    ASSERT_GE(withoutItems, 0);
+    PickLine(kLedgerList, withoutItems);
+    EXPECT_EQ(0, sales->m_lcItems.GetItemCount());
 
     // The purchases book from the sales book's button.
     Notify(1047, BN_CLICKED);
