@@ -186,6 +186,14 @@ void CLedgerBookView::FillLedgerList()
     m_strBalance = m_ledger.balance;
 }
 
+void CLedgerBookView::SetDlgItemText(int nID, LPCTSTR text)
+{
+    CString shown;
+    GetDlgItemText(nID, shown);
+    if (shown != CString(text))
+        CBookFormView::SetDlgItemText(nID, text);
+}
+
 void CLedgerBookView::SelectLedgerLine(int line)
 {
     m_lbLedger.SetCurSel(line);

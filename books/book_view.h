@@ -62,6 +62,10 @@ public:
     void ShowEntryDetail(int nLine);
     void DrawTotals();
     void DrawListHighlight(int nAccountRow);
+    // Sets a control's text only when it changes, in place of the window's own:
+    // every text set makes Wine draw the control again at once, and showing an
+    // entry sets some thirty texts, many of them the same as before.
+    void SetDlgItemText(int nID, LPCTSTR text);
 
     // Printing: the job of the shown ledger (FALSE, with the message shown when the
     // book has one, when there is nothing to print), its page count with the cover,

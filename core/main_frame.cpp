@@ -94,13 +94,15 @@ BOOL CMainFrame::OnViewSwitch(UINT nID)
     // still hidden, so that they are drawn once, when it is shown.
     RecalcLayout(TRUE);
     newView->OnInitialUpdate();
-    newView->ShowWindow(SW_SHOW);
-    SetActiveView(newView, TRUE);
-    m_nCurViewId = nID;
+    // The old view goes out of sight first: the new one is then shown over no
+    // other form, which Wine does far faster than over a visible one.
     if (oldView) {
         oldView->Retire();
         m_retiredViews.push_back(oldView->m_hWnd);
     }
+    newView->ShowWindow(SW_SHOW);
+    SetActiveView(newView, TRUE);
+    m_nCurViewId = nID;
     return TRUE;
 }
 
