@@ -72,7 +72,7 @@ bool BenchProgram::PickItem(int id, const CString& name)
         list->GetText(i, item);
         if (item == name) {
             list->SetCurSel(i);
-                    Notify(id, LBN_SELCHANGE);
+            Notify(id, LBN_SELCHANGE);
             return true;
         }
     }
