@@ -66,6 +66,12 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
     AmountSum credit;
     AmountSum balance;
     std::unordered_set<std::string> seenPartners;
+    // Counted first, so that the lines of a busy book are stored without regrowing.
+    std::size_t rows = 0;
+    for (int index = 0; index < journal.GetSize(); ++index)
+        if (const CMyObject2* entry = journal.GetAt(index))
+            rows += SalesAccountSlot(*entry, book) >= 0 ? 1 : 0;
+    ledger.lines.reserve(rows);
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)

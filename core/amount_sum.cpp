@@ -2,6 +2,7 @@
 
 #include "amount_arithmetic.h"
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -97,10 +98,18 @@ CString AmountSum::Text() const
         digits[--at] = static_cast<char>('0' + fraction / 10);
         digits[--at] = '.';
     }
+    // The wide number's division is slow: the digits that fit a 64-bit number are written with it.
+    if constexpr (sizeof(Hundredths) > sizeof(std::uint64_t)) {
+        while (integer > static_cast<Hundredths>(UINT64_MAX)) {
+            digits[--at] = static_cast<char>('0' + static_cast<int>(integer % 10));
+            integer /= 10;
+        }
+    }
+    auto rest = static_cast<std::uint64_t>(integer);
     do {
-        digits[--at] = static_cast<char>('0' + static_cast<int>(integer % 10));
-        integer /= 10;
-    } while (integer != 0);
+        digits[--at] = static_cast<char>('0' + static_cast<int>(rest % 10));
+        rest /= 10;
+    } while (rest != 0);
     if (m_hundredths < 0)
         digits[--at] = '-';
     return CString(digits + at);

@@ -90,6 +90,20 @@ TEST(AmountSum, EighteenDigitAmountsStayExactBeyondSixtyFourBits)
         big.Add("999999999999999999.99");
     EXPECT_EQ(CString("3999999999999999999.96"), big.Text());
     EXPECT_TRUE(big.Exact());
+
+    // Integer parts on either side of the largest 64-bit number are written whole.
+    struct Case {
+        const char* amount;
+        const char* text;
+    };
+    for (const Case& c : {Case{"18446744073709551615", "18446744073709551615"},
+                          Case{"18446744073709551616", "18446744073709551616"},
+                          Case{"-123456789012345678901234.5", "-123456789012345678901234.50"}}) {
+        AmountSum sum;
+        sum.Add(c.amount);
+        EXPECT_EQ(CString(c.text), sum.Text()) << c.amount;
+        EXPECT_TRUE(sum.Exact()) << c.amount;
+    }
 }
 
 TEST(AmountSum, TotalsBeyondTheNumberCarryOnAsText)
