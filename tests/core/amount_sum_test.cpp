@@ -79,8 +79,10 @@ TEST(AmountSum, EighteenDigitAmountsStayExactBeyondSixtyFourBits)
     std::vector<Booking> bookings;
     for (int i = 0; i < 5000; ++i) {
         std::string digits = std::to_string(random() % 1000000000000000000ULL);
-        if (random() % 3 == 0)
-            digits += "." + std::to_string(10 + random() % 90);
+        if (random() % 3 == 0) {
+            digits += '.';
+            digits += std::to_string(10 + random() % 90);
+        }
         bookings.push_back({CString(digits.c_str()), random() % 4 == 0 ? -1 : 1});
     }
     ExpectSameAsText(bookings);
