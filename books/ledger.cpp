@@ -39,21 +39,6 @@ const CString& SlotAccount(const CMyObject2& entry, int slot)
     }
 }
 
-namespace {
-
-// The rows of the journal that name the account: the most lines its ledger can have.
-std::size_t CountRowsNaming(const JournalArray& journal, const CString& account)
-{
-    std::size_t rows = 0;
-    for (int index = 0; index < journal.GetSize(); ++index)
-        if (const CMyObject2* entry = journal.GetAt(index))
-            for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-                rows += SlotAccount(*entry, slot) == account ? 1 : 0;
-    return rows;
-}
-
-}  // namespace
-
 const CString& SlotAmount(const CMyObject2& entry, int slot)
 {
     switch (slot) {
@@ -151,8 +136,6 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
     AmountSum credit;
     AmountSum balance;
     std::unordered_set<std::string> seenDescriptions;
-    // Counted first, so that the lines of a busy account are stored without regrowing.
-    ledger.lines.reserve(CountRowsNaming(journal, options.account));
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)

@@ -57,20 +57,6 @@ LineLayout SalesLineLayout()
     return layout;
 }
 
-namespace {
-
-// The entries that name the book's account: the most lines the book can have.
-std::size_t CountBookEntries(const JournalArray& journal, SalesBook book)
-{
-    std::size_t entries = 0;
-    for (int index = 0; index < journal.GetSize(); ++index)
-        if (const CMyObject2* entry = journal.GetAt(index))
-            entries += SalesAccountSlot(*entry, book) >= 0 ? 1 : 0;
-    return entries;
-}
-
-}  // namespace
-
 SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const CString& filter)
 {
     SalesLedger ledger;
@@ -80,8 +66,6 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
     AmountSum credit;
     AmountSum balance;
     std::unordered_set<std::string> seenPartners;
-    // Counted first, so that the lines of a busy book are stored without regrowing.
-    ledger.lines.reserve(CountBookEntries(journal, book));
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
