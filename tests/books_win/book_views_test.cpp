@@ -377,6 +377,36 @@ TEST_F(BookViewTest, PrintCommandsRunTheFrameworksJobAndTheAllAccountsPreviewEnd
     EXPECT_FALSE(ledger->m_bPrintAll);
 }
 
+TEST_F(BookViewTest, ABookCommandWaitsForThePreviewAndThenLeavesNoViewBehind)
+{
+    StartWithSample();
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    HWND ledgerWindow = ledger->GetSafeHwnd();
+    Command(ID_LEDGER_PRINT_ALL_PREVIEW);
+    CView* preview = Frame()->GetActiveView();
+    ASSERT_TRUE(preview && preview->IsKindOf(RUNTIME_CLASS(CPreviewView)));
+    HWND previewWindow = preview->GetSafeHwnd();
+
+    // The preview holds the book commands back: nothing is switched under it.
+    Command(ID_VIEW_KINSEN);
+    EXPECT_EQ(preview, Frame()->GetActiveView());
+    EXPECT_TRUE(ledger->m_bPrintAll);
+
+    // Closed, it gives the book back; the next switch leaves neither behind.
+    Command(AFX_ID_PREVIEW_CLOSE);
+    EXPECT_EQ(ledger, Frame()->GetActiveView());
+    Command(ID_VIEW_KINSEN);
+    ASSERT_NE(nullptr, Shown<kinsen>());
+    RunIdleWork(*m_app);
+    EXPECT_FALSE(::IsWindow(previewWindow));
+    EXPECT_FALSE(::IsWindow(ledgerWindow));
+    ASSERT_EQ(1u, Document()->GetViews().size());
+    EXPECT_EQ(Frame()->GetActiveView(), Document()->GetViews().front());
+    EXPECT_EQ(AFX_IDW_PANE_FIRST, Frame()->GetActiveView()->GetDlgCtrlID());
+}
+
 TEST_F(BookViewTest, PrintedPagesOfTheCashBookAndTheGeneralLedger)
 {
     StartWithSample();
