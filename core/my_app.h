@@ -16,8 +16,9 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
-    // Besides the framework's idle work, makes the book views ahead of their
-    // switches, one per idle call, so that input is never kept waiting long.
+    // Besides the framework's idle work, destroys the views switches left and
+    // makes the book views ahead of their switches, one step per idle call, so
+    // that input is never kept waiting long.
     BOOL OnIdle(LONG lCount) override;
     void OnAppAbout();
     // Opens the help document at the page ("0016" ...); says so when it cannot.

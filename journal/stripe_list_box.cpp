@@ -16,6 +16,15 @@ const COLORREF kSeparator = RGB(192, 192, 192);
 // Room reserved per row when a list of strings is filled: the journal's lines are about this long.
 constexpr size_t kBytesPerRow = 140;
 
+std::vector<CString> WrittenRows(int count, const std::function<CString(int)>& textOf)
+{
+    std::vector<CString> rows;
+    rows.reserve(static_cast<size_t>(std::max(count, 0)));
+    for (int row = 0; row < count; ++row)
+        rows.push_back(textOf(row));
+    return rows;
+}
+
 }  // namespace
 
 CStripeListBox::CStripeListBox() : m_crStripe(RGB(224, 255, 224)), m_crText(::GetSysColor(COLOR_WINDOWTEXT)) {}
@@ -81,11 +90,7 @@ void CStripeListBox::SetLines(std::vector<CString> lines)
 void CStripeListBox::ShowLines(int count, std::function<CString(int)> textOf)
 {
     if (!KeepsLines()) {
-        std::vector<CString> lines;
-        lines.reserve(static_cast<size_t>(std::max(count, 0)));
-        for (int row = 0; row < count; ++row)
-            lines.push_back(textOf(row));
-        SetLines(std::move(lines));
+        SetLines(WrittenRows(count, textOf));
         return;
     }
     const Batch batch(*this);
@@ -100,11 +105,7 @@ void CStripeListBox::KeepWrittenTexts()
 {
     if (!m_textOf)
         return;
-    std::vector<CString> lines;
-    lines.reserve(static_cast<size_t>(m_textCount));
-    for (int row = 0; row < m_textCount; ++row)
-        lines.push_back(m_textOf(row));
-    m_lines = std::move(lines);
+    m_lines = WrittenRows(m_textCount, m_textOf);
     m_textOf = nullptr;
     m_textCount = 0;
 }

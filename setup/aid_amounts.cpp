@@ -39,10 +39,15 @@ bool AidAmountFits(const CString& text, int width)
     return width <= 0 || check.GetLength() <= width;
 }
 
-CString CheckFieldAmount(const CString& fieldText, const CString& field)
+CString CheckFieldAmounts(std::initializer_list<AmountField> fields)
 {
-    const CString text = StripSeparators(fieldText);
-    return text.Left(1) == "#" ? CString() : CheckAmountForm(text, field);
+    for (const AmountField& field : fields) {
+        const CString text = StripSeparators(field.text);
+        const CString refusal = text.Left(1) == "#" ? CString() : CheckAmountForm(text, field.name);
+        if (!refusal.IsEmpty())
+            return refusal;
+    }
+    return CString();
 }
 
 CString CheckAidAmount(const CString& typed, const CString& field, int width)

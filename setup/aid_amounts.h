@@ -4,6 +4,8 @@
 
 #include "../framework/cstring.h"
 
+#include <initializer_list>
+
 // The text with every "," and every half-width blank removed.
 CString StripSeparators(const CString& text);
 // The text with every "," removed; blanks stay.
@@ -25,7 +27,12 @@ bool AidAmountFits(const CString& text, int width);
 // and an amount too long for the dialog's amount column. Empty when accepted.
 CString CheckAidAmount(const CString& typed, const CString& field, int width);
 
-// The refusal of the text of a dialog's amount field by the journal's amount
-// check; empty when accepted. A field showing "#" holds a figure too long for
-// it, not a typed amount, and passes.
-CString CheckFieldAmount(const CString& fieldText, const CString& field);
+// A dialog's amount field: the text it shows and its name in a refusal.
+struct AmountField {
+    CString text;
+    const char* name;
+};
+// The refusal of the first field whose text the journal's amount check refuses;
+// empty when every field passes. A field showing "#" holds a figure too long
+// for it, not a typed amount, and passes.
+CString CheckFieldAmounts(std::initializer_list<AmountField> fields);

@@ -121,11 +121,8 @@ void CKasidaoreDlg::OnOK()
     GetDlgItemText(1172, reversal);
     GetDlgItemText(1025, provision);
     // The dialog stays open until every field reads as an amount: the journal takes them as typed.
-    CString refusal = CheckFieldAmount(opening, "期首の貸倒引当金");
-    if (refusal.IsEmpty())
-        refusal = CheckFieldAmount(reversal, "貸倒引当金繰戻し額");
-    if (refusal.IsEmpty())
-        refusal = CheckFieldAmount(provision, "貸倒引当金繰入額");
+    const CString refusal = CheckFieldAmounts(
+        {{opening, "期首の貸倒引当金"}, {reversal, "貸倒引当金繰戻し額"}, {provision, "貸倒引当金繰入額"}});
     if (!refusal.IsEmpty()) {
         AfxMessageBox(refusal, MB_OK);
         return;

@@ -84,9 +84,8 @@ void CTanaorosiDlg::OnApplyAmounts()
     if (IsNotSet(closing))
         closing = "0";
     // Nothing is set unless both fields read as amounts: the journal takes them as typed.
-    CString refusal = CheckFieldAmount(opening, "期首商品(製品)棚卸高");
-    if (refusal.IsEmpty())
-        refusal = CheckFieldAmount(closing, "期末商品(製品)棚卸高");
+    const CString refusal =
+        CheckFieldAmounts({{opening, "期首商品(製品)棚卸高"}, {closing, "期末商品(製品)棚卸高"}});
     if (!refusal.IsEmpty()) {
         AfxMessageBox(refusal, MB_OK);
         return;

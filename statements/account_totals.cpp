@@ -136,11 +136,8 @@ public:
         const ClassMap target = MapOfClass(m_totals, digit);
         if (!target.map)
             return;
-        auto& filed = m_filed[target.map];
-        if (filed.find(account.str()) != filed.end())
-            return;
-        filed.insert(account.str());
-        target.map->File(KeyOf(account, target.keepsMark));
+        if (m_filed[target.map].insert(account.str()).second)
+            target.map->File(KeyOf(account, target.keepsMark));
     }
 
 private:

@@ -70,4 +70,16 @@ TEST(AidAmounts, RefusesWhatIsNoAmountOrCannotBeShown)
         EXPECT_TRUE(CheckAidAmount(text, "現金", 18).IsEmpty()) << text;
 }
 
+TEST(AidAmounts, FieldsAreCheckedInOrderAndTheOverflowMarkPasses)
+{
+    // The first refused field is named; "#" shows a figure too long for its field.
+    EXPECT_TRUE(CheckFieldAmounts({{"1,200", "期首"}, {"#123456", "期末"}, {"", "繰入"}}).IsEmpty());
+    const CString first = CheckFieldAmounts({{"1.2.3", "期首"}, {"12円", "期末"}});
+    const CString second = CheckFieldAmounts({{"100", "期首"}, {"12円", "期末"}});
+    EXPECT_GE(first.Find("期首"), 0);
+    EXPECT_LT(first.Find("期末"), 0);
+    EXPECT_GE(second.Find("期末"), 0);
+    EXPECT_LT(second.Find("期首"), 0);
+}
+
 }  // namespace
