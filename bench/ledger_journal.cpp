@@ -52,7 +52,7 @@ std::string Trimmed(const std::string& text)
 std::string AmountOf(const CString& amount, bool debit)
 {
     std::string text;
-    for (char ch : amount.str())
+    for (char ch : amount.view())
         if (ch != ',' && ch != ' ')
             text += ch;
     if (debit)

@@ -9,7 +9,7 @@ std::string Utf8OfShiftJis(const CString& text)
 {
     if (text.IsEmpty())
         return {};
-    const std::string& bytes = text.str();
+    const std::string_view bytes = text.view();
     const int n = static_cast<int>(bytes.size());
     const int wide = ::MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), n, nullptr, 0);
     if (wide <= 0)

@@ -28,7 +28,7 @@ bool ReadPlainAmount(const CString& amount, Number integerLimit, Number& hundred
     int fraction = 0;
     int decimals = 0;
     point = false;
-    for (const char ch : amount.str()) {
+    for (const char ch : amount.view()) {
         if (ch == ',' || ch == ' ')
             continue;
         if (ch == '-') {

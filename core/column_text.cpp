@@ -18,7 +18,7 @@ CString Dots(int count)
 
 CString CutToBytes(const CString& text, int maxBytes)
 {
-    const std::string& bytes = text.str();
+    const std::string_view bytes = text.view();
     if (bytes.empty())
         return text;
 

@@ -28,7 +28,7 @@ bool WriteWholeFile(const CString& path, const CString& text)
 {
     try {
         WriteFileReplacing(path, CFile::typeBinary, [&](CStdioFile& file) {
-            file.Write(text.str().data(), static_cast<UINT>(text.GetLength()));
+            file.Write(text.view().data(), static_cast<UINT>(text.GetLength()));
         });
     } catch (const CException&) {
         return false;

@@ -33,7 +33,7 @@ CString WordText(const CString& word, bool trimmedAtEnd)
 {
     const bool blankEdge =
         !word.IsEmpty() && IsWhiteSpace(trimmedAtEnd ? word[word.GetLength() - 1] : word[0]);
-    if (blankEdge || word.str().find_first_of("\"\r\n'") != std::string::npos)
+    if (blankEdge || word.view().find_first_of("\"\r\n'") != std::string::npos)
         return CsvQuote(word);
     CString text = word;
     text.Replace(',', '\'');
@@ -43,7 +43,7 @@ CString WordText(const CString& word, bool trimmedAtEnd)
 // An optional "-" and digits, small enough for an int.
 bool IsNumber(const CString& text)
 {
-    const std::string& s = text.str();
+    const std::string_view s = text.view();
     const size_t first = !s.empty() && s[0] == '-' ? 1 : 0;
     if (s.size() <= first || s.size() - first > 9)
         return false;

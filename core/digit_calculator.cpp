@@ -19,7 +19,7 @@ bool ReadOperand(const CString& text, DecimalOperand& operand)
 {
     operand = DecimalOperand();
     bool seenPoint = false;
-    for (char ch : text.str()) {
+    for (char ch : text.view()) {
         if (ch == ',' || ch == ' ')
             continue;
         if (ch == '-') {
@@ -40,7 +40,7 @@ bool ReadOperand(const CString& text, DecimalOperand& operand)
 std::string WithoutSeparators(const CString& text)
 {
     std::string out;
-    for (char ch : text.str())
+    for (char ch : text.view())
         if (ch != ',' && ch != ' ')
             out += ch;
     return out;
@@ -109,13 +109,13 @@ std::string MultiplyDigitInto(const std::string& a, const std::string& b)
 
 int CompareDigits(const CString& a, const CString& b)
 {
-    const std::size_t width = std::max(a.str().size(), b.str().size());
+    const std::size_t width = std::max(a.view().size(), b.view().size());
     return CompareEqualLength(PadFront(a.str(), width), PadFront(b.str(), width));
 }
 
 CString AddDigits(const CString& a, const CString& b)
 {
-    const std::size_t width = std::max(a.str().size(), b.str().size());
+    const std::size_t width = std::max(a.view().size(), b.view().size());
     const std::string x = PadFront(a.str(), width);
     const std::string y = PadFront(b.str(), width);
     std::string sum(width, '0');
@@ -132,7 +132,7 @@ CString AddDigits(const CString& a, const CString& b)
 
 CString SubtractDigits(const CString& a, const CString& b, int direction)
 {
-    const std::size_t width = std::max(a.str().size(), b.str().size());
+    const std::size_t width = std::max(a.view().size(), b.view().size());
     const std::string x = PadFront(a.str(), width);
     const std::string y = PadFront(b.str(), width);
     const std::string& larger = direction == 1 ? x : y;

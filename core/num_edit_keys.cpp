@@ -18,7 +18,7 @@ bool IsAmountKey(unsigned int ch)
 
 CString AmountCharactersOnly(const CString& text)
 {
-    const std::string& bytes = text.str();
+    const std::string_view bytes = text.view();
     std::string kept;
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t length = cp932::CharLength(bytes.data(), i, bytes.size());

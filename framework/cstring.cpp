@@ -6,6 +6,11 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
+#include <string>
+
+// A journal entry holds twenty texts: each takes no more than its bytes' holder.
+static_assert(sizeof(CString) == sizeof(ByteText));
 
 namespace {
 
@@ -25,7 +30,11 @@ size_t ClampIndex(int index, size_t size)
 
 }  // namespace
 
-CString::CString(LPCTSTR text) : m_s(text ? text : "") {}
+CString::CString(LPCTSTR text)
+{
+    if (text)
+        m_s.assign(text, std::strlen(text));
+}
 
 CString::CString(LPCTSTR text, int length)
 {
@@ -41,7 +50,10 @@ CString::CString(char ch, int repeat)
 
 CString& CString::operator=(LPCTSTR text)
 {
-    m_s = text ? text : "";
+    if (text)
+        m_s.assign(text, std::strlen(text));
+    else
+        m_s.clear();
     return *this;
 }
 
@@ -54,7 +66,7 @@ CString& CString::operator=(char ch)
 CString& CString::operator+=(LPCTSTR text)
 {
     if (text)
-        m_s += text;
+        m_s.append(text, std::strlen(text));
     return *this;
 }
 
@@ -88,18 +100,26 @@ CString CString::Mid(int first, int count) const
     size_t from = ClampIndex(first, m_s.size());
     if (count <= 0)
         return CString();
-    return CString(m_s.substr(from, static_cast<size_t>(count)));
+    const size_t n = std::min(static_cast<size_t>(count), m_s.size() - from);
+    return CString(m_s.data() + from, static_cast<int>(n));
 }
 
 CString CString::Left(int count) const
 {
-    return CString(m_s.substr(0, ClampIndex(count, m_s.size())));
+    return CString(m_s.data(), static_cast<int>(ClampIndex(count, m_s.size())));
 }
 
 CString CString::Right(int count) const
 {
     size_t n = ClampIndex(count, m_s.size());
-    return CString(m_s.substr(m_s.size() - n));
+    return CString(m_s.data() + (m_s.size() - n), static_cast<int>(n));
+}
+
+size_t CString::CheckedIndex(int index) const
+{
+    if (index < 0 || static_cast<size_t>(index) >= m_s.size())
+        throw std::out_of_range("an index outside the text");
+    return static_cast<size_t>(index);
 }
 
 bool CString::IsCharStart(size_t pos) const
@@ -125,7 +145,7 @@ CString CString::SpanIncluding(LPCTSTR charSet) const
     size_t pos = 0;
     while (pos < m_s.size() && CharInSet(pos, charSet))
         pos += cp932::CharLength(m_s.data(), pos, m_s.size());
-    return CString(m_s.substr(0, pos));
+    return Left(static_cast<int>(pos));
 }
 
 CString CString::SpanExcluding(LPCTSTR charSet) const
@@ -133,7 +153,7 @@ CString CString::SpanExcluding(LPCTSTR charSet) const
     size_t pos = 0;
     while (pos < m_s.size() && !CharInSet(pos, charSet))
         pos += cp932::CharLength(m_s.data(), pos, m_s.size());
-    return CString(m_s.substr(0, pos));
+    return Left(static_cast<int>(pos));
 }
 
 void CString::MakeUpper()
@@ -159,14 +179,15 @@ void CString::MakeLower()
 void CString::MakeReverse()
 {
     // Reverse the order of characters, keeping each double-byte character intact.
-    std::string out;
-    out.reserve(m_s.size());
+    std::string out(m_s.size(), '\0');
+    size_t end = m_s.size();
     for (size_t pos = 0; pos < m_s.size();) {
         size_t len = cp932::CharLength(m_s.data(), pos, m_s.size());
-        out.insert(0, m_s, pos, len);
+        end -= len;
+        out.replace(end, len, m_s.data() + pos, len);
         pos += len;
     }
-    m_s.swap(out);
+    m_s.assign(out.data(), out.size());
 }
 
 int CString::Replace(char oldCh, char newCh)
@@ -192,24 +213,24 @@ int CString::Replace(LPCTSTR oldText, LPCTSTR newText)
     std::string out;
     int count = 0;
     for (size_t pos = 0; pos < m_s.size();) {
-        if (m_s.compare(pos, oldLen, oldText) == 0) {
+        if (m_s.view().compare(pos, oldLen, oldText) == 0) {
             out += replacement;
             pos += oldLen;
             ++count;
         } else {
             size_t len = cp932::CharLength(m_s.data(), pos, m_s.size());
-            out.append(m_s, pos, len);
+            out.append(m_s.data() + pos, len);
             pos += len;
         }
     }
-    m_s.swap(out);
+    m_s.assign(out.data(), out.size());
     return count;
 }
 
 int CString::Remove(char ch)
 {
     // A byte that occurs nowhere is no character either: nothing to rebuild.
-    if (m_s.find(ch) == std::string::npos)
+    if (m_s.view().find(ch) == std::string_view::npos)
         return 0;
     std::string out;
     int count = 0;
@@ -218,23 +239,23 @@ int CString::Remove(char ch)
         if (len == 1 && m_s[pos] == ch)
             ++count;
         else
-            out.append(m_s, pos, len);
+            out.append(m_s.data() + pos, len);
         pos += len;
     }
-    m_s.swap(out);
+    m_s.assign(out.data(), out.size());
     return count;
 }
 
 int CString::Insert(int index, char ch)
 {
-    m_s.insert(ClampIndex(index, m_s.size()), 1, ch);
+    m_s.insert(ClampIndex(index, m_s.size()), &ch, 1);
     return GetLength();
 }
 
 int CString::Insert(int index, LPCTSTR text)
 {
     if (text)
-        m_s.insert(ClampIndex(index, m_s.size()), text);
+        m_s.insert(ClampIndex(index, m_s.size()), text, std::strlen(text));
     return GetLength();
 }
 
@@ -302,7 +323,7 @@ void CString::TrimRight(LPCTSTR targets)
 int CString::Find(char ch, int start) const
 {
     // Whole characters are walked only when the byte occurs at all.
-    if (start < 0 || m_s.find(ch, static_cast<size_t>(start)) == std::string::npos)
+    if (start < 0 || m_s.view().find(ch, static_cast<size_t>(start)) == std::string_view::npos)
         return -1;
     for (size_t pos = 0; pos < m_s.size();) {
         size_t len = cp932::CharLength(m_s.data(), pos, m_s.size());
@@ -318,11 +339,11 @@ int CString::Find(LPCTSTR sub, int start) const
     if (start < 0 || !sub || static_cast<size_t>(start) > m_s.size())
         return -1;
     // Whole characters are walked only when the bytes occur at all.
-    if (m_s.find(sub, static_cast<size_t>(start)) == std::string::npos)
+    if (m_s.view().find(sub, static_cast<size_t>(start)) == std::string_view::npos)
         return -1;
     const size_t subLen = std::strlen(sub);
     for (size_t pos = 0; pos <= m_s.size();) {
-        if (pos >= static_cast<size_t>(start) && m_s.compare(pos, subLen, sub) == 0)
+        if (pos >= static_cast<size_t>(start) && m_s.view().compare(pos, subLen, sub) == 0)
             return static_cast<int>(pos);
         if (pos == m_s.size())
             break;
@@ -364,21 +385,19 @@ void CString::Format(LPCTSTR format, ...)
     if (needed < 0) {
         m_s.clear();
     } else {
+        // Written apart: the arguments may be this text itself.
         std::string out(static_cast<size_t>(needed) + 1, '\0');
         std::vsnprintf(out.data(), out.size(), format, args);
-        out.resize(static_cast<size_t>(needed));
-        m_s.swap(out);
+        m_s.assign(out.data(), static_cast<size_t>(needed));
     }
     va_end(args);
 }
 
 LPTSTR CString::GetBuffer(int minLength)
 {
-    if (minLength > 0 && static_cast<size_t>(minLength) > m_s.size()) {
-        size_t oldSize = m_s.size();
+    // The bytes added are 0.
+    if (minLength > 0 && static_cast<size_t>(minLength) > m_s.size())
         m_s.resize(static_cast<size_t>(minLength));
-        std::fill(m_s.begin() + static_cast<std::ptrdiff_t>(oldSize), m_s.end(), '\0');
-    }
     return m_s.data();
 }
 
@@ -413,7 +432,7 @@ CString operator+(LPCTSTR a, const CString& b) { CString r(a); r += b; return r;
 CString operator+(const CString& a, char b) { CString r(a); r += b; return r; }
 CString operator+(char a, const CString& b) { CString r(a); r += b; return r; }
 
-bool operator==(const CString& a, const CString& b) { return a.str() == b.str(); }
+bool operator==(const CString& a, const CString& b) { return a.view() == b.view(); }
 bool operator==(const CString& a, LPCTSTR b) { return a.Compare(b) == 0; }
 bool operator==(LPCTSTR a, const CString& b) { return b.Compare(a) == 0; }
 bool operator!=(const CString& a, const CString& b) { return !(a == b); }

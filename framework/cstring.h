@@ -4,9 +4,11 @@
 // for "\", "[", "]" or "|". Pass a CString to printf-style functions as (LPCTSTR).
 #pragma once
 
+#include "byte_text.h"
 #include "win_types.h"
 
 #include <string>
+#include <string_view>
 
 class CString {
 public:
@@ -16,7 +18,7 @@ public:
     CString(LPCTSTR text);
     CString(LPCTSTR text, int length);
     explicit CString(char ch, int repeat = 1);
-    explicit CString(const std::string& bytes) : m_s(bytes) {}
+    explicit CString(const std::string& bytes) : m_s(bytes.data(), bytes.size()) {}
 
     CString& operator=(const CString&) = default;
     CString& operator=(CString&&) noexcept = default;
@@ -26,15 +28,18 @@ public:
     int GetLength() const { return static_cast<int>(m_s.size()); }
     BOOL IsEmpty() const { return m_s.empty(); }
     void Empty() { m_s.clear(); }
-    char GetAt(int index) const { return m_s.at(static_cast<size_t>(index)); }
+    // Throws std::out_of_range for an index outside the text.
+    char GetAt(int index) const { return m_s[CheckedIndex(index)]; }
     char operator[](int index) const { return GetAt(index); }
-    void SetAt(int index, char ch) { m_s.at(static_cast<size_t>(index)) = ch; }
+    void SetAt(int index, char ch) { m_s[CheckedIndex(index)] = ch; }
     operator LPCTSTR() const { return m_s.c_str(); }
-    const std::string& str() const { return m_s; }
+    // The bytes as a standard string of their own, or in place (valid while the text is unchanged).
+    std::string str() const { return std::string(m_s.view()); }
+    std::string_view view() const { return m_s.view(); }
 
-    CString& operator+=(const CString& text) { m_s += text.m_s; return *this; }
+    CString& operator+=(const CString& text) { m_s.append(text.m_s.data(), text.m_s.size()); return *this; }
     CString& operator+=(LPCTSTR text);
-    CString& operator+=(char ch) { m_s += ch; return *this; }
+    CString& operator+=(char ch) { m_s.push_back(ch); return *this; }
 
     // Byte-wise comparison of unsigned bytes: <0, 0 or >0.
     int Compare(LPCTSTR text) const;
@@ -94,9 +99,10 @@ public:
 private:
     // Byte offsets where characters start, searching from start.
     bool IsCharStart(size_t pos) const;
+    size_t CheckedIndex(int index) const;
     bool CharInSet(size_t pos, LPCTSTR charSet) const;
 
-    std::string m_s;
+    ByteText m_s;
 };
 
 CString operator+(const CString& a, const CString& b);

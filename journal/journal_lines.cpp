@@ -33,12 +33,12 @@ void AppendPadded(std::string& line, const CString& text, int width, int align)
 {
     const int missing = width - text.GetLength();
     if (missing < 0 || (align != kAlignLeft && align != kAlignRight)) {
-        line += PadToWidth(text, width, align).str();
+        line += PadToWidth(text, width, align).view();
         return;
     }
     if (align == kAlignRight)
         line.append(static_cast<size_t>(missing), ' ');
-    line += text.str();
+    line += text.view();
     if (align == kAlignLeft)
         line.append(static_cast<size_t>(missing), ' ');
 }
@@ -124,7 +124,7 @@ const CString& JournalLineFormatter::ResultPhrase(const CString& connectWord, co
 {
     std::string key = Key(connectWord);
     key += '\x01';
-    key += word.str();
+    key += word.view();
     const auto known = m_resultPhrases.find(key);
     if (known != m_resultPhrases.end())
         return known->second;
@@ -159,7 +159,7 @@ CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CS
     std::string line;
     line.reserve(kLineBytes);
     line += ' ';
-    line += entry.m_strDate.str();
+    line += entry.m_strDate.view();
     line += " |";
     AppendPadded(line, entry.m_strCause1, 16, kAlignRight);
     line += ' ';
@@ -186,12 +186,12 @@ CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CS
             descriptions += *d + " ";
     if (!descriptions.IsEmpty()) {
         line += ':';
-        line += descriptions.str();
+        line += descriptions.view();
     }
     const CString remark = RemarkHead(entry.m_strRemark);
     if (!remark.IsEmpty()) {
         line += ' ';
-        line += remark.str();
+        line += remark.view();
     }
     return CString(line);
 }

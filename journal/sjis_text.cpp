@@ -6,15 +6,15 @@ namespace {
 
 std::size_t CharLengthAt(const CString& text, std::size_t i)
 {
-    return cp932::CharLength(text.str().data(), i, text.str().size());
+    return cp932::CharLength(text.view().data(), i, text.view().size());
 }
 
 }  // namespace
 
 int FindWholeChars(const CString& text, const CString& sub)
 {
-    const std::string& s = text.str();
-    const std::string& needle = sub.str();
+    const std::string_view s = text.view();
+    const std::string_view needle = sub.view();
     if (needle.empty())
         return 0;
     for (std::size_t i = 0; i + needle.size() <= s.size(); i += CharLengthAt(text, i)) {
@@ -53,7 +53,7 @@ CString AfterFirstChar(const CString& text)
 CString LastChar(const CString& text)
 {
     std::size_t last = 0;
-    for (std::size_t i = 0; i < text.str().size(); i += CharLengthAt(text, i))
+    for (std::size_t i = 0; i < text.view().size(); i += CharLengthAt(text, i))
         last = i;
     return text.Mid(static_cast<int>(last));
 }

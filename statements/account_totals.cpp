@@ -70,7 +70,7 @@ CString SubtractAmounts(const CString& a, const CString& b)
 
 bool IsZeroAmount(const CString& amount)
 {
-    for (char ch : amount.str()) {
+    for (char ch : amount.view()) {
         if (ch != '0' && ch != '.' && ch != '-' && ch != ',' && ch != ' ')
             return false;
     }

@@ -11,6 +11,7 @@ set(ZIRERE_DATA_CONVERTER_SOURCES
 # on its own for the build machine, relative to the top of the work tree.
 set(ZIRERE_DATA_CONVERTER_BASE_SOURCES
   framework/cp932.cpp
+  framework/byte_text.cpp
   framework/cstring.cpp
   framework/object.cpp
   framework/arrays.cpp
