@@ -116,9 +116,13 @@ std::vector<CString> GatherProductNames(const JournalArray& journal, SalesBook b
     std::vector<CString> names;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
-        if (!entry || !EntryIsBookClass(*entry, book))
+        if (!entry)
             continue;
-        for (const SalesItem& item : ReadItems(entry->m_strRemark))
+        // Most entries carry no items: that is asked before their class.
+        const std::vector<SalesItem> items = ReadItems(entry->m_strRemark);
+        if (items.empty() || !EntryIsBookClass(*entry, book))
+            continue;
+        for (const SalesItem& item : items)
             AddDistinct(names, item.name);
     }
     return names;
