@@ -2,6 +2,9 @@
 
 #include "../core/class_code.h"
 
+#include <string_view>
+#include <unordered_set>
+
 AccountGroup GroupOfClassDigit(int digit)
 {
     switch (digit) {
@@ -29,11 +32,16 @@ void AddDistinct(std::vector<CString>& names, const CString& name)
         names.push_back(name);
 }
 
+// The texts of the journal already looked at, by their bytes: a year's rows
+// then cost a lookup each instead of a walk along the names gathered.
+using SeenTexts = std::unordered_set<std::string_view>;
+
 }  // namespace
 
 AccountGroups GatherAccountGroups(const JournalArray& journal)
 {
     AccountGroups groups;
+    std::array<SeenTexts, 4> seen;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry || entry->m_nClassCode <= 99999)
@@ -42,8 +50,9 @@ AccountGroups GatherAccountGroups(const JournalArray& journal)
         for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
             const CString& account = SlotAccount(*entry, slot);
             const AccountGroup group = GroupOfClassDigit(code.rowClass[slot - kFirstSlot]);
-            if (account.IsEmpty() || group == kGroupNone)
+            if (account.IsEmpty() || group == kGroupNone || !seen[group].insert(account.view()).second)
                 continue;
+            // A marked name and its plain name are one account.
             AddDistinct(groups[group], RemoveMark(account, "(消)"));
         }
     }
@@ -53,6 +62,7 @@ AccountGroups GatherAccountGroups(const JournalArray& journal)
 std::vector<CString> GatherExpenseAccounts(const JournalArray& journal)
 {
     std::vector<CString> names;
+    SeenTexts seen;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry || entry->m_nClassCode <= 99999)
@@ -61,8 +71,8 @@ std::vector<CString> GatherExpenseAccounts(const JournalArray& journal)
         for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
             const int digit = code.rowClass[slot - kFirstSlot];
             const CString& account = SlotAccount(*entry, slot);
-            if ((digit == 2 || digit == 3) && !account.IsEmpty())
-                AddDistinct(names, account);
+            if ((digit == 2 || digit == 3) && !account.IsEmpty() && seen.insert(account.view()).second)
+                names.push_back(account);
         }
     }
     return names;
