@@ -143,7 +143,8 @@ void ByteText::assign(const char* bytes, std::size_t count)
         swap(fresh);
         return;
     }
-    std::memmove(data(), bytes, count);
+    if (count > 0)
+        std::memmove(data(), bytes, count);
     SetSize(count);
 }
 
