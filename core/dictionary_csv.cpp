@@ -33,7 +33,7 @@ CString WordText(const CString& word, bool trimmedAtEnd)
 {
     const bool blankEdge =
         !word.IsEmpty() && IsWhiteSpace(trimmedAtEnd ? word[word.GetLength() - 1] : word[0]);
-    if (blankEdge || word.view().find_first_of("\"\r\n'") != std::string::npos)
+    if (blankEdge || word.view().find_first_of("\"\r\n'") != std::string_view::npos)
         return CsvQuote(word);
     CString text = word;
     text.Replace(',', '\'');

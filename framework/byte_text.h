@@ -1,8 +1,8 @@
 // ByteText: the bytes of a text in sixteen bytes. A text of up to 15 bytes is
 // kept in place; a longer one in a block of its own. A journal entry holds
 // twenty texts, most of them empty or short, and a busy year twenty thousand
-// entries: kept this way they take half the memory a standard string takes,
-// and a year loads in half the time, most of which is spent touching new memory.
+// entries: kept this way they take half the memory a standard string takes.
+// Loading a year is mostly the first touch of that memory, so it is that much faster.
 // The bytes are always followed by a 0 byte, so data() is also the C text.
 #pragma once
 

@@ -19,7 +19,9 @@ TEST(AccountLists, GroupedByClassDigitInFirstAppearanceOrder)
                    // No class digits at all: adds nothing.
                    MakeEntry("2024/01/05", {{"雑費", "1"}}, {{"現金", "1"}}, 0, 99999),
                    // The same account in two groups, and digits 0, 8 and 9 that add nothing.
-                   MakeEntry("2024/01/06", {{"現金", "1"}, {"謎", "1"}}, {{"借入金", "1"}, {"謎2", "1"}}, 0, 4904800)};
+                   MakeEntry("2024/01/06", {{"現金", "1"}, {"謎", "1"}}, {{"借入金", "1"}, {"謎2", "1"}}, 0, 4904800),
+                   // The plain name of a marked account is the same account in its group.
+                   MakeEntry("2024/01/07", {{"旅費", "1"}}, {{"現金", "1"}}, 0, 3005000)};
     const AccountGroups groups = GatherAccountGroups(j.journal);
     EXPECT_EQ((std::vector<CString>{"現金", "普通預金"}), groups[kGroupAssets]);
     EXPECT_EQ((std::vector<CString>{"元入金", "未払金", "買掛金", "現金", "借入金"}), groups[kGroupLiabilities]);
@@ -31,7 +33,7 @@ TEST(AccountLists, GroupedByClassDigitInFirstAppearanceOrder)
     EXPECT_EQ(kGroupLiabilities, cash.group);
     EXPECT_EQ(3, cash.index);
 
-    EXPECT_EQ((std::vector<CString>{"旅費(消)", "仕入"}), GatherExpenseAccounts(j.journal));
+    EXPECT_EQ((std::vector<CString>{"旅費(消)", "仕入", "旅費"}), GatherExpenseAccounts(j.journal));
     EXPECT_TRUE(GroupHasCreditBalance(kGroupRevenue));
     EXPECT_TRUE(GroupHasCreditBalance(kGroupLiabilities));
     EXPECT_FALSE(GroupHasCreditBalance(kGroupAssets));
