@@ -185,10 +185,10 @@ CString BusiestAccount(const Journal& journal, const std::function<bool(int clas
 {
     std::map<std::string, int> rows;
     for (const CMyObject2* entry : journal) {
-        const RowClasses classes = RowClassesOf(entry->m_nClassCode);
+        const ClassCode classes = DecodeClassCode(entry->m_nClassCode);
         const auto all = RowsOf(*entry);
         for (std::size_t i = 0; i < all.size(); ++i)
-            if (!all[i].account->IsEmpty() && passes(classes.digit[i]))
+            if (!all[i].account->IsEmpty() && passes(classes.rowClass[i]))
                 ++rows[all[i].account->str()];
     }
     return MostCounted(rows);

@@ -44,9 +44,9 @@ AccountGroups GatherAccountGroups(const JournalArray& journal)
     std::array<SeenTexts, 4> seen;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
-        if (!entry || entry->m_nClassCode <= 99999)
+        const ClassCode code = entry ? DecodeClassCode(entry->m_nClassCode) : ClassCode();
+        if (!code.known)
             continue;
-        const ClassCode code = DecodeClassCode(entry->m_nClassCode);
         for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
             const CString& account = SlotAccount(*entry, slot);
             const AccountGroup group = GroupOfClassDigit(code.rowClass[slot - kFirstSlot]);
@@ -65,9 +65,9 @@ std::vector<CString> GatherExpenseAccounts(const JournalArray& journal)
     SeenTexts seen;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
-        if (!entry || entry->m_nClassCode <= 99999)
+        const ClassCode code = entry ? DecodeClassCode(entry->m_nClassCode) : ClassCode();
+        if (!code.known)
             continue;
-        const ClassCode code = DecodeClassCode(entry->m_nClassCode);
         for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
             const int digit = code.rowClass[slot - kFirstSlot];
             const CString& account = SlotAccount(*entry, slot);

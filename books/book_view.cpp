@@ -1,6 +1,7 @@
 #include "book_view.h"
 
 #include "../core/amount_format.h"
+#include "../core/fiscal_year.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/framework_ids.h"
 #include "../framework/win/gdi_objects.h"
@@ -516,7 +517,7 @@ BOOL CLedgerBookView::PreparePrintJob()
     m_printJob.journal = &document->m_arrJournal;
     m_printJob.account = AccountShown();
     m_printJob.filter = m_strDescFilter;
-    m_printJob.year = PrintYearOf(document->m_arrJournal);
+    m_printJob.year = FiscalYearOf(document->m_arrJournal);
     m_printJob.lines = m_ledger.lines;
     if (m_printJob.lines.empty()) {
         if (m_printJob.book != PrintBook::Cash)

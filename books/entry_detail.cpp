@@ -20,8 +20,6 @@ CString BookDigits(const CMyObject2& entry)
 ExpenseRow ExpenseRowOf(const CMyObject2& entry)
 {
     ExpenseRow row;
-    if (entry.m_nClassCode <= 99999)
-        return row;
     const ClassCode code = DecodeClassCode(entry.m_nClassCode);
     for (int wanted : {3, 2}) {
         for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
@@ -67,8 +65,7 @@ EntryDetail DescribeEntry(const CMyObject2& entry, const CString& account, const
             detail.filterSide = 2;
     }
 
-    if (entry.m_nClassCode > 99999) {
-        const ClassCode code = DecodeClassCode(entry.m_nClassCode);
+    if (const ClassCode code = DecodeClassCode(entry.m_nClassCode); code.known) {
         const int causeRow = detail.accountRow == 3 ? 1 : detail.accountRow == 4 ? 2 : 0;
         detail.classSelection = code.rowClass[causeRow] - 1;
         detail.connectIndex = code.connectChoice;
@@ -77,7 +74,7 @@ EntryDetail DescribeEntry(const CMyObject2& entry, const CString& account, const
     detail.resultAccount = detail.accountRow == 6   ? entry.m_strResult2
                            : detail.accountRow == 7 ? entry.m_strResult3
                                                     : entry.m_strResult1;
-    detail.remark = RemarkText(entry);
+    detail.remark = RemarkText(entry.m_strRemark);
     detail.firstPhrase = entry.m_nDirection == 1;
     return detail;
 }

@@ -20,24 +20,6 @@ constexpr int kPriceOffset = kUnitOffset + kItemUnitWidth;
 constexpr int kCurrencyOffset = kPriceOffset + kItemPriceWidth;
 static_assert(kCurrencyOffset + kItemCurrencyWidth == kItemLength);
 
-bool IsMarkerAt(const CString& text, int pos)
-{
-    return pos + 1 < text.GetLength() && text[pos] == '[' && text[pos + 1] == ']';
-}
-
-// Whether everything from pos on is whole items, each opened by a marker.
-bool WholeItemsFrom(const CString& remark, int pos)
-{
-    const int rest = remark.GetLength() - pos;
-    if (rest < kItemLength || rest % kItemLength != 0)
-        return false;
-    for (int at = pos; at < remark.GetLength(); at += kItemLength) {
-        if (!IsMarkerAt(remark, at))
-            return false;
-    }
-    return true;
-}
-
 CString Field(const CString& remark, int itemStart, int offset, int width)
 {
     // A field written by this program ends on a character; one of a damaged remark
@@ -69,28 +51,10 @@ bool IsWellFormedAmount(const CString& text, int width)
 
 }  // namespace
 
-int FindItemsStart(const CString& remark)
-{
-    const int n = remark.GetLength();
-    for (int pos = 0; pos < n;) {
-        if (IsMarkerAt(remark, pos) && WholeItemsFrom(remark, pos))
-            return pos;
-        pos += static_cast<int>(cp932::CharLength(static_cast<const char*>(remark), static_cast<std::size_t>(pos),
-                                                  static_cast<std::size_t>(n)));
-    }
-    return -1;
-}
-
 int CountItems(const CString& remark)
 {
     const int start = FindItemsStart(remark);
     return start < 0 ? 0 : (remark.GetLength() - start) / kItemLength;
-}
-
-CString RemarkText(const CString& remark)
-{
-    const int start = FindItemsStart(remark);
-    return start < 0 ? remark : remark.Left(start);
 }
 
 std::vector<SalesItem> ReadItems(const CString& remark)

@@ -5,12 +5,12 @@
 // quantity times unit price, computed exactly.
 #pragma once
 
+#include "../core/remark_items.h"
 #include "../framework/cstring.h"
 
 #include <array>
 #include <vector>
 
-constexpr int kItemLength = 84;
 constexpr int kItemNameWidth = 42;
 constexpr int kItemQuantityWidth = 15;
 constexpr int kItemUnitWidth = 6;
@@ -27,14 +27,7 @@ struct SalesItem {
     bool operator==(const SalesItem&) const = default;
 };
 
-// Where the items of a remark begin: the first "[]" standing on a character
-// boundary from which the rest of the remark is whole items, each opened by its
-// own "[]"; -1 when there is none. A "[]" the user typed in the remark text, or a
-// stray rest shorter than an item, is left as text.
-int FindItemsStart(const CString& remark);
 int CountItems(const CString& remark);
-// The remark without its items (the whole remark when it has none).
-CString RemarkText(const CString& remark);
 std::vector<SalesItem> ReadItems(const CString& remark);
 
 // The 84 bytes of an item: fields cut on a character boundary and filled up.

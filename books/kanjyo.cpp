@@ -1,6 +1,7 @@
 #include "kanjyo.h"
 
 #include "../core/amount_format.h"
+#include "../core/fiscal_year.h"
 #include "../framework/win/message_box.h"
 #include "../resources/resource.h"
 
@@ -345,7 +346,7 @@ BOOL kanjyo::PreparePrintJob()
     m_printJob = PrintJob();
     m_printJob.allAccounts = true;
     m_printJob.journal = &document->m_arrJournal;
-    m_printJob.year = PrintYearOf(document->m_arrJournal);
+    m_printJob.year = FiscalYearOf(document->m_arrJournal);
     m_printJob.allLines = BuildAllAccountsLines(m_groups, document->m_arrJournal);
     if (m_printJob.allLines.empty()) {
         AfxMessageBox(kChooseAccount, MB_OK);

@@ -2,6 +2,8 @@
 
 #include "opening_cash.h"
 
+#include "../core/fiscal_year.h"
+
 #include "../core/amount_format.h"
 #include "../core/my_app.h"
 #include "../framework/win/message_box.h"
@@ -102,9 +104,19 @@ void kinsen::BuildLedger()
         DrawListHighlight(m_nAccountRow);
     }
     DrawTotals();
-    SetDlgItemText(kOpeningCashField, FormatAmount(m_ledger.lastOpening, 0));
+    SetDlgItemText(kOpeningCashField, FormatAmount(OpeningCashOf(document->m_arrJournal, JournalYear()), 0));
     m_nRestoreMode = kRestoreNone;
     m_lbLedger.SetFocus();
+}
+
+CString kinsen::JournalYear()
+{
+    // The year of the open journal: its first entry's, else the year kept for the file.
+    CString year = FiscalYearOf(GetDocument()->m_arrJournal);
+    if (year.IsEmpty())
+        if (CWinApp* app = AfxGetApp())
+            year = static_cast<CMyApp*>(app)->m_strYear.Left(4);
+    return year;
 }
 
 void kinsen::OnSetOpeningCash()
@@ -112,12 +124,7 @@ void kinsen::OnSetOpeningCash()
     CMyDoc* document = GetDocument();
     CString text;
     GetDlgItemText(kOpeningCashField, text);
-    // The year of the open journal: its first entry's, else the year kept for the file.
-    CString year = PrintYearOf(document->m_arrJournal);
-    if (year.IsEmpty())
-        if (CWinApp* app = AfxGetApp())
-            year = static_cast<CMyApp*>(app)->m_strYear.Left(4);
-    const OpeningCashPlan plan = PlanOpeningCash(document->m_arrJournal, text, year);
+    const OpeningCashPlan plan = PlanOpeningCash(document->m_arrJournal, text, JournalYear());
     if (!plan.refusal.IsEmpty()) {
         AfxMessageBox(plan.refusal, MB_OK);
         return;

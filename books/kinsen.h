@@ -14,6 +14,7 @@ public:
     void BuildLedger();
     // "設定": writes the typed amount as the opening-cash entry of 1 January.
     void OnSetOpeningCash();
+    CString JournalYear();
 
 protected:
     CString AccountShown() const override { return "現金"; }

@@ -3,7 +3,8 @@
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/amount_sum.h"
-#include "../journal/sjis_text.h"
+#include "../core/remark_items.h"
+#include "../core/sjis_text.h"
 
 #include <string>
 #include <unordered_set>
@@ -65,7 +66,7 @@ const CString& SlotDescription(const CMyObject2& entry, int slot)
 
 bool SlotIsDebit(const CMyObject2& entry, int slot)
 {
-    return entry.m_nDirection == 0 ? IsCauseSlot(slot) : !IsCauseSlot(slot);
+    return RowIsDebit(entry.m_nDirection, IsCauseSlot(slot));
 }
 
 CString CounterAccounts(const CMyObject2& entry, int slot)
@@ -78,12 +79,6 @@ CString CounterAccounts(const CMyObject2& entry, int slot)
 const CString& FirstCounterAccount(const CMyObject2& entry, int slot)
 {
     return IsCauseSlot(slot) ? entry.m_strResult1 : entry.m_strCause1;
-}
-
-CString RemarkText(const CMyObject2& entry)
-{
-    const int items = FindWholeChars(entry.m_strRemark, "[]");
-    return items < 0 ? entry.m_strRemark : entry.m_strRemark.Left(items);
 }
 
 CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remark, const CString& balance,
@@ -109,7 +104,7 @@ CString LineText(const JournalArray& journal, const LedgerLine& line, const Line
     const CMyObject2* entry = line.entry >= 0 && line.entry < journal.GetSize() ? journal.GetAt(line.entry) : nullptr;
     if (!entry)
         return CString();
-    return FormatLedgerLine(*entry, line.slot, layout.remark(*entry), line.balance, layout.balanceWidth, layout.fit);
+    return FormatLedgerLine(*entry, line.slot, RemarkText(entry->m_strRemark), line.balance, layout.balanceWidth, layout.fit);
 }
 
 CString CutFilter(const CString& filter, int descChars)
@@ -177,7 +172,6 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
         }
         if (isOpening) {
             ledger.openingSum = AddSubAmounts(ledger.openingSum, opening, 1);
-            ledger.lastOpening = AddSubAmounts("0", opening, 1);
             ledger.openingMet = true;
         }
     }

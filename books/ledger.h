@@ -6,12 +6,12 @@
 #pragma once
 
 #include "../core/column_text.h"
+#include "../core/journal_array.h"
 #include "../core/my_object2.h"
+#include "../core/remark_items.h"
 #include "../framework/arrays.h"
 
 #include <vector>
-
-using JournalArray = CTypedPtrArray<CObArray, CMyObject2*>;
 
 // The six account rows of an entry, numbered as the entry's fields: 2, 3, 4 the
 // cause rows 1 to 3, 5, 6, 7 the result rows 1 to 3.
@@ -31,8 +31,6 @@ bool SlotIsDebit(const CMyObject2& entry, int slot);
 // The three accounts of the other side of the row, joined by one blank each
 // ("元入金  " for a lone 元入金).
 CString CounterAccounts(const CMyObject2& entry, int slot);
-// The remark without the item breakdown that follows its first "[]".
-CString RemarkText(const CMyObject2& entry);
 // The first account of the other side of the row.
 const CString& FirstCounterAccount(const CMyObject2& entry, int slot);
 
@@ -45,12 +43,11 @@ const CString& FirstCounterAccount(const CMyObject2& entry, int slot);
 CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remark, const CString& balance,
                          int balanceWidth, ColumnFit fit);
 
-// How a book writes its lines (see FormatLedgerLine): the width of the balance,
-// the fit of the text cells, and the remark as the book shows it.
+// How a book writes its lines (see FormatLedgerLine): the width of the balance
+// and the fit of the text cells.
 struct LineLayout {
     int balanceWidth = 26;
     ColumnFit fit = ColumnFit::TrimFirst;
-    CString (*remark)(const CMyObject2& entry) = RemarkText;
 };
 
 // What to build.
@@ -91,12 +88,10 @@ struct Ledger {
     CString debitTotal = "0";
     CString creditTotal = "0";
     CString balance = "0";
-    // Opening entries (the account against 元入金 in the first rows) among the
-    // entries that gave a line: their sum, whether one was met, and the amount of
-    // the last of them (the cash book's opening cash).
+    // Entries of the account against 元入金 in the first rows among the entries
+    // that gave a line: their sum and whether one was met.
     CString openingSum = "0";
     bool openingMet = false;
-    CString lastOpening = "0";
     std::vector<LedgerDescription> descriptions;
 };
 

@@ -133,9 +133,7 @@ void Headings(PageBuilder& page, int row, PrintBook book, bool allAccounts)
 void EntryDescription(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int slot, int row)
 {
     const CString counter = CounterAccounts(entry, slot);
-    // The sales and purchases books keep their item breakdown after the remark text.
-    const bool salesBook = job.book == PrintBook::Sales || job.book == PrintBook::Purchases;
-    const CString remark = salesBook ? RemarkText(entry.m_strRemark) : RemarkText(entry);
+    const CString remark = RemarkText(entry.m_strRemark);
     const bool capital = counter == kCapitalCounter;
     const CString& description = SlotDescription(entry, slot);
     if (job.allAccounts) {
@@ -459,13 +457,6 @@ std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& 
         }
     }
     return pages;
-}
-
-CString PrintYearOf(const JournalArray& journal)
-{
-    if (journal.GetSize() == 0 || !journal.GetAt(0))
-        return CString();
-    return journal.GetAt(0)->m_strDate.Left(4);
 }
 
 std::vector<PrintItem> CoverPageItems(const PrintJob& job)

@@ -65,8 +65,6 @@ struct PrintJob {
     CString startDebit = "0";
 };
 
-// The fiscal year of a journal: the first four characters of its first entry's date.
-CString PrintYearOf(const JournalArray& journal);
 
 struct PrintItem {
     enum Kind { Text, CentredText, Line } kind = Text;

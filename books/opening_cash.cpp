@@ -2,25 +2,19 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/fiscal_year.h"
+#include "../core/opening_entry.h"
 
 const char* const kOpeningCashQuestion =
     " 現金の繰越金(元入金)はすでに登録されています。\n\n入力された金額に変更しますか";
 
 namespace {
 
+const char* const kCashAccount = "現金";
+
 const char* const kAmountRefusal = "期首残高は、整数18桁・小数2桁までの数字で入力してください。";
 const char* const kYearRefusal =
     "仕訳がまだ1件もないため、期首残高の年度が決まりません。\n\n仕訳帳で取引を入力してから設定してください。";
-
-bool IsYear(const CString& year)
-{
-    if (year.GetLength() != 4)
-        return false;
-    for (int i = 0; i < 4; ++i)
-        if (year[i] < '0' || year[i] > '9')
-            return false;
-    return true;
-}
 
 }  // namespace
 
@@ -58,28 +52,30 @@ OpeningCashPlan PlanOpeningCash(const JournalArray& journal, const CString& fiel
         plan.refusal = kAmountRefusal;
         return plan;
     }
-    if (!IsYear(year)) {
+    if (!IsYearText(year)) {
         plan.refusal = kYearRefusal;
         return plan;
     }
     plan.date = year + "/01/01";
     plan.amount = AddSubAmounts("0", fieldText, 1);
-    // Only an opening entry of 1 January is replaced: 現金 against 元入金 later in the
-    // year is money the owner paid in and stays.
-    for (int index = 0; index < journal.GetSize(); ++index) {
-        const CMyObject2* entry = journal.GetAt(index);
-        if (entry && entry->m_strCause1 == "現金" && entry->m_strResult1 == "元入金" && entry->m_strDate == plan.date)
-            plan.replaceIndex = index;
-    }
+    // Only the opening entry is replaced: 現金 against 元入金 later in the year is
+    // money the owner paid in and stays.
+    plan.replaceIndex = FindOpeningEntry(journal, kCashAccount, year);
     return plan;
+}
+
+CString OpeningCashOf(const JournalArray& journal, const CString& year)
+{
+    const int index = FindOpeningEntry(journal, kCashAccount, year);
+    return index < 0 ? CString("0") : AddSubAmounts("0", OpenedBalanceOf(*journal.GetAt(index)).amount, 1);
 }
 
 CMyObject2* MakeOpeningCashEntry(const OpeningCashPlan& plan)
 {
     auto* entry = new CMyObject2;
     entry->m_strDate = plan.date;
-    entry->m_strCause1 = "現金";
-    entry->m_strResult1 = "元入金";
+    entry->m_strCause1 = kCashAccount;
+    entry->m_strResult1 = kCapitalAccount;
     entry->m_strCauseAmount1 = plan.amount;
     entry->m_strResultAmount1 = plan.amount;
     entry->m_strCauseAmount2 = entry->m_strCauseAmount3 = "0";

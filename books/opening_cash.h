@@ -19,6 +19,10 @@ struct OpeningCashPlan {
 // the year the program keeps for the file); empty when none is known.
 OpeningCashPlan PlanOpeningCash(const JournalArray& journal, const CString& fieldText, const CString& year);
 
+// The opening cash the cash book shows: the amount of the year's opening entry of
+// 現金 (the one the plan replaces), "0" when there is none.
+CString OpeningCashOf(const JournalArray& journal, const CString& year);
+
 // The entry: 現金 debit against 元入金, class code 5007000, direction 0.
 CMyObject2* MakeOpeningCashEntry(const OpeningCashPlan& plan);
 

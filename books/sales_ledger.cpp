@@ -53,7 +53,6 @@ LineLayout SalesLineLayout()
     LineLayout layout;
     layout.balanceWidth = kBalanceWidth;
     layout.fit = ColumnFit::AsGiven;
-    layout.remark = [](const CMyObject2& entry) { return RemarkText(entry.m_strRemark); };
     return layout;
 }
 
@@ -100,8 +99,6 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
 
 bool EntryIsBookClass(const CMyObject2& entry, SalesBook book)
 {
-    if (entry.m_nClassCode <= 99999)
-        return false;
     const ClassCode code = DecodeClassCode(entry.m_nClassCode);
     const CString account = SalesBookAccount(book);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {

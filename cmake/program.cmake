@@ -26,7 +26,6 @@ add_library(app_windows STATIC
   journal/journal_print_plan.cpp
   journal/siwake_journal.cpp
   journal/stripe_list_box.cpp
-  journal/sjis_text.cpp
   journal/entry_lists.cpp
   journal/sentence_words.cpp
   journal/screen_layout.cpp

@@ -1,6 +1,6 @@
 #include "class_code.h"
 
-#include <string>
+#include <charconv>
 
 int EncodeClassCode(const ClassCode& code)
 {
@@ -15,14 +15,16 @@ ClassCode DecodeClassCode(int value)
     ClassCode code;
     if (value <= 99999)
         return code;
-    // Seven digits, the first one the class of cause row 1; a code of six digits
-    // lost the leading zero of a cause row 1 without a class.
-    std::string digits = std::to_string(value);
-    if (digits.size() == 6)
-        digits.insert(digits.begin(), '0');
-    for (std::size_t i = 0; i < 6 && i < digits.size(); ++i)
-        code.rowClass[i] = digits[i] - '0';
-    if (digits.size() > 6)
-        code.connectChoice = digits[6] - '0';
+    code.known = true;
+    // The decimal text from the left; six digits lost the leading zero of a cause
+    // row 1 without a class. A longer text (no writer makes one) is read from its
+    // left as well.
+    char text[16] = {'0'};
+    char* const start = text + 1;
+    const char* const end = std::to_chars(start, text + sizeof text, value).ptr;
+    const char* digit = end - start == 6 ? text : start;
+    for (std::size_t row = 0; row < 6; ++row)
+        code.rowClass[row] = *digit++ - '0';
+    code.connectChoice = *digit - '0';
     return code;
 }

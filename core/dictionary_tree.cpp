@@ -1,6 +1,8 @@
 #include "dictionary_tree.h"
 
+#include "class_code.h"
 #include "column_text.h"
+#include "node_words.h"
 
 #include <cstdlib>
 #include <vector>
@@ -35,21 +37,6 @@ int ClassOfAccount(const DictionaryNodes& nodes, int account)
             return k;
     }
     return 0;
-}
-
-// The words of a new result-branch account of the class.
-void ResultWords(int classDigit, CString& word1, CString& word2)
-{
-    switch (classDigit) {
-    case 1: word1 = "から繰戻す"; word2 = "で収入とする"; break;
-    case 2:
-    case 3: word1 = "で費用とする"; word2 = "から繰戻す"; break;
-    case 4: word1 = "から繰戻す"; word2 = "へ繰入れる"; break;
-    case 5:
-    case 6: word1 = "で受取り"; word2 = "で支払い"; break;
-    case 7: word1 = "から繰戻す"; word2 = "計上する"; break;
-    default: word1.Empty(); word2.Empty(); break;
-    }
 }
 
 }  // namespace
@@ -221,13 +208,9 @@ int InsertWorkDictionaryNode(DictionaryNodes& nodes, CarryForwardSlots& slots, i
         }
     }
     CString word1, word2;
-    if (kind == kWorkClassAccount) {
-        word1 = "について";
-        word2 = "として";
-    } else if (kind == kWorkResultAccount) {
-        ResultWords(slots.wordClass, word1, word2);
+    NewNodeWords(kind, slots.wordClass, word1, word2);
+    if (kind == kResultBranchNode)
         slots.wordClass = 0;
-    }
     CKiso* node = NewNode(name, word1, word2);
     if (position < 0) {
         position = nodes.Add(node);
@@ -267,18 +250,18 @@ void MergePrevYearRow(DictionaryNodes& nodes, CarryForwardSlots& slots, int row,
     slots.wordClass = classDigit;
     auto insertDescription = [&](int parent) {
         if (!description.IsEmpty())
-            InsertWorkDictionaryNode(nodes, slots, parent, kWorkDescription, description);
+            InsertWorkDictionaryNode(nodes, slots, parent, kDescriptionNode, description);
     };
     if (row < 3) {
         if (found < 0)
-            insertDescription(InsertWorkDictionaryNode(nodes, slots, classDigit, kWorkClassAccount, account));
+            insertDescription(InsertWorkDictionaryNode(nodes, slots, classDigit, kClassSideNode, account));
         else if (FindWorkChildNode(nodes, found, description) == -2)
             insertDescription(found);
         return;
     }
     if (found < 0) {
-        const int onClassSide = InsertWorkDictionaryNode(nodes, slots, classDigit, kWorkClassAccount, account);
-        const int inBranch = InsertWorkDictionaryNode(nodes, slots, kResultBranch, kWorkResultAccount, account);
+        const int onClassSide = InsertWorkDictionaryNode(nodes, slots, classDigit, kClassSideNode, account);
+        const int inBranch = InsertWorkDictionaryNode(nodes, slots, kResultBranch, kResultBranchNode, account);
         insertDescription(onClassSide);
         insertDescription(inBranch);
         return;
@@ -286,7 +269,7 @@ void MergePrevYearRow(DictionaryNodes& nodes, CarryForwardSlots& slots, int row,
     bool added = false;
     const int inBranch = FindWorkChildNode(nodes, kResultBranch, account);
     if (inBranch == -2) {
-        const int made = InsertWorkDictionaryNode(nodes, slots, kResultBranch, kWorkResultAccount, account);
+        const int made = InsertWorkDictionaryNode(nodes, slots, kResultBranch, kResultBranchNode, account);
         if (!description.IsEmpty()) {
             insertDescription(made);
             added = true;
@@ -301,13 +284,9 @@ void MergePrevYearRow(DictionaryNodes& nodes, CarryForwardSlots& slots, int row,
 
 void TakeClassDigits(CarryForwardSlots& slots, int classCode)
 {
-    if (classCode <= 99999) {
-        slots.classIndex.fill(-1);
-        return;
-    }
-    const CString digits = IntToText(classCode);
+    const ClassCode code = DecodeClassCode(classCode);
     for (int row = 0; row < 6; ++row)
-        slots.classIndex[row] = digits[row] - '0' - 1;
+        slots.classIndex[static_cast<std::size_t>(row)] = code.ClassIndex(row);
 }
 
 void BuildWorkDictionary(const DictionaryNodes& dictionary, const CTypedPtrArray<CObArray, CMyObject2*>& prevJournal,

@@ -64,8 +64,6 @@ struct CarryForwardSlots {
     int wordClass = 0;
 };
 
-// Kinds of the nodes the merge inserts.
-enum WorkNodeKind { kWorkDescription = 0, kWorkClassAccount = 1, kWorkResultAccount = 2 };
 
 // The index of the first child of parent named name; -1 for an empty name; -2
 // when parent has no children or none of that name.

@@ -1,6 +1,7 @@
 #include "journal_csv.h"
 
 #include "column_text.h"
+#include "remark_items.h"
 
 #include <algorithm>
 #include <array>
@@ -170,8 +171,7 @@ void Fill(CMyObject2& entry, const std::vector<CString>& fields)
 
 CString ExportedRemark(const CString& remark)
 {
-    const int mark = remark.Find("[]");
-    return mark < 0 ? remark : remark.Left(mark);
+    return RemarkText(remark);
 }
 
 CString JournalCsvText(const CTypedPtrArray<CObArray, CMyObject2*>& journal, int form)

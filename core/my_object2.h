@@ -1,6 +1,8 @@
 // CMyObject2: one journal entry, as stored in the journal file and the hint example file.
 #pragma once
 
+#include "entry_side.h"
+
 #include "../framework/cstring.h"
 #include "../framework/object.h"
 
@@ -11,8 +13,8 @@ public:
 
     void Serialize(CArchive& ar) override;
 
-    // The debit side holds the cause rows only when the second phrase was chosen.
-    bool CauseIsDebit() const { return m_nDirection == 0; }
+    // Whether the cause rows are the debit side (the rule in entry_side.h).
+    bool CauseIsDebit() const { return CauseRowsAreDebit(m_nDirection); }
 
     CString m_strDate;
     CString m_strCause1, m_strCause2, m_strCause3;

@@ -8,16 +8,9 @@
 
 #include "entry_lists.h"
 
+#include "../core/node_words.h"
+
 #include <functional>
-
-// The kinds of a new dictionary node.
-constexpr int kDescriptionNode = 0;
-constexpr int kClassSideNode = 1;
-constexpr int kResultBranchNode = 2;
-
-// The two words a new node of kind gets; classDigit (1 to 7, 0 none) chooses the
-// phrases of a result-branch node.
-void NewNodeWords(int kind, int classDigit, CString& word1, CString& word2);
 
 // Adds a node of kind under parent with the words of its kind (InsertDictionaryNodeWords).
 int InsertDictionaryNode(Dictionary& dictionary, int parent, int kind, const CString& name, int classDigit);

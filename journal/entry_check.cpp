@@ -1,9 +1,10 @@
 #include "entry_check.h"
 
-#include "sjis_text.h"
+#include "../core/sjis_text.h"
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/class_code.h"
 #include "../core/column_text.h"
 
 namespace {
@@ -281,23 +282,11 @@ CString CheckOwnerDrawingsDescription(const EntryFields& f, const std::array<CSt
 
 int ClassCodeOf(const std::array<int, 6>& classIndex, int connectIndex)
 {
-    CString text;
-    for (int index : classIndex)
-        text += IntToText(index >= 0 && index <= 6 ? index + 1 : 0);
-    text += IntToText(connectIndex >= 0 && connectIndex <= 9 ? connectIndex : 0);
-    return atoi(text);
-}
-
-CString RemarkHead(const CString& remark)
-{
-    const int at = FindWholeChars(remark, "[]");
-    return at < 0 ? remark : remark.Left(at);
-}
-
-CString RemarkTail(const CString& remark)
-{
-    const int at = FindWholeChars(remark, "[]");
-    return at < 0 ? CString() : remark.Mid(at);
+    ClassCode code;
+    for (std::size_t row = 0; row < 6; ++row)
+        code.rowClass[row] = classIndex[row] >= 0 && classIndex[row] <= 6 ? classIndex[row] + 1 : 0;
+    code.connectChoice = connectIndex >= 0 && connectIndex <= 9 ? connectIndex : 0;
+    return EncodeClassCode(code);
 }
 
 CString StoredDate(const CString& dateText)
@@ -308,7 +297,7 @@ CString StoredDate(const CString& dateText)
 void FillEntryRecord(CMyObject2& record, const EntryFields& f, const std::array<CString, 6>& descriptions,
                      const CString& remark, int classCode)
 {
-    const CString tail = RemarkTail(record.m_strRemark);
+    const CString tail = RemarkItems(record.m_strRemark);
     record.m_strDate = StoredDate(f.date);
     record.m_strCause1 = f.cause[0];
     record.m_strCause2 = f.cause[1];
@@ -341,7 +330,7 @@ CString CheckStoredEntry(const CMyObject2& entry)
     fields.result = {entry.m_strResult1, entry.m_strResult2, entry.m_strResult3};
     fields.causeAmount = {entry.m_strCauseAmount1, entry.m_strCauseAmount2, entry.m_strCauseAmount3};
     fields.resultAmount = {entry.m_strResultAmount1, entry.m_strResultAmount2, entry.m_strResultAmount3};
-    fields.remark = RemarkHead(entry.m_strRemark);
+    fields.remark = RemarkText(entry.m_strRemark);
     fields.direction = entry.m_nDirection;
     CString refusal = NormalizeEntryAmounts(fields);
     if (refusal.IsEmpty())

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "../core/my_object2.h"
+#include "../core/remark_items.h"
 #include "../framework/cstring.h"
 
 #include <array>
@@ -72,15 +73,11 @@ CString CheckOwnerDrawingsDescription(const EntryFields& fields, const std::arra
 // and the connecting-word choice, read as one decimal number.
 int ClassCodeOf(const std::array<int, 6>& classIndex, int connectIndex);
 
-// The part of a remark before its first "[]" and the part from it on.
-CString RemarkHead(const CString& remark);
-CString RemarkTail(const CString& remark);
-
 // The stored date of a picked date text: a "yy/MM/dd" text gets "20" in front.
 CString StoredDate(const CString& dateText);
 
 // Fills the record from checked fields: descriptions of the six rows, the remark
-// (processed) followed by the tail the record's old remark kept from "[]" on.
+// (processed) followed by the item breakdown the record's old remark kept.
 void FillEntryRecord(CMyObject2& record, const EntryFields& fields, const std::array<CString, 6>& descriptions,
                      const CString& remark, int classCode);
 

@@ -1,5 +1,7 @@
 #include "entry_table.h"
 
+#include "../core/remark_items.h"
+
 #include <algorithm>
 
 EntryTableGeometry EntryTableGeometryFor(const CRect& group, int rightEdge)
@@ -49,7 +51,7 @@ EntryTableContent EntryTableContentOf(const CMyObject2& e)
     const SideRows result =
         Side(e.m_strResult1, e.m_strResult2, e.m_strResult3, e.m_strResultDesc1, e.m_strResultDesc2,
              e.m_strResultDesc3, e.m_strResultAmount1, e.m_strResultAmount2, e.m_strResultAmount3);
-    const bool causeIsDebit = e.m_nDirection == 0;
+    const bool causeIsDebit = e.CauseIsDebit();
     const SideRows& debit = causeIsDebit ? cause : result;
     const SideRows& credit = causeIsDebit ? result : cause;
 
@@ -65,7 +67,6 @@ EntryTableContent EntryTableContentOf(const CMyObject2& e)
             row.credit = credit.cells[static_cast<size_t>(k)];
         content.rows.push_back(row);
     }
-    const int mark = e.m_strRemark.Find("[]");
-    content.remark = mark < 0 ? e.m_strRemark : e.m_strRemark.Left(mark);
+    content.remark = RemarkText(e.m_strRemark);
     return content;
 }

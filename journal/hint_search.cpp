@@ -224,6 +224,11 @@ HintClasses DecodeHintClassCode(int classCode)
     return classes;
 }
 
+HintClasses HintClassesOf(const ClassCode& code)
+{
+    return {code.known, code.ClassIndexes(), code.connectChoice};
+}
+
 CString HintConnectWord(const HintDictionary& dict, const CString& account, int index, const CString& current)
 {
     CString word1 = "につき";

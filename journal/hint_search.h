@@ -5,6 +5,7 @@
 // field of the diagram is framed in red.
 #pragma once
 
+#include "../core/class_code.h"
 #include "../core/kiso.h"
 #include "../core/my_object2.h"
 #include "../framework/arrays.h"
@@ -82,14 +83,18 @@ CString HintPositionText(int position);
 // kept, "0" shown empty.
 CString FormatHintAmount(const CString& amount);
 
-// The class list indexes of a sample's six rows and its connecting-word index,
-// read from a class code of at least six digits.
+// The class list indexes of a sample's six rows and its connecting-word index.
 struct HintClasses {
     bool decoded = false;
     std::array<int, 6> classIndex{};  // -1 for an empty class
     int connectIndex = 0;
 };
+// The samples of the hint file have their own reading of the class code: its
+// decimal text from the left, six digits giving the six rows and choice 0. The
+// shipped samples all carry seven digits, where it agrees with the journal's.
 HintClasses DecodeHintClassCode(int classCode);
+// The classes of a journal entry, read as every book reads them.
+HintClasses HintClassesOf(const ClassCode& code);
 
 // The connecting word of a cause account for the index 0 to 5: the account's two
 // dictionary words or "につき" / "として" when it is not in the dictionary, then

@@ -3,7 +3,7 @@
 #include "../core/amount_sum.h"
 
 #include "sentence_words.h"
-#include "sjis_text.h"
+#include "../core/sjis_text.h"
 #include "entry_check.h"
 
 #include "../core/amount_arithmetic.h"
@@ -58,24 +58,6 @@ CString CauseAmountSum(const CMyObject2& entry)
 }
 
 }  // namespace
-
-ClassCodeParts SplitClassCode(int classCode)
-{
-    ClassCodeParts parts;
-    if (classCode <= 99999)
-        return parts;
-    // The list splits every entry's code: its digits are written without a text object.
-    char text[16];
-    const int length = static_cast<int>(std::to_chars(text, text + sizeof text, classCode).ptr - text);
-    parts.split = true;
-    for (int i = 0; i < 6 && i < length; ++i)
-        parts.classIndex[static_cast<size_t>(i)] = (text[i] - '0') - 1;
-    if (length >= 7) {
-        parts.hasConnect = true;
-        parts.connectIndex = text[6] - '0';
-    }
-    return parts;
-}
 
 JournalLineFormatter::JournalLineFormatter(const Dictionary& dictionary) : m_dictionary(dictionary)
 {
@@ -188,7 +170,7 @@ CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CS
         line += ':';
         line += descriptions.view();
     }
-    const CString remark = RemarkHead(entry.m_strRemark);
+    const CString remark = RemarkText(entry.m_strRemark);
     if (!remark.IsEmpty()) {
         line += ' ';
         line += remark.view();
@@ -205,11 +187,11 @@ EntryBookWords BookWordsOf(const CMyObject2& entry)
         for (const CString* account : accounts)
             if (*account == name)
                 words.bookCodes += code;
-    const CString digits = entry.m_nClassCode > 99999 ? IntToText(entry.m_nClassCode).Left(6) : CString();
-    for (char digit : {'2', '3'}) {
-        const int at = digits.Find(digit);
-        if (at >= 0)
-            words.expenseAccount = *accounts[static_cast<size_t>(at)];
+    const ClassCode code = DecodeClassCode(entry.m_nClassCode);
+    for (int digit : {2, 3}) {
+        const auto at = std::find(code.rowClass.begin(), code.rowClass.end(), digit);
+        if (code.known && at != code.rowClass.end())
+            words.expenseAccount = *accounts[static_cast<size_t>(at - code.rowClass.begin())];
     }
     if (!words.expenseAccount.IsEmpty())
         words.bookCodes += "4";

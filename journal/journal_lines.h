@@ -5,20 +5,11 @@
 
 #include "entry_lists.h"
 
+#include "../core/class_code.h"
+
 #include <array>
 #include <string>
 #include <unordered_map>
-
-// The class code taken apart: only a code above 99999 is (its decimal text,
-// characters 1 to 6 the class digits of the six rows, character 7 the
-// connecting-word choice).
-struct ClassCodeParts {
-    bool split = false;
-    std::array<int, 6> classIndex{-1, -1, -1, -1, -1, -1};  // class digit - 1
-    bool hasConnect = false;
-    int connectIndex = 0;
-};
-ClassCodeParts SplitClassCode(int classCode);
 
 // Formats the lines of one dictionary: the account lookups are made once, so that
 // a list of many entries costs one dictionary walk in all.

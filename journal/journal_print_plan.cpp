@@ -6,6 +6,7 @@
 #include "../core/amount_format.h"
 #include "../core/column_text.h"
 #include "../core/era_year.h"
+#include "../core/remark_items.h"
 
 #include <algorithm>
 #include <array>
@@ -291,13 +292,12 @@ PrintPagePlan PlanJournalPage(const JournalEntries& journal, const std::vector<J
             }
         }
 
-        // The remark, without the item breakdown kept after "[]".
+        // The remark, without the item breakdown kept after it.
         ++row;
         writer.RemarkRule(row);
         writer.RowColumns(row);
         writer.Text(144, row, PadToWidth("備考", 8, kAlignCentre));
-        const int tail = entry.m_strRemark.Find("[]");
-        writer.Text(320, row, PadToWidth(tail < 0 ? entry.m_strRemark : entry.m_strRemark.Left(tail), 68, kAlignCentre));
+        writer.Text(320, row, PadToWidth(RemarkText(entry.m_strRemark), 68, kAlignCentre));
 
         debitTotal = CauseTotal(debitTotal, entry);
         creditTotal = ResultTotal(creditTotal, entry);

@@ -11,6 +11,7 @@
 #include "../core/amount_format.h"
 #include "../core/book_form_view.h"
 #include "../core/column_text.h"
+#include "../core/fiscal_year.h"
 #include "../core/my_app.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
@@ -1198,7 +1199,7 @@ void siwake::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     const JournalEntries& journal = GetDocument()->m_arrJournal;
     if (journal.GetSize() == 0)
         return;
-    const CString yearText = journal[0]->m_strDate.Left(4);
+    const CString yearText = FiscalYearOf(journal);
     if (pInfo->m_nCurPage == 1)
         DrawJournalPrintPage(pDC, PlanJournalCover(yearText));
     else

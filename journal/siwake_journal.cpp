@@ -12,6 +12,7 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/fiscal_year.h"
 #include "../core/my_app.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/menu.h"
@@ -451,16 +452,17 @@ void siwake::RebuildTransactionList()
     const JournalLineFormatter formatter(document->m_arrDictionary);
     std::vector<CString> lines;
     lines.reserve(static_cast<size_t>(journal.GetSize()) + 1);
-    m_strYearText = journal.GetAt(0)->m_strDate.Left(4);
-    ClassCodeParts last;
+    m_strYearText = FiscalYearOf(journal);
+    // An entry without class digits takes those of the nearest earlier one.
+    ClassCode last;
     for (int i = 0; i < journal.GetSize(); ++i) {
         const CMyObject2& entry = *journal.GetAt(i);
-        const ClassCodeParts parts = SplitClassCode(entry.m_nClassCode);
-        if (parts.split) {
-            m_nClassIndex = parts.classIndex;
-            last = parts;
+        const ClassCode code = DecodeClassCode(entry.m_nClassCode);
+        if (code.known) {
+            m_nClassIndex = code.ClassIndexes();
+            last = code;
         }
-        m_nConnectIndex = last.hasConnect ? last.connectIndex : 0;
+        m_nConnectIndex = last.connectChoice;
         lines.push_back(formatter.Line(entry, m_nConnectIndex, &m_strCauseWord1, &m_strCauseWord2));
     }
     lines.push_back(kNewEntryRowText);
@@ -498,10 +500,10 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
 {
     CMyDoc* document = GetDocument();
     SetDateFromEntryText(entry.m_strDate);
-    const ClassCodeParts parts = SplitClassCode(entry.m_nClassCode);
-    if (parts.split) {
-        m_nClassIndex = parts.classIndex;
-        m_nConnectIndex = parts.hasConnect ? parts.connectIndex : 0;
+    const ClassCode code = DecodeClassCode(entry.m_nClassCode);
+    if (code.known) {
+        m_nClassIndex = code.ClassIndexes();
+        m_nConnectIndex = code.connectChoice;
         m_lbClass.SetCurSel(m_nClassIndex[0]);
     }
     OfferResultAccounts(entry.m_strCause1);
@@ -517,7 +519,7 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
         SetAmountField(m_edCauseAmount[i], *amounts[static_cast<size_t>(i)]);
         SetAmountField(m_edResultAmount[i], *amounts[static_cast<size_t>(3 + i)]);
     }
-    m_cbRemark.SetWindowText(RemarkHead(entry.m_strRemark));
+    m_cbRemark.SetWindowText(RemarkText(entry.m_strRemark));
     const auto descriptions = DescriptionsOf(entry);
     for (size_t k = 0; k < 6; ++k) {
         m_strRowDesc[k] = *descriptions[k];
@@ -713,7 +715,7 @@ void siwake::OnDeleteRow()
         CMyObject2* entry = EntryAt(sel);
         if (!entry)
             return;
-        if (entry->m_strRemark.Find("[]") >= 0 &&
+        if (FindItemsStart(entry->m_strRemark) >= 0 &&
             AfxMessageBox("この取引は" + BreakdownBookWord(*entry) +
                               "帳で内訳明細が記帳されています。\n\nこの取引を削除すると内訳明細も、同時に削除されます。\n\n"
                               "この取引を削除しますか？",
@@ -776,14 +778,14 @@ void siwake::OnEditCutLine()
     // Cutting removes the entry from the journal: asked as the delete asks.
     if (AfxMessageBox(kDeleteQuestion, MB_YESNO) != IDYES)
         return;
-    if (entry->m_strRemark.Find("[]") >= 0 &&
+    if (FindItemsStart(entry->m_strRemark) >= 0 &&
         AfxMessageBox("この取引は" + BreakdownBookWord(*entry) +
                           "帳で内訳明細が記帳されています。\n\nこの取引を削除すると内訳明細も、同時に削除されます。\n\n"
                           "この取引を削除しますか？",
                       MB_YESNO) != IDYES)
         return;
     CMyObject2 record;
-    // The breakdown behind "[]" goes with the line.
+    // The item breakdown goes with the line.
     record.m_strRemark = entry->m_strRemark;
     m_nBuildStatus = 0;
     BuildEntry(&record);
@@ -835,9 +837,9 @@ void siwake::OnEditPasteInsert()
         return;
     auto* record = CopyClipToEntry(new CMyObject2);
     document->m_arrJournal.InsertAt(sel, record);
-    const ClassCodeParts parts = SplitClassCode(record->m_nClassCode);
-    if (parts.split)
-        m_nConnectIndex = parts.hasConnect ? parts.connectIndex : 0;
+    const ClassCode code = DecodeClassCode(record->m_nClassCode);
+    if (code.known)
+        m_nConnectIndex = code.connectChoice;
     m_lbTransactions.InsertString(sel, FormatListLine(*record));
     m_lbTransactions.SetCurSel(sel);
     document->m_nCurEntry = sel;
@@ -859,9 +861,9 @@ void siwake::OnEditPasteEnd()
     m_nShownLine = NewEntryRow();
     auto* record = CopyClipToEntry(new CMyObject2);
     const int index = document->m_arrJournal.Add(record);
-    const ClassCodeParts parts = SplitClassCode(record->m_nClassCode);
-    if (parts.split)
-        m_nConnectIndex = parts.hasConnect ? parts.connectIndex : 0;
+    const ClassCode code = DecodeClassCode(record->m_nClassCode);
+    if (code.known)
+        m_nConnectIndex = code.connectChoice;
     m_lbTransactions.InsertString(index, FormatListLine(*record));
     m_lbTransactions.SetCurSel(index);
     m_nShownLine = index;
@@ -903,7 +905,7 @@ int siwake::ConfirmLeaveEdit(CString destination)
         for (size_t k = 0; k < 6; ++k)
             if (accounts[k].IsEmpty())
                 m_strRowDesc[k].Empty();
-        bool same = D == date && RemarkHead(entry->m_strRemark) == remark && entry->m_nDirection == d;
+        bool same = D == date && RemarkText(entry->m_strRemark) == remark && entry->m_nDirection == d;
         const auto storedAccounts = AccountsOf(*entry);
         const auto storedAmounts = AmountsOf(*entry);
         const auto storedDescriptions = DescriptionsOf(*entry);

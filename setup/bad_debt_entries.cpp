@@ -2,6 +2,7 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/class_code.h"
 
 #include <cstdlib>
 
@@ -79,12 +80,9 @@ BadDebtFigures RecognizeBadDebt(const BadDebtJournal& journal)
         else if (cause == "貸倒引当金繰入額" && result == kAllowance && d == 0)
             Add(f, kAllowanceProvision, i, e->m_strResultAmount1);
 
-        if (e->m_nClassCode > 99999) {
-            CString code;
-            code.Format("%d", e->m_nClassCode);
-            for (int r = 0; r < 6; ++r)
-                digits[r] = code[r] - '0';
-        }
+        const ClassCode code = DecodeClassCode(e->m_nClassCode);
+        if (code.known)
+            digits = code.rowClass;
         const CString* accounts[6] = {&e->m_strCause1, &e->m_strCause2, &e->m_strCause3,
                                       &e->m_strResult1, &e->m_strResult2, &e->m_strResult3};
         const CString* amounts[6] = {&e->m_strCauseAmount1, &e->m_strCauseAmount2, &e->m_strCauseAmount3,
@@ -92,8 +90,7 @@ BadDebtFigures RecognizeBadDebt(const BadDebtJournal& journal)
         for (int r = 0; r < 6; ++r) {
             if (*accounts[r] != "売掛金" && *accounts[r] != "受取手形")
                 continue;
-            const int side = r < 3 ? 0 : 1;
-            const bool onCredit = d + side == 1;
+            const bool onCredit = !RowIsDebit(d, r < 3);
             const bool grows = GrowsOnDebit(digits[r]) ? !onCredit : onCredit;
             f.receivables = AddSubAmounts(f.receivables, *amounts[r], grows ? 1 : -1);
         }

@@ -2,29 +2,12 @@
 
 #include "dictionary_edit.h"
 
+#include "../core/class_code.h"
+#include "../core/node_words.h"
+
 #include <utility>
 
 namespace dict_rebuild {
-
-namespace {
-
-enum Kind { kCause, kResult, kDescription };
-
-void ResultWords(int classDigit, CString& word1, CString& word2)
-{
-    switch (classDigit) {
-    case 1: word1 = "から繰戻す"; word2 = "で収入とする"; break;
-    case 2:
-    case 3: word1 = "で費用とする"; word2 = "から繰戻す"; break;
-    case 4: word1 = "から繰戻す"; word2 = "へ繰入れる"; break;
-    case 5:
-    case 6: word1 = "で受取り"; word2 = "で支払い"; break;
-    case 7: word1 = "から繰戻す"; word2 = "計上する"; break;
-    default: word1.Empty(); word2.Empty(); break;
-    }
-}
-
-}  // namespace
 
 CString ClassName(int classIndex)
 {
@@ -48,12 +31,10 @@ Outcome Rebuild::Run(const CTypedPtrArray<CObArray, CMyObject2*>& journal)
 void Rebuild::Scan(const CMyObject2& e)
 {
     // An entry without class digits keeps those of the entry before.
-    if (e.m_nClassCode > 99999) {
-        CString digits;
-        digits.Format("%d", e.m_nClassCode);
+    const ClassCode code = DecodeClassCode(e.m_nClassCode);
+    if (code.known)
         for (int r = 0; r < 6; ++r)
-            m_rowClass[static_cast<size_t>(r)] = digits[r] - '0' - 1;
-    }
+            m_rowClass[static_cast<size_t>(r)] = code.ClassIndex(r);
     CheckRow(0, e.m_strCause1, e.m_strCauseDesc1);
     CheckRow(1, e.m_strCause2, e.m_strCauseDesc2);
     CheckRow(2, e.m_strCause3, e.m_strCauseDesc3);
@@ -107,14 +88,7 @@ int Rebuild::Append(int parent, int kind, const CString& name, int classDigit)
     if (at < 0)
         return -1;
     CKiso* node = m_nodes[at];
-    node->m_strWord1.Empty();
-    node->m_strWord2.Empty();
-    if (kind == kCause) {
-        node->m_strWord1 = "について";
-        node->m_strWord2 = "として";
-    } else if (kind == kResult) {
-        ResultWords(classDigit, node->m_strWord1, node->m_strWord2);
-    }
+    NewNodeWords(kind, classDigit, node->m_strWord1, node->m_strWord2);
     ++m_outcome.registered;
     return at;
 }
@@ -142,9 +116,9 @@ void Rebuild::CheckRow(int row, const CString& account, const CString& descripti
         if (Confirm(0, className, account) < 0)
             return;
         if (CauseAccount(account) < 0)
-            Append(classDigit, kCause, account, classDigit);
+            Append(classDigit, kClassSideNode, account, classDigit);
         if (resultRow && Child(dict_edit::kResultBranch, account) < 0)
-            Append(dict_edit::kResultBranch, kResult, account, classDigit);
+            Append(dict_edit::kResultBranch, kResultBranchNode, account, classDigit);
         if (description.IsEmpty() || Confirm(2, account, description) < 0)
             return;
         AddDescription(account, description, classDigit, resultRow);
@@ -163,7 +137,7 @@ void Rebuild::CheckRow(int row, const CString& account, const CString& descripti
         // The cause account was asked about when it was registered: its result
         // account follows without a question, with the words of its class.
         const int digit = classDigit != 0 ? classDigit : dict_edit::ClassOfNode(m_nodes, found, account);
-        Append(dict_edit::kResultBranch, kResult, account, digit);
+        Append(dict_edit::kResultBranch, kResultBranchNode, account, digit);
         if (!description.IsEmpty() && Confirm(1, className, account) >= 0)
             marked = true;
     } else if (!description.IsEmpty() && Child(result, description) < 0 && Confirm(2, account, description) >= 0) {
@@ -179,17 +153,17 @@ void Rebuild::AddDescription(const CString& account, const CString& description,
     // answer "all" it is registered again first, under the row's class.
     int cause = CauseAccount(account);
     if (cause < 0 && classDigit != 0)
-        cause = Append(classDigit, kCause, account, classDigit);
+        cause = Append(classDigit, kClassSideNode, account, classDigit);
     if (cause >= 0 && Child(cause, description) < 0)
-        Append(cause, kDescription, description, classDigit);
+        Append(cause, kDescriptionNode, description, classDigit);
     if (!resultRow)
         return;
     int result = Child(dict_edit::kResultBranch, account);
     if (result < 0 && cause >= 0)
-        result = Append(dict_edit::kResultBranch, kResult, account,
+        result = Append(dict_edit::kResultBranch, kResultBranchNode, account,
                         classDigit != 0 ? classDigit : dict_edit::ClassOfNode(m_nodes, CauseAccount(account), account));
     if (result >= 0 && Child(result, description) < 0)
-        Append(result, kDescription, description, classDigit);
+        Append(result, kDescriptionNode, description, classDigit);
 }
 
 }  // namespace dict_rebuild

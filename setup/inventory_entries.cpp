@@ -2,10 +2,9 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
+#include "../core/inventory_account.h"
 
 namespace {
-
-bool Holds(const CString& account, const char* text) { return account.Find(text) >= 0; }
 
 bool Given(const CString& amount) { return !amount.IsEmpty() && amount != "0"; }
 
@@ -42,25 +41,25 @@ InventoryFigures RecognizeInventory(const InventoryJournal& journal)
         const CString& cause = e->m_strCause1;
         const CString& result = e->m_strResult1;
         const int d = e->m_nDirection;
-        if (Holds(cause, "棚卸") && result == "元入金" && d == 0)
+        if (IsInventoryAccount(cause) && result == "元入金" && d == 0)
             Add(f, kInventoryOpening, i, e->m_strCauseAmount1);
-        else if (cause == "元入金" && Holds(result, "棚卸") && d == 1)
+        else if (cause == "元入金" && IsInventoryAccount(result) && d == 1)
             Add(f, kInventoryOpening, i, e->m_strResultAmount1);
-        else if (Holds(cause, "棚卸") && result == "仕入" && d == 1)
+        else if (IsInventoryAccount(cause) && result == "仕入" && d == 1)
             Add(f, kInventoryTransfer, i, e->m_strCauseAmount1);
-        else if (cause == "仕入" && Holds(result, "棚卸") && d == 0)
+        else if (cause == "仕入" && IsInventoryAccount(result) && d == 0)
             Add(f, kInventoryTransfer, i, e->m_strResultAmount1);
-        else if (Holds(cause, "棚卸") && result == "仕入" && d == 0)
+        else if (IsInventoryAccount(cause) && result == "仕入" && d == 0)
             Add(f, kInventoryClosing, i, e->m_strCauseAmount1);
-        else if (cause == "仕入" && Holds(result, "棚卸") && d == 1)
+        else if (cause == "仕入" && IsInventoryAccount(result) && d == 1)
             Add(f, kInventoryClosing, i, e->m_strResultAmount1);
-        else if (cause == "仕入" && !Holds(result, "棚卸") && d == 0)
+        else if (cause == "仕入" && !IsInventoryAccount(result) && d == 0)
             f.purchases = AddSubAmounts(f.purchases, e->m_strCauseAmount1, 1);
-        else if (!Holds(cause, "棚卸") && result == "仕入" && d == 1)
+        else if (!IsInventoryAccount(cause) && result == "仕入" && d == 1)
             f.purchases = AddSubAmounts(f.purchases, e->m_strResultAmount1, 1);
-        else if (cause == "仕入" && !Holds(result, "棚卸") && d == 1)
+        else if (cause == "仕入" && !IsInventoryAccount(result) && d == 1)
             f.purchases = AddSubAmounts(f.purchases, e->m_strCauseAmount1, -1);
-        else if (!Holds(cause, "棚卸") && result == "仕入" && d == 0)
+        else if (!IsInventoryAccount(cause) && result == "仕入" && d == 0)
             f.purchases = AddSubAmounts(f.purchases, e->m_strResultAmount1, -1);
     }
     return f;

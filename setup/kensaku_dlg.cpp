@@ -190,7 +190,7 @@ void CKensakuDlg::ShowEntry(const CMyObject2& e)
     m_nShownEntry = m_arrHitEntry[static_cast<size_t>(m_nHitPos)];
     const int code = m_nHitField;
 
-    const HintClasses classes = DecodeHintClassCode(e.m_nClassCode);
+    const HintClasses classes = HintClassesOf(DecodeClassCode(e.m_nClassCode));
     if (classes.decoded) {
         m_nConnectIndex = classes.connectIndex;
         const size_t row = static_cast<size_t>(code == kKeywordCause2 ? 1 : code == kKeywordCause3 ? 2 : 0);

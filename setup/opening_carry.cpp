@@ -2,27 +2,26 @@
 
 #include "aid_amounts.h"
 
+#include "../core/class_code.h"
 #include "../core/column_text.h"
+#include "../core/fiscal_year.h"
 
 #include <array>
 #include <cstdlib>
 
 namespace {
 
-// The class index (class digit - 1) of each of the six rows, read from the decimal
-// text of the class code; a digit beyond the end of the text is no class (-1). A
-// code of 99999 or less carries no class digits: every row is then unknown (-2) and
-// takes the side of the rows it posts to.
+// The class index (class digit - 1) of each of the six rows. A code of 99999 or
+// less carries no class digits: every row is then unknown (-2) and takes the side
+// of the rows it posts to.
 std::array<int, 6> RowClassIndexes(int classCode)
 {
     std::array<int, 6> index;
-    if (classCode <= 99999) {
-        index.fill(-2);
-        return index;
-    }
-    const CString digits = IntToText(classCode);
-    for (int i = 0; i < 6; ++i)
-        index[i] = i < digits.GetLength() ? digits[i] - '0' - 1 : -1;
+    index.fill(-2);
+    const ClassCode code = DecodeClassCode(classCode);
+    if (code.known)
+        for (int row = 0; row < 6; ++row)
+            index[static_cast<std::size_t>(row)] = code.ClassIndex(row);
     return index;
 }
 
@@ -66,35 +65,22 @@ void CarryPosting(const Posting& posting, int direction, int classIndex, const B
     }
 }
 
-bool IsYearText(const CString& text)
-{
-    if (text.GetLength() != 4)
-        return false;
-    for (int i = 0; i < 4; ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    return true;
-}
-
 }  // namespace
 
 bool NegatesPosting(int direction, bool causeRow, int classIndex)
 {
-    const int d = direction == 1 ? 1 : -1;
-    const int s = causeRow ? 1 : -1;
-    const int c = classIndex == 3 || classIndex == 6 ? 1 : -1;
-    return d * s * c == -1;
+    // Liabilities (class index 3) and capital (6) grow on the credit side, the
+    // assets on the debit side: a posting on the side where its account shrinks
+    // is taken off the balance.
+    const bool growsOnCredit = classIndex == 3 || classIndex == 6;
+    return RowIsDebit(direction, causeRow) == growsOnCredit;
 }
 
 CString CarryForwardBalances(const DictionaryNodes& work, const JournalArray& prevJournal, BalanceRows& rows)
 {
     BuildBalanceRows(work, rows);
-    CString year;
-    if (prevJournal.GetSize() > 0) {
-        const CString first = prevJournal[0]->m_strDate.Left(4);
-        if (IsYearText(first))
-            year = IntToText(atoi(first) + 1);
-    }
+    const CString previousYear = FiscalYearOf(prevJournal);
+    const CString year = previousYear.IsEmpty() ? CString() : IntToText(atoi(previousYear) + 1);
 
     const BalanceRowIndex index(rows);
     for (int j = 0; j < prevJournal.GetSize(); ++j) {

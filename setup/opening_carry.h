@@ -16,8 +16,7 @@
 // when the dialog ends with OK.
 CString CarryForwardBalances(const DictionaryNodes& work, const JournalArray& prevJournal, BalanceRows& rows);
 
-// Whether the amount of one row of an entry is taken negated: with d = +1 for
-// direction 1 and -1 otherwise, s = +1 for a cause row and -1 for a result row, and
-// c = +1 for the credit-side classes (class index 3 負債 and 6 資本) and -1 for any
-// other, the amount is negated when d x s x c is -1.
+// Whether the amount of one row of an entry is taken negated: when the row stands
+// on the side where its account shrinks (the debit side for the credit-side
+// classes, class index 3 負債 and 6 資本; the credit side for any other).
 bool NegatesPosting(int direction, bool causeRow, int classIndex);

@@ -3,7 +3,6 @@
 #include "../core/amount_format.h"
 #include "../journal/entry_check.h"
 
-const char* const kCapitalAccount = "元入金";
 const char* const kTotalRowDesc = "合計";
 const char* const kRemainderRowDesc = "未設定の合計";
 
@@ -44,12 +43,6 @@ CMyObject2* NewOpeningEntry(const CKishuZandakaItem& row, const CString& year)
     return entry;
 }
 
-bool IsOpeningEntryOfYear(const CMyObject2& entry, const CString& year)
-{
-    return (entry.m_strCause1 == kCapitalAccount || entry.m_strResult1 == kCapitalAccount) &&
-           entry.m_strDate == year + "/01/01";
-}
-
 OpeningOutcome ApplyOpeningBalances(JournalArray& journal, const BalanceRows& rows, const CString& year,
                                     int currentEntry)
 {
@@ -80,9 +73,9 @@ OpeningOutcome ApplyOpeningBalances(JournalArray& journal, const BalanceRows& ro
         if (row->m_nStatus != CKishuZandakaItem::kChanged)
             continue;
         CMyObject2* entry = journal[row->m_nEntry];
-        if (!IsOpeningEntryOfYear(*entry, year)) {
-            // The balance was read from an entry of another day against 元入金 (the
-            // user's own capital entry): that entry stays, the balance gets its own.
+        if (!IsOpeningEntry(*entry, year)) {
+            // The row's entry is no opening entry (any more): it stays as it is,
+            // and the balance gets an opening entry of its own.
             journal.InsertAt(0, NewOpeningEntry(*row, year));
             outcome.currentEntry = 0;
             outcome.changed = true;
@@ -95,7 +88,7 @@ OpeningOutcome ApplyOpeningBalances(JournalArray& journal, const BalanceRows& ro
 
     if (carried) {
         for (int i = journal.GetSize() - 1; i >= 0; --i)
-            if (IsOpeningEntryOfYear(*journal[i], year))
+            if (IsOpeningEntry(*journal[i], year))
                 DeleteEntryAt(journal, i);
         for (int r = 0; r < rows.GetSize(); ++r) {
         const CKishuZandakaItem* row = rows[r];
@@ -126,7 +119,7 @@ OpeningOutcome ApplyOpeningBalances(JournalArray& journal, const BalanceRows& ro
         for (int i = journal.GetSize() - 1; i >= 0; --i) {
             const CMyObject2& e = *journal[i];
             // Only opening entries go: an entry of another day against 元入金 is the user's own.
-            if (!IsOpeningEntryOfYear(e, year))
+            if (!IsOpeningEntry(e, year))
                 continue;
             const bool causeSide =
                 e.m_strCause1 == row->m_strAccount && e.m_strResult1 == kCapitalAccount && e.m_strCauseDesc1 == desc;

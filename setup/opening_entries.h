@@ -4,14 +4,14 @@
 #pragma once
 
 #include "../core/kishu_zandaka_item.h"
+#include "../core/journal_array.h"
 #include "../core/my_object2.h"
+#include "../core/opening_entry.h"
 #include "../framework/arrays.h"
 #include "../framework/cstring.h"
 
-using JournalArray = CTypedPtrArray<CObArray, CMyObject2*>;
 using BalanceRows = CTypedPtrArray<CObArray, CKishuZandakaItem*>;
 
-extern const char* const kCapitalAccount;     // 元入金
 extern const char* const kTotalRowDesc;       // 合計
 extern const char* const kRemainderRowDesc;   // 未設定の合計
 
@@ -21,10 +21,6 @@ extern const char* const kRemainderRowDesc;   // 未設定の合計
 // (the kind, or 7 for a capital account) x 1,000,000 + 7,000.
 CMyObject2* NewOpeningEntry(const CKishuZandakaItem& row, const CString& year);
 
-// True for an opening entry of the year: 元入金 in row 1 of one side and the date
-// 1 January of that year. The user's own entries naming 元入金 elsewhere, or on
-// another day, are not opening entries.
-bool IsOpeningEntryOfYear(const CMyObject2& entry, const CString& year);
 
 struct OpeningOutcome {
     bool changed = false;   // the journal was changed: rebuild the list, mark modified

@@ -3,8 +3,9 @@
 #include "aid_amounts.h"
 
 #include "../core/column_text.h"
+#include "../core/fiscal_year.h"
 #include "../core/record_file.h"
-#include "../journal/sjis_text.h"
+#include "../core/sjis_text.h"
 
 #include <array>
 #include <unordered_set>
@@ -144,11 +145,13 @@ std::vector<CString> ReadOpeningEntries(const JournalArray& journal, BalanceRows
 {
     std::vector<CString> messages;
     const BalanceRowIndex index(rows);
+    const CString year = FiscalYearOf(journal);
     for (int j = 0; j < journal.GetSize(); ++j) {
         const CMyObject2& e = *journal[j];
-        const int position = CapitalPosition(e);
-        if (position == 0)
+        // Only the entries the opening-balance command writes hold opening balances.
+        if (!IsOpeningEntry(e, year))
             continue;
+        const int position = CapitalPosition(e);
         // The rows of the two row-1 accounts, once each and in row order.
         std::vector<int> candidates = index.RowsOf(e.m_strCause1);
         if (e.m_strResult1 != e.m_strCause1) {

@@ -48,8 +48,7 @@ private:
     std::vector<int> m_none;
 };
 
-// Reads the balances of the journal's opening entries (entries naming 元入金) into
-// the rows. Answers the messages about a second opening entry for one balance, in
+// Reads the balances of the journal's opening entries of its year into the rows. Answers the messages about a second opening entry for one balance, in
 // the order met; the later entry's amount wins.
 std::vector<CString> ReadOpeningEntries(const JournalArray& journal, BalanceRows& rows);
 

@@ -4,8 +4,7 @@ OwnerAccountAdvice OwnerAccountAdviceFor(const CMyObject2& entry)
 {
     const CString causes = entry.m_strCause1 + " " + entry.m_strCause2 + " " + entry.m_strCause3;
     const CString results = entry.m_strResult1 + " " + entry.m_strResult2 + " " + entry.m_strResult3;
-    // The debit side is the cause rows only for the second phrase.
-    const bool causeIsDebit = entry.m_nDirection == 0;
+    const bool causeIsDebit = entry.CauseIsDebit();
     const CString& debit = causeIsDebit ? causes : results;
     const CString& credit = causeIsDebit ? results : causes;
     const CString& debitFirst = causeIsDebit ? entry.m_strCause1 : entry.m_strResult1;

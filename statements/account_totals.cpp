@@ -4,6 +4,7 @@
 
 #include "../core/amount_arithmetic.h"
 #include "../core/column_text.h"
+#include "../core/fiscal_year.h"
 
 #include <string>
 #include <unordered_map>
@@ -37,25 +38,6 @@ int AccountMap::IndexOf(const CString& name) const
 {
     auto found = m_index.find(name.str());
     return found == m_index.end() ? -1 : static_cast<int>(found->second);
-}
-
-bool RowIsDebit(int direction, bool causeRow)
-{
-    return causeRow ? direction == 0 : direction != 0;
-}
-
-RowClasses RowClassesOf(int classCode)
-{
-    RowClasses classes;
-    if (classCode <= 99999)
-        return classes;
-    std::string digits = std::to_string(classCode);
-    if (digits.size() == 6)
-        digits.insert(digits.begin(), '0');
-    classes.known = true;
-    for (std::size_t i = 0; i < 6 && i < digits.size(); ++i)
-        classes.digit[i] = digits[i] - '0';
-    return classes;
 }
 
 CString AddAmounts(const CString& a, const CString& b)
@@ -222,14 +204,13 @@ const char kOpeningCapital[] = "元入金";
 AccountTotals CollectAccountTotals(const Journal& journal)
 {
     AccountTotals totals;
-    if (!journal.empty())
-        totals.fiscalYear = journal.front()->m_strDate.Left(4);
+    totals.fiscalYear = FiscalYearOf(journal);
 
     // Filing: the class digits carry over to entries whose code holds none.
     Filing filing(totals);
-    RowClasses classes;
+    ClassCode classes;
     for (const CMyObject2* entry : journal) {
-        RowClasses own = RowClassesOf(entry->m_nClassCode);
+        const ClassCode own = DecodeClassCode(entry->m_nClassCode);
         if (own.known)
             classes = own;
         if (!classes.known)
@@ -237,7 +218,7 @@ AccountTotals CollectAccountTotals(const Journal& journal)
         auto rows = RowsOf(*entry);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (!rows[i].account->IsEmpty())
-                filing.File(*rows[i].account, classes.digit[i]);
+                filing.File(*rows[i].account, classes.rowClass[i]);
         }
     }
 

@@ -5,6 +5,8 @@
 // on every run.
 #pragma once
 
+#include "../core/class_code.h"
+#include "../core/entry_side.h"
 #include "../core/my_object2.h"
 #include "../framework/cstring.h"
 
@@ -59,19 +61,6 @@ struct AccountTotals {
 
 using Journal = std::vector<const CMyObject2*>;
 
-// The debit/credit rule of every book: direction 0 puts the cause rows on the
-// debit side; 1 and -1 (no phrase chosen) put the result rows there.
-bool RowIsDebit(int direction, bool causeRow);
-
-// The class digits (0 to 9) of cause rows 1 to 3 and result rows 1 to 3 of a class
-// code. A code of six digits had the empty class 0 in cause row 1 and is read as
-// seven digits with a leading zero. Codes of 99999 or less carry no digits
-// (`known` is false).
-struct RowClasses {
-    bool known = false;
-    std::array<int, 6> digit{};
-};
-RowClasses RowClassesOf(int classCode);
 
 // a + b (op 1) or a - b (op -1) as amount text; two empty texts give the empty text.
 CString AddAmounts(const CString& a, const CString& b);

@@ -46,7 +46,7 @@ std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth)
         const int direction = entry->m_nDirection;
         const bool causeCredit = !RowIsDebit(direction, true);
         const bool resultCredit = !RowIsDebit(direction, false);
-        const RowClasses classes = RowClassesOf(entry->m_nClassCode);
+        const ClassCode classes = DecodeClassCode(entry->m_nClassCode);
 
         if (entry->m_strCause1 == "売上" && entry->m_strResult1 == "事業主貸")
             Book(own, entry->m_strCauseAmount1, causeCredit);
@@ -54,9 +54,9 @@ std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth)
             Book(own, entry->m_strResultAmount1, resultCredit);
 
         auto otherIncome = [](const CString& account) { return account != "売上" && account != "貸倒引当金繰戻額"; };
-        if (classes.known && classes.digit[0] == 1 && otherIncome(entry->m_strCause1))
+        if (classes.known && classes.rowClass[0] == 1 && otherIncome(entry->m_strCause1))
             Book(other, entry->m_strCauseAmount1, causeCredit);
-        if (classes.known && classes.digit[3] == 1 && otherIncome(entry->m_strResult1))
+        if (classes.known && classes.rowClass[3] == 1 && otherIncome(entry->m_strResult1))
             Book(other, entry->m_strResultAmount1, resultCredit);
 
         const int month = MonthOf(entry->m_strDate);

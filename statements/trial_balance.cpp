@@ -1,5 +1,7 @@
 #include "statement_pages.h"
 
+#include "../core/inventory_account.h"
+
 const char* const kCashUnsettledMessage =
     "[ 現金過不足 ] が未解決です。\n\n[ 雑益 ] か [ 雑損 ] で期末処理して下さい。";
 
@@ -21,8 +23,8 @@ int InventoryEntryCode(const Journal& journal)
         const CString& cause = entry->m_strCause1;
         const CString& result = entry->m_strResult1;
         const int direction = entry->m_nDirection;
-        const bool causeStock = Contains(cause, "棚卸");
-        const bool resultStock = Contains(result, "棚卸");
+        const bool causeStock = IsInventoryAccount(cause);
+        const bool resultStock = IsInventoryAccount(result);
         if (causeStock && result == "元入金" && direction == 0)
             code += 1;
         if (cause == "元入金" && resultStock && direction == 1)
@@ -110,7 +112,7 @@ TrialBalancePage ComputeTrialBalance(const AccountTotals& totals, const Journal&
         page.messages.push_back("複数の仕入科目 " + purchaseNames + " があります。「仕入」に統合してください。");
     for (const auto& [name, total] : totals.asset) {
         (void)total;
-        if (!Contains(name, "棚卸"))
+        if (!IsInventoryAccount(name))
             continue;
         CString message = InventoryMessage(name, InventoryEntryCode(journal));
         if (!message.IsEmpty())

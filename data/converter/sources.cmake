@@ -26,6 +26,7 @@ set(ZIRERE_DATA_CONVERTER_BASE_SOURCES
   core/digit_calculator.cpp
   core/amount_format.cpp
   core/column_text.cpp
-  journal/sjis_text.cpp
+  core/sjis_text.cpp
+  core/remark_items.cpp
   journal/entry_check.cpp
 )

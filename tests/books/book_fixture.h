@@ -15,7 +15,7 @@ struct Row {
 };
 
 inline CMyObject2* MakeEntry(const char* date, std::initializer_list<Row> cause, std::initializer_list<Row> result,
-                             int direction, int classCode, const char* remark = "")
+                             int direction, int classCode, const CString& remark = "")
 {
     auto* entry = new CMyObject2;
     entry->m_strDate = date;

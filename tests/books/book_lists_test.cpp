@@ -1,5 +1,6 @@
 // The account lists gathered from class digits, exact restore, and the detail
 // panel's fields.
+#include "../support/journal_fixtures.h"
 #include "book_fixture.h"
 
 #include "books/book_lists.h"
@@ -109,7 +110,7 @@ TEST_F(EntryDetailTest, ClassCodeCasesDigitsAndExpenseAccount)
 TEST_F(EntryDetailTest, FieldsDescriptionsFilterSideAndRemark)
 {
     OwnedJournal j{MakeEntry("2024/02/10", {{"売上", "1234", "d1"}, {"売上", "5.5", "d2"}},
-                             {{"現金", "1239.5", "r1"}, {"普通預金", "", "r2"}}, 1, 1105500, "メモ[]a,1,2")};
+                             {{"現金", "1239.5", "r1"}, {"普通預金", "", "r2"}}, 1, 1105500, "メモ" + RemarkItem("a"))};
     const CMyObject2& entry = *j.journal.GetAt(0);
     const EntryDetail detail = DescribeEntry(entry, "普通預金", "r2", 3);
     EXPECT_EQ(" 2024/02/10", detail.date);

@@ -4,6 +4,8 @@
 
 #include "books/ledger_print.h"
 
+#include "core/fiscal_year.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -88,7 +90,7 @@ TEST(LedgerPagination, CarriedTotalsAndThePagesThatPrintThem)
     PrintJob job;
     job.book = PrintBook::Cash;
     job.journal = &j.journal;
-    job.year = PrintYearOf(j.journal);
+    job.year = FiscalYearOf(j.journal);
     job.lines = cash.lines;
     job.pages = PaginateLedger(cash.lines, job.startDebit);
     ASSERT_EQ(2u, job.pages.size());

@@ -169,7 +169,7 @@ TEST(LedgerLines, RemarkBeforeItemsAndLongDescriptionsAreCut)
     EXPECT_EQ("あいうえおかきく", purchases.descriptions[0].text);
 }
 
-TEST(LedgerOpening, SumInTheLedgerAndTheLastForTheCashBook)
+TEST(LedgerOpening, SumOfTheEntriesAgainstCapital)
 {
     OwnedJournal j{MakeEntry("2024/01/01", {{"現金", "1000"}}, {{"元入金", "1000"}}, 0, 5007000),
                    MakeEntry("2024/06/01", {{"現金", "250"}}, {{"元入金", "250"}}, 0, 5007000),
@@ -177,13 +177,11 @@ TEST(LedgerOpening, SumInTheLedgerAndTheLastForTheCashBook)
     const Ledger ledger = BuildLedger(j.journal, GeneralLedger("現金", false));
     EXPECT_TRUE(ledger.openingMet);
     EXPECT_EQ("1250", ledger.openingSum);
-    EXPECT_EQ("250", ledger.lastOpening);
     EXPECT_EQ("1259", ledger.balance);
 
     OwnedJournal none{MakeEntry("2024/06/02", {{"売上", "9"}}, {{"現金", "9"}}, 1, 1005000)};
     const Ledger without = BuildLedger(none.journal, GeneralLedger("現金", false));
     EXPECT_FALSE(without.openingMet);
-    EXPECT_EQ("0", without.lastOpening);
 }
 
 TEST(LedgerFilter, DescriptionsFlagsAndCarriedFilterCutToTheList)

@@ -59,6 +59,29 @@ TEST(OpeningCash, InsertReplaceOrKeep)
     }
 }
 
+TEST(OpeningCash, TheFieldShowsTheEntryTheButtonWrites)
+{
+    // The owner pays cash in during the year: that is no opening cash.
+    OwnedJournal j{MakeEntry("2024/03/01", {{"売上", "1"}}, {{"現金", "1"}}, 1, 1005000),
+                   MakeEntry("2024/06/01", {{"現金", "5000"}}, {{"元入金", "5000"}}, 0, 5007000)};
+    EXPECT_EQ("0", OpeningCashOf(j.journal, "2024"));
+
+    const OpeningCashPlan plan = PlanOpeningCash(j.journal, "2,000", "2024");
+    ApplyOpeningCash(j.journal, plan, MakeOpeningCashEntry(plan), 0);
+    EXPECT_EQ("2000", OpeningCashOf(j.journal, "2024"));
+    // Set again: the same entry changes, the owner's own entry stays.
+    const OpeningCashPlan again = PlanOpeningCash(j.journal, "3000", "2024");
+    EXPECT_EQ(0, again.replaceIndex);
+    ApplyOpeningCash(j.journal, again, MakeOpeningCashEntry(again), 0);
+    EXPECT_EQ("3000", OpeningCashOf(j.journal, "2024"));
+    EXPECT_EQ(3, j.journal.GetSize());
+    EXPECT_EQ("5000", j.journal.GetAt(2)->m_strCauseAmount1);
+    // An opening entry written the other way round (元入金 first) is read as well.
+    OwnedJournal turned{MakeEntry("2024/01/01", {{"元入金", "700"}}, {{"現金", "700"}}, 1, 7005000)};
+    EXPECT_EQ("700", OpeningCashOf(turned.journal, "2024"));
+    EXPECT_EQ("0", OpeningCashOf(turned.journal, "2025"));
+}
+
 TEST(OpeningCash, Refusals)
 {
     OwnedJournal empty;

@@ -110,3 +110,24 @@ TEST(SalesLedger, BreakdownCaptionNamesThePartner)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SalesLedger, TheRemarkReadsAsInTheGeneralLedger)
+{
+    // Brackets followed by 100 bytes that are no whole item: remark text in every book.
+    const CString remark = "x[]" + CString(std::string(100, 'z').c_str());
+    OwnedJournal j{MakeEntry("2024/05/01", {{"売上", "100", "A"}}, {{"現金", "100"}}, 1, 1005000, remark)};
+    const SalesLedger sales = BuildSalesLedger(j.journal, SalesBook::Sales, "");
+    ASSERT_EQ(1u, sales.lines.size());
+    LedgerOptions cashLedger;
+    cashLedger.account = "現金";
+    const Ledger cash = BuildLedger(j.journal, cashLedger);
+    ASSERT_EQ(1u, cash.lines.size());
+    const CString salesLine = LineText(j.journal, sales.lines[0], sales.layout);
+    const CString cashLine = LineText(j.journal, cash.lines[0], LineLayout{});
+    EXPECT_GE(salesLine.Find("x[]zzz"), 0) << salesLine.str();
+    EXPECT_GE(cashLine.Find("x[]zzz"), 0) << cashLine.str();
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include "dictionary_fixture.h"
 
 #include "core/my_object2.h"
+#include "core/node_words.h"
 
 namespace {
 
@@ -256,6 +257,24 @@ TEST(ClassDigits, ComeFromCodesAboveFiveDigitsOnly)
     EXPECT_EQ((std::array<int, 6>{-1, -1, -1, -1, -1, -1}), slots.classIndex);
     TakeClassDigits(slots, -5);
     EXPECT_EQ((std::array<int, 6>{-1, -1, -1, -1, -1, -1}), slots.classIndex);
+}
+
+TEST(NodeWords, ByKindAndClass)
+{
+    CString w1;
+    CString w2;
+    const struct {
+        int kind, digit;
+        const char *first, *second;
+    } cases[] = {{0, 0, "", ""},           {1, 0, "について", "として"}, {2, 1, "から繰戻す", "で収入とする"},
+                 {2, 2, "で費用とする", "から繰戻す"}, {2, 3, "で費用とする", "から繰戻す"},
+                 {2, 4, "から繰戻す", "へ繰入れる"}, {2, 5, "で受取り", "で支払い"},
+                 {2, 6, "で受取り", "で支払い"},   {2, 7, "から繰戻す", "計上する"}, {2, 0, "", ""}};
+    for (const auto& c : cases) {
+        NewNodeWords(c.kind, c.digit, w1, w2);
+        EXPECT_EQ(c.first, w1) << c.kind << c.digit;
+        EXPECT_EQ(c.second, w2) << c.kind << c.digit;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The journal's CSV forms: the one-line and three-line exports byte for byte, and
 // the record form read back with its rules, its checks and its refusals.
+#include "../support/journal_fixtures.h"
 #include "core/journal_csv.h"
 #include "core/record_file.h"
 
@@ -11,7 +12,7 @@ class JournalCsvTest : public ::testing::Test {
 protected:
     void TearDown() override { DeleteRecords(m_journal); }
 
-    CMyObject2& Add(const char* date, int direction, const char* remark)
+    CMyObject2& Add(const char* date, int direction, const CString& remark)
     {
         auto* entry = new CMyObject2;
         entry->m_strDate = date;
@@ -24,13 +25,13 @@ protected:
     // (cause rows debit) whose remark is nothing but an item breakdown.
     void AddTwoEntries()
     {
-        CMyObject2& sale = Add("2024/01/05", 1, "手渡し[]品目A:1000");
+        CMyObject2& sale = Add("2024/01/05", 1, "手渡し" + RemarkItem("品目A"));
         sale.m_strCause1 = "売上";
         sale.m_strCauseAmount1 = "1000";
         sale.m_strCauseDesc1 = "A商店";
         sale.m_strResult1 = "現金";
         sale.m_strResultAmount1 = "1000";
-        CMyObject2& purchase = Add("2024/02/10", 0, "[]内訳");
+        CMyObject2& purchase = Add("2024/02/10", 0, RemarkItem("内訳"));
         purchase.m_strCause1 = "仕入";
         purchase.m_strCauseAmount1 = "500";
         purchase.m_strCauseDesc1 = "B商事";

@@ -220,22 +220,4 @@ TEST(DictionaryCheck, KnownResultAccountGetsTheBranchNodeAndNewDescriptionsOnBot
     EXPECT_EQ(-2, FindChildNode(d.dict, FindChildNode(d.dict, 8, "現金"), "銀行"));
 }
 
-TEST(DictionaryCheck, NewNodeWordsByKindAndClass)
-{
-    CString w1;
-    CString w2;
-    const struct {
-        int kind, digit;
-        const char *first, *second;
-    } cases[] = {{0, 0, "", ""},           {1, 0, "について", "として"}, {2, 1, "から繰戻す", "で収入とする"},
-                 {2, 2, "で費用とする", "から繰戻す"}, {2, 3, "で費用とする", "から繰戻す"},
-                 {2, 4, "から繰戻す", "へ繰入れる"}, {2, 5, "で受取り", "で支払い"},
-                 {2, 6, "で受取り", "で支払い"},   {2, 7, "から繰戻す", "計上する"}, {2, 0, "", ""}};
-    for (const auto& c : cases) {
-        NewNodeWords(c.kind, c.digit, w1, w2);
-        EXPECT_EQ(c.first, w1) << c.kind << c.digit;
-        EXPECT_EQ(c.second, w2) << c.kind << c.digit;
-    }
-}
-
 }  // namespace

@@ -196,20 +196,23 @@ TEST(EntryCheck, OwnerLoanWithoutDescriptionBesideAFixedAssetIsRefused)
     EXPECT_EQ(CString(), CheckOwnerDrawingsDescription(f, descs, {4, -1, -1, 3, -1, -1}));
 }
 
-TEST(EntryCheck, ClassCodeDateAndTheRecordKeepTheRemarkTail)
+TEST(EntryCheck, ClassCodeDateAndTheRecordKeepTheItems)
 {
     EXPECT_EQ(1005002, ClassCodeOf({0, -1, -1, 4, -1, -1}, 2));
     EXPECT_EQ(55100, ClassCodeOf({-1, -1, 4, 4, 0, -1}, 0));
     EXPECT_EQ("2024/01/05", StoredDate("24/01/05"));
     EXPECT_EQ("2024/01/05", StoredDate("2024/01/05"));
-    EXPECT_EQ("abc ", RemarkHead("abc []x,1"));
-    EXPECT_EQ("[]x,1", RemarkTail("abc []x,1"));
 
+    const CString item = CString("[]") + CString(std::string(kItemLength - 2, 'i').c_str());
     CMyObject2 record;
-    record.m_strRemark = "old[]item,2,300";
+    record.m_strRemark = "old" + item;
     EntryFields f = Sale();
     FillEntryRecord(record, f, {"a", "", "", "b", "", ""}, "new", 1005000);
-    EXPECT_EQ("new[]item,2,300", record.m_strRemark);
+    EXPECT_EQ("new" + item, record.m_strRemark);
+    // A "[]" that opens no whole item is remark text, and is replaced with it.
+    record.m_strRemark = "old[]x,1";
+    FillEntryRecord(record, f, {"a", "", "", "b", "", ""}, "new", 1005000);
+    EXPECT_EQ("new", record.m_strRemark);
     EXPECT_EQ("a", record.m_strCauseDesc1);
     EXPECT_EQ("b", record.m_strResultDesc1);
     EXPECT_EQ(1, record.m_nDirection);

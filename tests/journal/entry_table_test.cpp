@@ -1,4 +1,5 @@
 // The debit/credit table of an entry: its grid and its rows for each direction.
+#include "../support/journal_fixtures.h"
 #include "journal/entry_table.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ TEST(EntryTable, ThreeCauseRowsAgainstOneResult)
     e.m_strCauseAmount2 = "200";
     e.m_strCause3 = "受取利息";
     e.m_strCauseAmount3 = "5";
-    e.m_strRemark = "3月分[]内訳";
+    e.m_strRemark = "3月分" + RemarkItem("内訳");
     const EntryTableContent t = EntryTableContentOf(e);
     ASSERT_EQ(3u, t.rows.size());
     EXPECT_EQ(3, t.causeRows);
@@ -79,7 +80,7 @@ TEST(EntryTable, AThirdAccountAfterAnEmptySecondIsShownAsThePrintShowsIt)
     e.m_strResult3 = "普通預金";
     e.m_strResultAmount3 = "300";
     e.m_strResultDesc2 = "残り";  // a description on an empty row shows nothing
-    e.m_strRemark = "[]品名";
+    e.m_strRemark = RemarkItem("品名");
     const EntryTableContent t = EntryTableContentOf(e);
     ASSERT_EQ(3u, t.rows.size());
     EXPECT_EQ(3, t.resultRows);

@@ -1,5 +1,6 @@
 // The journal list's lines byte for byte, the class code taken apart, the book
 // words of a shown entry and the stable sort by date.
+#include "../support/journal_fixtures.h"
 #include "dictionary_fixture.h"
 
 #include "journal/journal_lines.h"
@@ -60,7 +61,7 @@ TEST(JournalLine, FixedColumnsByteForByte)
     e.m_strCauseDesc1 = "A社";
     e.m_strResultDesc1 = "A社";
     e.m_strResultDesc2 = "B";
-    e.m_strRemark = "メモ []item,1,200";
+    e.m_strRemark = "メモ " + RemarkItem("item");
     EXPECT_EQ(" 2024/02/29 |              謎                        現金                          |"
               "            1,200.50| 雑費 普通預金 :A社 B  メモ ",
               formatter.Line(e, 0));
@@ -75,7 +76,7 @@ TEST(JournalLine, FixedColumnsByteForByte)
     // that begins with "[]" adds nothing.
     const auto sale = Entry("2024/04/01", "売掛金", "現金", "5", 1);
     CMyObject2& c = *sale;
-    c.m_strRemark = "[]x";
+    c.m_strRemark = RemarkItem("x");
     EXPECT_EQ(" 2024/04/01 |          売掛金 を回収して             現金 を受取り                 |"
               "                5   | ",
               formatter.Line(c, 2));
@@ -165,25 +166,6 @@ TEST(JournalLine, OneFormatterForManyLinesGivesEachLineItsOwnPhrase)
         EXPECT_EQ(fresh.Line(*entry, row.connectIndex), shared.Line(*entry, row.connectIndex))
             << row.cause << " " << row.direction << " " << row.connectIndex;
     }
-}
-
-TEST(JournalLine, ClassCodeIsTakenApartOnlyAboveFiveDigits)
-{
-    const ClassCodeParts seven = SplitClassCode(1005002);
-    EXPECT_TRUE(seven.split);
-    EXPECT_EQ((std::array<int, 6>{0, -1, -1, 4, -1, -1}), seven.classIndex);
-    EXPECT_TRUE(seven.hasConnect);
-    EXPECT_EQ(2, seven.connectIndex);
-    const ClassCodeParts six = SplitClassCode(300500);
-    EXPECT_TRUE(six.split);
-    EXPECT_FALSE(six.hasConnect);
-    EXPECT_EQ(2, six.classIndex[0]);
-    EXPECT_FALSE(SplitClassCode(99999).split);
-    EXPECT_FALSE(SplitClassCode(-1234567).split);
-    const ClassCodeParts largest = SplitClassCode(2147483647);  // ten digits: the first seven count
-    EXPECT_EQ((std::array<int, 6>{1, 0, 3, 6, 3, 7}), largest.classIndex);
-    EXPECT_TRUE(largest.hasConnect);
-    EXPECT_EQ(3, largest.connectIndex);
 }
 
 TEST(JournalLine, BookWordsOfAnEntry)

@@ -83,7 +83,7 @@ TEST(JournalPrintPlan, OneEntryPrintsHeadingEntryRemarkAndGrandTotal)
     CMyObject2* sale = SaleEntry("2024/01/05", "1000");
     sale->m_strCauseDesc1 = "店頭";
     sale->m_strResultDesc1 = "手元";
-    sale->m_strRemark = "朝市[]りんご,2";
+    sale->m_strRemark = "朝市" + RemarkItem("りんご");
     journal.Add(sale);
     const auto pages = PaginateJournal(journal);
     const PrintPagePlan page = PlanJournalPage(journal, pages, 1, "2024");

@@ -121,8 +121,8 @@ protected:
         EXPECT_EQ("---", rows.back());
         const JournalLineFormatter formatter(Document()->m_arrDictionary);
         for (int i = 0; i < journal.GetSize(); ++i) {
-            const ClassCodeParts parts = SplitClassCode(journal.GetAt(i)->m_nClassCode);
-            EXPECT_EQ(formatter.Line(*journal.GetAt(i), parts.hasConnect ? parts.connectIndex : 0), rows[static_cast<size_t>(i)])
+            const int connect = DecodeClassCode(journal.GetAt(i)->m_nClassCode).connectChoice;
+            EXPECT_EQ(formatter.Line(*journal.GetAt(i), connect), rows[static_cast<size_t>(i)])
                 << "row " << i;
         }
     }

@@ -63,6 +63,8 @@ TEST_F(BadDebtTest, ReceivablesFollowTheSideOnWhichTheirClassGrows)
         {"class digit 0 grows on the credit side", {{"現金", "売掛金", 0, "400", 5000000}}, "400"},
         {"no class digits at first: a current asset", {{"売上", "売掛金", 1, "700"}, {"売上", "受取手形", 1, "300"}}, "1000"},
         {"no class digits: those of the entry before", {{"売上", "現金", 1, "1", 1004000}, {"売上", "売掛金", 1, "700"}}, "-700"},
+        // No phrase chosen (-1): the cause rows stand on the credit side, as for 1.
+        {"collected without a phrase", {{"売上", "売掛金", -1, "1000", 1005000}, {"売掛金", "現金", -1, "400", 5005000}}, "600"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

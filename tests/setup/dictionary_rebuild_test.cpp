@@ -82,7 +82,7 @@ struct Fixture {
 TEST(DictionaryRebuild, NothingMissingAsksNothing)
 {
     Fixture f;
-    auto& e = f.Entry(100500);
+    auto& e = f.Entry(1005000);
     e.m_strCause1 = "売上";
     e.m_strCauseDesc1 = "A商店";
     e.m_strResult1 = "現金";
@@ -96,7 +96,7 @@ TEST(DictionaryRebuild, NothingMissingAsksNothing)
 TEST(DictionaryRebuild, MissingCauseAccountWithDescriptionAsksTwice)
 {
     Fixture f;
-    auto& e = f.Entry(300500);
+    auto& e = f.Entry(3005000);
     e.m_strCause1 = "広告費";
     e.m_strCauseDesc1 = "チラシ";
     e.m_strResult1 = "現金";
@@ -121,7 +121,7 @@ TEST(DictionaryRebuild, MissingCauseAccountWithDescriptionAsksTwice)
 TEST(DictionaryRebuild, MissingResultRowRegistersCauseAndResultAccount)
 {
     Fixture f;
-    auto& e = f.Entry(100600);
+    auto& e = f.Entry(1006000);
     e.m_strCause1 = "売上";
     e.m_strResult1 = "小口現金";
     const Outcome out = f.Run();
@@ -153,10 +153,10 @@ TEST(DictionaryRebuild, AnswersAllAndCancelAll)
     for (const auto& c : cases) {
         Fixture f;
         f.answers = {c.answer};
-        auto& a = f.Entry(300000);
+        auto& a = f.Entry(3000000);
         a.m_strCause1 = "広告費";
         a.m_strCauseDesc1 = "チラシ";
-        auto& b = f.Entry(300000);
+        auto& b = f.Entry(3000000);
         b.m_strCause1 = "旅費";
         b.m_strCauseDesc1 = "出張";
         const Outcome out = f.Run();
@@ -180,7 +180,7 @@ TEST(DictionaryRebuild, RowsWithoutClassDigits)
     EXPECT_EQ(f.nodes.GetSize(), size);
 
     Fixture g;
-    g.Entry(200000).m_strCause1 = "仕入";
+    g.Entry(2000000).m_strCause1 = "仕入";
     g.Entry(12).m_strCause1 = "外注費";
     const Outcome out = g.Run();
     EXPECT_EQ(out.registered, 1);
@@ -195,10 +195,10 @@ TEST(DictionaryRebuild, ResetAndAllLooksIndexesUpAgain)
 {
     Fixture f;
     f.answers = {kRegister, kResetAndAll};
-    auto& e = f.Entry(300000);
+    auto& e = f.Entry(3000000);
     e.m_strCause1 = "広告費";
     e.m_strCauseDesc1 = "チラシ";
-    auto& later = f.Entry(500000);
+    auto& later = f.Entry(5000000);
     later.m_strCause1 = "普通預金";  // in the old dictionary, not in the initial one
     const Outcome out = f.Run();
     EXPECT_EQ(f.resets, 1);

@@ -18,7 +18,9 @@ TEST(OpeningCarry, SignOfAPosting)
     } const cases[] = {
         // Assets grow with debits: direction 0 puts the cause rows on the debit side.
         {0, true, 4, false}, {0, false, 4, true}, {1, false, 4, false}, {1, true, 4, true},
-        {-1, true, 5, false}, {0, true, -1, false},
+        {0, true, -1, false},
+        // No phrase chosen (-1) books like the first phrase: the cause rows are credits.
+        {-1, true, 5, true}, {-1, false, 5, false}, {-1, true, 3, false}, {-1, false, 6, true},
         // Liabilities and capital grow with credits.
         {0, false, 3, false}, {1, false, 3, true}, {1, true, 6, false}, {0, true, 6, true},
     };

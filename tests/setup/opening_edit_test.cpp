@@ -187,6 +187,26 @@ TEST_F(OpeningEdit, ASelectionWithoutRowsIsRefused)
     EXPECT_EQ(lines, f.RowLines());
 }
 
+TEST_F(OpeningEdit, TheOwnersCapitalEntriesOfOtherDaysAreNeitherReadNorTouched)
+{
+    f.Entry("2024/01/01", "現金", "元入金", "180000", 0, 5007000);
+    f.Entry("2024/03/01", "売上", "現金", "10", 1, 1005000);
+    f.Entry("2024/06/30", "元入金", "現金", "50000", 1, 7005000);
+    EXPECT_TRUE(PrepareBalanceRows(f.dictionary, f.journal, f.rows).empty());
+    editor.RowsRebuilt();
+    editor.SelectAccount(f.Row("現金", "合計"));
+    EXPECT_STREQ("180,000   ", editor.FieldText() + "   ");
+    ASSERT_TRUE(editor.Set("200000").refusal.IsEmpty());
+
+    const OpeningOutcome out = ApplyOpeningBalances(f.journal, f.rows, "2024", 1);
+    EXPECT_TRUE(out.refusal.IsEmpty());
+    ASSERT_EQ(3, f.journal.GetSize());
+    EXPECT_STREQ("200000", f.journal[0]->m_strCauseAmount1);
+    EXPECT_STREQ("200000", f.journal[0]->m_strResultAmount1);
+    EXPECT_STREQ("50000", f.journal[2]->m_strResultAmount1);
+    EXPECT_STREQ("2024/06/30", f.journal[2]->m_strDate);
+}
+
 TEST_F(OpeningEdit, ABalanceReadFromTheJournalIsChanged)
 {
     f.Entry("2025/01/01", "現金", "元入金", "500", 0, 5007000);

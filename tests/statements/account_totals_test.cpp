@@ -128,11 +128,6 @@ TEST(AccountTotals, ClassCodesOfSixDigitsAndWithoutDigits)
     EXPECT_TRUE(totals.asset.Contains("現金"));
     ExpectTotal(totals.expense, "雑費", "45", "0");
     EXPECT_TRUE(totals.asset.Contains("普通預金"));
-
-    const RowClasses six = RowClassesOf(105000);
-    EXPECT_TRUE(six.known);
-    EXPECT_EQ((std::array<int, 6>{0, 1, 0, 5, 0, 0}), six.digit);
-    EXPECT_FALSE(RowClassesOf(99999).known);
 }
 
 TEST(AccountTotals, OpeningCapitalCountsRowOneOnEitherSide)

@@ -16,3 +16,13 @@ inline CMyObject2* SaleEntry(const char* date, const char* amount)
     entry->m_nClassCode = 1005000;
     return entry;
 }
+
+// One item of a remark's item breakdown as the sales and purchases books store
+// it: the marker "[]" and the item's text filled with blanks to 84 bytes.
+inline CString RemarkItem(const char* text)
+{
+    CString item = CString("[]") + text;
+    while (item.GetLength() < 84)
+        item += ' ';
+    return item;
+}

@@ -1,0 +1,98 @@
+// The small rules of a journal entry that every book reads: which side a row is
+// on, what the fiscal year is, which accounts are inventory, what an opening entry is.
+#include "core/entry_side.h"
+#include "core/fiscal_year.h"
+#include "core/inventory_account.h"
+#include "core/opening_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+TEST(EntrySide, DirectionZeroPutsTheCauseRowsOnTheDebitSide)
+{
+    struct Case {
+        int direction;
+        bool causeDebit;
+    } const cases[] = {{0, true}, {1, false}, {-1, false}, {2, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.causeDebit, CauseRowsAreDebit(c.direction)) << c.direction;
+        EXPECT_EQ(c.causeDebit, RowIsDebit(c.direction, true)) << c.direction;
+        EXPECT_EQ(!c.causeDebit, RowIsDebit(c.direction, false)) << c.direction;
+    }
+    CMyObject2 entry;
+    entry.m_nDirection = -1;
+    EXPECT_FALSE(entry.CauseIsDebit());
+}
+
+struct OwnedEntries {
+    JournalArray journal;
+    ~OwnedEntries()
+    {
+        for (int i = 0; i < journal.GetSize(); ++i)
+            delete journal[i];
+    }
+    CMyObject2& Add(const char* date, const char* cause, const char* result, const char* amount = "1")
+    {
+        auto* e = new CMyObject2;
+        e->m_strDate = date;
+        e->m_strCause1 = cause;
+        e->m_strResult1 = result;
+        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
+        journal.Add(e);
+        return *e;
+    }
+};
+
+TEST(FiscalYear, TheYearOfTheFirstEntry)
+{
+    OwnedEntries none;
+    EXPECT_EQ("", FiscalYearOf(none.journal));
+    struct Case {
+        const char* firstDate;
+        const char* year;
+    } const cases[] = {{"2024/03/01", "2024"}, {"1999/12/31", "1999"}, {"", ""}, {"24/01/01", ""}, {"２０２４", ""}};
+    for (const Case& c : cases) {
+        OwnedEntries j;
+        j.Add(c.firstDate, "売上", "現金");
+        j.Add("2030/01/01", "売上", "現金");
+        EXPECT_EQ(c.year, FiscalYearOf(j.journal)) << c.firstDate;
+    }
+    for (const char* year : {"2024", "0000"})
+        EXPECT_TRUE(IsYearText(year));
+    for (const char* year : {"", "202", "20245", "20x4"})
+        EXPECT_FALSE(IsYearText(year));
+}
+
+TEST(InventoryAccount, NamesHoldingTanaoroshi)
+{
+    for (const char* name : {"棚卸資産", "期末棚卸高", "棚卸"})
+        EXPECT_TRUE(IsInventoryAccount(name)) << name;
+    for (const char* name : {"商品", "仕入", ""})
+        EXPECT_FALSE(IsInventoryAccount(name)) << name;
+}
+
+TEST(OpeningEntry, OneOfFirstJanuaryAgainstCapital)
+{
+    OwnedEntries j;
+    j.Add("2024/01/01", "現金", "元入金", "180000");             // 0: opening cash
+    j.Add("2024/06/30", "元入金", "現金", "50000");              // 1: paid in during the year
+    j.Add("2024/01/01", "元入金", "買掛金", "300").m_nDirection = 1;  // 2: a liability, turned round
+    j.Add("2024/01/01", "売上", "現金");                         // 3: no capital
+    j.Add("2023/01/01", "普通預金", "元入金");                    // 4: another year
+    const bool opening[] = {true, false, true, false, false};
+    for (int i = 0; i < j.journal.GetSize(); ++i)
+        EXPECT_EQ(opening[i], IsOpeningEntry(*j.journal[i], "2024")) << i;
+    EXPECT_FALSE(IsOpeningEntry(*j.journal[0], ""));
+
+    EXPECT_EQ("買掛金", OpenedBalanceOf(*j.journal[2]).account);
+    EXPECT_EQ("300", OpenedBalanceOf(*j.journal[2]).amount);
+    EXPECT_EQ(0, FindOpeningEntry(j.journal, "現金", "2024"));
+    EXPECT_EQ(2, FindOpeningEntry(j.journal, "買掛金", "2024"));
+    EXPECT_EQ(-1, FindOpeningEntry(j.journal, "普通預金", "2024"));
+    EXPECT_EQ(4, FindOpeningEntry(j.journal, "普通預金", "2023"));
+}
+
+}  // namespace
