@@ -1,6 +1,7 @@
 // The CSV commands of the document: the journal exported in both forms, a journal
 // imported from the record form (a foreign file refused with the journal as it
 // was), and the dictionary CSV file written and read back.
+#include "../support/journal_fixtures.h"
 #include "program_folder.h"
 
 #include "core/dictionary_csv.h"
@@ -53,7 +54,7 @@ protected:
 
 TEST_F(CsvCommandsTest, ExportWritesBothFormsAndLeavesTheDocumentAlone)
 {
-    Document()->m_arrJournal[1]->m_strRemark = "振込[]品目:200";
+    Document()->m_arrJournal[1]->m_strRemark = "振込" + RemarkItem("品目:200");
     ChooseFile(Path("one.csv"));
     Send(ID_FILE_SAVE_CSV1);
     EXPECT_FALSE(m_request.bOpenFileDialog);

@@ -4,6 +4,7 @@
 // and paste with the journal and the list kept aligned, the sort, the question
 // before an edited entry is left, the book buttons, and a journal entered, saved
 // and read again by a second start of the program.
+#include "../support/journal_fixtures.h"
 #include "program_folder.h"
 
 #include "core/record_file.h"
@@ -41,7 +42,7 @@ protected:
         const char* result;
         const char* amount;
         int classCode;
-        const char* remark = "";
+        CString remark = "";
     };
     void StartWith(std::initializer_list<Row> rows)
     {
@@ -281,7 +282,7 @@ TEST_F(JournalEditingTest, UnknownAccountsAndDescriptionsAreRegisteredThroughThe
 
 TEST_F(JournalEditingTest, PickingALineLoadsItAndLeavingAChangedEntryAsks)
 {
-    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000, "ﾒﾓ[]品,1,1000"},
+    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000, "ﾒﾓ" + RemarkItem("品,1,1000")},
                {"2024/01/06", "売上", "現金", "2000", 1005000}});
     // After loading, the last entry is current and shown.
     EXPECT_EQ(1, Document()->m_nCurEntry);
@@ -328,14 +329,14 @@ TEST_F(JournalEditingTest, PickingALineLoadsItAndLeavingAChangedEntryAsks)
     Click(1009);
     const CMyObject2& changed = *Document()->m_arrJournal.GetAt(0);
     EXPECT_EQ("1200", changed.m_strCauseAmount1);
-    EXPECT_EQ("新[]品,1,1000", changed.m_strRemark);
+    EXPECT_EQ("新" + RemarkItem("品,1,1000"), changed.m_strRemark);
     ExpectAligned();
 }
 
 TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
 {
     StartWith({{"2024/01/01", "売上", "現金", "100", 1005000},
-               {"2024/02/01", "売上", "現金", "200", 1005000, "[]品,2,100"},
+               {"2024/02/01", "売上", "現金", "200", 1005000, RemarkItem("品,2,100")},
                {"2024/03/01", "売上", "現金", "300", 1005000}});
 
     // Insert in front of row 1: the "***" row, the date of that entry, the lock.
@@ -388,7 +389,7 @@ TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
 
     // Cut the entry with a breakdown: both delete questions; the breakdown goes with it.
     SelectRow(2);
-    ASSERT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(2)->m_strRemark);
+    ASSERT_EQ(RemarkItem("品,2,100"), Document()->m_arrJournal.GetAt(2)->m_strRemark);
     m_boxes.clear();
     m_buttons = {IDYES, IDYES};
     Command(ID_EDIT_CUT_LINE);
@@ -402,11 +403,11 @@ TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
     SelectRow(0);
     Command(ID_EDIT_PASTE_INSERT);
     EXPECT_EQ("02/01 01/01 02/01 ", Dates());
-    EXPECT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(0)->m_strRemark);
+    EXPECT_EQ(RemarkItem("品,2,100"), Document()->m_arrJournal.GetAt(0)->m_strRemark);
     EXPECT_EQ(0, Document()->m_nCurEntry);
     Command(ID_EDIT_PASTE_END);
     EXPECT_EQ("02/01 01/01 02/01 02/01 ", Dates());
-    EXPECT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(3)->m_strRemark);
+    EXPECT_EQ(RemarkItem("品,2,100"), Document()->m_arrJournal.GetAt(3)->m_strRemark);
     EXPECT_EQ(3, Document()->m_nCurEntry);
     ExpectAligned();
 
@@ -422,7 +423,7 @@ TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
     Command(ID_SORT_BY_DATE);
     EXPECT_EQ("01/01 01/01 02/01 02/01 02/01 ", Dates());
     EXPECT_EQ("100", Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
-    EXPECT_EQ("[]品,2,100", Document()->m_arrJournal.GetAt(2)->m_strRemark);
+    EXPECT_EQ(RemarkItem("品,2,100"), Document()->m_arrJournal.GetAt(2)->m_strRemark);
     ExpectAligned();
 }
 
