@@ -227,8 +227,8 @@ std::vector<PrintItem> LandscapePageItems(const SalesPrintJob& job, int page)
     for (int i = table.first; i <= table.last; ++i, ++row) {
         const SalesPrintLine& line = lines[static_cast<std::size_t>(i)];
         const CMyObject2* entry = EntryAt(job.journal, line.entry);
-        const int slot = entry ? SalesAccountSlot(*entry, job.book) : -1;
-        if (slot < 0)
+        const int slot = line.slot;
+        if (!entry || slot < kFirstSlot || slot > kLastSlot)
             continue;
         if (line.kind == 0)
             EntryLine(builder, *entry, slot, row, debit, credit);
