@@ -56,7 +56,7 @@ struct PrintJob {
     const JournalArray* journal = nullptr;
     CString account;
     CString filter;            // empty or "すべて": no filter
-    bool filterWarning = false; // the filter names no opening-balance description
+    bool filterWarning = false; // the filter names an opening-balance description
     int group = kGroupAssets;  // general ledger: the balance's sign
     CString year;              // four digits
     std::vector<LedgerLine> lines;

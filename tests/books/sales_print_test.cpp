@@ -112,11 +112,13 @@ TEST(SalesPrintPages, PortraitPagesAndCovers)
     const std::vector<PrintItem> page = SalesBodyPageItems(all, 1);
     EXPECT_EQ("－ 売上 －", TextAt(page, 954, 0));
     EXPECT_EQ("日付", TextAt(page, 154, 2));
-    // The sales balance is credit minus debit: 1000, 3000, then 2500 after the return.
-    EXPECT_EQ("1,000", TextAt(page, 34 + 1632 + 8, 3));
-    EXPECT_EQ("3,000", TextAt(page, 34 + 1632 + 8, 6));
+    // The sales balance is credit minus debit: 1000, 3000, then 2500 after the
+    // return, each on the entry's second row beside the counter accounts.
+    EXPECT_EQ("1,000", TextAt(page, 34 + 1632 + 8, 4));
+    EXPECT_EQ("3,000", TextAt(page, 34 + 1632 + 8, 7));
     EXPECT_EQ("500", TextAt(page, 34 + 1050 + 8, 9));
-    EXPECT_EQ("2,500", TextAt(page, 34 + 1632 + 8, 9));
+    EXPECT_EQ("2,500", TextAt(page, 34 + 1632 + 8, 10));
+    EXPECT_EQ("(none)", TextAt(page, 34 + 1632 + 8, 9));
     EXPECT_EQ("総合計", TextAt(page, 534, 12));
 
     const SalesPrintJob filtered = JobOf(j, SalesBook::Sales, "甲");

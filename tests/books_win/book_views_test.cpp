@@ -453,9 +453,40 @@ TEST_F(BookViewTest, PrintedPagesOfTheCashBookAndTheGeneralLedger)
     ASSERT_TRUE(ledger->PreparePrintJob());
     ledger->m_bPrintAll = FALSE;
     EXPECT_GT(ledger->PrintPageCount(), 20);
+    // Each entry's balance stands on its second row, beside the counter accounts.
+    const CString firstAmount = TextAtPoint(sales, 34 + 1341 + 8, RowText(3));
+    ASSERT_NE("(none)", firstAmount);
+    EXPECT_EQ(firstAmount, TextAtPoint(sales, 34 + 1632 + 8, RowText(4)));
+    EXPECT_EQ("(none)", TextAtPoint(sales, 34 + 1632 + 8, RowText(3)));
+
     const std::vector<DrawnText> all = RenderPage(ledger, 2, "print_kanjyo_all_page1");
     EXPECT_EQ("科目", TextAtPoint(all, 364, RowText(3)));
     EXPECT_EQ("現金", TextAtPoint(all, 314, RowText(4)));
+}
+
+TEST_F(BookViewTest, TheOpeningBalanceWarningIsPrintedForAnOpeningDescriptionOnly)
+{
+    StartWithSample();
+    Document()->m_strCurAccount.Empty();
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    const char* const warning = "期首残高が未設定のとき、残高がマイナス表示になる場合があります。";
+    struct Case {
+        int list;
+        const char* account;
+        const char* description;
+        bool warned;
+    };
+    // 居酒屋はなみ has an opening balance of 売掛金; 清掃用品 of 消耗品費 has none.
+    const Case cases[] = {{1021, "売掛金", "居酒屋はなみ", true}, {1013, "消耗品費", "清掃用品", false}};
+    for (const Case& c : cases) {
+        PickItem(c.list, c.account);
+        PickItem(1063, c.description);
+        ASSERT_TRUE(ledger->PreparePrintJob()) << c.account;
+        const std::vector<DrawnText> page = RenderPage(ledger, 2);
+        EXPECT_EQ(c.warned ? CString(warning) : CString("(none)"), TextAtPoint(page, 760, RowText(1))) << c.account;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "opening_balance_fixture.h"
 
+#include "../../core/column_text.h"
+
 #include <gtest/gtest.h>
 
 namespace {
