@@ -12,6 +12,7 @@
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
+#include "framework/win/wide_text.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -380,6 +381,48 @@ CString TextAtPage(const std::vector<PageText>& texts, int x, int row)
         if (t.at.x == x && t.at.y == RowText(row))
             return Trimmed(t.text);
     return "(none)";
+}
+
+TEST_F(SalesBookTest, TheItemListShowsEveryFigureWhole)
+{
+    // Decimal quantities, and enough items for the vertical scroll bar.
+    CString remark = "明細";
+    const SalesItem items[] = {{"ねじ", "1.25", "個", "96000", "円"}, {"くぎ", "0.50", "本", "240000", "円"}};
+    for (int i = 0; i < 12; ++i)
+        AppendItem(remark, items[i % 2]);
+    StartWith({MakeEntry("2024/03/01", {{"売掛金", "1000"}}, {{"売上", "1000", "甲商店"}}, 0, 5110000, remark)});
+    Command(ID_VIEW_URIAGE);
+    CUriage* view = Shown<CUriage>();
+    ASSERT_NE(nullptr, view);
+    view->ShowWindow(SW_SHOW);
+    PickLine(kLedgerList, 0);
+    CListCtrl& list = view->m_lcItems;
+    ASSERT_EQ(12, list.GetItemCount());
+    ASSERT_TRUE(list.GetStyle() & WS_VSCROLL);
+    EXPECT_EQ("1.25", Trimmed(list.GetItemText(0, 1)));
+    EXPECT_EQ("120,000.00", Trimmed(list.GetItemText(0, 4)));
+    EXPECT_EQ("0.50", Trimmed(list.GetItemText(1, 1)));
+
+    // Each figure's text, measured in the list's font, fits its column, and the
+    // columns fit the list beside its scroll bar.
+    HDC dc = ::GetDC(list.m_hWnd);
+    const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(list.SendMessage(WM_GETFONT)));
+    for (int row = 0; row < 2; ++row)
+        for (int c = 1; c < 5; ++c) {
+            const std::wstring text = ToWide(list.GetItemText(row, c));
+            SIZE size{};
+            ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            EXPECT_LE(size.cx, list.GetColumnWidth(c)) << row << "," << c;
+        }
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(list.m_hWnd, dc);
+    CRect client;
+    list.GetClientRect(&client);
+    int columns = 0;
+    for (int c = 0; c < 5; ++c)
+        columns += list.GetColumnWidth(c);
+    EXPECT_LE(columns, client.Width());
+    Photograph(Frame(), "uriage_item_decimals");
 }
 
 TEST_F(SalesBookTest, PrintLandscapeWithItemsAndPortraitForAPartnerWithout)
