@@ -73,6 +73,9 @@ struct PrintItem {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // text: top-left (x1, y1), centred: box; line: from, to
     CString text;
     bool dotted = false;
+    // Text: when above 0, the room in logical units from x1 that the text keeps
+    // to; a text wider than that is drawn in a narrower font.
+    int fitWidth = 0;
 };
 
 // The cover (drawn in the 20-point font) and ledger page n, 1 based (body font).

@@ -16,6 +16,8 @@ constexpr int kAmountCellWidth = 31;
 constexpr int kItemGridX[] = {908, 1200, 1502};
 constexpr int kPageNumberRow = 41;
 constexpr int kLabelX = 864;
+// The units a figure keeps clear of the rule or the text after it.
+constexpr int kFigureGap = 6;
 
 int Column(int index)
 {
@@ -32,6 +34,14 @@ CString TitleOf(const SalesPrintJob& job)
     return HasFilter(job.filter) ? "－ " + job.account + " － < " + job.filter + " > " : "－ " + job.account + " －";
 }
 
+// A figure right-aligned in width bytes (3 more with a "."), as the other
+// figures stand; a longer one is not cut but kept whole, for its room.
+CString FigureText(const CString& figure, int width)
+{
+    const int room = width + (figure.Find('.') >= 0 ? 3 : 0);
+    return figure.GetLength() <= room ? FitBookAmount(figure, width, kAlignRight) : figure;
+}
+
 bool IsItemLine(int kind)
 {
     return kind >= 3 || kind < 0;
@@ -45,6 +55,12 @@ public:
     std::vector<PrintItem> items;
 
     void Text(int x, int row, const CString& text) { items.push_back({PrintItem::Text, x, RowText(row), 0, 0, text}); }
+    // A text that keeps within the room up to limitX (drawn narrower when wider).
+    void FittedText(int x, int row, const CString& text, int limitX)
+    {
+        items.push_back({PrintItem::Text, x, RowText(row), 0, 0, text, false, limitX - x});
+    }
+
     void HorizontalLine(int from, int to, int row, bool dotted)
     {
         items.push_back({PrintItem::Line, from, RowTop(row), to, RowTop(row), CString(), dotted});
@@ -178,15 +194,20 @@ void ItemLine(LandscapePage& page, const CMyObject2& entry, int index, bool last
         return;
     const SalesItem& item = items[static_cast<std::size_t>(index)];
     page.Text(344, row, item.name);
-    page.Text(948, row, FitBookAmount(FormatAmount(item.quantity, 0) + " " + item.unit, 18, kAlignRight));
-    page.Text(1240, row, FitBookAmount(FormatAmount(item.price, 0), 15, kAlignRight));
+    // Each figure keeps to its cell, the gap of a few units before the next rule.
+    page.FittedText(948, row, FigureText(FormatAmount(item.quantity, 0) + " " + item.unit, 18),
+                    kLandscapeX + kItemGridX[1] - kFigureGap);
+    page.FittedText(1240, row, FigureText(FormatAmount(item.price, 0), 15), kLandscapeX + kItemGridX[2] - kFigureGap);
     const CString product = MultiplyDecimals(item.quantity, item.price);
-    page.Text(1542, row, FitBookAmount(FormatAmount(product, 0), 17, kAlignRight) + " " + item.currency);
+    page.FittedText(1542, row, FigureText(FormatAmount(product, 0), 17) + " " + item.currency,
+                    Column(kDebitColumn) - kFigureGap);
     if (!last)
         return;
     const ItemTotals totals = EntryItemTotals(entry.m_strRemark);
-    page.Text(Column(kDebitColumn) + 6, row, " 内訳合計金額 " + FormatAmount(totals.total, 0) + " 円");
-    page.Text(Column(kCreditColumn) + 220, row, "(消費税) " + FormatAmount(totals.tax, 0) + " 円");
+    const int taxX = Column(kCreditColumn) + 220;
+    page.FittedText(Column(kDebitColumn) + 6, row, " 内訳合計金額 " + FormatAmount(totals.total, 0) + " 円",
+                    taxX - kFigureGap);
+    page.FittedText(taxX, row, "(消費税) " + FormatAmount(totals.tax, 0) + " 円", Column(5) - kFigureGap);
 }
 
 const CMyObject2* EntryAt(const JournalArray* journal, int index)

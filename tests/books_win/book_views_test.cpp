@@ -464,6 +464,43 @@ TEST_F(BookViewTest, PrintedPagesOfTheCashBookAndTheGeneralLedger)
     EXPECT_EQ("現金", TextAtPoint(all, 314, RowText(4)));
 }
 
+TEST_F(BookViewTest, AfterAFileCommandTheBookShowsTheDocumentAsItNowIs)
+{
+    // ファイルの削除 is the file command that the books offer; the journal's own
+    // commands are refused there.
+    struct Case {
+        UINT book;
+        UINT fileCommand;
+    };
+    const Case cases[] = {{ID_VIEW_KANJYO, ID_FILE_DELETE}, {ID_VIEW_KINSEN, ID_FILE_DELETE},
+                          {ID_VIEW_KEIHI, ID_FILE_DELETE}, {ID_VIEW_URIAGE, ID_FILE_DELETE}};
+    for (const Case& c : cases) {
+        StartWithSample();
+        m_answers.messageBox = [](const MessageBoxRequest& box) {
+            return (box.style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        };
+        Command(c.book);
+        auto* before = dynamic_cast<CLedgerBookView*>(Frame()->GetActiveView());
+        ASSERT_NE(nullptr, before) << c.book;
+        if (c.book == ID_VIEW_KANJYO)
+            PickItem(1009, "売上");
+        else if (c.book == ID_VIEW_KEIHI)
+            PickLine(1020, 0);
+        ASSERT_GT(before->m_lbLedger.GetCount(), 0) << c.book;
+        Command(c.fileCommand);
+        ASSERT_EQ(0, Document()->m_arrJournal.GetSize()) << c.book;
+        // Without a click the book shown holds no line of the journal that is gone.
+        auto* after = dynamic_cast<CLedgerBookView*>(Frame()->GetActiveView());
+        ASSERT_NE(nullptr, after) << c.book;
+        EXPECT_EQ(0, after->m_lbLedger.GetCount()) << c.book;
+        for (int id : {1021, 1008, 1009, 1013})
+            if (CWnd* list = after->GetDlgItem(id); list && c.book == ID_VIEW_KANJYO) {
+                EXPECT_EQ(0, static_cast<CListBox*>(list)->GetCount()) << id;
+            }
+        Stop();
+    }
+}
+
 TEST_F(BookViewTest, TheOpeningBalanceWarningIsPrintedForAnOpeningDescriptionOnly)
 {
     StartWithSample();
