@@ -425,6 +425,40 @@ TEST_F(SalesBookTest, TheItemListShowsEveryFigureWhole)
     Photograph(Frame(), "uriage_item_decimals");
 }
 
+TEST_F(SalesBookTest, FifteenDigitItemsArePrintedWholeWithinThePage)
+{
+    CString remark = "大口";
+    for (int i = 0; i < 2; ++i)
+        AppendItem(remark, {"特注品", "999999999999999", "個", "999999999999999", "円"});
+    StartWith({MakeEntry("2024/03/01", {{"売掛金", "1000"}}, {{"売上", "1000", "甲商店"}}, 0, 5110000, remark)});
+    Command(ID_VIEW_URIAGE);
+    CUriage* view = Shown<CUriage>();
+    ASSERT_NE(nullptr, view);
+    CPageJob job(view);
+    ASSERT_TRUE(job.Begin());
+    const CPageMetafile recorded = job.RenderPage(2);
+    const std::vector<PageText> texts = PageTexts(recorded.Get());
+    if (ShotFolder())
+        SavePageAsBitmap(recorded.Get(), job.Geometry(), 100, CString(ShotFolder()) + "\\print_uriage_wide_items.bmp");
+    // The last item's row (row 7): each text read back ends before the next one
+    // begins, and the last within the table's right rule, left of the paper's edge.
+    std::vector<PageText> row;
+    for (const PageText& t : texts)
+        if (t.at.y == RowText(7))
+            row.push_back(t);
+    std::sort(row.begin(), row.end(), [](const PageText& a, const PageText& b) { return a.at.x < b.at.x; });
+    ASSERT_EQ(6u, row.size());
+    const int tableEnd = kLandscapeX + kLandscapeColumns[5];
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        ASSERT_GT(row[i].advance, 0) << row[i].text;
+        const int limit = i + 1 < row.size() ? row[i + 1].at.x : tableEnd;
+        EXPECT_LE(row[i].at.x + row[i].advance, limit) << row[i].text;
+    }
+    EXPECT_LT(tableEnd, job.Geometry().paper.cx / 10);
+    EXPECT_EQ("内訳合計金額 1999999999999,996,000,000,000,000,002 円", Trimmed(row[4].text));
+    EXPECT_EQ("(消費税) 99999999999,999,800,000,000,000,000 円", Trimmed(row[5].text));
+}
+
 TEST_F(SalesBookTest, PrintLandscapeWithItemsAndPortraitForAPartnerWithout)
 {
     CopyShippedSetupFiles();
