@@ -352,7 +352,7 @@ void CSalesBookView::FitItemColumns()
         ::SelectObject(dc.GetSafeHdc(), reinterpret_cast<HGDIOBJ>(m_lcItems.SendMessage(WM_GETFONT)));
     for (int row = 0; row < m_lcItems.GetItemCount(); ++row)
         for (int c = 1; c < 5; ++c)
-            widths[c] = std::max(widths[c], dc.GetTextExtent(m_lcItems.GetItemText(row, c)).cx + kItemCellMargin);
+            widths[c] = std::max(widths[c], static_cast<int>(dc.GetTextExtent(m_lcItems.GetItemText(row, c)).cx) + kItemCellMargin);
     ::SelectObject(dc.GetSafeHdc(), previous);
     CRect client;
     m_lcItems.GetClientRect(&client);

@@ -2,6 +2,7 @@
 
 #include "opening_carry.h"
 
+#include "../core/column_text.h"
 #include "../core/my_app.h"
 #include "../core/record_file.h"
 #include "../framework/win/data_exchange.h"

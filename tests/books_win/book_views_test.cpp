@@ -10,6 +10,7 @@
 #include "books/keihi.h"
 #include "books/kinsen.h"
 #include "core/amount_arithmetic.h"
+#include "core/book_views.h"
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
@@ -389,14 +390,15 @@ TEST_F(BookViewTest, ABookCommandWaitsForThePreviewAndThenLeavesNoViewBehind)
     ASSERT_TRUE(preview && preview->IsKindOf(RUNTIME_CLASS(CPreviewView)));
     HWND previewWindow = preview->GetSafeHwnd();
 
-    // The preview holds the book commands back: nothing is switched under it.
-    Command(ID_VIEW_KINSEN);
+    // The preview holds back the ledger's own print commands: nothing is printed under it.
+    Command(ID_LEDGER_PRINT_ALL);
     EXPECT_EQ(preview, Frame()->GetActiveView());
     EXPECT_TRUE(ledger->m_bPrintAll);
 
     // Closed, it gives the book back; the next switch leaves neither behind.
     Command(AFX_ID_PREVIEW_CLOSE);
     EXPECT_EQ(ledger, Frame()->GetActiveView());
+    EXPECT_FALSE(ledger->m_bPrintAll);
     Command(ID_VIEW_KINSEN);
     ASSERT_NE(nullptr, Shown<kinsen>());
     RunIdleWork(*m_app);
@@ -405,6 +407,58 @@ TEST_F(BookViewTest, ABookCommandWaitsForThePreviewAndThenLeavesNoViewBehind)
     ASSERT_EQ(1u, Document()->GetViews().size());
     EXPECT_EQ(Frame()->GetActiveView(), Document()->GetViews().front());
     EXPECT_EQ(AFX_IDW_PANE_FIRST, Frame()->GetActiveView()->GetDlgCtrlID());
+}
+
+// The state of command id in the main window's menu after its popups were opened.
+UINT MenuStateDuringUse(CWnd* frame, UINT id)
+{
+    HMENU bar = ::GetMenu(frame->m_hWnd);
+    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
+        HMENU popup = ::GetSubMenu(bar, i);
+        frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), i);
+        for (int j = 0; j < ::GetMenuItemCount(popup); ++j)
+            if (HMENU nested = ::GetSubMenu(popup, j))
+                frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(nested), j);
+    }
+    return ::GetMenuState(bar, id, MF_BYCOMMAND);
+}
+
+TEST_F(BookViewTest, DuringThePreviewACommandIsGreyedOrWorks)
+{
+    StartWithSample();
+    Command(ID_VIEW_KANJYO);
+    ASSERT_NE(nullptr, Shown<kanjyo>());
+    PickItem(1009, "売上");
+    struct Case {
+        UINT command;
+        bool runs;  // works, closing the preview first
+    };
+    const Case cases[] = {{ID_VIEW_SIWAKE, true},       {ID_VIEW_KESSAN, true},  {ID_VIEW_KINSEN, true},
+                          {ID_FILE_SAVE, true},         {ID_FILE_PRINT_PREVIEW, false}, {ID_LEDGER_PRINT_ALL, false},
+                          {ID_LEDGER_PRINT_ALL_PREVIEW, false}};
+    for (const Case& c : cases) {
+        if (!Shown<kanjyo>())
+            Command(ID_VIEW_KANJYO);
+        Command(ID_FILE_PRINT_PREVIEW);
+        CView* preview = Frame()->GetActiveView();
+        ASSERT_TRUE(preview && preview->IsKindOf(RUNTIME_CLASS(CPreviewView))) << c.command;
+        EXPECT_EQ(0u, MenuStateDuringUse(Frame(), AFX_ID_PREVIEW_CLOSE) & MF_GRAYED);
+        const UINT state = MenuStateDuringUse(Frame(), c.command);
+        EXPECT_EQ(c.runs, (state & MF_GRAYED) == 0) << c.command;
+        if (c.runs) {
+            Command(c.command);
+            CView* shown = Frame()->GetActiveView();
+            EXPECT_FALSE(shown && shown->IsKindOf(RUNTIME_CLASS(CPreviewView))) << c.command;
+            const BookView* book = FindBookView(c.command);
+            if (book) {
+                EXPECT_TRUE(shown && shown->IsKindOf(book->viewClass)) << c.command;
+            }
+        } else {
+            Command(AFX_ID_PREVIEW_CLOSE);
+        }
+        RunIdleWork(*m_app);
+    }
+    EXPECT_FALSE(Document()->IsModified());
 }
 
 TEST_F(BookViewTest, PrintedPagesOfTheCashBookAndTheGeneralLedger)
