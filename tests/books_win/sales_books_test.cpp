@@ -179,7 +179,7 @@ TEST_F(SalesBookTest, SampleJournalBothBooksPartnerFilterAndItems)
 TEST_F(SalesBookTest, LinesAndPartnersOfASmallJournal)
 {
     StartWith({
-        // 仕入 in two rows: one line, from the later (result) row.
+        // 仕入 in two rows: a line for each, each with its own partner.
         MakeEntry("2024/01/05", {{"仕入", "100", "問屋A"}}, {{"仕入", "30", "問屋B"}, {"現金", "70"}}, 0, 2210000),
         // Under class 1: a line and a partner all the same.
         MakeEntry("2024/01/06", {{"仕入", "200", "問屋A"}}, {{"買掛金", "200", "問屋A"}}, 0, 1410000),
@@ -190,21 +190,22 @@ TEST_F(SalesBookTest, LinesAndPartnersOfASmallJournal)
     Command(ID_VIEW_SIIRE);
     CSiire* view = Shown<CSiire>();
     ASSERT_NE(nullptr, view);
-    ASSERT_EQ(3, view->m_lbLedger.GetCount());
-    EXPECT_EQ(5, view->m_ledger.lines[0].slot);
-    EXPECT_EQ(2, view->m_lbLedger.GetCurSel());
-    EXPECT_EQ((std::vector<CString>{"問屋B", "問屋A"}), view->m_listPartners);
+    ASSERT_EQ(4, view->m_lbLedger.GetCount());
+    EXPECT_EQ(2, view->m_ledger.lines[0].slot);
+    EXPECT_EQ(5, view->m_ledger.lines[1].slot);
+    EXPECT_EQ(3, view->m_lbLedger.GetCurSel());
+    EXPECT_EQ((std::vector<CString>{"問屋A", "問屋B"}), view->m_listPartners);
     ASSERT_EQ(3, view->m_lbPartners.GetCount());
-    // Purchases: debit minus credit, 30 credit, then 200 and 50 debit.
-    EXPECT_EQ("220", view->m_strBalance);
+    // Purchases: debit minus credit, 100 debit, 30 credit, then 200 and 50 debit.
+    EXPECT_EQ("320", view->m_strBalance);
     CString line;
     view->m_lbLedger.GetText(0, line);
     EXPECT_EQ(153, line.GetLength());
     PickPartner("問屋A");
-    EXPECT_EQ(1, view->m_lbLedger.GetCount());
-    EXPECT_EQ("200", view->m_strBalance);
+    EXPECT_EQ(2, view->m_lbLedger.GetCount());
+    EXPECT_EQ("300", view->m_strBalance);
     PickPartner("すべて");
-    EXPECT_EQ(3, view->m_lbLedger.GetCount());
+    EXPECT_EQ(4, view->m_lbLedger.GetCount());
     EXPECT_EQ("【 仕入 】", Text(IDC_SALES_LEDGER_GROUP));
 }
 
