@@ -18,6 +18,9 @@ constexpr int kPageNumberRow = 41;
 constexpr int kLabelX = 864;
 // The units a figure keeps clear of the rule or the text after it.
 constexpr int kFigureGap = 6;
+// The width of a single-byte character of the landscape pages' 8-point font, in
+// units (its height of 28.2 units, halved and rounded up).
+constexpr int kLandscapeByteWidth = 15;
 
 int Column(int index)
 {
@@ -204,10 +207,19 @@ void ItemLine(LandscapePage& page, const CMyObject2& entry, int index, bool last
     if (!last)
         return;
     const ItemTotals totals = EntryItemTotals(entry.m_strRemark);
-    const int taxX = Column(kCreditColumn) + 220;
-    page.FittedText(Column(kDebitColumn) + 6, row, " 内訳合計金額 " + FormatAmount(totals.total, 0) + " 円",
-                    taxX - kFigureGap);
-    page.FittedText(taxX, row, "(消費税) " + FormatAmount(totals.tax, 0) + " 円", Column(5) - kFigureGap);
+    const CString total = " 内訳合計金額 " + FormatAmount(totals.total, 0) + " 円";
+    const CString tax = "(消費税) " + FormatAmount(totals.tax, 0) + " 円";
+    const int totalX = Column(kDebitColumn) + 6;
+    int taxX = Column(kCreditColumn) + 220;
+    // Too long for their places at the usual pitch, the two texts share the row
+    // in the measure of their lengths, so that both are narrowed alike.
+    if (total.GetLength() > (taxX - kFigureGap - totalX) / kLandscapeByteWidth ||
+        tax.GetLength() > (Column(5) - kFigureGap - taxX) / kLandscapeByteWidth) {
+        const int room = Column(5) - kFigureGap - totalX;
+        taxX = totalX + room * total.GetLength() / (total.GetLength() + tax.GetLength()) + kFigureGap;
+    }
+    page.FittedText(totalX, row, total, taxX - kFigureGap);
+    page.FittedText(taxX, row, tax, Column(5) - kFigureGap);
 }
 
 const CMyObject2* EntryAt(const JournalArray* journal, int index)
