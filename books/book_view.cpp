@@ -10,6 +10,7 @@
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -21,6 +22,28 @@ constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kPink = RGB(255, 128, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+}  // namespace
+
+namespace {
+
+// A text too wide for its room, drawn in the same font with narrower characters
+// so that it ends within the room: every figure is printed whole in its place.
+void DrawNarrowed(CDC* pDC, CFont& font, const PrintItem& item)
+{
+    LOGFONTA logFont{};
+    font.GetLogFont(&logFont);
+    TEXTMETRICA metrics{};
+    pDC->GetTextMetrics(&metrics);
+    const int extent = pDC->GetTextExtent(item.text).cx;
+    // A little narrower than the exact ratio: the face rounds its widths.
+    logFont.lfWidth = std::max<LONG>(1, ::MulDiv(metrics.tmAveCharWidth, item.fitWidth * 95 / 100, extent));
+    CFont narrow;
+    narrow.CreateFontIndirect(&logFont);
+    CFont* previous = pDC->SelectObject(&narrow);
+    pDC->TextOut(item.x1, item.y1, item.text);
+    pDC->SelectObject(previous);
+}
 
 }  // namespace
 
@@ -38,7 +61,10 @@ void DrawPrintItems(CDC* pDC, const std::vector<PrintItem>& items, int pointTent
     for (const PrintItem& item : items) {
         switch (item.kind) {
         case PrintItem::Text:
-            pDC->TextOut(item.x1, item.y1, item.text);
+            if (item.fitWidth > 0 && pDC->GetTextExtent(item.text).cx > item.fitWidth)
+                DrawNarrowed(pDC, font, item);
+            else
+                pDC->TextOut(item.x1, item.y1, item.text);
             break;
         case PrintItem::CentredText: {
             CRect box(item.x1, item.y1, item.x2, item.y2);

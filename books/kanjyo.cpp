@@ -339,7 +339,7 @@ BOOL kanjyo::PreparePrintJob()
         if (!CLedgerBookView::PreparePrintJob())
             return FALSE;
         m_printJob.group = m_nAccountGroup == kGroupNone ? kGroupAssets : m_nAccountGroup;
-        m_printJob.filterWarning = !FilterIsOpeningDescription(m_ledger, m_strDescFilter);
+        m_printJob.filterWarning = FilterIsOpeningDescription(m_ledger, m_strDescFilter);
         return TRUE;
     }
     // Every account of the four lists; the view's own filter is left as it is.

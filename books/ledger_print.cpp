@@ -192,9 +192,10 @@ int EntryRows(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, i
         credit = AddSubAmounts(credit, amount, 1);
         page.Amount(kCreditColumn, k, amount);
     }
-    page.Amount(kBalanceColumn, k, Balance(debit, credit, creditBalance));
+    // The balance stands on the second row, beside the counter accounts.
     page.Rule(k + 1, true);
     page.Grid(k + 1);
+    page.Amount(kBalanceColumn, k + 1, Balance(debit, credit, creditBalance));
     page.Rule(k + 2, true);
     page.Grid(k + 2);
     return k + 2;

@@ -56,7 +56,7 @@ struct PrintJob {
     const JournalArray* journal = nullptr;
     CString account;
     CString filter;            // empty or "すべて": no filter
-    bool filterWarning = false; // the filter names no opening-balance description
+    bool filterWarning = false; // the filter names an opening-balance description
     int group = kGroupAssets;  // general ledger: the balance's sign
     CString year;              // four digits
     std::vector<LedgerLine> lines;
@@ -71,6 +71,9 @@ struct PrintItem {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // text: top-left (x1, y1), centred: box; line: from, to
     CString text;
     bool dotted = false;
+    // Text: when above 0, the room in logical units from x1 that the text keeps
+    // to; a text wider than that is drawn in a narrower font.
+    int fitWidth = 0;
 };
 
 // The cover (drawn in the 20-point font) and ledger page n, 1 based (body font).

@@ -1,6 +1,7 @@
 #include "sales_book_view.h"
 
 #include "../core/amount_format.h"
+#include "../framework/win/dc.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/print_info.h"
 #include "../resources/resource.h"
@@ -24,6 +25,9 @@ struct ItemColumn {
     int halfRows;  // the width in half row heights
 };
 const ItemColumn kItemColumns[] = {{"     品名", 15}, {"   数量", 10}, {"単位", 4}, {"   単価", 10}, {"    金額", 16}};
+// The pixels a cell needs beside its text, and the narrowest name column in half rows.
+constexpr int kItemCellMargin = 6;
+constexpr int kItemNameMinHalfRows = 6;
 
 }  // namespace
 
@@ -329,8 +333,36 @@ void CSalesBookView::ShowItemRows(const std::vector<SalesItem>& items)
     m_lcItems.DeleteAllItems();
     for (int row = 0; row < static_cast<int>(items.size()); ++row)
         SetItemRow(row, items[static_cast<std::size_t>(row)]);
+    FitItemColumns();
     m_lcItems.SendMessage(WM_SETREDRAW, TRUE);
     m_lcItems.Invalidate();
+}
+
+void CSalesBookView::FitItemColumns()
+{
+    // Each figure column is at least as wide as its widest text, so that no digit
+    // is cut; the name column gives up what the figures and a vertical scroll bar
+    // need of the list's width, down to a few characters.
+    const int h = RowHeight();
+    int widths[5];
+    for (int c = 0; c < 5; ++c)
+        widths[c] = h * kItemColumns[c].halfRows / 2;
+    CClientDC dc(&m_lcItems);
+    const HGDIOBJ previous =
+        ::SelectObject(dc.GetSafeHdc(), reinterpret_cast<HGDIOBJ>(m_lcItems.SendMessage(WM_GETFONT)));
+    for (int row = 0; row < m_lcItems.GetItemCount(); ++row)
+        for (int c = 1; c < 5; ++c)
+            widths[c] = std::max(widths[c], static_cast<int>(dc.GetTextExtent(m_lcItems.GetItemText(row, c)).cx) + kItemCellMargin);
+    ::SelectObject(dc.GetSafeHdc(), previous);
+    CRect client;
+    m_lcItems.GetClientRect(&client);
+    const int scrollBar = ::GetSystemMetrics(SM_CXVSCROLL);
+    const int available = client.Width() + ((m_lcItems.GetStyle() & WS_VSCROLL) ? scrollBar : 0) - scrollBar;
+    const int figures = widths[1] + widths[2] + widths[3] + widths[4];
+    widths[0] = std::max(h * kItemNameMinHalfRows / 2, std::min(widths[0], available - figures));
+    for (int c = 0; c < 5; ++c)
+        if (m_lcItems.GetColumnWidth(c) != widths[c])
+            m_lcItems.SetColumnWidth(c, widths[c]);
 }
 
 void CSalesBookView::ClearItemFields()
@@ -434,6 +466,7 @@ void CSalesBookView::OnAddItem()
     const SalesItem& stored = items.back();
     const int row = static_cast<int>(items.size()) - 1;
     SetItemRow(row, stored);
+    FitItemColumns();
     SelectItemRow(row);
     m_lcItems.EnsureVisible(row, FALSE);
     if (!stored.name.IsEmpty() &&
@@ -455,6 +488,7 @@ void CSalesBookView::OnChangeItem()
         return;
     m_lcItems.DeleteItem(row);
     SetItemRow(row, ReadItems(entry->m_strRemark)[static_cast<std::size_t>(row)]);
+    FitItemColumns();
     SelectItemRow(row);
 }
 
@@ -469,6 +503,7 @@ void CSalesBookView::OnDeleteItem()
         return;
     // Nothing stays picked: a second 削除 needs a new pick.
     m_lcItems.DeleteItem(row);
+    FitItemColumns();
     m_lcItems.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     ClearItemFields();
 }

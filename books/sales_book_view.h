@@ -80,6 +80,8 @@ private:
     std::vector<int> OwnEntries() const;
     SalesItem TypedItem() const;
     void ClearItemFields();
+    // Widens the figure columns of the item list to their texts within the list's width.
+    void FitItemColumns();
     void SetItemRow(int row, const SalesItem& item);
     // The item list shows exactly these items.
     void ShowItemRows(const std::vector<SalesItem>& items);

@@ -64,32 +64,35 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
     AmountSum debit;
     AmountSum credit;
     AmountSum balance;
+    const CString account = SalesBookAccount(book);
     std::unordered_set<std::string> seenPartners;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
             continue;
-        const int slot = SalesAccountSlot(*entry, book);
-        if (slot < 0)
-            continue;
-        const CString partner = PartnerOfLine(*entry, slot);
-        if (!partner.IsEmpty() && seenPartners.insert(partner.str()).second)
-            ledger.partners.push_back(partner);
-        if (!all && partner != filter)
-            continue;
-        LedgerLine line;
-        line.entry = index;
-        line.slot = slot;
-        line.debit = SlotIsDebit(*entry, slot);
-        line.amount = SlotAmount(*entry, slot);
-        (line.debit ? debit : credit).Add(line.amount);
-        // Sales count credit minus debit, purchases debit minus credit.
-        if (line.debit == (book == SalesBook::Purchases))
-            balance.Add(line.amount);
-        else
-            balance.Subtract(line.amount);
-        line.balance = balance.Text();
-        ledger.lines.push_back(std::move(line));
+        // One line per row that names the book's account, as in the other books.
+        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+            if (SlotAccount(*entry, slot) != account)
+                continue;
+            const CString partner = PartnerOfLine(*entry, slot);
+            if (!partner.IsEmpty() && seenPartners.insert(partner.str()).second)
+                ledger.partners.push_back(partner);
+            if (!all && partner != filter)
+                continue;
+            LedgerLine line;
+            line.entry = index;
+            line.slot = slot;
+            line.debit = SlotIsDebit(*entry, slot);
+            line.amount = SlotAmount(*entry, slot);
+            (line.debit ? debit : credit).Add(line.amount);
+            // Sales count credit minus debit, purchases debit minus credit.
+            if (line.debit == (book == SalesBook::Purchases))
+                balance.Add(line.amount);
+            else
+                balance.Subtract(line.amount);
+            line.balance = balance.Text();
+            ledger.lines.push_back(std::move(line));
+        }
     }
     ledger.debitTotal = debit.Text();
     ledger.creditTotal = credit.Text();

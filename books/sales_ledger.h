@@ -1,5 +1,5 @@
 // The ledger of the sales book and the purchases book, computed from the journal
-// without any window: one line per entry that names the book's account, the
+// without any window: one line per row that names the book's account, the
 // running totals, the partners (descriptions of the account's row) and the
 // product names of the item breakdowns already stored.
 #pragma once

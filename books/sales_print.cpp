@@ -16,6 +16,11 @@ constexpr int kAmountCellWidth = 31;
 constexpr int kItemGridX[] = {908, 1200, 1502};
 constexpr int kPageNumberRow = 41;
 constexpr int kLabelX = 864;
+// The units a figure keeps clear of the rule or the text after it.
+constexpr int kFigureGap = 6;
+// The width of a single-byte character of the landscape pages' 8-point font, in
+// units (its height of 28.2 units, halved and rounded up).
+constexpr int kLandscapeByteWidth = 15;
 
 int Column(int index)
 {
@@ -32,6 +37,14 @@ CString TitleOf(const SalesPrintJob& job)
     return HasFilter(job.filter) ? "－ " + job.account + " － < " + job.filter + " > " : "－ " + job.account + " －";
 }
 
+// A figure right-aligned in width bytes (3 more with a "."), as the other
+// figures stand; a longer one is not cut but kept whole, for its room.
+CString FigureText(const CString& figure, int width)
+{
+    const int room = width + (figure.Find('.') >= 0 ? 3 : 0);
+    return figure.GetLength() <= room ? FitBookAmount(figure, width, kAlignRight) : figure;
+}
+
 bool IsItemLine(int kind)
 {
     return kind >= 3 || kind < 0;
@@ -45,6 +58,12 @@ public:
     std::vector<PrintItem> items;
 
     void Text(int x, int row, const CString& text) { items.push_back({PrintItem::Text, x, RowText(row), 0, 0, text}); }
+    // A text that keeps within the room up to limitX (drawn narrower when wider).
+    void FittedText(int x, int row, const CString& text, int limitX)
+    {
+        items.push_back({PrintItem::Text, x, RowText(row), 0, 0, text, false, limitX - x});
+    }
+
     void HorizontalLine(int from, int to, int row, bool dotted)
     {
         items.push_back({PrintItem::Line, from, RowTop(row), to, RowTop(row), CString(), dotted});
@@ -178,15 +197,29 @@ void ItemLine(LandscapePage& page, const CMyObject2& entry, int index, bool last
         return;
     const SalesItem& item = items[static_cast<std::size_t>(index)];
     page.Text(344, row, item.name);
-    page.Text(948, row, FitBookAmount(FormatAmount(item.quantity, 0) + " " + item.unit, 18, kAlignRight));
-    page.Text(1240, row, FitBookAmount(FormatAmount(item.price, 0), 15, kAlignRight));
+    // Each figure keeps to its cell, the gap of a few units before the next rule.
+    page.FittedText(948, row, FigureText(FormatAmount(item.quantity, 0) + " " + item.unit, 18),
+                    kLandscapeX + kItemGridX[1] - kFigureGap);
+    page.FittedText(1240, row, FigureText(FormatAmount(item.price, 0), 15), kLandscapeX + kItemGridX[2] - kFigureGap);
     const CString product = MultiplyDecimals(item.quantity, item.price);
-    page.Text(1542, row, FitBookAmount(FormatAmount(product, 0), 17, kAlignRight) + " " + item.currency);
+    page.FittedText(1542, row, FigureText(FormatAmount(product, 0), 17) + " " + item.currency,
+                    Column(kDebitColumn) - kFigureGap);
     if (!last)
         return;
     const ItemTotals totals = EntryItemTotals(entry.m_strRemark);
-    page.Text(Column(kDebitColumn) + 6, row, " 内訳合計金額 " + FormatAmount(totals.total, 0) + " 円");
-    page.Text(Column(kCreditColumn) + 220, row, "(消費税) " + FormatAmount(totals.tax, 0) + " 円");
+    const CString total = " 内訳合計金額 " + FormatAmount(totals.total, 0) + " 円";
+    const CString tax = "(消費税) " + FormatAmount(totals.tax, 0) + " 円";
+    const int totalX = Column(kDebitColumn) + 6;
+    int taxX = Column(kCreditColumn) + 220;
+    // Too long for their places at the usual pitch, the two texts share the row
+    // in the measure of their lengths, so that both are narrowed alike.
+    if (total.GetLength() > (taxX - kFigureGap - totalX) / kLandscapeByteWidth ||
+        tax.GetLength() > (Column(5) - kFigureGap - taxX) / kLandscapeByteWidth) {
+        const int room = Column(5) - kFigureGap - totalX;
+        taxX = totalX + room * total.GetLength() / (total.GetLength() + tax.GetLength()) + kFigureGap;
+    }
+    page.FittedText(totalX, row, total, taxX - kFigureGap);
+    page.FittedText(taxX, row, tax, Column(5) - kFigureGap);
 }
 
 const CMyObject2* EntryAt(const JournalArray* journal, int index)
@@ -227,8 +260,8 @@ std::vector<PrintItem> LandscapePageItems(const SalesPrintJob& job, int page)
     for (int i = table.first; i <= table.last; ++i, ++row) {
         const SalesPrintLine& line = lines[static_cast<std::size_t>(i)];
         const CMyObject2* entry = EntryAt(job.journal, line.entry);
-        const int slot = entry ? SalesAccountSlot(*entry, job.book) : -1;
-        if (slot < 0)
+        const int slot = line.slot;
+        if (!entry || slot < kFirstSlot || slot > kLastSlot)
             continue;
         if (line.kind == 0)
             EntryLine(builder, *entry, slot, row, debit, credit);

@@ -20,20 +20,24 @@ SalesPrintPlan PlanSalesPrint(const JournalArray& journal, const SalesLedger& le
     SalesPrintPlan plan;
     std::vector<PageLine> pageLines;
     for (int l = 0; l < static_cast<int>(ledger.lines.size()); ++l) {
-        const int j = ledger.lines[static_cast<std::size_t>(l)].entry;
-        plan.lines.push_back({j, 0});
-        plan.lines.push_back({j, 1});
+        const LedgerLine& ledgerLine = ledger.lines[static_cast<std::size_t>(l)];
+        const int j = ledgerLine.entry;
+        const int slot = ledgerLine.slot;
+        plan.lines.push_back({j, 0, slot});
+        plan.lines.push_back({j, 1, slot});
         pageLines.push_back({l, 0});
         pageLines.push_back({l, 1});
-        const int items = CountItems(journal.GetAt(j)->m_strRemark);
+        const bool entryGoesOn = l + 1 < static_cast<int>(ledger.lines.size()) &&
+                                 ledger.lines[static_cast<std::size_t>(l) + 1].entry == j;
+        const int items = entryGoesOn ? 0 : CountItems(journal.GetAt(j)->m_strRemark);
         if (items == 0)
             continue;
         plan.breakdown = true;
-        plan.lines.push_back({j, 2});
+        plan.lines.push_back({j, 2, slot});
         pageLines.push_back({l, 2});
         for (int n = 1; n <= items; ++n) {
             const int kind = n < items ? n + 2 : -(items + 2);
-            plan.lines.push_back({j, kind});
+            plan.lines.push_back({j, kind, slot});
             pageLines.push_back({l, kind});
         }
     }

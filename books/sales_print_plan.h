@@ -9,10 +9,12 @@
 
 // Kinds of print line in the landscape layout: 0 the entry line, 1 its remark
 // line, 2 its breakdown heading, 3 and on the items before the last (item number
-// + 2, counting items from 1), and -(n + 2) the last of n items.
+// + 2, counting items from 1), and -(n + 2) the last of n items. An entry that
+// gives several lines prints its items once, after its last line.
 struct SalesPrintLine {
     int entry = 0;
     int kind = 0;
+    int slot = 0;  // the row of the entry that the entry line and its remark line print
 };
 
 struct SalesPrintPage {

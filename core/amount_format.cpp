@@ -35,11 +35,22 @@ CString FitAmountToWidth(const CString& text, int width)
     if (width <= 0)
         return text;
     const int length = text.GetLength();
-    if (length > width)
+    if (length > width) {
+        // A negative amount keeps its sign in front of the mark of the cut.
+        if (text.Find('-') >= 0)
+            return width == 1 ? CString("-") : "-#" + text.Right(width - 2);
         return "#" + text.Right(width - 1);
+    }
     if (length < width)
         return CString(' ', width - length) + text;
     return text;
+}
+
+bool IsCutAmount(const CString& shown)
+{
+    CString text = shown;
+    text.TrimLeft();
+    return text.Left(1) == "#" || text.Left(2) == "-#";
 }
 
 CString FormatAmount(const CString& amount, int width, int* amountFits)

@@ -12,10 +12,14 @@ constexpr int kAmountFitsBytes = 18;
 CString InsertThousandsSeparators(const CString& digits, int maxSeparators);
 
 // A display text right-aligned in width bytes: blanks in front of a shorter text; a
-// longer one becomes "#" followed by its last width - 1 bytes, negative or not, so
-// that a cut amount is never shown as a smaller number. A width of 0 or less leaves
-// the text as it is.
+// longer one becomes "#" followed by its last width - 1 bytes, so that a cut amount
+// is never shown as a smaller number, and a longer negative one "-#" followed by its
+// last width - 2 bytes (only "-" in a width of 1), so that its sign stays in view.
+// A width of 0 or less leaves the text as it is.
 CString FitAmountToWidth(const CString& text, int width);
+// Whether a shown text is the mark of an amount cut by FitAmountToWidth ("#" or
+// "-#" in front, blanks before it ignored): its text is then not the amount.
+bool IsCutAmount(const CString& shown);
 
 // The display form of an amount text: "," removed and put back every three integer
 // digits (up to six of them), the fraction cut (not rounded) or completed to two

@@ -3,6 +3,7 @@
 // the rules of every file command: the journal must be the book shown last, no
 // journal row may be under insertion, some need a journal with entries, and a
 // changed journal is offered for saving.
+#include "main_frame.h"
 #include "my_doc.h"
 
 #include "path_text.h"
@@ -66,6 +67,9 @@ void CMyDoc::AnnounceNewData()
     m_bNewData = 1;
     UpdateAllViews(nullptr, 0, nullptr);
     m_bNewData = 0;
+    // The book shown is made anew once the command has set the document's state.
+    if (CWnd* frame = AfxGetMainWnd())
+        frame->PostMessage(WM_RENEW_BOOK_VIEW);
 }
 
 CString CMyDoc::FolderOfChosenPath(const CString& path, const CString& name) const

@@ -29,6 +29,7 @@ const MessageMap* CMainFrame::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CMainFrame>(
         on::Create(&CMainFrame::OnCreate),
+        on::Message(WM_RENEW_BOOK_VIEW, &CMainFrame::OnRenewBookView),
         on::Command(ID_HELP, &CMainFrame::OnHtmlHelp),
         on::Command(ID_HINT_CLOSE, &CMainFrame::OnHintClose),
         on::Command(ID_HINT_SHOW, &CMainFrame::OnHintShow),
@@ -65,7 +66,7 @@ BOOL CMainFrame::OnViewSwitch(UINT nID)
     const BookView* book = FindBookView(nID);
     if (!book)
         return FALSE;
-    if (nID == m_nCurViewId)
+    if (nID == m_nCurViewId && !m_bRenewing)
         return TRUE;
 
     CView* oldView = GetActiveView();
@@ -104,6 +105,19 @@ BOOL CMainFrame::OnViewSwitch(UINT nID)
     SetActiveView(newView, TRUE);
     m_nCurViewId = nID;
     return TRUE;
+}
+
+LRESULT CMainFrame::OnRenewBookView(WPARAM, LPARAM)
+{
+    const BookView* book = FindBookView(m_nCurViewId);
+    CView* shown = GetActiveView();
+    // A print preview in front keeps its book until it closes.
+    if (!book || book->menuRole == BookMenuRole::Journal || !shown || !shown->IsKindOf(book->viewClass))
+        return 0;
+    m_bRenewing = true;
+    OnViewSwitch(m_nCurViewId);
+    m_bRenewing = false;
+    return 0;
 }
 
 bool CMainFrame::MakeSpareView()

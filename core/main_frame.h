@@ -9,6 +9,10 @@
 
 #include <vector>
 
+// Posted by the document when a file command gave it another journal: the book
+// shown is then made anew from the document, once the command has finished.
+constexpr UINT WM_RENEW_BOOK_VIEW = WM_APP + 0x131;
+
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
     DECLARE_MESSAGE_MAP(CMainFrame)
@@ -27,6 +31,9 @@ public:
     // Destroys the views that earlier switches retired, for idle time; FALSE
     // when there was none.
     bool DestroyRetiredViews();
+    // Replaces the book view shown by a new one of its class, built from the
+    // document as it now is; the journal view lists a new journal on its own.
+    LRESULT OnRenewBookView(WPARAM wParam, LPARAM lParam);
     void OnHtmlHelp();
     void OnHelpUpgrade();
     void OnHelpTerms();
@@ -42,5 +49,6 @@ public:
 
 private:
     SpareViews m_spareViews;
+    bool m_bRenewing = false;  // the switch makes the book shown anew
     std::vector<HWND> m_retiredViews;
 };

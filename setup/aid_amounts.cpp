@@ -43,7 +43,7 @@ CString CheckFieldAmounts(std::initializer_list<AmountField> fields)
 {
     for (const AmountField& field : fields) {
         const CString text = StripSeparators(field.text);
-        const CString refusal = text.Left(1) == "#" ? CString() : CheckAmountForm(text, field.name);
+        const CString refusal = IsCutAmount(text) ? CString() : CheckAmountForm(text, field.name);
         if (!refusal.IsEmpty())
             return refusal;
     }

@@ -12,7 +12,7 @@ CString StripSeparators(const CString& text);
 CString StripCommas(const CString& text);
 
 // The display form used by the dialogs: blanks removed first, then as FormatAmount;
-// a text longer than the width shows as "#" and its rightmost width - 1 bytes.
+// a text longer than the width shows as "#" (or "-#" when negative) and its rightmost bytes.
 CString AidFormatAmount(const CString& text, int width);
 
 // a - b for op -1, a + b for any other op; "," and " " are ignored and an empty
@@ -33,6 +33,6 @@ struct AmountField {
     const char* name;
 };
 // The refusal of the first field whose text the journal's amount check refuses;
-// empty when every field passes. A field showing "#" holds a figure too long
+// empty when every field passes. A field showing "#" or "-#" holds a figure too long
 // for it, not a typed amount, and passes.
 CString CheckFieldAmounts(std::initializer_list<AmountField> fields);

@@ -135,7 +135,7 @@ CString AmountFromField(const CString& fieldText, const CString& figure)
 {
     CString text = fieldText;
     text.Remove(' ');
-    if (text.Left(1) == "#")
+    if (IsCutAmount(text))
         return figure;
     text.Remove(',');
     return text;

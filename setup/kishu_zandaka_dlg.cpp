@@ -2,6 +2,7 @@
 
 #include "opening_carry.h"
 
+#include "../core/column_text.h"
 #include "../core/my_app.h"
 #include "../core/record_file.h"
 #include "../framework/win/data_exchange.h"
@@ -219,11 +220,21 @@ void CKishuZandakaDlg::OnCarryForward()
 {
     if (!m_pDoc || m_pDoc->CarryForwardFromPrevYear() == -1)
         return;
+    // A file of another year than the one before the open journal's is carried
+    // only when the user says so, and then into the open journal's year.
+    const CarryYears years = YearsOfCarry(m_pDoc->m_arrPrevJournal, m_pDoc->m_arrJournal);
+    const CString question = CarryYearQuestion(years);
+    if (!question.IsEmpty() && AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        DeleteRecords(m_pDoc->m_arrPrevJournal);
+        return;
+    }
     {
         CWaitCursor wait;
         const CString year =
             CarryForwardBalances(m_pDoc->m_arrWorkDict, m_pDoc->m_arrPrevJournal, App()->m_arrKishuZandaka);
-        if (!year.IsEmpty())
+        if (!question.IsEmpty())
+            m_strCarriedYear = IntToText(years.open);
+        else if (!year.IsEmpty())
             m_strCarriedYear = year;
         m_editor.RowsRebuilt();
         FillAccountLists();

@@ -118,3 +118,29 @@ CString CarryForwardBalances(const DictionaryNodes& work, const JournalArray& pr
     MarkUnsetBalances(prevJournal, rows);
     return year;
 }
+
+namespace {
+
+int YearOfFirstEntry(const JournalArray& journal)
+{
+    if (journal.GetSize() == 0 || !journal[0])
+        return 0;
+    const CString first = journal[0]->m_strDate.Left(4);
+    return IsYearText(first) ? atoi(first) : 0;
+}
+
+}  // namespace
+
+CarryYears YearsOfCarry(const JournalArray& prevJournal, const JournalArray& journal)
+{
+    return {YearOfFirstEntry(prevJournal), YearOfFirstEntry(journal)};
+}
+
+CString CarryYearQuestion(const CarryYears& years)
+{
+    if (years.previous == 0 || years.open == 0 || years.previous == years.open - 1)
+        return CString();
+    return "指定されたファイルは " + IntToText(years.previous) + " 年の会計データです。\n\n開いている会計データは " +
+           IntToText(years.open) + " 年のもので、前年度は " + IntToText(years.open - 1) +
+           " 年です。\n\nこのファイルの期末残高を " + IntToText(years.open) + " 年の期首残高として読み込みますか？";
+}

@@ -20,3 +20,15 @@ CString CarryForwardBalances(const DictionaryNodes& work, const JournalArray& pr
 // on the side where its account shrinks (the debit side for the credit-side
 // classes, class index 3 負債 and 6 資本; the credit side for any other).
 bool NegatesPosting(int direction, bool causeRow, int classIndex);
+
+// The years of a carry-forward: the previous file's (its first entry's year) and
+// the open journal's; 0 where a journal is empty or its first date begins with no year.
+struct CarryYears {
+    int previous = 0;
+    int open = 0;
+};
+CarryYears YearsOfCarry(const JournalArray& prevJournal, const JournalArray& journal);
+// The question put to the user before the balances of a file that is not of the
+// year before the open journal's are carried, naming both years; empty when the
+// years fit or one of them is unknown.
+CString CarryYearQuestion(const CarryYears& years);

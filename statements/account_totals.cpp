@@ -107,7 +107,9 @@ CString KeyOf(const CString& name, bool keepsMark)
 // The class digits of the five maps, one digit per map.
 constexpr std::array<int, 5> kMapDigits = {1, 2, 4, 5, 7};
 
-// Files every account name under the class maps of its rows. A name is looked
+// Files every account name under the class map of its rows. A name keeps the map
+// of the first row that files it: an account booked under two classes is counted
+// once, in its first class, and is listed for the check message. A name is looked
 // up in a map once: the rows of a busy year repeat a few dozen names.
 class Filing {
 public:
@@ -118,22 +120,36 @@ public:
         const ClassMap target = MapOfClass(m_totals, digit);
         if (!target.map)
             return;
-        if (m_filed[target.map].insert(account.str()).second)
+        const auto [home, added] = m_home.emplace(account.str(), target.map);
+        if (added) {
             target.map->File(KeyOf(account, target.keepsMark));
+            return;
+        }
+        if (home->second != target.map && m_reported.insert(account.str()).second)
+            m_totals.severalClasses.push_back(account);
+    }
+
+    // The map in which the name was filed; null for a name that no row filed.
+    const AccountMap* HomeOf(const CString& account) const
+    {
+        auto found = m_home.find(account.str());
+        return found == m_home.end() ? nullptr : found->second;
     }
 
 private:
     AccountTotals& m_totals;
-    std::unordered_map<const AccountMap*, std::unordered_set<std::string>> m_filed;
+    std::unordered_map<std::string, const AccountMap*> m_home;
+    std::unordered_set<std::string> m_reported;
 };
 
 // Posts the amounts of the rows into running sums of every filed account and
-// writes the sums into the totals at the end. Each map is asked with the key it
-// files names under, so a marked liability or capital name finds its own entry;
-// an account name's entries are found once and kept.
+// writes the sums into the totals at the end. A name is posted into the map it
+// was filed in, asked with the key that map files names under, so a marked
+// liability or capital name finds its own entry; a name no row filed goes to the
+// first map that holds its key. An account name's entry is found once and kept.
 class Posting {
 public:
-    explicit Posting(AccountTotals& totals) : m_totals(totals)
+    Posting(AccountTotals& totals, const Filing& filing) : m_totals(totals), m_filing(filing)
     {
         for (std::size_t i = 0; i < kMapDigits.size(); ++i)
             m_sums[i].resize(static_cast<std::size_t>(MapOfClass(totals, kMapDigits[i]).map->Count()));
@@ -141,12 +157,13 @@ public:
 
     void Post(const CString& account, const CString& amount, bool debit)
     {
-        for (SideSums* sums : TargetsOf(account)) {
-            if (debit)
-                sums->debit.Add(amount);
-            else
-                sums->credit.Add(amount);
-        }
+        SideSums* sums = TargetOf(account);
+        if (!sums)
+            return;
+        if (debit)
+            sums->debit.Add(amount);
+        else
+            sums->credit.Add(amount);
     }
 
     void WriteTotals()
@@ -166,24 +183,28 @@ private:
         AmountSum debit, credit;
     };
 
-    const std::vector<SideSums*>& TargetsOf(const CString& account)
+    SideSums* TargetOf(const CString& account)
     {
         auto found = m_targets.find(account.str());
         if (found != m_targets.end())
             return found->second;
-        std::vector<SideSums*> targets;
-        for (std::size_t i = 0; i < kMapDigits.size(); ++i) {
+        const AccountMap* home = m_filing.HomeOf(account);
+        SideSums* target = nullptr;
+        for (std::size_t i = 0; i < kMapDigits.size() && !target; ++i) {
             const ClassMap map = MapOfClass(m_totals, kMapDigits[i]);
+            if (home && home != map.map)
+                continue;
             const int index = map.map->IndexOf(KeyOf(account, map.keepsMark));
             if (index >= 0)
-                targets.push_back(&m_sums[i][static_cast<std::size_t>(index)]);
+                target = &m_sums[i][static_cast<std::size_t>(index)];
         }
-        return m_targets.emplace(account.str(), std::move(targets)).first->second;
+        return m_targets.emplace(account.str(), target).first->second;
     }
 
     AccountTotals& m_totals;
+    const Filing& m_filing;
     std::array<std::vector<SideSums>, kMapDigits.size()> m_sums;
-    std::unordered_map<std::string, std::vector<SideSums*>> m_targets;
+    std::unordered_map<std::string, SideSums*> m_targets;
 };
 
 void AddOpeningCapital(AccountTotals& totals, const CString& counterAccount, const CString& amount)
@@ -222,7 +243,7 @@ AccountTotals CollectAccountTotals(const Journal& journal)
         }
     }
 
-    Posting posting(totals);
+    Posting posting(totals, filing);
     for (const CMyObject2* entry : journal) {
         for (const EntryRow& row : RowsOf(*entry)) {
             if (row.account->IsEmpty())

@@ -55,6 +55,9 @@ struct AccountTotals {
     AccountMap capital;    // class 7
     // Per account, in debit, the sum of the 元入金 amounts opposite it in row 1.
     AccountMap openingCapital;
+    // The account names that rows filed under more than one class, in the order
+    // met; each is counted only in the class of its first row.
+    std::vector<CString> severalClasses;
     // The first four characters of the first entry's date; empty for an empty journal.
     CString fiscalYear;
 };

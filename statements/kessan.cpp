@@ -233,7 +233,7 @@ void kessan::OnProfitLoss()
 
 void kessan::ComputeMonthly()
 {
-    m_arrRows = ::ComputeMonthly(JournalEntries(), m_nAmountWidth);
+    m_arrRows = ::ComputeMonthly(m_totals, JournalEntries(), m_nAmountWidth);
 }
 
 void kessan::OnMonthly()
@@ -392,7 +392,7 @@ int kessan::BeginPrintJob()
         break;
     }
     case kPageMonthly:
-        m_arrPrintRows = ::ComputeMonthly(journal, kPrintAmountWidth);
+        m_arrPrintRows = ::ComputeMonthly(m_totals, journal, kPrintAmountWidth);
         break;
     default:
         m_arrPrintRows = ::ComputeBalanceSheet(m_totals, kPrintAmountWidth).rows;

@@ -21,6 +21,12 @@ int MonthOf(const CString& date)
     return month >= 1 && month <= 12 ? month : 0;
 }
 
+// The reversals of provisions, which the profit-and-loss statement lists apart from its line (1).
+bool IsProvisionReversal(const CString& account)
+{
+    return account.Find("準備金繰戻") >= 0 || account.Find("引当金繰戻") >= 0;
+}
+
 bool BeginsWith(const CString& text, const char* start)
 {
     return text.Find(start) == 0;
@@ -37,37 +43,36 @@ void Book(AmountSum& sum, const CString& amount, bool counts)
 
 }  // namespace
 
-std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth)
+std::vector<KessanRow> ComputeMonthly(const AccountTotals& totals, const Journal& journal, int amountWidth)
 {
     std::array<AmountSum, 13> sales, purchases;
     AmountSum own, other;
 
+    // Each revenue amount is counted in one place, and only where the
+    // profit-and-loss statement counts it in its line (1): the accounts of the
+    // revenue class but the reversals of provisions. Of those, the sales accounts
+    // (names that begin with 売上) go to their month or, against 事業主貸, to the
+    // own consumption; every other one to 雑収入.
+    auto revenueLine = [&](const CString& account) {
+        return totals.revenue.Contains(RemoveMark(account, kTaxMark)) && !IsProvisionReversal(account);
+    };
     for (const CMyObject2* entry : journal) {
         const int direction = entry->m_nDirection;
-        const bool causeCredit = !RowIsDebit(direction, true);
-        const bool resultCredit = !RowIsDebit(direction, false);
-        const ClassCode classes = DecodeClassCode(entry->m_nClassCode);
-
-        if (entry->m_strCause1 == "売上" && entry->m_strResult1 == "事業主貸")
-            Book(own, entry->m_strCauseAmount1, causeCredit);
-        if (entry->m_strResult1 == "売上" && entry->m_strCause1 == "事業主貸")
-            Book(own, entry->m_strResultAmount1, resultCredit);
-
-        auto otherIncome = [](const CString& account) { return account != "売上" && account != "貸倒引当金繰戻額"; };
-        if (classes.known && classes.rowClass[0] == 1 && otherIncome(entry->m_strCause1))
-            Book(other, entry->m_strCauseAmount1, causeCredit);
-        if (classes.known && classes.rowClass[3] == 1 && otherIncome(entry->m_strResult1))
-            Book(other, entry->m_strResultAmount1, resultCredit);
-
         const int month = MonthOf(entry->m_strDate);
-        if (month == 0)
-            continue;
         for (const EntryRow& row : RowsOf(*entry)) {
+            if (row.account->IsEmpty())
+                continue;
             const bool debit = RowIsDebit(direction, row.causeRow);
             const CString& counter = row.causeRow ? entry->m_strResult1 : entry->m_strCause1;
-            if (BeginsWith(*row.account, "売上") && counter != "事業主貸")
-                Book(sales[month], *row.amount, !debit);
-            if (BeginsWith(*row.account, "仕入") && counter != "棚卸資産")
+            if (revenueLine(*row.account)) {
+                if (!BeginsWith(*row.account, "売上"))
+                    Book(other, *row.amount, !debit);
+                else if (counter == "事業主貸")
+                    Book(own, *row.amount, !debit);
+                else if (month != 0)
+                    Book(sales[month], *row.amount, !debit);
+            }
+            if (month != 0 && BeginsWith(*row.account, "仕入") && counter != "棚卸資産")
                 Book(purchases[month], *row.amount, debit);
         }
     }

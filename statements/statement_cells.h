@@ -22,8 +22,9 @@ CString FitCell(const CString& text, int width, int fillMode);
 
 // An amount text as an amount cell of width bytes: thousands separators, three
 // blanks after a whole amount, right-aligned. With blankZero a plain "0" becomes
-// blanks. A text too wide for its cell becomes "#" followed by its last width - 1
-// bytes, negative or not, so that no cut amount passes for a smaller number.
+// blanks. A text too wide for its cell is cut as FitAmountToWidth cuts it: "#" (or
+// "-#" for a negative amount) and its last bytes, so that no cut amount passes for
+// a smaller number and a negative one keeps its sign.
 CString FormatAmountCell(int blankZero, const CString& amount, int width);
 // The same without the zero rule.
 CString FormatAmountCellKeepZero(const CString& amount, int width);

@@ -54,7 +54,9 @@ ProfitLossPage ComputeProfitLoss(const AccountTotals& totals, const CString& ded
 
 // Fifteen rows: the twelve months, 家事消費, 雑収入 and the total; cells 1 sales,
 // 2 purchases, 5 the month number right-aligned in four bytes, 6 "月" or the caption.
-std::vector<KessanRow> ComputeMonthly(const Journal& journal, int amountWidth);
+// The sales side counts the revenue accounts of the totals, each amount once, so
+// that its total is the profit-and-loss statement's line (1).
+std::vector<KessanRow> ComputeMonthly(const AccountTotals& totals, const Journal& journal, int amountWidth);
 
 struct BalanceSheetPage {
     std::vector<KessanRow> rows;

@@ -110,6 +110,9 @@ TrialBalancePage ComputeTrialBalance(const AccountTotals& totals, const Journal&
         page.messages.push_back("複数の売上科目 " + salesNames + " があります。「売上」に統合してください。");
     if (!purchaseNames.IsEmpty() && purchaseNames != " , 仕入")
         page.messages.push_back("複数の仕入科目 " + purchaseNames + " があります。「仕入」に統合してください。");
+    for (const CString& name : totals.severalClasses)
+        page.messages.push_back("科目 [ " + name + " ] が複数の区分で記帳されています。最初に記帳された区分で集計しました。" +
+                                "区分を統一してください。");
     for (const auto& [name, total] : totals.asset) {
         (void)total;
         if (!IsInventoryAccount(name))

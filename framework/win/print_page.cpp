@@ -167,6 +167,14 @@ struct PageReader {
             text.align = align;
             text.face = FromWide(font.lfFaceName);
             text.height = font.lfHeight;
+            text.width = font.lfWidth;
+            if (r->emrtext.offDx != 0) {
+                const auto* dx = reinterpret_cast<const INT*>(base + r->emrtext.offDx);
+                // With ETO_PDY each character has an x and a y advance.
+                const int step = (r->emrtext.fOptions & ETO_PDY) ? 2 : 1;
+                for (DWORD i = 0; i < r->emrtext.nChars; ++i)
+                    text.advance += dx[i * step];
+            }
             texts.push_back(text);
             break;
         }

@@ -58,6 +58,11 @@ struct PageText {
     CString face;
     // The font's height as created (negative: character height) in logical units.
     int height = 0;
+    // The font's average character width as created; 0: the face's own.
+    int width = 0;
+    // The sum of the recorded advances of the characters in logical units: how far
+    // the text reaches from its reference point; 0 when none were recorded.
+    int advance = 0;
 };
 
 // A straight line drawn on a page, in logical units, with its pen.

@@ -1,6 +1,7 @@
 #include "print_preview.h"
 
 #include "cmd_ui.h"
+#include "document.h"
 #include "dc.h"
 #include "frame_wnd.h"
 #include "framework_ids.h"
@@ -241,16 +242,35 @@ BOOL CPreviewView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINF
         return TRUE;
     if (PassesPreview(nID))
         return FALSE;
-    if (nCode == CN_UPDATE_COMMAND_UI) {
-        // The preview's own commands stay enabled; the others are greyed.
-        AFX_CMDHANDLERINFO own;
-        if (CWnd::OnCmdMsg(nID, CN_COMMAND, nullptr, &own))
-            return FALSE;
-        static_cast<CCmdUI*>(pExtra)->Enable(FALSE);
-        return TRUE;
+    AFX_CMDHANDLERINFO own;
+    // The preview's own commands stay with it.
+    if (CWnd::OnCmdMsg(nID, CN_COMMAND, nullptr, &own))
+        return FALSE;
+    // A command of the printed view itself would act on the view under the
+    // preview: it is held back and greyed.
+    if (m_pPrintView && m_pPrintView->CWnd::OnCmdMsg(nID, CN_COMMAND, nullptr, &own)) {
+        if (nCode == CN_UPDATE_COMMAND_UI) {
+            static_cast<CCmdUI*>(pExtra)->Enable(FALSE);
+            return TRUE;
+        }
+        return nCode == CN_COMMAND && !pHandlerInfo;
     }
-    // A held-back command does nothing; asked whether it has a handler, it has none.
-    return nCode == CN_COMMAND && !pHandlerInfo;
+    // Any other command (the document's, the frame's, the application's) is
+    // offered as without the preview, and runs once the preview has closed.
+    CDocument* document = m_pPrintView ? m_pPrintView->GetDocument() : nullptr;
+    if (nCode == CN_UPDATE_COMMAND_UI)
+        return document && document->OnCmdMsg(nID, nCode, pExtra, nullptr);
+    if (nCode != CN_COMMAND)
+        return FALSE;
+    if (pHandlerInfo)
+        return document && document->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    CFrameWnd* frame = m_pFrame;
+    if (!frame || !frame->m_hWnd)
+        return FALSE;
+    // The preview is gone after Close: nothing of it is touched afterwards.
+    Close();
+    frame->SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0));
+    return TRUE;
 }
 
 BOOL CPreviewView::PreTranslateMessage(MSG* pMsg)

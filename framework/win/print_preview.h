@@ -7,9 +7,10 @@
 // While the preview is open it is the frame's active view: commands reach it
 // first. It takes its own commands and the print commands (which close it and
 // print), lets the application's exit, about and printer set-up commands pass,
-// and holds back (greys) every other command, so that nothing replaces or
-// changes the printed view under it. Keys: Page Up / Page Down turn pages,
-// the arrow keys scroll a zoomed page, Esc closes.
+// holds back (greys) the other commands of the printed view, which would act on
+// the view under it, and runs every other command after closing itself first,
+// as the user expects of a menu that offers it. Keys: Page Up / Page Down turn
+// pages, the arrow keys scroll a zoomed page, Esc closes.
 #pragma once
 
 #include "gdi_objects.h"

@@ -196,7 +196,7 @@ TEST(LedgerPrint, TitlesOpeningLabelLongAmountsAndCreditBalance)
     job.pages = PaginateLedger(job.lines);
     page = LedgerPageItems(job, 1);
     EXPECT_EQ("5", Trimmed(TextAt(page, 34 + 1341 + 8, RowText(3))));
-    EXPECT_EQ("5", Trimmed(TextAt(page, 34 + 1632 + 8, RowText(3))));
+    EXPECT_EQ("5", Trimmed(TextAt(page, 34 + 1632 + 8, RowText(4))));
 }
 
 TEST(LedgerPrint, AllAccountsLinesPagesAndTotalsPerAccount)

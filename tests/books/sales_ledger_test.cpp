@@ -16,12 +16,12 @@ CString ItemText(const char* name)
     return remark;
 }
 
-TEST(SalesLedger, OneLinePerEntryFromTheLastRowAndTheBalanceOfEachBook)
+TEST(SalesLedger, OneLinePerRowAndTheBalanceOfEachBook)
 {
     OwnedJournal j{
         // Sales in result row 1 under phrase 0: credit.
         MakeEntry("2024/01/05", {{"売掛金", "1000", "A商店"}}, {{"売上", "1000", "A商店"}}, 0, 4110000),
-        // 売上 in two rows: only the later (result row 2) counts.
+        // 売上 in two rows on the two sides: a line each (the debit one with its own partner).
         MakeEntry("2024/01/06", {{"売上", "300", "B"}}, {{"現金", "500"}, {"売上", "500", "B商店"}}, 0, 4110000),
         // A return: the other side, lowers the balance.
         MakeEntry("2024/01/07", {{"売上", "200", "A商店"}}, {{"現金", "200"}}, 0, 1400000),
@@ -30,15 +30,17 @@ TEST(SalesLedger, OneLinePerEntryFromTheLastRowAndTheBalanceOfEachBook)
         // Not a line of the sales book.
         MakeEntry("2024/01/09", {{"仕入", "70", "C"}}, {{"現金", "70"}}, 0, 2400000)};
     const SalesLedger sales = BuildSalesLedger(j.journal, SalesBook::Sales, "すべて");
-    ASSERT_EQ(4u, sales.lines.size());
-    EXPECT_EQ(6, sales.lines[1].slot);
-    EXPECT_EQ(CString("500"), sales.lines[1].amount);
-    EXPECT_TRUE(sales.lines[2].debit);
-    EXPECT_EQ(CString("200"), sales.debitTotal);
+    ASSERT_EQ(5u, sales.lines.size());
+    EXPECT_EQ(2, sales.lines[1].slot);
+    EXPECT_TRUE(sales.lines[1].debit);
+    EXPECT_EQ(6, sales.lines[2].slot);
+    EXPECT_EQ(CString("500"), sales.lines[2].amount);
+    EXPECT_TRUE(sales.lines[3].debit);
+    EXPECT_EQ(CString("500"), sales.debitTotal);
     EXPECT_EQ(CString("1550"), sales.creditTotal);
-    EXPECT_EQ(CString("1350"), sales.balance);
-    EXPECT_EQ(CString("1300"), sales.lines[2].balance);
-    EXPECT_EQ((std::vector<CString>{"A商店", "B商店"}), sales.partners);
+    EXPECT_EQ(CString("1050"), sales.balance);
+    EXPECT_EQ(CString("1000"), sales.lines[3].balance);
+    EXPECT_EQ((std::vector<CString>{"A商店", "B", "B商店"}), sales.partners);
 
     // Filtered: only the partner's lines, the partners still all listed.
     const SalesLedger a = BuildSalesLedger(j.journal, SalesBook::Sales, "A商店");
@@ -46,7 +48,7 @@ TEST(SalesLedger, OneLinePerEntryFromTheLastRowAndTheBalanceOfEachBook)
     EXPECT_EQ(0, a.lines[0].entry);
     EXPECT_EQ(2, a.lines[1].entry);
     EXPECT_EQ(CString("800"), a.balance);
-    EXPECT_EQ(2u, a.partners.size());
+    EXPECT_EQ(3u, a.partners.size());
     // "A" is no partner: nothing is listed.
     EXPECT_TRUE(BuildSalesLedger(j.journal, SalesBook::Sales, "A").lines.empty());
 
@@ -55,6 +57,37 @@ TEST(SalesLedger, OneLinePerEntryFromTheLastRowAndTheBalanceOfEachBook)
     ASSERT_EQ(1u, purchases.lines.size());
     EXPECT_EQ(CString("70"), purchases.balance);
     EXPECT_EQ((std::vector<CString>{"C"}), purchases.partners);
+}
+
+TEST(SalesLedger, EveryRowOfTheBookAccountIsALineAndTheTotalsMeetTheGeneralLedger)
+{
+    struct Case {
+        SalesBook book;
+        const char* account;
+    };
+    for (const Case& c : {Case{SalesBook::Purchases, "仕入"}, Case{SalesBook::Sales, "売上"}}) {
+        const bool sales = c.book == SalesBook::Sales;
+        // 仕入 100 A商店 + 仕入 50 B商店 / 現金 150, and the sales entry the other way round.
+        OwnedJournal j{sales ? MakeEntry("2024/05/01", {{"現金", "600"}},
+                                         {{"売上", "400", "A商店"}, {"売上", "200", "B商店"}}, 0, 4110000)
+                             : MakeEntry("2024/05/01", {{c.account, "100", "A商店"}, {c.account, "50", "B商店"}},
+                                         {{"現金", "150"}}, 0, 2240000)};
+        const SalesLedger book = BuildSalesLedger(j.journal, c.book, "");
+        ASSERT_EQ(2u, book.lines.size()) << c.account;
+        EXPECT_EQ((std::vector<CString>{"A商店", "B商店"}), book.partners) << c.account;
+        LedgerOptions options;
+        options.account = c.account;
+        options.creditBalance = sales;
+        const Ledger general = BuildLedger(j.journal, options);
+        EXPECT_EQ(general.debitTotal, book.debitTotal) << c.account;
+        EXPECT_EQ(general.creditTotal, book.creditTotal) << c.account;
+        EXPECT_EQ(general.balance, book.balance) << c.account;
+        EXPECT_EQ(CString(sales ? "600" : "150"), book.balance) << c.account;
+        // The filter keeps the line of the partner's row.
+        const SalesLedger b = BuildSalesLedger(j.journal, c.book, "B商店");
+        ASSERT_EQ(1u, b.lines.size()) << c.account;
+        EXPECT_EQ(CString(sales ? "200" : "50"), b.balance) << c.account;
+    }
 }
 
 TEST(SalesLedger, LineLayoutAndPartnersCutOnCharacters)

@@ -108,6 +108,22 @@ TEST(SalesPrintPlan, LandscapeKeepsAnEntryWholeAndSplitsItemLists)
         EXPECT_FALSE(PlanSalesPrint(j.journal, ledger).breakdown);
         EXPECT_TRUE(PlanSalesPrint(j.journal, BuildSalesLedger(j.journal, SalesBook::Sales, "")).breakdown);
     }
+    {
+        // An entry with two sales rows prints both rows, each with its remark line,
+        // and its items once, after the last of them; both amounts count in the totals.
+        OwnedJournal j;
+        j.journal.Add(MakeEntry("2024/06/02", {{"現金", "600"}}, {{"売上", "400", "A"}, {"売上", "200", "B"}}, 0,
+                                4110000, Items(2)));
+        const SalesPrintPlan plan = PlanSalesPrint(j.journal, BuildSalesLedger(j.journal, SalesBook::Sales, ""));
+        ASSERT_EQ(7u, plan.lines.size());
+        const int kinds[] = {0, 1, 0, 1, 2, 3, -4};
+        const int slots[] = {5, 5, 6, 6, 6, 6, 6};
+        for (std::size_t i = 0; i < plan.lines.size(); ++i) {
+            EXPECT_EQ(kinds[i], plan.lines[i].kind) << i;
+            EXPECT_EQ(slots[i], plan.lines[i].slot) << i;
+        }
+        EXPECT_EQ(CString("600"), plan.pages.back().credit);
+    }
 }
 
 TEST(SalesPrintPlan, ItemTotalAndTaxOfOneEntry)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 CString ItemsRemark(int n, const char* quantity = "2", const char* price = "1,000")
@@ -102,6 +104,38 @@ TEST(SalesPrintPages, TaxBelowOneYenPrintsZeroAndEachEntryHasItsOwnTotal)
     EXPECT_EQ("(消費税) 150 円", TextAt(page, 2430, 10));
 }
 
+TEST(SalesPrintPages, FifteenDigitItemsArePrintedWholeEachWithinItsPlace)
+{
+    // The widest figures the editor accepts: 15 digits times 15 digits.
+    OwnedJournal j{Sale("1", "甲", ItemsRemark(2, "999999999999999", "999999999999999"))};
+    const SalesPrintJob job = JobOf(j, SalesBook::Sales);
+    const std::vector<PrintItem> page = SalesBodyPageItems(job, 1);
+    // Entry line 3, remark 4, heading 5, the items on rows 6 and 7 (the last).
+    for (int row : {6, 7}) {
+        std::vector<const PrintItem*> texts;
+        for (const PrintItem& item : page)
+            if (item.kind == PrintItem::Text && item.y1 == RowText(row))
+                texts.push_back(&item);
+        std::sort(texts.begin(), texts.end(), [](const PrintItem* a, const PrintItem* b) { return a->x1 < b->x1; });
+        ASSERT_EQ(row == 7 ? 6u : 4u, texts.size()) << row;
+        for (std::size_t i = 1; i < texts.size(); ++i) {
+            // The name is never a figure; every figure keeps to its room, and the
+            // room ends before the next text begins, within the table.
+            ASSERT_GT(texts[i]->fitWidth, 0) << row << " " << texts[i]->text;
+            const int end = texts[i]->x1 + texts[i]->fitWidth;
+            EXPECT_LE(end, i + 1 < texts.size() ? texts[i + 1]->x1 : kLandscapeX + kLandscapeColumns[5])
+                << row << " " << texts[i]->text;
+        }
+        EXPECT_EQ("999,999,999,999,999 個", TextAt(page, 948, row));
+        EXPECT_EQ("999,999,999,999,999", TextAt(page, 1240, row));
+        EXPECT_EQ("999999999999,998,000,000,000,000,001 円", TextAt(page, 1542, row));
+    }
+    EXPECT_EQ("内訳合計金額 1999999999999,996,000,000,000,000,002 円", TextAt(page, 1924, 7));
+    // The two texts share the row in the measure of their lengths (54 and 47 bytes).
+    const int taxX = 1924 + (2794 - 6 - 1924) * 54 / 101 + 6;
+    EXPECT_EQ("(消費税) 99999999999,999,800,000,000,000,000 円", TextAt(page, taxX, 7));
+}
+
 TEST(SalesPrintPages, PortraitPagesAndCovers)
 {
     OwnedJournal j{Sale("1000", "甲"), Sale("2000", "乙"),
@@ -112,11 +146,13 @@ TEST(SalesPrintPages, PortraitPagesAndCovers)
     const std::vector<PrintItem> page = SalesBodyPageItems(all, 1);
     EXPECT_EQ("－ 売上 －", TextAt(page, 954, 0));
     EXPECT_EQ("日付", TextAt(page, 154, 2));
-    // The sales balance is credit minus debit: 1000, 3000, then 2500 after the return.
-    EXPECT_EQ("1,000", TextAt(page, 34 + 1632 + 8, 3));
-    EXPECT_EQ("3,000", TextAt(page, 34 + 1632 + 8, 6));
+    // The sales balance is credit minus debit: 1000, 3000, then 2500 after the
+    // return, each on the entry's second row beside the counter accounts.
+    EXPECT_EQ("1,000", TextAt(page, 34 + 1632 + 8, 4));
+    EXPECT_EQ("3,000", TextAt(page, 34 + 1632 + 8, 7));
     EXPECT_EQ("500", TextAt(page, 34 + 1050 + 8, 9));
-    EXPECT_EQ("2,500", TextAt(page, 34 + 1632 + 8, 9));
+    EXPECT_EQ("2,500", TextAt(page, 34 + 1632 + 8, 10));
+    EXPECT_EQ("(none)", TextAt(page, 34 + 1632 + 8, 9));
     EXPECT_EQ("総合計", TextAt(page, 534, 12));
 
     const SalesPrintJob filtered = JobOf(j, SalesBook::Sales, "甲");

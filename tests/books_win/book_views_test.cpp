@@ -10,6 +10,7 @@
 #include "books/keihi.h"
 #include "books/kinsen.h"
 #include "core/amount_arithmetic.h"
+#include "core/book_views.h"
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
@@ -389,14 +390,15 @@ TEST_F(BookViewTest, ABookCommandWaitsForThePreviewAndThenLeavesNoViewBehind)
     ASSERT_TRUE(preview && preview->IsKindOf(RUNTIME_CLASS(CPreviewView)));
     HWND previewWindow = preview->GetSafeHwnd();
 
-    // The preview holds the book commands back: nothing is switched under it.
-    Command(ID_VIEW_KINSEN);
+    // The preview holds back the ledger's own print commands: nothing is printed under it.
+    Command(ID_LEDGER_PRINT_ALL);
     EXPECT_EQ(preview, Frame()->GetActiveView());
     EXPECT_TRUE(ledger->m_bPrintAll);
 
     // Closed, it gives the book back; the next switch leaves neither behind.
     Command(AFX_ID_PREVIEW_CLOSE);
     EXPECT_EQ(ledger, Frame()->GetActiveView());
+    EXPECT_FALSE(ledger->m_bPrintAll);
     Command(ID_VIEW_KINSEN);
     ASSERT_NE(nullptr, Shown<kinsen>());
     RunIdleWork(*m_app);
@@ -405,6 +407,57 @@ TEST_F(BookViewTest, ABookCommandWaitsForThePreviewAndThenLeavesNoViewBehind)
     ASSERT_EQ(1u, Document()->GetViews().size());
     EXPECT_EQ(Frame()->GetActiveView(), Document()->GetViews().front());
     EXPECT_EQ(AFX_IDW_PANE_FIRST, Frame()->GetActiveView()->GetDlgCtrlID());
+}
+
+// The state of command id in the main window's menu after its popups were opened.
+UINT MenuStateDuringUse(CWnd* frame, UINT id)
+{
+    HMENU bar = ::GetMenu(frame->m_hWnd);
+    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
+        HMENU popup = ::GetSubMenu(bar, i);
+        frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), i);
+        for (int j = 0; j < ::GetMenuItemCount(popup); ++j)
+            if (HMENU nested = ::GetSubMenu(popup, j))
+                frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(nested), j);
+    }
+    return ::GetMenuState(bar, id, MF_BYCOMMAND);
+}
+
+TEST_F(BookViewTest, DuringThePreviewACommandIsGreyedOrWorks)
+{
+    StartWithSample();
+    Command(ID_VIEW_KANJYO);
+    ASSERT_NE(nullptr, Shown<kanjyo>());
+    PickItem(1009, "売上");
+    struct Case {
+        UINT command;
+        bool runs;  // works, closing the preview first
+    };
+    const Case cases[] = {{ID_VIEW_SIWAKE, true},       {ID_VIEW_KESSAN, true},  {ID_VIEW_KINSEN, true},
+                          {ID_FILE_SAVE, true},         {ID_FILE_PRINT_PREVIEW, false}, {ID_LEDGER_PRINT_ALL, false},
+                          {ID_LEDGER_PRINT_ALL_PREVIEW, false}};
+    for (const Case& c : cases) {
+        if (!Shown<kanjyo>())
+            Command(ID_VIEW_KANJYO);
+        Command(ID_FILE_PRINT_PREVIEW);
+        CView* preview = Frame()->GetActiveView();
+        ASSERT_TRUE(preview && preview->IsKindOf(RUNTIME_CLASS(CPreviewView))) << c.command;
+        const UINT state = MenuStateDuringUse(Frame(), c.command);
+        EXPECT_EQ(c.runs, (state & MF_GRAYED) == 0) << c.command;
+        if (c.runs) {
+            Command(c.command);
+            CView* shown = Frame()->GetActiveView();
+            EXPECT_FALSE(shown && shown->IsKindOf(RUNTIME_CLASS(CPreviewView))) << c.command;
+            const BookView* book = FindBookView(c.command);
+            if (book) {
+                EXPECT_TRUE(shown && shown->IsKindOf(book->viewClass)) << c.command;
+            }
+        } else {
+            Command(AFX_ID_PREVIEW_CLOSE);
+        }
+        RunIdleWork(*m_app);
+    }
+    EXPECT_FALSE(Document()->IsModified());
 }
 
 TEST_F(BookViewTest, PrintedPagesOfTheCashBookAndTheGeneralLedger)
@@ -453,9 +506,77 @@ TEST_F(BookViewTest, PrintedPagesOfTheCashBookAndTheGeneralLedger)
     ASSERT_TRUE(ledger->PreparePrintJob());
     ledger->m_bPrintAll = FALSE;
     EXPECT_GT(ledger->PrintPageCount(), 20);
+    // Each entry's balance stands on its second row, beside the counter accounts.
+    const CString firstAmount = TextAtPoint(sales, 34 + 1341 + 8, RowText(3));
+    ASSERT_NE("(none)", firstAmount);
+    EXPECT_EQ(firstAmount, TextAtPoint(sales, 34 + 1632 + 8, RowText(4)));
+    EXPECT_EQ("(none)", TextAtPoint(sales, 34 + 1632 + 8, RowText(3)));
+
     const std::vector<DrawnText> all = RenderPage(ledger, 2, "print_kanjyo_all_page1");
     EXPECT_EQ("科目", TextAtPoint(all, 364, RowText(3)));
     EXPECT_EQ("現金", TextAtPoint(all, 314, RowText(4)));
+}
+
+TEST_F(BookViewTest, AfterAFileCommandTheBookShowsTheDocumentAsItNowIs)
+{
+    // ファイルの削除 is the file command that the books offer; the journal's own
+    // commands are refused there.
+    struct Case {
+        UINT book;
+        UINT fileCommand;
+    };
+    const Case cases[] = {{ID_VIEW_KANJYO, ID_FILE_DELETE}, {ID_VIEW_KINSEN, ID_FILE_DELETE},
+                          {ID_VIEW_KEIHI, ID_FILE_DELETE}, {ID_VIEW_URIAGE, ID_FILE_DELETE}};
+    for (const Case& c : cases) {
+        StartWithSample();
+        m_answers.messageBox = [](const MessageBoxRequest& box) {
+            return (box.style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        };
+        Command(c.book);
+        auto* before = dynamic_cast<CLedgerBookView*>(Frame()->GetActiveView());
+        ASSERT_NE(nullptr, before) << c.book;
+        if (c.book == ID_VIEW_KANJYO)
+            PickItem(1009, "売上");
+        else if (c.book == ID_VIEW_KEIHI)
+            PickLine(1020, 0);
+        ASSERT_GT(before->m_lbLedger.GetCount(), 0) << c.book;
+        Command(c.fileCommand);
+        ASSERT_EQ(0, Document()->m_arrJournal.GetSize()) << c.book;
+        // Without a click the book shown holds no line of the journal that is gone.
+        auto* after = dynamic_cast<CLedgerBookView*>(Frame()->GetActiveView());
+        ASSERT_NE(nullptr, after) << c.book;
+        EXPECT_EQ(0, after->m_lbLedger.GetCount()) << c.book;
+        for (int id : {1021, 1008, 1009, 1013})
+            if (CWnd* list = after->GetDlgItem(id); list && c.book == ID_VIEW_KANJYO) {
+                EXPECT_EQ(0, static_cast<CListBox*>(list)->GetCount()) << id;
+            }
+        Stop();
+    }
+}
+
+TEST_F(BookViewTest, TheOpeningBalanceWarningIsPrintedForAnOpeningDescriptionOnly)
+{
+    StartWithSample();
+    Document()->m_strCurAccount.Empty();
+    Command(ID_VIEW_KANJYO);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    const char* const warning = "期首残高が未設定のとき、残高がマイナス表示になる場合があります。";
+    struct Case {
+        int list;
+        const char* account;
+        const char* description;
+        bool warned;
+    };
+    // 居酒屋はなみ has an opening balance of 売掛金; 清掃用品 of 消耗品費 has none.
+    const Case cases[] = {{1021, "売掛金", "居酒屋はなみ", true}, {1013, "消耗品費", "清掃用品", false}};
+    for (const Case& c : cases) {
+        PickItem(c.list, c.account);
+        PickItem(1063, c.description);
+        ASSERT_TRUE(ledger->PreparePrintJob()) << c.account;
+        const std::vector<DrawnText> page = RenderPage(ledger, 2);
+        EXPECT_EQ(c.warned ? CString(warning) : CString("(none)"), TextAtPoint(page, 760, RowText(1))) << c.account;
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
+#include "framework/win/wide_text.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -178,7 +179,7 @@ TEST_F(SalesBookTest, SampleJournalBothBooksPartnerFilterAndItems)
 TEST_F(SalesBookTest, LinesAndPartnersOfASmallJournal)
 {
     StartWith({
-        // 仕入 in two rows: one line, from the later (result) row.
+        // 仕入 in two rows: a line for each, each with its own partner.
         MakeEntry("2024/01/05", {{"仕入", "100", "問屋A"}}, {{"仕入", "30", "問屋B"}, {"現金", "70"}}, 0, 2210000),
         // Under class 1: a line and a partner all the same.
         MakeEntry("2024/01/06", {{"仕入", "200", "問屋A"}}, {{"買掛金", "200", "問屋A"}}, 0, 1410000),
@@ -189,21 +190,22 @@ TEST_F(SalesBookTest, LinesAndPartnersOfASmallJournal)
     Command(ID_VIEW_SIIRE);
     CSiire* view = Shown<CSiire>();
     ASSERT_NE(nullptr, view);
-    ASSERT_EQ(3, view->m_lbLedger.GetCount());
-    EXPECT_EQ(5, view->m_ledger.lines[0].slot);
-    EXPECT_EQ(2, view->m_lbLedger.GetCurSel());
-    EXPECT_EQ((std::vector<CString>{"問屋B", "問屋A"}), view->m_listPartners);
+    ASSERT_EQ(4, view->m_lbLedger.GetCount());
+    EXPECT_EQ(2, view->m_ledger.lines[0].slot);
+    EXPECT_EQ(5, view->m_ledger.lines[1].slot);
+    EXPECT_EQ(3, view->m_lbLedger.GetCurSel());
+    EXPECT_EQ((std::vector<CString>{"問屋A", "問屋B"}), view->m_listPartners);
     ASSERT_EQ(3, view->m_lbPartners.GetCount());
-    // Purchases: debit minus credit, 30 credit, then 200 and 50 debit.
-    EXPECT_EQ("220", view->m_strBalance);
+    // Purchases: debit minus credit, 100 debit, 30 credit, then 200 and 50 debit.
+    EXPECT_EQ("320", view->m_strBalance);
     CString line;
     view->m_lbLedger.GetText(0, line);
     EXPECT_EQ(153, line.GetLength());
     PickPartner("問屋A");
-    EXPECT_EQ(1, view->m_lbLedger.GetCount());
-    EXPECT_EQ("200", view->m_strBalance);
+    EXPECT_EQ(2, view->m_lbLedger.GetCount());
+    EXPECT_EQ("300", view->m_strBalance);
     PickPartner("すべて");
-    EXPECT_EQ(3, view->m_lbLedger.GetCount());
+    EXPECT_EQ(4, view->m_lbLedger.GetCount());
     EXPECT_EQ("【 仕入 】", Text(IDC_SALES_LEDGER_GROUP));
 }
 
@@ -380,6 +382,82 @@ CString TextAtPage(const std::vector<PageText>& texts, int x, int row)
         if (t.at.x == x && t.at.y == RowText(row))
             return Trimmed(t.text);
     return "(none)";
+}
+
+TEST_F(SalesBookTest, TheItemListShowsEveryFigureWhole)
+{
+    // Decimal quantities, and enough items for the vertical scroll bar.
+    CString remark = "明細";
+    const SalesItem items[] = {{"ねじ", "1.25", "個", "96000", "円"}, {"くぎ", "0.50", "本", "240000", "円"}};
+    for (int i = 0; i < 12; ++i)
+        AppendItem(remark, items[i % 2]);
+    StartWith({MakeEntry("2024/03/01", {{"売掛金", "1000"}}, {{"売上", "1000", "甲商店"}}, 0, 5110000, remark)});
+    Command(ID_VIEW_URIAGE);
+    CUriage* view = Shown<CUriage>();
+    ASSERT_NE(nullptr, view);
+    view->ShowWindow(SW_SHOW);
+    PickLine(kLedgerList, 0);
+    CListCtrl& list = view->m_lcItems;
+    ASSERT_EQ(12, list.GetItemCount());
+    ASSERT_TRUE(list.GetStyle() & WS_VSCROLL);
+    EXPECT_EQ("1.25", Trimmed(list.GetItemText(0, 1)));
+    EXPECT_EQ("120,000.00", Trimmed(list.GetItemText(0, 4)));
+    EXPECT_EQ("0.50", Trimmed(list.GetItemText(1, 1)));
+
+    // Each figure's text, measured in the list's font, fits its column, and the
+    // columns fit the list beside its scroll bar.
+    HDC dc = ::GetDC(list.m_hWnd);
+    const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(list.SendMessage(WM_GETFONT)));
+    for (int row = 0; row < 2; ++row)
+        for (int c = 1; c < 5; ++c) {
+            const std::wstring text = ToWide(list.GetItemText(row, c));
+            SIZE size{};
+            ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            EXPECT_LE(size.cx, list.GetColumnWidth(c)) << row << "," << c;
+        }
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(list.m_hWnd, dc);
+    CRect client;
+    list.GetClientRect(&client);
+    int columns = 0;
+    for (int c = 0; c < 5; ++c)
+        columns += list.GetColumnWidth(c);
+    EXPECT_LE(columns, client.Width());
+    Photograph(Frame(), "uriage_item_decimals");
+}
+
+TEST_F(SalesBookTest, FifteenDigitItemsArePrintedWholeWithinThePage)
+{
+    CString remark = "大口";
+    for (int i = 0; i < 2; ++i)
+        AppendItem(remark, {"特注品", "999999999999999", "個", "999999999999999", "円"});
+    StartWith({MakeEntry("2024/03/01", {{"売掛金", "1000"}}, {{"売上", "1000", "甲商店"}}, 0, 5110000, remark)});
+    Command(ID_VIEW_URIAGE);
+    CUriage* view = Shown<CUriage>();
+    ASSERT_NE(nullptr, view);
+    CPageJob job(view);
+    ASSERT_TRUE(job.Begin());
+    const CPageMetafile recorded = job.RenderPage(2);
+    const std::vector<PageText> texts = PageTexts(recorded.Get());
+    if (ShotFolder())
+        SavePageAsBitmap(recorded.Get(), job.Geometry(), 100, CString(ShotFolder()) + "\\print_uriage_wide_items.bmp");
+    // The last item's row (row 7): each text read back ends before the next one
+    // begins, and the last within the table's right rule, left of the paper's edge.
+    std::vector<PageText> row;
+    for (const PageText& t : texts)
+        if (t.at.y == RowText(7))
+            row.push_back(t);
+    std::sort(row.begin(), row.end(), [](const PageText& a, const PageText& b) { return a.at.x < b.at.x; });
+    ASSERT_EQ(6u, row.size());
+    const int tableEnd = kLandscapeX + kLandscapeColumns[5];
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        ASSERT_GT(row[i].advance, 0) << row[i].text;
+        const int limit = i + 1 < row.size() ? row[i + 1].at.x : tableEnd;
+        EXPECT_LE(row[i].at.x + row[i].advance, limit) << row[i].text;
+    }
+    EXPECT_LT(tableEnd, job.Geometry().paper.cx / 10);
+    EXPECT_EQ("内訳合計金額 1999999999999,996,000,000,000,000,002 円", Trimmed(row[4].text));
+    EXPECT_EQ("(消費税) 99999999999,999,800,000,000,000,000 円", Trimmed(row[5].text));
 }
 
 TEST_F(SalesBookTest, PrintLandscapeWithItemsAndPortraitForAPartnerWithout)

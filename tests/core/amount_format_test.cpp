@@ -40,12 +40,16 @@ TEST(FormatAmount, DisplayFormsAndTheAmountFitsFlag)
     }
 }
 
-TEST(FormatAmount, NegativeOverflowIsMarkedLikePositive)
+TEST(FormatAmount, NegativeOverflowKeepsItsSignBeforeTheMark)
 {
-    // Cut on the right, -123,456,789 would read as -123,456.
-    EXPECT_EQ(CString("#,789   "), FormatAmount("-123456789", 8));
-    EXPECT_EQ(CString("#34.50"), FormatAmount("-1234.5", 6));
-    EXPECT_EQ(CString("#"), FormatAmount("-12", 1));
+    // Cut on the right, -123,456,789 would read as -123,456; cut on the left
+    // without its sign it would read as a positive amount.
+    EXPECT_EQ(CString("-#789   "), FormatAmount("-123456789", 8));
+    EXPECT_EQ(CString("-#4.50"), FormatAmount("-1234.5", 6));
+    EXPECT_EQ(CString("-#"), FormatAmount("-12", 2));
+    EXPECT_EQ(CString("-"), FormatAmount("-12", 1));
+    // An income of -123,456,789,012,344,901.25 in a cell of 26 bytes.
+    EXPECT_EQ(CString("-#3,456,789,012,344,901.25"), FormatAmount("-123456789012344901.25", 26));
 }
 
 TEST(FormatAmount, WorksWithoutAFlag)
@@ -70,7 +74,7 @@ TEST(FormatAmountIgnoringBlanks, DialogFieldsOfEighteenBytes)
         {"-1234.5", "         -1,234.50"},
         {"   ", ""},
         {"1234567890123", "#34,567,890,123   "},
-        {"-1234567890123", "#34,567,890,123   "},
+        {"-1234567890123", "-#4,567,890,123   "},
     };
     for (const auto& c : cases) {
         const CString shown = FormatAmountIgnoringBlanks(c.amount, 18);
@@ -96,7 +100,7 @@ TEST(FitAmountToWidth, RightAlignsOrMarksTheCut)
     EXPECT_EQ(CString("  1,000   "), FitAmountToWidth("1,000   ", 10));
     EXPECT_EQ(CString("1,000   "), FitAmountToWidth("1,000   ", 8));
     EXPECT_EQ(CString("#000   "), FitAmountToWidth("1,000   ", 7));
-    EXPECT_EQ(CString("#00"), FitAmountToWidth("-1,000", 3));
+    EXPECT_EQ(CString("-#0"), FitAmountToWidth("-1,000", 3));
     EXPECT_EQ(CString("1,000   "), FitAmountToWidth("1,000   ", 0));
 }
 

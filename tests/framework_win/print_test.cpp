@@ -422,16 +422,15 @@ TEST_F(VisiblePrintViewTest, PreviewOpensPagesZoomsAndClosesWithoutAPrinter)
     SaveWindowPicture(Frame(), OutputPath("print_preview_window.bmp"));
 
     // The frame's document stays the printed one (closing still asks about its
-    // changes); its other commands are held back while the preview is open.
+    // changes); its commands are offered while the preview is open and run once
+    // the preview has closed.
     auto* document = static_cast<CTestDoc*>(m_pView->GetDocument());
     EXPECT_EQ(Frame()->GetActiveDocument(), document);
     int before = document->m_nDocCommands;
-    Frame()->SendMessage(WM_COMMAND, ID_TEST_DOC_COMMAND);
-    EXPECT_EQ(document->m_nDocCommands, before);
-
     EXPECT_EQ(CTestPrintView::ends, 0);
-    preview->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+    Frame()->SendMessage(WM_COMMAND, ID_TEST_DOC_COMMAND);
     PumpWaitingMessages();
+    EXPECT_EQ(document->m_nDocCommands, before + 1);
     EXPECT_EQ(Frame()->GetActiveView(), m_pView);
     EXPECT_EQ(m_pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
     EXPECT_TRUE(m_pView->IsWindowVisible());
@@ -439,7 +438,16 @@ TEST_F(VisiblePrintViewTest, PreviewOpensPagesZoomsAndClosesWithoutAPrinter)
     EXPECT_EQ(m_pView->calls.back(), "end");
     EXPECT_EQ(m_pView->m_nColumnWidth, 18);
     Frame()->SendMessage(WM_COMMAND, ID_TEST_DOC_COMMAND);
-    EXPECT_EQ(document->m_nDocCommands, before + 1);
+    EXPECT_EQ(document->m_nDocCommands, before + 2);
+
+    // Opened again, it closes with its own button.
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    preview = Preview();
+    ASSERT_NE(preview, nullptr);
+    preview->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+    PumpWaitingMessages();
+    EXPECT_EQ(Frame()->GetActiveView(), m_pView);
+    EXPECT_EQ(CTestPrintView::ends, 2);
 }
 
 TEST_F(PrintViewTest, ClosingTheFrameDuringThePreviewEndsTheJobOnce)

@@ -21,7 +21,7 @@ TEST(AidAmounts, FormatsAtTheDialogWidth)
         // Thirteen digits need 17 bytes with separators and 20 with the blanks.
         {"1234567890123", "#34,567,890,123   "},
         // A negative overflow keeps the right end too, never a smaller number.
-        {"-12345678901234.00", "#45,678,901,234.00"},
+        {"-12345678901234.00", "-#5,678,901,234.00"},
     };
     for (const FormatCase& c : cases) {
         const CString shown = AidFormatAmount(c.text, 18);

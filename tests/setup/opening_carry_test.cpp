@@ -2,6 +2,8 @@
 
 #include "opening_balance_fixture.h"
 
+#include "../../core/column_text.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,6 +87,32 @@ TEST(OpeningCarry, AnEmptyOrUndatedJournalGivesNoYear)
     f.Entry("abcd/01/01", "売上", "現金", "5", 1, 1005000);
     EXPECT_STREQ("", CarryForwardBalances(f.dictionary, f.journal, f.rows));
     EXPECT_STREQ("5", f.At("現金", "合計").m_strBalance);
+}
+
+TEST(OpeningCarry, OnlyTheYearBeforeTheOpenJournalsIsCarriedWithoutAQuestion)
+{
+    OpeningFixture previous;
+    OpeningFixture open;
+    EXPECT_EQ(0, YearsOfCarry(previous.journal, open.journal).previous);
+    previous.Entry("2022/05/01", "売上", "現金", "5", 1, 1005000);
+    open.Entry("2025/01/01", "現金", "元入金", "7", 0, 5007000);
+    const CarryYears years = YearsOfCarry(previous.journal, open.journal);
+    EXPECT_EQ(2022, years.previous);
+    EXPECT_EQ(2025, years.open);
+    struct Case {
+        CarryYears years;
+        bool asked;
+    };
+    const Case cases[] = {{{2024, 2025}, false}, {{2022, 2025}, true}, {{2025, 2025}, true},
+                          {{2026, 2025}, true},  {{0, 2025}, false},   {{2022, 0}, false}};
+    for (const Case& c : cases) {
+        const CString question = CarryYearQuestion(c.years);
+        EXPECT_EQ(c.asked, !question.IsEmpty()) << c.years.previous << " " << c.years.open;
+        if (c.asked) {
+            EXPECT_GE(question.Find(IntToText(c.years.previous) + " 年の会計データ"), 0);
+            EXPECT_GE(question.Find(IntToText(c.years.open) + " 年の期首残高"), 0);
+        }
+    }
 }
 
 // The rows a carry-forward leaves are written as this year's opening entries.

@@ -312,9 +312,11 @@ TEST_F(OpeningBalanceDialogTest, CarryForwardFromThePreviousYearsFile)
 
 TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
 {
+    // An empty journal has no year of its own: the file's year decides.
     WritePreviousYear("2022.siz", {Entry("2022/03/01", "売上", "現金", "500", 1, 1005000)});
-    StartWith({Entry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
+    StartWith({});
     auto* app = static_cast<CMyApp*>(AfxGetApp());
+    app->m_strYear = "2025";
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
         DialogDriver d(dialog);
         d.Click(1011);
@@ -323,7 +325,10 @@ TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
     };
     RunCommand();
     EXPECT_STREQ("2025", app->m_strYear);
-    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+    // No question about the year: only the carry-forward's own message.
+    EXPECT_EQ(std::vector<CString>{CString("前年度会計データファイルから、今年度の期首残高が読み込まれました。")},
+              MessagesShown());
 
     // A cancelled file choice changes nothing in the dialog.
     m_answers.fileDialog = [](FileDialogRequest&) { return IDCANCEL; };
@@ -338,6 +343,43 @@ TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
     RunCommand();
     EXPECT_STREQ("2025", app->m_strYear);
     EXPECT_FALSE(Document()->IsModified());
+}
+
+TEST_F(OpeningBalanceDialogTest, AFileOfAnotherYearIsCarriedOnlyWhenTheUserSaysSo)
+{
+    WritePreviousYear("2022.siz", {Entry("2022/01/01", "現金", "元入金", "1000", 0, 5007000),
+                                   Entry("2022/05/01", "売上", "現金", "500", 1, 1005000)});
+    // The open journal of 2025 already has its opening entry.
+    StartWith({Entry("2025/01/01", "現金", "元入金", "700", 0, 5007000),
+               Entry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
+    const std::vector<std::string> before = JournalLines();
+    const CString question = "指定されたファイルは 2022 年の会計データです。\n\n開いている会計データは 2025 "
+                             "年のもので、前年度は 2024 年です。\n\nこのファイルの期末残高を 2025 "
+                             "年の期首残高として読み込みますか？";
+    struct Case {
+        int answer;
+        const char* cash;
+    };
+    for (const Case& c : {Case{IDNO, "700"}, Case{IDYES, "1500"}}) {
+        m_answers.asked.clear();
+        m_answers.messageBox = [&c](const MessageBoxRequest& box) { return box.style & MB_YESNO ? c.answer : IDOK; };
+        m_answers.dialogs[IDD_KISHU_ZANDAKA] = [&c](CDialog& dialog) {
+            DialogDriver d(dialog);
+            d.Click(1011);
+            EXPECT_EQ(BalanceLine("現金", c.cash), d.LineOf(1001, "現金")) << c.answer;
+            dialog.SendMessage(WM_COMMAND, IDOK);
+        };
+        RunCommand();
+        const std::vector<CString> messages = MessagesShown();
+        ASSERT_FALSE(messages.empty()) << c.answer;
+        EXPECT_EQ(question, messages[0]);
+        EXPECT_EQ(0, Document()->m_arrJournal.GetSize() - 2) << c.answer;
+        EXPECT_EQ(0, Document()->m_arrPrevJournal.GetSize());
+    }
+    // Answered yes: the balances replace the open journal's opening entry, dated in its own year.
+    const std::vector<std::string> expected = {"2025/01/01 現金/元入金 1500,1500  0 5007000", before[1]};
+    EXPECT_EQ(expected, JournalLines());
+    EXPECT_STREQ("2025", static_cast<CMyApp*>(AfxGetApp())->m_strYear);
 }
 
 // A capital account other than 元入金 on a year the dialog wrote: its opening entry

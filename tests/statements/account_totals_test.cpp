@@ -100,14 +100,22 @@ TEST(AccountTotals, TaxMarkIsRemovedWhereTheMapFilesWithoutIt)
     ExpectTotal(totals.liability, "未払金(消)", "0", "700");
 }
 
-TEST(AccountTotals, AccountOfTwoClassesIsTotalledInBoth)
+TEST(AccountTotals, AccountOfTwoClassesIsCountedOnceInItsFirstClassAndReported)
 {
     FixtureJournal journal;
-    journal.Add("2024/02/01", {{"消耗品", "100"}}, {{"現金", "100"}}, 0, 2005000)
-        .Add("2024/02/02", {{"消耗品", "50"}}, {{"現金", "50"}}, 0, 5005000);
+    journal.Add("2024/02/01", {{"消耗品", "100"}}, {{"現金", "100"}}, 0, 3005000)
+        .Add("2024/02/02", {{"消耗品", "50"}}, {{"現金", "50"}}, 0, 5005000)
+        .Add("2024/02/03", {{"消耗品", "20"}}, {{"現金", "20"}}, 0, 5005000)
+        .Add("2024/02/04", {{"現金", "10"}}, {{"雑収入", "10"}}, 0, 5005000)
+        .Add("2024/02/05", {{"雑収入", "10"}}, {{"現金", "10"}}, 1, 1005000);
     const AccountTotals totals = CollectAccountTotals(journal.View());
-    ExpectTotal(totals.expense, "消耗品", "150", "0");
-    ExpectTotal(totals.asset, "消耗品", "150", "0");
+    ExpectTotal(totals.expense, "消耗品", "170", "0");
+    EXPECT_FALSE(totals.asset.Contains("消耗品"));
+    ExpectTotal(totals.asset, "雑収入", "0", "20");
+    EXPECT_FALSE(totals.revenue.Contains("雑収入"));
+    // Each name once, in the order its second class was met.
+    EXPECT_EQ((std::vector<CString>{"消耗品", "雑収入"}), totals.severalClasses);
+    ExpectTotal(totals.asset, "現金", "20", "170");
 }
 
 TEST(AccountTotals, ClassCodesOfSixDigitsAndWithoutDigits)

@@ -41,7 +41,7 @@ TEST(SampleJournal, StatementsAgree)
 
     // Lines (1) and (3) against the monthly totals: (1) holds 雑収入 and the own
     // consumption as well, (3) the purchases without the inventory transfers.
-    const std::vector<KessanRow> monthly = ComputeMonthly(journal, kWidth);
+    const std::vector<KessanRow> monthly = ComputeMonthly(totals, journal, kWidth);
     EXPECT_EQ(Trim(profit.rows[0][1]), Trim(monthly.back()[1]));
     EXPECT_EQ(Trim(profit.rows[2][1]), Trim(monthly.back()[2]));
 }

@@ -48,9 +48,9 @@ TEST(FormatAmountCell, FormatsAmountsAsTheStatementsShowThem)
         {0, "", 6, "      "},
         // Five separators at most: 19 integer digits keep a group of four.
         {0, "1234567890123456789.12", 28, " 1234,567,890,123,456,789.12"},
-        // Too wide: "#" and the last width - 1 bytes, positive or negative.
+        // Too wide: "#" and the last width - 1 bytes; a negative amount keeps its sign.
         {0, "1234567890123456789.12", 26, "#34,567,890,123,456,789.12"},
-        {0, "-123456789012345678.12", 26, "#23,456,789,012,345,678.12"},
+        {0, "-123456789012345678.12", 26, "-#3,456,789,012,345,678.12"},
         {0, "-123456789012345678.12", 28, " -123,456,789,012,345,678.12"},
     };
     for (const Case& c : cases)

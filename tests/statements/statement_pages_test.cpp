@@ -92,7 +92,7 @@ TEST_F(SmallYear, ProfitAndLossLines)
 
 TEST_F(SmallYear, MonthlySalesAndPurchases)
 {
-    const std::vector<KessanRow> rows = ComputeMonthly(journal.View(), kWidth);
+    const std::vector<KessanRow> rows = ComputeMonthly(Totals(), journal.View(), kWidth);
     ASSERT_EQ(15u, rows.size());
     for (int month = 1; month <= 12; ++month) {
         const KessanRow& row = rows[static_cast<std::size_t>(month - 1)];
@@ -154,7 +154,7 @@ TEST(EmptyJournal, EveryPageShowsItsFixedLines)
     EXPECT_EQ(CString("0"), Trimmed(profit.rows[8][3]));
     EXPECT_EQ(CString(""), Trimmed(profit.rows[6][3]));
 
-    const std::vector<KessanRow> monthly = ComputeMonthly({}, kWidth);
+    const std::vector<KessanRow> monthly = ComputeMonthly(totals, {}, kWidth);
     ASSERT_EQ(15u, monthly.size());
     for (const KessanRow& row : monthly)
         EXPECT_EQ(CString("0"), Trimmed(row[1]));
@@ -195,6 +195,39 @@ TEST(TrialBalanceChecks, MessagesOfSeveralSalesAndPurchasesAccounts)
         const TrialBalancePage page = ComputeTrialBalance(CollectAccountTotals(journal.View()), journal.View(), kWidth);
         EXPECT_EQ(c.messages, page.messages);
     }
+}
+
+TEST(TrialBalanceChecks, AnAccountUnderTwoClassesIsCountedOnceAndNamed)
+{
+    // 消耗品費 100 under class 3 and 50 under class 5.
+    FixtureJournal journal;
+    journal.Add("2024/01/01", {{"現金", "1000"}}, {{"元入金", "1000"}}, 0, 5007000)
+        .Add("2024/02/01", {{"消耗品費", "100"}}, {{"現金", "100"}}, 0, 3005000)
+        .Add("2024/03/01", {{"消耗品費", "50"}}, {{"現金", "50"}}, 0, 5005000);
+    const AccountTotals totals = CollectAccountTotals(journal.View());
+    const TrialBalancePage trial = ComputeTrialBalance(totals, journal.View(), kWidth);
+    const std::vector<Figures> expected = {
+        {"現金", "850", "1,000", "150", "0"},
+        {"元入金", "0", "0", "1,000", "1,000"},
+        {"消耗品費", "150", "150", "0", "0"},
+        {"    合   計", "1,000", "1,150", "1,150", "1,000"},
+    };
+    ASSERT_EQ(expected.size(), trial.rows.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i], TrialRow(trial.rows[i])) << i;
+    EXPECT_EQ((std::vector<CString>{"科目 [ 消耗品費 ] が複数の区分で記帳されています。最初に記帳された区分で集計しました。"
+                                    "区分を統一してください。"}),
+              trial.messages);
+
+    // The balance sheet carries the expense nowhere and balances: assets 850,
+    // capital 1,000 and the income -150.
+    const BalanceSheetPage sheet = ComputeBalanceSheet(totals, kWidth);
+    EXPECT_EQ(CString("-150"), sheet.income);
+    const KessanRow& total = sheet.rows.back();
+    EXPECT_EQ(Trimmed(total[2]), Trimmed(total[4]));
+    EXPECT_EQ(CString("850"), Trimmed(total[2]));
+    for (const KessanRow& row : sheet.rows)
+        EXPECT_NE(CString("消耗品費"), row[5]);
 }
 
 TEST(TrialBalanceChecks, InventoryEntryCodesAndMessages)
@@ -372,7 +405,7 @@ TEST(Monthly, SidesExclusionsAndMonths)
         .Add("2024/03/07", {{"売上", "7"}}, {{"現金", "7"}}, -1, 1005000)         // no phrase: cause credit, +7
         .Add("2024/04/01", {{"売上", "50"}}, {{"事業主貸", "50"}}, 1, 1005000)    // own consumption
         .Add("2024/04/02", {{"仕入", "80"}}, {{"棚卸資産", "80"}}, 0, 2005000)    // inventory transfer: no month
-        .Add("2024/05/01", {{"売上値引", "5"}}, {{"現金", "5"}}, 0, 1005000)      // May -5, and Z -5
+        .Add("2024/05/01", {{"売上値引", "5"}}, {{"現金", "5"}}, 0, 1005000)      // May -5 (a sales account)
         .Add("2024/06/01", {{"現金", "9"}}, {{"雑収入", "9"}}, 1, 5001000)         // result row 1 debit: Z -9
         .Add("2024/06/02", {{"雑収入", "40"}}, {{"現金", "40"}}, 1, 1005000)       // Z +40
         .Add("2023/07/01", {{"売上", "11"}}, {{"現金", "11"}}, 1, 1005000)         // another year still counts
@@ -380,7 +413,7 @@ TEST(Monthly, SidesExclusionsAndMonths)
         .Add("2024/09/01", {{"仕入", "60"}}, {{"買掛金", "60"}}, 0, 2004000)       // September purchases
         .Add("2024/13/01", {{"売上", "999"}}, {{"現金", "999"}}, 1, 1005000)       // no such month
         .Add("2024/x1/01", {{"仕入", "999"}}, {{"現金", "999"}}, 0, 2005000);
-    const std::vector<KessanRow> rows = ComputeMonthly(journal.View(), kWidth);
+    const std::vector<KessanRow> rows = ComputeMonthly(CollectAccountTotals(journal.View()), journal.View(), kWidth);
     auto sales = [&](int month) { return Trimmed(rows[static_cast<std::size_t>(month - 1)][1]); };
     auto purchases = [&](int month) { return Trimmed(rows[static_cast<std::size_t>(month - 1)][2]); };
     EXPECT_EQ(CString("77"), sales(3));
@@ -391,9 +424,35 @@ TEST(Monthly, SidesExclusionsAndMonths)
     EXPECT_EQ(CString("12"), sales(8));
     EXPECT_EQ(CString("60"), purchases(9));
     EXPECT_EQ(CString("50"), Trimmed(rows[12][1]));
-    EXPECT_EQ(CString("26"), Trimmed(rows[13][1]));   // 40 - 9 - 5: every revenue account but 売上
-    EXPECT_EQ(CString("171"), Trimmed(rows[14][1]));  // 77 - 5 + 11 + 12 + 50 + 26
+    EXPECT_EQ(CString("31"), Trimmed(rows[13][1]));   // 40 - 9: every revenue account but the sales accounts
+    EXPECT_EQ(CString("176"), Trimmed(rows[14][1]));  // 77 - 5 + 11 + 12 + 50 + 31
     EXPECT_EQ(CString("60"), Trimmed(rows[14][2]));
+}
+
+TEST(Monthly, EveryRevenueAmountCountsOnceWhereTheProfitAndLossCountsIt)
+{
+    FixtureJournal journal;
+    journal.Add("2024/01/01", {{"現金", "1000"}}, {{"元入金", "1000"}}, 0, 5007000)
+        .Add("2024/02/10", {{"売上", "300000"}}, {{"現金", "300000"}}, 1, 1005000)
+        // A second sales account: its month only, not 雑収入 as well.
+        .Add("2024/03/10", {{"売上高", "74000"}}, {{"現金", "74000"}}, 1, 1005000)
+        // 雑収入 in a second row, and a sale to the owner in a second row.
+        .Add("2024/04/10", {{"現金", "5000"}, {"雑収入", "8000"}}, {{"普通預金", "13000"}}, 1, 5105000)
+        .Add("2024/05/10", {{"現金", "1000"}, {"売上", "5000"}}, {{"事業主貸", "6000"}}, 1, 5105000)
+        // A reversal of a provision is no part of line (1).
+        .Add("2024/06/10", {{"貸倒引当金繰戻額", "700"}}, {{"貸倒引当金", "700"}}, 1, 1004000)
+        .Add("2024/07/10", {{"仕入", "4000"}}, {{"現金", "4000"}}, 0, 2005000);
+    const AccountTotals totals = CollectAccountTotals(journal.View());
+    const std::vector<KessanRow> rows = ComputeMonthly(totals, journal.View(), kWidth);
+    EXPECT_EQ(CString("300,000"), Trimmed(rows[1][1]));
+    EXPECT_EQ(CString("74,000"), Trimmed(rows[2][1]));
+    EXPECT_EQ(CString("0"), Trimmed(rows[4][1]));
+    EXPECT_EQ(CString("5,000"), Trimmed(rows[12][1]));
+    EXPECT_EQ(CString("8,000"), Trimmed(rows[13][1]));
+    EXPECT_EQ(CString("387,000"), Trimmed(rows[14][1]));
+    const ProfitLossPage profit = ComputeProfitLoss(totals, "  650,000", kWidth);
+    EXPECT_EQ(Trimmed(profit.rows[0][1]), Trimmed(rows[14][1]));  // line (1)
+    EXPECT_EQ(Trimmed(profit.rows[2][1]), Trimmed(rows[14][2]));  // line (3)
 }
 
 TEST(BalanceSheet, ReservedBottomLinesStayWhateverTheNumberOfAccounts)
@@ -433,7 +492,7 @@ TEST(StatementLines, EveryLineOfAPageHasTheSameWidth)
     const std::vector<std::vector<KessanRow>> pages = {
         ComputeTrialBalance(totals, journal.View(), kWidth).rows,
         ComputeProfitLoss(totals, "  650,000", kWidth).rows,
-        ComputeMonthly(journal.View(), kWidth),
+        ComputeMonthly(totals, journal.View(), kWidth),
         ComputeBalanceSheet(totals, kWidth).rows,
     };
     const std::size_t blankLines[] = {1, 1, 3, 1};

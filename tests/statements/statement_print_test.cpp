@@ -119,7 +119,7 @@ TEST(PrintedPage, OtherPagesTitlesHeadingsAndRows)
     AddSmallYear(journal);
     const AccountTotals totals = CollectAccountTotals(journal.View());
 
-    const std::vector<KessanRow> monthly = ComputeMonthly(journal.View(), kPrintAmountWidth);
+    const std::vector<KessanRow> monthly = ComputeMonthly(totals, journal.View(), kPrintAmountWidth);
     const PrintedPage month = LayOutPrintedPage(kPageMonthly, monthly, Paginate(15, 36), 0, "2024");
     EXPECT_EQ(CString("                 ----< 売上と仕入の月別集計 >----"), month.bands[0].text);
     EXPECT_EQ(-240, month.bands[0].y1);
