@@ -9,12 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -238,6 +240,53 @@ TEST_F(HelpDocumentsTest, PagesAreStoredInShiftJisAsTheirSourcesSay)
             }
         }
     }
+}
+
+// Text as the UTF-8 files hold it (the test's own literals are compiled to Shift-JIS).
+std::string Utf8(const char8_t* text)
+{
+    return reinterpret_cast<const char*>(text);
+}
+
+// A name as it reads on screen: without the accelerator mark, the shortcut
+// after a tab, the dots of a command that opens a dialog, line breaks, blanks
+// and the arrows drawn around a button's text.
+std::string ScreenName(std::string text)
+{
+    text = std::regex_replace(text, std::regex(R"(\\t.*$)"), "");
+    text = std::regex_replace(text, std::regex(R"(\(&.\))"), "");
+    for (const char* mark : {"\\n", "&", "...", " ", "\xE3\x80\x80", "<", ">", "\xE2\x80\x95"})
+        for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
+            text.erase(at, std::strlen(mark));
+    return text;
+}
+
+TEST(HelpNames, EveryButtonFieldOrMenuAPageNamesReadsSoInTheProgram)
+{
+    std::set<std::string> onScreen;
+    const std::regex quoted(R"rc("((?:[^"]|"")*)")rc");
+    for (const auto& file : fs::directory_iterator(RESOURCE_FOLDER)) {
+        if (file.path().extension() != ".rc")
+            continue;
+        const std::string script = FileText(file.path());
+        for (std::sregex_iterator it(script.begin(), script.end(), quoted), end; it != end; ++it)
+            onScreen.insert(ScreenName((*it)[1]));
+    }
+    ASSERT_TRUE(onScreen.count(Utf8(u8"検索実行")));
+
+    const std::regex named(Utf8(u8R"(<span class="ui">「(.*?)」</span>)"));
+    int names = 0;
+    for (const auto& file : fs::directory_iterator(fs::path(HELP_SOURCE_FOLDER) / "dazeruruvo")) {
+        if (file.path().extension() != ".htm")
+            continue;
+        const std::string page = FileText(file.path());
+        for (std::sregex_iterator it(page.begin(), page.end(), named), end; it != end; ++it) {
+            ++names;
+            EXPECT_TRUE(onScreen.count(ScreenName((*it)[1])))
+                << file.path().filename() << " names " << (*it)[1] << ", which no button, field or menu reads";
+        }
+    }
+    EXPECT_GT(names, 20);
 }
 
 }  // namespace
