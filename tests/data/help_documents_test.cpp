@@ -221,6 +221,30 @@ TEST_F(HelpDocumentsTest, EveryLinkLeadsToAStoredPageAndEveryPageIsReachable)
     }
 }
 
+TEST_F(HelpDocumentsTest, TitlesReadTheSameInEveryCodePage)
+{
+    // The help viewer shows a document's title (entry 3 of its #SYSTEM file) in
+    // the system's own code page, whatever language the document declares: a
+    // title of plain ASCII is the one that no system garbles.
+    for (const char* document : kDocuments) {
+        const std::string system = FileText(s_unpacked / document / "#SYSTEM");
+        ASSERT_GT(system.size(), 4u) << document;
+        std::string title;
+        for (std::size_t at = 4; at + 4 <= system.size();) {
+            const unsigned code = static_cast<unsigned char>(system[at]) | static_cast<unsigned char>(system[at + 1]) << 8;
+            const std::size_t length =
+                static_cast<unsigned char>(system[at + 2]) | static_cast<unsigned char>(system[at + 3]) << 8;
+            if (code == 3)
+                title = system.substr(at + 4, length);
+            at += 4 + length;
+        }
+        ASSERT_FALSE(title.empty()) << document;
+        EXPECT_EQ(0u, title.find("Zirere ")) << document;
+        for (char c : title)
+            EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80) << document << ": " << title;
+    }
+}
+
 TEST_F(HelpDocumentsTest, PagesAreStoredInShiftJisAsTheirSourcesSay)
 {
     // Each stored page, read back from Shift-JIS, is its UTF-8 source with the
