@@ -267,6 +267,29 @@ TEST_F(ViewSwitchTest, AboutBoxOpensModallyInTheMiddleOfTheMainWindowAndClosesWi
     EXPECT_LE(std::abs((about.top + about.bottom) - (main.top + main.bottom)), 2) << about.top << " in " << main.top;
 }
 
+TEST_F(ViewSwitchTest, EveryTabStopOfEveryFormKeepsTheFocusItIsGiven)
+{
+    // A field that only shows (and hands the focus on when it gets it) is no
+    // tab stop: Tab would otherwise jump back to the first control of the form.
+    for (const BookView& book : BookViews()) {
+        Send(book.commandId);
+        PumpWaitingMessages();
+        const HWND form = ActiveView()->GetSafeHwnd();
+        const HWND first = ::GetNextDlgTabItem(form, nullptr, FALSE);
+        ASSERT_NE(nullptr, first) << book.viewClass->m_lpszClassName;
+        HWND at = first;
+        int stops = 0;
+        do {
+            ::SetFocus(at);
+            const HWND focus = ::GetFocus();
+            EXPECT_TRUE(focus == at || ::IsChild(at, focus))
+                << book.viewClass->m_lpszClassName << ": control " << ::GetDlgCtrlID(at) << " gives the focus away";
+            at = ::GetNextDlgTabItem(form, at, FALSE);
+        } while (at && at != first && ++stops < 200);
+        EXPECT_LT(stops, 200) << book.viewClass->m_lpszClassName;
+    }
+}
+
 TEST_F(ViewSwitchTest, TheCaptionNamesTheOpenJournalInEveryBook)
 {
     auto caption = [this]() {
