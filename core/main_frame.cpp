@@ -30,6 +30,7 @@ const MessageMap* CMainFrame::GetThisMessageMap()
     static const MessageMap map = MessageMap::Of<CMainFrame>(
         on::Create(&CMainFrame::OnCreate),
         on::Message(WM_RENEW_BOOK_VIEW, &CMainFrame::OnRenewBookView),
+        on::Message(WM_ACTIVATE, &CMainFrame::OnActivateMessage),
         on::Command(ID_HELP, &CMainFrame::OnHtmlHelp),
         on::Command(ID_HINT_CLOSE, &CMainFrame::OnHintClose),
         on::Command(ID_HINT_SHOW, &CMainFrame::OnHintShow),
@@ -167,6 +168,18 @@ void CMainFrame::OnHelpTerms()
 void CMainFrame::OnHelpHomepage()
 {
     OpenWithShell(kHomepage, SW_SHOW);
+}
+
+LRESULT CMainFrame::OnActivateMessage(WPARAM wParam, LPARAM)
+{
+    const LRESULT result = Default();
+    // The hint dialog is owned by the main window and so stays above it; where a
+    // window manager stacks the windows by itself, it is raised again whenever a
+    // click brings the main window to the front, so that it never hides behind it.
+    if (LOWORD(wParam) != WA_INACTIVE && m_bHintDlg && m_pHintDlg && m_pHintDlg->m_hWnd &&
+        m_pHintDlg->IsWindowVisible())
+        ::SetWindowPos(m_pHintDlg->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return result;
 }
 
 void CMainFrame::OnHintShow()

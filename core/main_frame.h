@@ -22,6 +22,7 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
     // FALSE for the commands of the range that are no book.
     BOOL OnViewSwitch(UINT nID);
     BOOL OnUpdateViewSwitch(CCmdUI* pCmdUI);

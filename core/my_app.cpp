@@ -16,10 +16,18 @@
 
 namespace {
 
-// The about box: a modal dialog with no data of its own.
+// The about box: a modal dialog with no data of its own, shown in the middle of
+// the main window rather than at its template's place over the title bar.
 class CAboutDlg : public CDialog {
 public:
     CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+
+    BOOL OnInitDialog() override
+    {
+        const BOOL result = CDialog::OnInitDialog();
+        CenterWindow(AfxGetMainWnd());
+        return result;
+    }
 };
 
 }  // namespace

@@ -528,7 +528,10 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
 
     m_nActiveRow = 1;
     m_nActiveResultRow = 1;
-    LoadRowDescriptions(0, 1, entry.m_strCause1);
+    // A cause account that the class side does not hold has no connecting word,
+    // as its list line shows; the word of the entry shown before goes.
+    if (LoadRowDescriptions(0, 1, entry.m_strCause1) < 0)
+        m_stConnectWord.SetWindowText("");
     m_cbDesc1.SetWindowText(m_strRowDesc[0]);
     LoadRowDescriptions(1, 1, entry.m_strResult1);
     m_cbDesc2.SetWindowText(m_strRowDesc[3]);

@@ -1,6 +1,7 @@
 #include "launcher_dlg.h"
 
 #include "font_size.h"
+#include "form_units.h"
 #include "launcher_settings.h"
 
 #include "../framework/file.h"
@@ -140,7 +141,11 @@ void CLauncherDlg::ReadSettings()
 CString CLauncherDlg::ScreenFontSize()
 {
     CClientDC dc(this);
-    return ProposedFontSize(dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(VERTRES));
+    const int dpi = dc.GetDeviceCaps(LOGPIXELSX);
+    // The table's size is the largest offered; a smaller one is proposed when the
+    // main window would not fit the work area, so that no form has to be scrolled.
+    return FittingFontSize(ProposedFontSize(dpi, dc.GetDeviceCaps(VERTRES)), dpi, ScreenWorkArea(),
+                           [dpi](int size) { return MeasureFormUnits(size, dpi); });
 }
 
 void CLauncherDlg::OnKillfocusFontSize()

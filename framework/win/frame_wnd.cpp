@@ -133,6 +133,10 @@ void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
         old->OnActivateView(FALSE, pViewNew, old);
     if (bNotify && pViewNew && m_pViewActive == pViewNew)
         pViewNew->OnActivateView(TRUE, pViewNew, old);
+    // The caption names the document of the view shown: a view that takes over
+    // from one that has already left its document brings the name back.
+    if (m_hWnd && m_pViewActive == pViewNew && pViewNew && pViewNew->GetDocument())
+        OnUpdateFrameTitle(TRUE);
 }
 
 CDocument* CFrameWnd::GetActiveDocument()

@@ -17,6 +17,7 @@
 #include "statements/kessan.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 namespace {
@@ -248,15 +249,68 @@ TEST_F(ViewSwitchTest, HelpWithoutItsFileSaysSo)
     EXPECT_EQ(std::vector<CString>{CString("HTML HELP(dazeruruvo.chm)を開くことができません。")}, MessagesShown());
 }
 
-TEST_F(ViewSwitchTest, AboutBoxOpensModallyAndClosesWithOk)
+TEST_F(ViewSwitchTest, AboutBoxOpensModallyInTheMiddleOfTheMainWindowAndClosesWithOk)
 {
+    Frame()->MoveWindow(150, 100, 900, 700, FALSE);
     UINT shown = 0;
-    m_answers.dialog = [&shown](CDialog& dialog) {
+    CRect about;
+    m_answers.dialog = [&shown, &about](CDialog& dialog) {
         shown = 100;
+        dialog.GetWindowRect(&about);
         dialog.SendMessage(WM_COMMAND, IDOK);
     };
     Send(ID_APP_ABOUT);
     EXPECT_EQ(100u, shown);
+    CRect main;
+    Frame()->GetWindowRect(&main);
+    EXPECT_LE(std::abs((about.left + about.right) - (main.left + main.right)), 2) << about.left << " in " << main.left;
+    EXPECT_LE(std::abs((about.top + about.bottom) - (main.top + main.bottom)), 2) << about.top << " in " << main.top;
+}
+
+TEST_F(ViewSwitchTest, EveryTabStopOfEveryFormKeepsTheFocusItIsGiven)
+{
+    // A field that only shows (and hands the focus on when it gets it) is no
+    // tab stop: Tab would otherwise jump back to the first control of the form.
+    for (const BookView& book : BookViews()) {
+        Send(book.commandId);
+        PumpWaitingMessages();
+        const HWND form = ActiveView()->GetSafeHwnd();
+        const HWND first = ::GetNextDlgTabItem(form, nullptr, FALSE);
+        ASSERT_NE(nullptr, first) << book.viewClass->m_lpszClassName;
+        HWND at = first;
+        int stops = 0;
+        do {
+            ::SetFocus(at);
+            const HWND focus = ::GetFocus();
+            EXPECT_TRUE(focus == at || ::IsChild(at, focus))
+                << book.viewClass->m_lpszClassName << ": control " << ::GetDlgCtrlID(at) << " gives the focus away";
+            at = ::GetNextDlgTabItem(form, at, FALSE);
+        } while (at && at != first && ++stops < 200);
+        EXPECT_LT(stops, 200) << book.viewClass->m_lpszClassName;
+    }
+}
+
+TEST_F(ViewSwitchTest, TheCaptionNamesTheOpenJournalInEveryBook)
+{
+    auto caption = [this]() {
+        CString text;
+        Frame()->GetWindowText(text);
+        return text;
+    };
+    const CString atStart = caption();
+    ASSERT_FALSE(Document()->GetTitle().IsEmpty());
+    EXPECT_EQ(CString(Document()->GetTitle()) + " - Zirere", atStart);
+    // Views made at the switch, then the spares that idle time makes.
+    for (int round = 0; round < 2; ++round) {
+        for (const BookView& book : BookViews()) {
+            Send(book.commandId);
+            PumpWaitingMessages();
+            EXPECT_EQ(atStart, caption()) << book.viewClass->m_lpszClassName << " round " << round;
+            RunIdleWork(*m_app);
+        }
+    }
+    Send(ID_VIEW_SIWAKE);
+    EXPECT_EQ(atStart, caption());
 }
 
 }  // namespace

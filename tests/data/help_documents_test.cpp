@@ -9,12 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -219,6 +221,30 @@ TEST_F(HelpDocumentsTest, EveryLinkLeadsToAStoredPageAndEveryPageIsReachable)
     }
 }
 
+TEST_F(HelpDocumentsTest, TitlesReadTheSameInEveryCodePage)
+{
+    // The help viewer shows a document's title (entry 3 of its #SYSTEM file) in
+    // the system's own code page, whatever language the document declares: a
+    // title of plain ASCII is the one that no system garbles.
+    for (const char* document : kDocuments) {
+        const std::string system = FileText(s_unpacked / document / "#SYSTEM");
+        ASSERT_GT(system.size(), 4u) << document;
+        std::string title;
+        for (std::size_t at = 4; at + 4 <= system.size();) {
+            const unsigned code = static_cast<unsigned char>(system[at]) | static_cast<unsigned char>(system[at + 1]) << 8;
+            const std::size_t length =
+                static_cast<unsigned char>(system[at + 2]) | static_cast<unsigned char>(system[at + 3]) << 8;
+            if (code == 3)
+                title = system.substr(at + 4, length);
+            at += 4 + length;
+        }
+        ASSERT_FALSE(title.empty()) << document;
+        EXPECT_EQ(0u, title.find("Zirere ")) << document;
+        for (char c : title)
+            EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80) << document << ": " << title;
+    }
+}
+
 TEST_F(HelpDocumentsTest, PagesAreStoredInShiftJisAsTheirSourcesSay)
 {
     // Each stored page, read back from Shift-JIS, is its UTF-8 source with the
@@ -238,6 +264,53 @@ TEST_F(HelpDocumentsTest, PagesAreStoredInShiftJisAsTheirSourcesSay)
             }
         }
     }
+}
+
+// Text as the UTF-8 files hold it (the test's own literals are compiled to Shift-JIS).
+std::string Utf8(const char8_t* text)
+{
+    return reinterpret_cast<const char*>(text);
+}
+
+// A name as it reads on screen: without the accelerator mark, the shortcut
+// after a tab, the dots of a command that opens a dialog, line breaks, blanks
+// and the arrows drawn around a button's text.
+std::string ScreenName(std::string text)
+{
+    text = std::regex_replace(text, std::regex(R"(\\t.*$)"), "");
+    text = std::regex_replace(text, std::regex(R"(\(&.\))"), "");
+    for (const char* mark : {"\\n", "&", "...", " ", "\xE3\x80\x80", "<", ">", "\xE2\x80\x95"})
+        for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
+            text.erase(at, std::strlen(mark));
+    return text;
+}
+
+TEST(HelpNames, EveryButtonFieldOrMenuAPageNamesReadsSoInTheProgram)
+{
+    std::set<std::string> onScreen;
+    const std::regex quoted(R"rc("((?:[^"]|"")*)")rc");
+    for (const auto& file : fs::directory_iterator(RESOURCE_FOLDER)) {
+        if (file.path().extension() != ".rc")
+            continue;
+        const std::string script = FileText(file.path());
+        for (std::sregex_iterator it(script.begin(), script.end(), quoted), end; it != end; ++it)
+            onScreen.insert(ScreenName((*it)[1]));
+    }
+    ASSERT_TRUE(onScreen.count(Utf8(u8"検索実行")));
+
+    const std::regex named(Utf8(u8R"(<span class="ui">「(.*?)」</span>)"));
+    int names = 0;
+    for (const auto& file : fs::directory_iterator(fs::path(HELP_SOURCE_FOLDER) / "dazeruruvo")) {
+        if (file.path().extension() != ".htm")
+            continue;
+        const std::string page = FileText(file.path());
+        for (std::sregex_iterator it(page.begin(), page.end(), named), end; it != end; ++it) {
+            ++names;
+            EXPECT_TRUE(onScreen.count(ScreenName((*it)[1])))
+                << file.path().filename() << " names " << (*it)[1] << ", which no button, field or menu reads";
+        }
+    }
+    EXPECT_GT(names, 20);
 }
 
 }  // namespace

@@ -381,6 +381,42 @@ TEST_F(HintDialogTest, DeletesItselfAndTheFrameForgetsIt)
     EXPECT_EQ(3, g_deleted);
 }
 
+// Whether window a lies above window b in the order of the top-level windows.
+bool Above(HWND a, HWND b)
+{
+    for (HWND w = ::GetWindow(a, GW_HWNDNEXT); w; w = ::GetWindow(w, GW_HWNDNEXT))
+        if (w == b)
+            return true;
+    return false;
+}
+
+TEST_F(HintDialogTest, StaysAboveTheMainWindowWhenTheMainWindowIsClicked)
+{
+    CHintDlg* dialog = Open("現金", "");
+    ASSERT_NE(nullptr, dialog);
+    const HWND hint = dialog->GetSafeHwnd();
+    const HWND main = Frame()->GetSafeHwnd();
+    EXPECT_EQ(main, ::GetWindow(hint, GW_OWNER));
+    EXPECT_TRUE(Above(hint, main));
+
+    // A click on the main window's form activates it and brings it to the top.
+    CRect form;
+    Frame()->GetWindowRect(&form);
+    ::SetCursorPos(form.left + 20, form.bottom - 20);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, click, sizeof(INPUT));
+    PumpWaitingMessages();
+    ::SetForegroundWindow(main);
+    ::SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    PumpWaitingMessages();
+    EXPECT_EQ(main, ::GetActiveWindow());
+    EXPECT_TRUE(::IsWindowVisible(hint));
+    EXPECT_TRUE(Above(hint, main));
+}
+
 TEST_F(HintDialogTest, EnterAndEscapeAreIgnoredAndTheShownFieldsCannotBeEntered)
 {
     CHintDlg* dialog = Open("現金", "");

@@ -333,6 +333,54 @@ TEST_F(JournalEditingTest, PickingALineLoadsItAndLeavingAChangedEntryAsks)
     ExpectAligned();
 }
 
+TEST_F(JournalEditingTest, ALoadedEntryShowsTheConnectingWordOfItsLine)
+{
+    // The second cause account is on no class of the dictionary: its line has
+    // no connecting word, and neither has the sentence it loads.
+    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000}, {"2024/01/06", "謎の科目", "現金", "2000", 1005000}});
+    const CString noWord(' ', 10);
+    EXPECT_EQ(noWord, Rows()[1].Mid(30, 10));
+    EXPECT_EQ("", Text(1049));
+    SelectRow(0);
+    EXPECT_EQ("について", Text(1049));
+    EXPECT_EQ(CString("について") + CString(' ', 2), Rows()[0].Mid(30, 10));
+    SelectRow(1);
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ("謎の科目", Text(1038));
+    EXPECT_EQ("", Text(1049));
+    // A known account again brings its word back.
+    SelectRow(0);
+    EXPECT_EQ("について", Text(1049));
+}
+
+TEST_F(JournalEditingTest, TabWalksOnlyTheFieldsOfAOneRowSentence)
+{
+    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000}});
+    const int expected[] = {1039, 1034, 1038, 1032, 1043, 1024, 1035, 1092, 1022};
+    HWND view = View()->GetSafeHwnd();
+    HWND at = ::GetDlgItem(view, 1039);
+    std::vector<int> walked;
+    for (int step = 0; step < 20; ++step) {
+        walked.push_back(::GetDlgCtrlID(at));
+        at = ::GetNextDlgTabItem(view, at, FALSE);
+        if (at == ::GetDlgItem(view, 1039))
+            break;
+    }
+    EXPECT_EQ(std::vector<int>(std::begin(expected), std::end(expected)), walked);
+
+    // Typed as a user does: the cause account, Tab, the amount lands in row 1's
+    // amount field, and Tab again leads to the result account.
+    View()->SetFocus();
+    View()->GetDlgItem(1038)->SetFocus();
+    MSG tab{::GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(View()->PreTranslateMessage(&tab));
+    EXPECT_EQ(::GetDlgItem(view, 1032), ::GetFocus());
+    tab.hwnd = ::GetFocus();
+    EXPECT_TRUE(View()->PreTranslateMessage(&tab));
+    const HWND result = ::GetDlgItem(view, 1043);
+    EXPECT_TRUE(::GetFocus() == result || ::IsChild(result, ::GetFocus()));
+}
+
 TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
 {
     StartWith({{"2024/01/01", "売上", "現金", "100", 1005000},

@@ -3,6 +3,8 @@
 // the chosen build, the single instance, the about box and help, the splash.
 #include "launcher_fixture.h"
 
+#include "launcher/form_units.h"
+
 #include "launcher/font_size.h"
 #include "launcher/launcher_app.h"
 
@@ -26,13 +28,15 @@ std::string SettingsBytes(const char* size)
     return kLine1 + "\r\n" + kLine2 + "\r\n" + size;
 }
 
-// The size the launcher proposes for the screen the tests run on.
+// The size the launcher proposes for the screen the tests run on: the table's,
+// or a smaller one whose main window fits the work area.
 CString ScreenProposal()
 {
     HDC screen = GetDC(nullptr);
-    CString size = ProposedFontSize(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, VERTRES));
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    const CString table = ProposedFontSize(dpi, GetDeviceCaps(screen, VERTRES));
     ReleaseDC(nullptr, screen);
-    return size;
+    return FittingFontSize(table, dpi, ScreenWorkArea(), [dpi](int size) { return MeasureFormUnits(size, dpi); });
 }
 
 using LauncherDialogTest = LauncherFolderTest;

@@ -3,6 +3,7 @@
 // read and written.
 #include "launcher/font_size.h"
 #include "launcher/launcher_settings.h"
+#include "launcher/window_fit.h"
 
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
@@ -30,6 +31,28 @@ TEST(LauncherFontSize, ProposalFollowsThePixelsPerInchAndTheScreenHeight)
     for (const Case& c : cases)
         EXPECT_EQ(CString(c.size), ProposedFontSize(c.pixelsPerInch, c.screenHeight))
             << c.pixelsPerInch << " dpi, " << c.screenHeight << " pixels high";
+}
+
+TEST(LauncherFontSize, FittingSizeIsTheLargestUpToTheTablesWhoseWindowFits)
+{
+    // Forms whose letters are as wide as the size in points and twice as high.
+    auto unitsOf = [](int size) { return FormUnits{size, size * 2}; };
+    const CSize nine = MainWindowSize(96, unitsOf(9));
+    const CSize twelve = MainWindowSize(96, unitsOf(12));
+    const CSize fourteen = MainWindowSize(96, unitsOf(14));
+    // The table group at 9 × 18: 18 + 1485 pixels to its right edge, 650 + 230 (102 × 18 / 8 rounded up) to its bottom.
+    EXPECT_EQ(CSize(40 + 18 + 1485, 90 + 650 + 230), MainWindowSize(96, FormUnits{9, 18}));
+    EXPECT_EQ(CString("14"), FittingFontSize("14", 96, fourteen, unitsOf));
+    EXPECT_EQ(CString("12"), FittingFontSize("12", 96, fourteen, unitsOf));
+    // One pixel too narrow or too low for 14 points.
+    EXPECT_EQ(CString("12"), FittingFontSize("14", 96, CSize(fourteen.cx - 1, fourteen.cy), unitsOf));
+    EXPECT_EQ(CString("12"), FittingFontSize("14", 96, CSize(fourteen.cx, fourteen.cy - 1), unitsOf));
+    EXPECT_EQ(CString("12"), FittingFontSize("14", 96, twelve, unitsOf));
+    EXPECT_EQ(CString("9"), FittingFontSize("14", 96, nine, unitsOf));
+    // Nothing fits: the smallest size.
+    EXPECT_EQ(CString("9"), FittingFontSize("11", 96, CSize(nine.cx - 1, nine.cy), unitsOf));
+    // More pixels per inch make a larger frame round the same form.
+    EXPECT_GT(MainWindowSize(120, unitsOf(9)).cx, nine.cx);
 }
 
 TEST(LauncherFontSize, StoredSizeIsKeptOrProposedOrTheFallback)
