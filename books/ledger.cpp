@@ -3,7 +3,7 @@
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/amount_sum.h"
-#include "../journal/sjis_text.h"
+#include "../core/sjis_text.h"
 
 #include <string>
 #include <unordered_set>

@@ -26,7 +26,6 @@ add_library(app_windows STATIC
   journal/journal_print_plan.cpp
   journal/siwake_journal.cpp
   journal/stripe_list_box.cpp
-  journal/sjis_text.cpp
   journal/entry_lists.cpp
   journal/sentence_words.cpp
   journal/screen_layout.cpp
@@ -36,7 +35,6 @@ add_library(app_windows STATIC
   journal/hint_diagram.cpp
   journal/dict_register_text.cpp
   journal/dict_register_dlg.cpp
-  journal/entry_check.cpp
   journal/dictionary_check.cpp
   journal/journal_lines.cpp
   journal/bunrui_dlg.cpp

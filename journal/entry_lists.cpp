@@ -1,6 +1,6 @@
 #include "entry_lists.h"
 
-#include "sjis_text.h"
+#include "../core/sjis_text.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 #include "../core/amount_sum.h"
 
 #include "sentence_words.h"
-#include "sjis_text.h"
-#include "entry_check.h"
+#include "../core/sjis_text.h"
+#include "../core/entry_check.h"
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"

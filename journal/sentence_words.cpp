@@ -1,6 +1,6 @@
 #include "sentence_words.h"
 
-#include "sjis_text.h"
+#include "../core/sjis_text.h"
 
 CString ConnectChoiceText(int index, const CString& word1, const CString& word2,
                           const std::array<CString, 4>& phrases)

@@ -1,6 +1,6 @@
 #include "keyword_search.h"
 
-#include "../journal/sjis_text.h"
+#include "../core/sjis_text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "../core/column_text.h"
 #include "../core/record_file.h"
-#include "../journal/sjis_text.h"
+#include "../core/sjis_text.h"
 
 #include <array>
 #include <unordered_set>

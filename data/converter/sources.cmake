@@ -26,6 +26,8 @@ set(ZIRERE_DATA_CONVERTER_BASE_SOURCES
   core/digit_calculator.cpp
   core/amount_format.cpp
   core/column_text.cpp
-  journal/sjis_text.cpp
-  journal/entry_check.cpp
+  core/sjis_text.cpp
+  core/amount_check.cpp
+  core/calendar_date.cpp
+  core/entry_check.cpp
 )

@@ -2,7 +2,7 @@
 // description labels.
 #include "dictionary_fixture.h"
 
-#include "journal/sjis_text.h"
+#include "core/sjis_text.h"
 
 #include <gtest/gtest.h>
 
