@@ -4,6 +4,8 @@
 
 #include "shift_jis_text.h"
 
+#include "core/amount_arithmetic.h"
+#include "core/amount_check.h"
 #include "core/calendar_date.h"
 #include "core/class_code.h"
 
@@ -23,14 +25,16 @@ struct Row {
     CString description;
 };
 
-bool IsWholeAmount(const std::string& text)
+// An amount as the journal takes it (amount_check.h), whole yen without a sign,
+// and written in the stored form a commit gives it: no separators, no leading zeros.
+void CheckAmount(const SourceLine& line, const std::string& text, const std::string& row)
 {
-    if (text.empty() || (text.size() > 1 && text[0] == '0'))
-        return false;
-    for (char ch : text)
-        if (ch < '0' || ch > '9')
-            return false;
-    return true;
+    const CString amount(text.c_str());
+    const CString refusal = AmountRefusal(amount, "金額", AmountLimits{false, 18, 0, 0, false});
+    if (!refusal.IsEmpty())
+        throw SourceError(line.number, "the journal refuses this amount: " + FromShiftJis(refusal) + ": " + row);
+    if (AddSubAmounts("0", amount, 1) != amount)
+        throw SourceError(line.number, "amounts are written as stored, without separators or leading zeros: " + row);
 }
 
 Row ParseRow(const SourceLine& line, const std::string& text)
@@ -41,8 +45,7 @@ Row ParseRow(const SourceLine& line, const std::string& text)
     const std::string rest = Trim(text.substr(accountEnd));
     const std::size_t amountEnd = rest.find(' ');
     const std::string amount = rest.substr(0, amountEnd);
-    if (!IsWholeAmount(amount))
-        throw SourceError(line.number, "amounts are whole yen without separators: " + text);
+    CheckAmount(line, amount, text);
     Row row;
     row.sourceAccount = text.substr(0, accountEnd);
     row.account = ToShiftJis(row.sourceAccount);
