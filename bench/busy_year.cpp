@@ -3,7 +3,7 @@
 #include "utf8_text.h"
 
 #include "core/amount_format.h"
-#include "journal/entry_check.h"
+#include "core/entry_check.h"
 
 #include <algorithm>
 #include <array>

@@ -3,6 +3,7 @@
 #include "decimal_product.h"
 #include "sales_text.h"
 
+#include "../core/amount_check.h"
 #include "../core/amount_format.h"
 #include "../core/column_text.h"
 #include "../framework/cp932.h"
@@ -29,24 +30,11 @@ CString Field(const CString& remark, int itemStart, int offset, int width)
     return text;
 }
 
-// A quantity or unit price the way the numeric edit lets it be typed: digits,
-// "," and one ".", with at least one digit, within the field's width.
-bool IsWellFormedAmount(const CString& text, int width)
+// A quantity or unit price: an amount without a sign, with any number of
+// decimals (the product is computed exactly), within the item's field.
+AmountLimits ItemFigureLimits(int width)
 {
-    if (text.GetLength() > width)
-        return false;
-    int digits = 0;
-    int points = 0;
-    for (int i = 0; i < text.GetLength(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9')
-            ++digits;
-        else if (c == '.')
-            ++points;
-        else if (c != ',')
-            return false;
-    }
-    return digits > 0 && points <= 1;
+    return AmountLimits{false, 18, -1, width, false};
 }
 
 }  // namespace
@@ -90,11 +78,10 @@ CString ItemRefusal(const SalesItem& item)
         return " 単位が入力されていません。";
     if (item.price.IsEmpty())
         return " 単価が入力されていません。";
-    if (!IsWellFormedAmount(item.quantity, kItemQuantityWidth))
-        return " 数量は数字、「,」と小数点一つで、15文字までで入力してください。";
-    if (!IsWellFormedAmount(item.price, kItemPriceWidth))
-        return " 単価は数字、「,」と小数点一つで、15文字までで入力してください。";
-    return CString();
+    const CString quantity = AmountRefusal(item.quantity, "数量", ItemFigureLimits(kItemQuantityWidth));
+    if (!quantity.IsEmpty())
+        return quantity;
+    return AmountRefusal(item.price, "単価", ItemFigureLimits(kItemPriceWidth));
 }
 
 void AppendItem(CString& remark, const SalesItem& item)

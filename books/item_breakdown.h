@@ -36,7 +36,8 @@ CString BuildItem(const SalesItem& item);
 // Why an item typed in the editor is refused, as the message shown to the user;
 // empty when it is accepted. Name, quantity, unit and unit price must be filled
 // (blanks count as filled, except in amounts); quantity and unit price must be
-// amounts: digits, "," and at most one ".", with a digit, within their field.
+// amounts without a sign (amount_check.h), with any number of decimals, within
+// their field.
 CString ItemRefusal(const SalesItem& item);
 
 // The editor's changes to a remark. Each returns false and leaves the remark as

@@ -1,6 +1,7 @@
 #include "opening_cash.h"
 
 #include "../core/amount_arithmetic.h"
+#include "../core/amount_check.h"
 #include "../core/amount_format.h"
 #include "../core/fiscal_year.h"
 #include "../core/opening_entry.h"
@@ -12,46 +13,17 @@ namespace {
 
 const char* const kCashAccount = "現金";
 
-const char* const kAmountRefusal = "期首残高は、整数18桁・小数2桁までの数字で入力してください。";
 const char* const kYearRefusal =
     "仕訳がまだ1件もないため、期首残高の年度が決まりません。\n\n仕訳帳で取引を入力してから設定してください。";
 
 }  // namespace
 
-bool AmountPassesCheck(const CString& text)
-{
-    CString digits = text;
-    digits.Remove(',');
-    digits.Remove(' ');
-    int integer = 0;
-    int decimals = 0;
-    bool point = false;
-    for (int i = 0; i < digits.GetLength(); ++i) {
-        const char c = digits[i];
-        if (c == '.') {
-            if (point)
-                return false;
-            point = true;
-        } else if (c >= '0' && c <= '9') {
-            (point ? decimals : integer) += 1;
-        } else {
-            return false;
-        }
-    }
-    // Leading zeros do not count against the 18 digits.
-    int leadingZeros = 0;
-    for (int i = 0; i < digits.GetLength() && digits[i] == '0' && leadingZeros < integer - 1; ++i)
-        ++leadingZeros;
-    return integer - leadingZeros <= 18 && decimals <= 2;
-}
-
 OpeningCashPlan PlanOpeningCash(const JournalArray& journal, const CString& fieldText, const CString& year)
 {
     OpeningCashPlan plan;
-    if (!AmountPassesCheck(fieldText)) {
-        plan.refusal = kAmountRefusal;
+    plan.refusal = AmountRefusal(fieldText, "期首残高", kUnsignedAmount);
+    if (!plan.refusal.IsEmpty())
         return plan;
-    }
     if (!IsYearText(year)) {
         plan.refusal = kYearRefusal;
         return plan;

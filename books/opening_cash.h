@@ -5,10 +5,8 @@
 
 #include "ledger.h"
 
-// The amount check of the journal's entries: digits with "," allowed, at most 18
-// integer digits and two decimals, not negative.
-bool AmountPassesCheck(const CString& text);
-
+// The field's text must be an amount without a sign (amount_check.h); an empty
+// field writes "0".
 struct OpeningCashPlan {
     CString refusal;     // not empty: nothing is written, this is shown
     int replaceIndex = -1; // the existing opening entry to replace (after asking), -1: insert at 0

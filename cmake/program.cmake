@@ -35,7 +35,6 @@ add_library(app_windows STATIC
   journal/hint_diagram.cpp
   journal/dict_register_text.cpp
   journal/dict_register_dlg.cpp
-  journal/entry_check.cpp
   journal/dictionary_check.cpp
   journal/journal_lines.cpp
   journal/bunrui_dlg.cpp

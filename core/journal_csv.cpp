@@ -1,6 +1,9 @@
 #include "journal_csv.h"
 
+#include "amount_check.h"
+#include "calendar_date.h"
 #include "column_text.h"
+#include "entry_check.h"
 #include "remark_items.h"
 
 #include <algorithm>
@@ -75,46 +78,12 @@ bool IsDigits(const std::string& s, size_t from, size_t to)
     return true;
 }
 
-// "yyyy/mm/dd" with a month of 1 to 12 and a day of 1 to 31.
-bool IsDate(const CString& text)
-{
-    const std::string& s = text.str();
-    if (s.size() != 10 || s[4] != '/' || s[7] != '/' || !IsDigits(s, 0, 4) || !IsDigits(s, 5, 7) || !IsDigits(s, 8, 10))
-        return false;
-    const int month = std::stoi(s.substr(5, 2));
-    const int day = std::stoi(s.substr(8, 2));
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
-
-// Empty, or an amount: an optional "-", digits (thousands separators allowed, at
-// most 18 digits), and an optional "." with one or two decimals.
-bool IsAmountOrEmpty(const CString& text)
-{
-    std::string s = text.str();
-    if (s.empty())
-        return true;
-    size_t p = s[0] == '-' ? 1 : 0;
-    int digits = 0;
-    for (; p < s.size() && s[p] != '.'; ++p) {
-        if (std::isdigit(static_cast<unsigned char>(s[p])))
-            ++digits;
-        else if (s[p] != ',' || digits == 0)
-            return false;
-    }
-    if (digits == 0 || digits > 18 || s[p - 1] == ',')
-        return false;
-    if (p == s.size())
-        return true;
-    const size_t decimals = s.size() - p - 1;
-    return decimals >= 1 && decimals <= 2 && IsDigits(s, p + 1, s.size());
-}
-
 CString FieldProblem(int index, const CString& text)
 {
-    if (index == 0 && !IsDate(text))
-        return "日付は「年4桁/月2桁/日2桁」で書いてください";
-    if (index >= 7 && index <= 12 && !IsAmountOrEmpty(text))
-        return "金額は数字で、整数18桁・小数2桁までです";
+    if (index == 0)
+        return DateRefusal(text);
+    if (index >= 7 && index <= 12)
+        return AmountRefusal(text, "金額", kJournalAmount);
     if (index == 20 && !text.IsEmpty() && text != "-1" && text != "0" && text != "1")
         return "増減区分は -1、0、1 のいずれかです";
     if (index == 21 && !text.IsEmpty() && (text.GetLength() > 7 || !IsDigits(text.str(), 0, text.str().size())))
@@ -250,6 +219,13 @@ bool ReadRecordCsv(const std::string& bytes, std::vector<std::unique_ptr<CMyObje
         }
         auto entry = std::make_unique<CMyObject2>();
         Fill(*entry, fields);
+        // What the journal view would refuse to commit is not taken from a file either.
+        const CString refusal = CheckStoredEntry(*entry);
+        if (!refusal.IsEmpty()) {
+            problem.what = refusal;
+            entries.clear();
+            return false;
+        }
         entries.push_back(std::move(entry));
     }
     if (entries.empty()) {

@@ -39,9 +39,10 @@ CString RemoveParenthesisComma(const CString& line);
 // text between their separators skipped).
 // Fields may be bare (the rules above) or quoted (taken literally). Lines may be
 // short: missing fields are empty, and 0 for the two numbers. Each line is
-// checked before anything is taken: at most 22 fields, a date "yyyy/mm/dd",
-// amounts of digits with at most 18 integer digits and two decimals, a direction
-// of -1, 0 or 1 and a class code of up to seven digits. FALSE with problem set,
-// and entries empty, for the first line that breaks a rule or for a file
-// without any entry.
+// checked before anything is taken: at most 22 fields, a day of the calendar
+// "yyyy/mm/dd" (calendar_date.h), amounts as the journal takes them
+// (amount_check.h), a direction of -1, 0 or 1, a class code of up to seven digits,
+// and then the entry as a whole by the checks of a commit (CheckStoredEntry).
+// FALSE with problem set, and entries empty, for the first line that breaks a rule
+// or for a file without any entry.
 bool ReadRecordCsv(const std::string& bytes, std::vector<std::unique_ptr<CMyObject2>>& entries, CsvProblem& problem);

@@ -12,7 +12,6 @@ const MessageMap* CNumEdit::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CNumEdit>(
         on::Char(&CNumEdit::OnChar),
-        on::Message(WM_PASTE, &CNumEdit::OnPaste),
         on::Message(WM_IME_CHAR, &CNumEdit::OnImeChar),
         on::Message(WM_IME_COMPOSITION, &CNumEdit::OnImeComposition));
     return &map;
@@ -29,22 +28,6 @@ void CNumEdit::InsertAmountCharacters(const CString& text)
     const CString kept = AmountCharactersOnly(text);
     if (!kept.IsEmpty())
         ReplaceSel(kept, TRUE);
-}
-
-LRESULT CNumEdit::OnPaste(WPARAM, LPARAM)
-{
-    if (!::IsClipboardFormatAvailable(CF_UNICODETEXT) || !::OpenClipboard(m_hWnd))
-        return 0;
-    std::wstring pasted;
-    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* text = static_cast<const wchar_t*>(::GlobalLock(data))) {
-            pasted = text;
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    InsertAmountCharacters(FromWide(pasted));
-    return 0;
 }
 
 LRESULT CNumEdit::OnImeChar(WPARAM wParam, LPARAM)

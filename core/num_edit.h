@@ -1,7 +1,9 @@
 // CNumEdit: the edit control of the amount fields. Typed characters other than
-// digits, ",", ".", backspace and tab never reach it. Text that arrives another
-// way, pasted or composed by the input method, is cut down to the same characters,
-// so the field only ever holds what could have been typed.
+// digits, ",", ".", backspace and tab never reach it, nor do the characters of
+// text composed by the input method. Pasted text goes in as it stands: the
+// owner's amount check (amount_check.h) refuses what is no amount when the field
+// is committed, naming the field, instead of the field keeping a silently
+// changed figure.
 #pragma once
 
 #include "../framework/win/controls.h"
@@ -14,7 +16,6 @@ public:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
 
 protected:
-    LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     LRESULT OnImeChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnImeComposition(WPARAM wParam, LPARAM lParam);
 

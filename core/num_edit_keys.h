@@ -1,6 +1,6 @@
 // The characters an amount field lets through: digits, the thousands comma and the
 // decimal point, plus backspace and tab as typed keys. Shared by the numeric edit
-// control's key filter and its handling of pasted or composed text.
+// control's key filter and its handling of text composed by the input method.
 #pragma once
 
 #include "../framework/cstring.h"

@@ -4,7 +4,7 @@
 
 #include "sentence_words.h"
 #include "../core/sjis_text.h"
-#include "entry_check.h"
+#include "../core/entry_check.h"
 
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"

@@ -6,7 +6,7 @@
 
 #include "bunrui_dlg.h"
 #include "dictionary_check.h"
-#include "entry_check.h"
+#include "../core/entry_check.h"
 #include "entry_lists.h"
 #include "journal_lines.h"
 

@@ -1,8 +1,8 @@
 #include "aid_amounts.h"
 
 #include "../core/amount_arithmetic.h"
+#include "../core/amount_check.h"
 #include "../core/amount_format.h"
-#include "../journal/entry_check.h"
 
 CString StripSeparators(const CString& text)
 {
@@ -39,23 +39,29 @@ bool AidAmountFits(const CString& text, int width)
     return width <= 0 || check.GetLength() <= width;
 }
 
+CString OpeningBalanceFieldName(const CString& account)
+{
+    return "[ " + account + " ] の期首残高";
+}
+
 CString CheckFieldAmounts(std::initializer_list<AmountField> fields)
 {
     for (const AmountField& field : fields) {
-        const CString text = StripSeparators(field.text);
-        const CString refusal = IsCutAmount(text) ? CString() : CheckAmountForm(text, field.name);
+        if (IsCutAmount(StripSeparators(field.text)))
+            continue;
+        const CString refusal = AmountRefusal(field.text, field.name, kUnsignedAmount);
         if (!refusal.IsEmpty())
             return refusal;
     }
     return CString();
 }
 
-CString CheckAidAmount(const CString& typed, const CString& field, int width)
+CString CheckAidAmount(const CString& typed, const CString& account, int width)
 {
-    CString refusal = CheckAmountForm(typed, field);
+    CString refusal = AmountRefusal(typed, OpeningBalanceFieldName(account), kJournalAmount);
     if (!refusal.IsEmpty())
         return refusal;
     if (!AidAmountFits(typed, width))
-        return "[ " + field + " ] の金額が長すぎて表示できません。";
+        return "[ " + account + " ] の金額が長すぎて表示できません。";
     return CString();
 }

@@ -22,17 +22,22 @@ CString AidCalculate(const CString& a, const CString& b, int op);
 // True when the amount, formatted, fits the width without the overflow mark.
 bool AidAmountFits(const CString& text, int width);
 
-// The refusal of a balance typed into an input-aid dialog: the journal's amount
-// check (digits, separators, one leading "-", one "." with two decimals at most),
-// and an amount too long for the dialog's amount column. Empty when accepted.
-CString CheckAidAmount(const CString& typed, const CString& field, int width);
+// The name an opening balance goes by in a refusal: "[ account ] の期首残高".
+CString OpeningBalanceFieldName(const CString& account);
+
+// The refusal of an opening balance typed for the account: the journal's amount
+// rule (amount_check.h: a sign allowed, since a balance carried from an account
+// that closed on its other side is negative), and an amount too long for the
+// dialog's amount column. Empty when accepted.
+CString CheckAidAmount(const CString& typed, const CString& account, int width);
 
 // A dialog's amount field: the text it shows and its name in a refusal.
 struct AmountField {
     CString text;
     const char* name;
 };
-// The refusal of the first field whose text the journal's amount check refuses;
-// empty when every field passes. A field showing "#" or "-#" holds a figure too long
-// for it, not a typed amount, and passes.
+// The refusal of the first field whose text is no amount without a sign
+// (amount_check.h: the closing-inventory and bad-debt fields take no sign, and at
+// most 18 integer digits); empty when every field passes. A field showing "#" or
+// "-#" holds a figure too long for it, not a typed amount, and passes.
 CString CheckFieldAmounts(std::initializer_list<AmountField> fields);

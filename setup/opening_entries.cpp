@@ -1,7 +1,9 @@
 #include "opening_entries.h"
 
+#include "aid_amounts.h"
+
+#include "../core/amount_check.h"
 #include "../core/amount_format.h"
-#include "../journal/entry_check.h"
 
 const char* const kTotalRowDesc = "合計";
 const char* const kRemainderRowDesc = "未設定の合計";
@@ -55,7 +57,7 @@ OpeningOutcome ApplyOpeningBalances(JournalArray& journal, const BalanceRows& ro
         const CKishuZandakaItem* row = rows[r];
         if (!WritesBalance(*row))
             continue;
-        outcome.refusal = CheckAmountForm(row->m_strBalance, "[ " + row->m_strAccount + " ] ");
+        outcome.refusal = AmountRefusal(row->m_strBalance, OpeningBalanceFieldName(row->m_strAccount), kJournalAmount);
         if (outcome.refusal.IsEmpty() && row->m_strBalance.IsEmpty())
             outcome.refusal = "[ " + row->m_strAccount + " ] の期首残高が空です。";
         if (outcome.refusal.IsEmpty() && row->m_nStatus == CKishuZandakaItem::kChanged &&

@@ -1,9 +1,12 @@
 #include "entry_source.h"
 
-#include "journal/entry_check.h"
+#include "core/entry_check.h"
 
 #include "shift_jis_text.h"
 
+#include "core/amount_arithmetic.h"
+#include "core/amount_check.h"
+#include "core/calendar_date.h"
 #include "core/class_code.h"
 
 #include <array>
@@ -22,14 +25,16 @@ struct Row {
     CString description;
 };
 
-bool IsWholeAmount(const std::string& text)
+// An amount as the journal takes it (amount_check.h), whole yen without a sign,
+// and written in the stored form a commit gives it: no separators, no leading zeros.
+void CheckAmount(const SourceLine& line, const std::string& text, const std::string& row)
 {
-    if (text.empty() || (text.size() > 1 && text[0] == '0'))
-        return false;
-    for (char ch : text)
-        if (ch < '0' || ch > '9')
-            return false;
-    return true;
+    const CString amount(text.c_str());
+    const CString refusal = AmountRefusal(amount, "金額", AmountLimits{false, 18, 0, 0, false});
+    if (!refusal.IsEmpty())
+        throw SourceError(line.number, "the journal refuses this amount: " + FromShiftJis(refusal) + ": " + row);
+    if (AddSubAmounts("0", amount, 1) != amount)
+        throw SourceError(line.number, "amounts are written as stored, without separators or leading zeros: " + row);
 }
 
 Row ParseRow(const SourceLine& line, const std::string& text)
@@ -40,8 +45,7 @@ Row ParseRow(const SourceLine& line, const std::string& text)
     const std::string rest = Trim(text.substr(accountEnd));
     const std::size_t amountEnd = rest.find(' ');
     const std::string amount = rest.substr(0, amountEnd);
-    if (!IsWholeAmount(amount))
-        throw SourceError(line.number, "amounts are whole yen without separators: " + text);
+    CheckAmount(line, amount, text);
     Row row;
     row.sourceAccount = text.substr(0, accountEnd);
     row.account = ToShiftJis(row.sourceAccount);
@@ -69,23 +73,11 @@ int ParseDigit(const SourceLine& line, const std::string& text, int highest, con
     return text[0] - '0';
 }
 
+// A day of the calendar, as the journal takes it (calendar_date.h).
 void CheckDate(const SourceLine& line, const std::string& date)
 {
-    const bool shaped = date.size() == 10 && date[4] == '/' && date[7] == '/';
-    bool digits = shaped;
-    for (std::size_t i = 0; digits && i < date.size(); ++i)
-        if (i != 4 && i != 7)
-            digits = date[i] >= '0' && date[i] <= '9';
-    if (!digits)
-        throw SourceError(line.number, "a date is written yyyy/mm/dd: " + date);
-    // A day of the calendar: the journal's date picker offers no other.
-    const int year = std::stoi(date.substr(0, 4));
-    const int month = std::stoi(date.substr(5, 2));
-    const int day = std::stoi(date.substr(8, 2));
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    const int days[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12 || day < 1 || day > days[month - 1])
-        throw SourceError(line.number, "no such day in the calendar: " + date);
+    if (!IsCalendarDate(CString(date.c_str())))
+        throw SourceError(line.number, "a date is a day of the calendar written yyyy/mm/dd: " + date);
 }
 
 // The journal's own checks of a committed entry: what the journal view would
@@ -174,7 +166,9 @@ std::unique_ptr<CMyObject2> ParseEntry(const SourceLine& line, EntrySourceKind k
     code.connectChoice = ParseDigit(line, fields[2], 5, "the connecting-word choice");
 
     auto entry = std::make_unique<CMyObject2>();
-    entry->m_strDate = ToShiftJis(fields[0]);
+    // A hint example's head is its explanation, not a day: it is checked as an
+    // entry of an ordinary day and gets its head afterwards.
+    entry->m_strDate = kind == EntrySourceKind::journal ? ToShiftJis(fields[0]) : CString("2024/01/01");
     CString* causeFields[3][3] = {{&entry->m_strCause1, &entry->m_strCauseAmount1, &entry->m_strCauseDesc1},
                                   {&entry->m_strCause2, &entry->m_strCauseAmount2, &entry->m_strCauseDesc2},
                                   {&entry->m_strCause3, &entry->m_strCauseAmount3, &entry->m_strCauseDesc3}};
@@ -193,6 +187,7 @@ std::unique_ptr<CMyObject2> ParseEntry(const SourceLine& line, EntrySourceKind k
     entry->m_nDirection = ParseDigit(line, fields[4], 1, "the phrase");
     entry->m_nClassCode = EncodeClassCode(code);
     CheckAsTheJournalDoes(line, *entry);
+    entry->m_strDate = ToShiftJis(fields[0]);
     return entry;
 }
 

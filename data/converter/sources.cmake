@@ -28,5 +28,7 @@ set(ZIRERE_DATA_CONVERTER_BASE_SOURCES
   core/column_text.cpp
   core/sjis_text.cpp
   core/remark_items.cpp
-  journal/entry_check.cpp
+  core/amount_check.cpp
+  core/calendar_date.cpp
+  core/entry_check.cpp
 )

@@ -10,7 +10,7 @@
 #endif
 #include "core/class_code.h"
 #include "core/record_file.h"
-#include "journal/entry_check.h"
+#include "core/entry_check.h"
 #include "shipped_files.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"

@@ -275,8 +275,8 @@ TEST_F(SalesBookTest, BreakdownAddChangeDeleteThroughTheWindow)
         {{"品", "", "個", "100", "円"}, " 数量が入力されていません。"},
         {{"品", "1", "", "100", "円"}, " 単位が入力されていません。"},
         {{"品", "1", "個", "", "円"}, " 単価が入力されていません。"},
-        {{"品", "1.2.3", "個", "100", "円"}, " 数量は数字、「,」と小数点一つで、15文字までで入力してください。"},
-        {{"品", "1", "個", "1234567890123456", "円"}, " 単価は数字、「,」と小数点一つで、15文字までで入力してください。"},
+        {{"品", "1.2.3", "個", "100", "円"}, "数量「1.2.3」は数字として読めません。\n\n数字とカンマ、小数点で入力してください。"},
+        {{"品", "1", "個", "1234567890123456", "円"}, "単価「1234567890123456」は15文字までで入力してください。"},
     };
     for (const Refusal& r : refusals) {
         Type(r.item);
@@ -285,6 +285,23 @@ TEST_F(SalesBookTest, BreakdownAddChangeDeleteThroughTheWindow)
         EXPECT_EQ(r.message, messages.back());
         EXPECT_EQ("3月分", remark);
         EXPECT_EQ(r.item.name, Text(IDC_ITEM_NAME));
+    }
+    // Pasted text reaches the field as it stands and is refused, never cut down.
+    const struct {
+        int field;
+        const wchar_t* pasted;
+        const char* message;
+    } pasted[] = {
+        {IDC_ITEM_PRICE, L"-5", "単価「-5」にはマイナスの符号を付けられません。"},
+        {IDC_ITEM_QUANTITY, L"1a2b3", "数量「1a2b3」は数字として読めません。\n\n数字とカンマ、小数点で入力してください。"},
+    };
+    for (const auto& p : pasted) {
+        Type({"品", "1", "個", "100", "円"});
+        ASSERT_TRUE(PasteIntoEdit(view->GetDlgItem(p.field), p.pasted));
+        Notify(IDC_ITEM_ADD, BN_CLICKED);
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(p.message, messages.back());
+        EXPECT_EQ("3月分", remark);
     }
     EXPECT_FALSE(Document()->IsModified());
 

@@ -132,19 +132,21 @@ TEST(RecordCsv, ReadsEachLineAsTheTwentyTwoFieldsOfAnEntry)
     const Case cases[] = {
         {"all fields, blanks trimmed", "2024/01/05, 売上 ,,,現金,,,1000,,,1000,,,A商店,,,,,,メモ,1,1005000",
          "2024/01/05|売上|||現金|||1000|||1000|||A商店||||||メモ|1|1005000"},
-        {"apostrophe becomes a comma", "2024/01/05,売上,,,,,,,,,,,,A'B商店,,,,,,x'y,0,0",
-         "2024/01/05|売上||||||||||||A,B商店||||||x,y|0|0"},
-        {"comma inside the first parentheses removed", "2024/01/05,売上(東,京),,,現金",
-         "2024/01/05|売上(東京)|||現金||||||||||||||||0|0"},
-        {"a second comma in them still splits", "2024/01/05,売上(東,京,都),現金",
-         "2024/01/05|売上(東京|都)|現金|||||||||||||||||0|0"},
-        {"a comma right after the parenthesis splits", "2024/01/05,売上(,東),現金",
-         "2024/01/05|売上(|東)|現金|||||||||||||||||0|0"},
-        {"short line", "2024/01/05,売上", "2024/01/05|売上|||||||||||||||||||0|0"},
-        {"quoted fields taken literally", "2024/01/05,\"売上,特\",\"\"\"x\"\"\",,\"a\r\nb\",,,\"1,000\",,,,,,\"it's\"",
-         "2024/01/05|売上,特|\"x\"||a\r\nb|||1,000||||||it's|||||||0|0"},
-        {"minus one and amounts with decimals", "2024/12/31,a,,,,,,-12.5,,,0.05,,,,,,,,,,-1,7000",
-         "2024/12/31|a||||||-12.5|||0.05||||||||||-1|7000"},
+        {"apostrophe becomes a comma", "2024/01/05,売上,,,現金,,,1000,,,1000,,,A'B商店,,,,,,x'y,0,0",
+         "2024/01/05|売上|||現金|||1000|||1000|||A,B商店||||||x,y|0|0"},
+        {"comma inside the first parentheses removed", "2024/01/05,売上(東,京),,,現金,,,1000,,,1000",
+         "2024/01/05|売上(東京)|||現金|||1000|||1000||||||||||0|0"},
+        {"a second comma in them still splits", "2024/01/05,売上(東,京,都),,現金,,,600,400,,1000",
+         "2024/01/05|売上(東京|都)||現金|||600|400||1000||||||||||0|0"},
+        {"a comma right after the parenthesis splits", "2024/01/05,売上(,東),,現金,,,600,400,,1000",
+         "2024/01/05|売上(|東)||現金|||600|400||1000||||||||||0|0"},
+        {"short line", "2024/01/05,売上,,,現金,,,1000,,,1000",
+         "2024/01/05|売上|||現金|||1000|||1000||||||||||0|0"},
+        {"quoted fields taken literally",
+         "2024/01/05,\"売上,特\",,,\"a\r\nb\",,,\"1,000\",,,\"1,000\",,,\"it's\",,,\"\"\"x\"\"\"",
+         "2024/01/05|売上,特|||a\r\nb|||1,000|||1,000|||it's|||\"x\"||||0|0"},
+        {"minus one and negative amounts with decimals", "2024/12/31,a,,,b,,,-12.5,,,-12.50,,,,,,,,,,-1,7000",
+         "2024/12/31|a|||b|||-12.5|||-12.50||||||||||-1|7000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -160,7 +162,8 @@ TEST(RecordCsv, ReadsEveryLineInOrderAndSkipsEmptyRows)
 {
     std::vector<std::unique_ptr<CMyObject2>> entries;
     CsvProblem problem;
-    ASSERT_TRUE(ReadRecordCsv("2024/01/01,a\n\r\n2024/01/02,b\r\n,, ,,\n2024/01/03,c", entries, problem));
+    ASSERT_TRUE(ReadRecordCsv("2024/01/01,a,,,x,,,1,,,1\n\r\n2024/01/02,b,,,x,,,1,,,1\r\n,, ,,\n2024/01/03,c,,,x,,,1,,,1",
+                              entries, problem));
     ASSERT_EQ(3u, entries.size());
     EXPECT_EQ(CString("a"), entries[0]->m_strCause1);
     EXPECT_EQ(CString("c"), entries[2]->m_strCause1);
@@ -190,6 +193,7 @@ TEST(RecordCsv, RefusesAForeignFileNamingTheLineAndField)
         {"twenty-three fields", "2024/01/05,a,,,,,,,,,,,,,,,,,,,1,1005000,x\r\n", 1, 23},
         {"a quote never closed", good + good + "2024/01/05,\"a\r\n", 3, 2},
         {"text after a closing quote", "2024/01/05,\"a\"b\r\n", 1, 2},
+        {"no such day", good + "2024/02/30,売上,,,現金,,,1000,,,1000\r\n", 2, 1},
         {"an empty file", "", 0, 0},
         {"nothing but empty rows", "\r\n,,,\r\n", 0, 0},
     };
@@ -206,7 +210,40 @@ TEST(RecordCsv, RefusesAForeignFileNamingTheLineAndField)
     std::vector<std::unique_ptr<CMyObject2>> entries;
     CsvProblem problem;
     ReadRecordCsv(good + "2024/01/05,売上,,,,,,12x\r\n", entries, problem);
-    EXPECT_EQ(std::string("2行目の8番目の項目（原因金額1）：金額は数字で、整数18桁・小数2桁までです"), problem.Text().str());
+    EXPECT_EQ(std::string("2行目の8番目の項目（原因金額1）：金額「12x」は数字として読めません。\n\n"
+                          "数字とカンマ、小数点以下2桁までの小数で入力してください。"),
+              problem.Text().str());
+}
+
+// Each line is taken only when the journal view would commit its entry: the
+// same check, and the whole file refused on the first entry it refuses.
+TEST(RecordCsv, RefusesAnEntryTheJournalWouldNotCommit)
+{
+    const std::string good = "2024/01/05,売上,,,現金,,,1000,,,1000,,,,,,,,,,1,1005000\r\n";
+    struct Case {
+        const char* fault;
+        std::string line;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"the sides differ", "2024/01/05,売上,,,現金,,,999,,,10000,,,,,,,,,,1,1005000",
+         "3行目：原因科目金額　と　結果科目金額　が　相違しています。！"},
+        {"no first cause account, yet amounts", "2024/01/05,,,,現金,,,1000,,,1000,,,,,,,,,,1,1005000",
+         "3行目：「原因の科目」が入力されていません。"},
+        {"an amount on a row without its account", "2024/01/05,売上,,,現金,,,1000,5,,1005,,,,,,,,,,1,1005000",
+         "3行目：原因科目２段目に金額が入力されていますが、科目名が入力されていません。"},
+        {"no such day", "2024/02/30,売上,,,現金,,,1000,,,1000,,,,,,,,,,1,1005000",
+         "3行目の1番目の項目（日付）：日付「2024/02/30」は暦にある日ではありません。\n\n"
+         "日付は「年4桁/月2桁/日2桁」の暦にある日で書いてください。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        std::vector<std::unique_ptr<CMyObject2>> entries;
+        CsvProblem problem;
+        EXPECT_FALSE(ReadRecordCsv(good + good + c.line + "\r\n" + good, entries, problem));
+        EXPECT_TRUE(entries.empty());
+        EXPECT_EQ(std::string(c.text), problem.Text().str());
+    }
 }
 
 }  // namespace

@@ -143,7 +143,15 @@ TEST_F(CsvCommandsTest, AForeignOrUnreadableFileLeavesTheJournalAsItWas)
     };
     const Case cases[] = {
         {"export.csv", "日付,1借方科目,金額\r\n2024/01/01,現金,100\r\n", "1行目の1番目の項目（日付）"},
-        {"bad_amount.csv", "2024/01/01,現金,,,,,,100\r\n2024/01/02,現金,,,,,,1O0\r\n", "2行目の8番目の項目（原因金額1）"},
+        {"bad_amount.csv", "2024/01/01,現金,,,売上,,,100,,,100\r\n2024/01/02,現金,,,売上,,,1O0,,,100\r\n",
+         "2行目の8番目の項目（原因金額1）"},
+        // An entry the journal view would refuse to commit refuses the whole file.
+        {"no_such_day.csv", "2024/01/01,現金,,,売上,,,100,,,100\r\n2024/02/30,現金,,,売上,,,100,,,100\r\n",
+         "2行目の1番目の項目（日付）：日付「2024/02/30」は暦にある日ではありません。"},
+        {"sides_differ.csv", "2024/01/01,現金,,,売上,,,100,,,100\r\n2024/01/02,現金,,,売上,,,999,,,10000\r\n",
+         "2行目：原因科目金額　と　結果科目金額　が　相違しています。！"},
+        {"no_cause.csv", "2024/01/01,現金,,,売上,,,100,,,100\r\n2024/01/02,,,,売上,,,100,,,100\r\n",
+         "2行目：「原因の科目」が入力されていません。"},
         {"empty.csv", "", "読み込む仕訳がありません"},
     };
     for (const Case& c : cases) {
@@ -168,7 +176,7 @@ TEST_F(CsvCommandsTest, AForeignOrUnreadableFileLeavesTheJournalAsItWas)
 
 TEST_F(CsvCommandsTest, ImportOffersToSaveAChangedJournalFirst)
 {
-    WriteFileBytes(Path("in.csv"), "2023/05/01,売上\r\n");
+    WriteFileBytes(Path("in.csv"), "2023/05/01,売上,,,現金,,,50,,,50\r\n");
     Document()->SetModifiedFlag(TRUE);
     int answer = IDCANCEL;
     m_answers.messageBox = [&answer](const MessageBoxRequest& box) {

@@ -5,6 +5,8 @@
 #include "shipped_data.h"
 #include "shipped_files.h"
 
+#include "core/calendar_date.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -167,15 +169,8 @@ TEST_F(ShippedEntriesTest, SampleJournalDatesAreDaysOfOneYearInOrder)
     CString previous;
     for (std::size_t i = 0; i < journal.size(); ++i) {
         const CString& date = journal[i]->m_strDate;
-        ASSERT_EQ(10, date.GetLength()) << i;
+        EXPECT_TRUE(IsCalendarDate(date)) << i << " " << date;
         EXPECT_EQ(year, date.Left(4)) << i;
-        const int month = std::atoi(date.Mid(5, 2));
-        const int day = std::atoi(date.Mid(8, 2));
-        const int yearNumber = std::atoi(year);
-        const bool leap = yearNumber % 4 == 0 && (yearNumber % 100 != 0 || yearNumber % 400 == 0);
-        const int monthDays[12] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        ASSERT_TRUE(month >= 1 && month <= 12) << i;
-        EXPECT_TRUE(day >= 1 && day <= monthDays[month - 1]) << i;
         EXPECT_LE(previous, date) << "entry " << i << " is out of date order";
         previous = date;
     }

@@ -9,6 +9,7 @@
 
 #include "core/record_file.h"
 #include "framework/win/dialog.h"
+#include "framework/win/wide_text.h"
 #include "journal/dictionary_check.h"
 #include "journal/journal_lines.h"
 #include "journal/siwake.h"
@@ -181,7 +182,7 @@ TEST_F(JournalEditingTest, RefusalsKeepWhatWasTyped)
     TypeSentence(0, "売上", "1,000", "現金", "1,0x0");
     Click(1092);
     ASSERT_EQ(1u, m_boxes.size());
-    EXPECT_EQ(0, m_boxes[0].Find("結果科目1段目の金額「1,0x0」は金額として読めません。"));
+    EXPECT_EQ(0, m_boxes[0].Find("結果科目1段目の金額「1,0x0」は数字として読めません。"));
     EXPECT_EQ("1,0x0", Text(1024));
     EXPECT_EQ("1,000", Text(1032));
 
@@ -218,6 +219,53 @@ TEST_F(JournalEditingTest, RefusalsKeepWhatWasTyped)
     Click(1092);
     EXPECT_TRUE(m_boxes.empty());
     EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+}
+
+TEST_F(JournalEditingTest, PastedAmountsAreCommittedAsPastedOrRefusedNamingTheField)
+{
+    StartWith({});
+    // What is no amount is refused with the field's name; nothing is committed and
+    // the field keeps what was pasted.
+    const struct {
+        const wchar_t* pasted;
+        const char* refusal;
+    } refused[] = {
+        {L"12abc", "原因科目1段目の金額「12abc」は数字として読めません。"},
+        {L"1a2b3", "原因科目1段目の金額「1a2b3」は数字として読めません。"},
+        {L"１０００", "原因科目1段目の金額「１０００」は数字として読めません。"},
+        {L"1234567890123456789", "入力金額の整数が上限の18桁を超えました！\n\n原因科目1段目の金額「1234567890123456789」"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(FromWide(c.pasted).str());
+        m_boxes.clear();
+        TypeSentence(0, "売上", "", "現金", "1000");
+        ASSERT_TRUE(PasteIntoEdit(&View()->m_edCauseAmount[0], c.pasted));
+        Click(1092);
+        ASSERT_EQ(1u, m_boxes.size());
+        EXPECT_EQ(0, m_boxes[0].Find(c.refusal)) << m_boxes[0].str();
+        EXPECT_EQ(FromWide(c.pasted), Text(1032));
+        EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+        EXPECT_FALSE(Document()->IsModified());
+    }
+
+    // A sign is the journal's own (a carried balance may be negative): "-500" is
+    // taken as it stands, never as 500, so against 500 the sides differ ...
+    m_boxes.clear();
+    TypeSentence(0, "売上", "", "現金", "500");
+    ASSERT_TRUE(PasteIntoEdit(&View()->m_edCauseAmount[0], L"-500"));
+    Click(1092);
+    ASSERT_EQ(1u, m_boxes.size());
+    EXPECT_EQ("原因科目金額　と　結果科目金額　が　相違しています。！", m_boxes[0]);
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+
+    // ... and pasted on both sides it is committed as -500.
+    m_boxes.clear();
+    ASSERT_TRUE(PasteIntoEdit(&View()->m_edResultAmount[0], L"-500"));
+    Click(1092);
+    EXPECT_TRUE(m_boxes.empty()) << (m_boxes.empty() ? std::string() : m_boxes[0].str());
+    ASSERT_EQ(1, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ("-500", Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
+    EXPECT_EQ("-500", Document()->m_arrJournal.GetAt(0)->m_strResultAmount1);
 }
 
 TEST_F(JournalEditingTest, UnknownAccountsAndDescriptionsAreRegisteredThroughTheQuestions)

@@ -62,12 +62,16 @@ TEST(AidAmounts, StripsSeparators)
 
 TEST(AidAmounts, RefusesWhatIsNoAmountOrCannotBeShown)
 {
+    // An opening balance may be negative; what the dialog's column cannot show is
+    // refused on top of the amount rule (amount_check_test has its table).
     const char* const refused[] = {"1.2.3", "12a", "--5", "1.234", "現金 100", "1234567890123"};
     for (const char* text : refused)
         EXPECT_FALSE(CheckAidAmount(text, "現金", 18).IsEmpty()) << text;
     const char* const accepted[] = {"1,234,567", "-500", "12.5", "123456789012.00", "999999999999"};
     for (const char* text : accepted)
         EXPECT_TRUE(CheckAidAmount(text, "現金", 18).IsEmpty()) << text;
+    EXPECT_EQ("[ 現金 ] の期首残高「12a」は数字として読めません。\n\n数字とカンマ、小数点以下2桁までの小数で入力してください。",
+              CheckAidAmount("12a", "現金", 18));
 }
 
 TEST(AidAmounts, FieldsAreCheckedInOrderAndTheOverflowMarkPasses)
@@ -80,6 +84,14 @@ TEST(AidAmounts, FieldsAreCheckedInOrderAndTheOverflowMarkPasses)
     EXPECT_LT(first.Find("期末"), 0);
     EXPECT_GE(second.Find("期末"), 0);
     EXPECT_LT(second.Find("期首"), 0);
+}
+
+TEST(AidAmounts, InventoryAndBadDebtFieldsTakeNoSignAndAtMost18Digits)
+{
+    EXPECT_EQ("繰入「-300」にはマイナスの符号を付けられません。", CheckFieldAmounts({{"-300", "繰入"}}));
+    EXPECT_EQ("入力金額の整数が上限の18桁を超えました！\n\n期末「1234567890123456789」",
+              CheckFieldAmounts({{"1234567890123456789", "期末"}}));
+    EXPECT_EQ(CString(), CheckFieldAmounts({{"123,456,789,012,345,678", "期末"}}));
 }
 
 }  // namespace

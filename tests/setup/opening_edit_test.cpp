@@ -90,7 +90,7 @@ TEST_F(OpeningEdit, RefusesWhatIsNoAmountOrCannotBeShown)
         EXPECT_FALSE(outcome.deletes) << typed;
     }
     EXPECT_EQ(before, f.RowLines());
-    EXPECT_NE(-1, editor.Set("1.2.3").refusal.Find("現金の金額「1.2.3」"));
+    EXPECT_EQ(0, editor.Set("1.2.3").refusal.Find("[ 現金 ] の期首残高「1.2.3」"));
 
     // A total that grows too long for its column is refused as well.
     editor.SelectDescription(f.Row("普通預金", "C銀行"));

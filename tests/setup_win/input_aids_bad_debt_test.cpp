@@ -133,24 +133,46 @@ TEST_F(BadDebtTest, OkWithoutChangesAndCancelLeaveTheJournalAlone)
 
 TEST_F(BadDebtTest, AFieldThatIsNoAmountKeepsTheDialogOpenAndTheJournalAlone)
 {
+    // Typed or pasted, a text that is no amount without a sign, or one of more
+    // than 18 integer digits, is refused with the field's name; nothing is written.
     const struct {
         int field;
-        const char* typed;
-    } cases[] = {{1024, "1.2.3"}, {1172, "12円"}, {1025, "3.456"}, {1025, "--5"}};
+        const wchar_t* text;
+        bool pasted;
+        const char* refusal;
+    } cases[] = {
+        {1024, L"1.2.3", false, "期首の貸倒引当金「1.2.3」は数字として読めません。"},
+        {1172, L"12円", false, "貸倒引当金繰戻し額「12円」は数字として読めません。"},
+        {1025, L"3.456", false, "貸倒引当金繰入額「3.456」は数字として読めません。"},
+        {1025, L"--5", false, "貸倒引当金繰入額「--5」は数字として読めません。"},
+        {1025, L"1234567890123456789", false,
+         "入力金額の整数が上限の18桁を超えました！\n\n貸倒引当金繰入額「1234567890123456789」"},
+        {1024, L"1234567890123456789", true,
+         "入力金額の整数が上限の18桁を超えました！\n\n期首の貸倒引当金「1234567890123456789」"},
+        {1025, L"-300", true, "貸倒引当金繰入額「-300」にはマイナスの符号を付けられません。"},
+        {1025, L"12abc", true, "貸倒引当金繰入額「12abc」は数字として読めません。"},
+        {1024, L"１０００", true, "期首の貸倒引当金「１０００」は数字として読めません。"},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+        SCOPED_TRACE(FromWide(c.text).str());
         StartWith({kOpening, kSale, kReversal, kProvision});
         const auto before = JournalLines();
         bool stayedOpen = false;
+        CString kept;
         RunBadDebt([&](CDialog& dlg) {
-            dlg.SetDlgItemText(c.field, c.typed);
+            if (c.pasted)
+                ASSERT_TRUE(PasteIntoEdit(dlg.GetDlgItem(c.field), c.text));
+            else
+                dlg.SetDlgItemText(c.field, FromWide(c.text));
             DlgClick(dlg, IDOK);
             stayedOpen = ::IsWindow(dlg.m_hWnd) && ::IsWindowEnabled(dlg.m_hWnd);
+            kept = DlgText(dlg, c.field);
             DlgClick(dlg, IDCANCEL);
         });
         EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(FromWide(c.text), kept);
         ASSERT_EQ(1u, m_boxes.size());
-        EXPECT_NE(std::string::npos, m_boxes[0].find("金額として読めません"));
+        EXPECT_EQ(0u, m_boxes[0].find(c.refusal)) << m_boxes[0];
         EXPECT_EQ(before, JournalLines());
         EXPECT_FALSE(Document()->IsModified());
         Stop();

@@ -8,6 +8,7 @@
 #include "core/record_file.h"
 #include "framework/win/controls.h"
 #include "framework/win/dialog.h"
+#include "framework/win/wide_text.h"
 #include "journal/siwake.h"
 #include "resource.h"
 

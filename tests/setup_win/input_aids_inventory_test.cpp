@@ -64,16 +64,43 @@ TEST_F(InventoryTest, FirstUseWritesTheThreeEntriesAndTheAppendedOneBecomesCurre
 
 TEST_F(InventoryTest, SettingAFieldThatIsNoAmountIsRefusedAndKeepsTheFigures)
 {
-    for (const char* typed : {"1.2.3", "5,000円", "3.456"}) {
-        SCOPED_TRACE(typed);
+    // Typed or pasted, a text that is no amount without a sign, or one of more
+    // than 18 integer digits, is refused at "設定" with the field's name, and
+    // "適用して閉じる" then writes the journal's own figures back unchanged.
+    const struct {
+        const wchar_t* text;
+        bool pasted;
+        const char* refusal;
+    } cases[] = {
+        {L"1.2.3", false, "期末商品(製品)棚卸高「1.2.3」は数字として読めません。"},
+        {L"5,000円", false, "期末商品(製品)棚卸高「5,000円」は数字として読めません。"},
+        {L"3.456", false, "期末商品(製品)棚卸高「3.456」は数字として読めません。"},
+        {L"1234567890123456789", false,
+         "入力金額の整数が上限の18桁を超えました！\n\n期末商品(製品)棚卸高「1234567890123456789」"},
+        {L"1234567890123456789", true,
+         "入力金額の整数が上限の18桁を超えました！\n\n期末商品(製品)棚卸高「1234567890123456789」"},
+        {L"-300", true, "期末商品(製品)棚卸高「-300」にはマイナスの符号を付けられません。"},
+        {L"1a2b3", true, "期末商品(製品)棚卸高「1a2b3」は数字として読めません。"},
+        {L"１０００", true, "期末商品(製品)棚卸高「１０００」は数字として読めません。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(FromWide(c.text).str());
         StartWith({kPurchase, kOpening, kTransfer, kClosing});
         const auto before = JournalLines();
+        CString kept;
         RunInventory([&](CDialog& dlg) {
-            Apply(dlg, "200,000", typed);
+            dlg.SetDlgItemText(1024, "200,000");
+            if (c.pasted)
+                ASSERT_TRUE(PasteIntoEdit(dlg.GetDlgItem(1025), c.text));
+            else
+                dlg.SetDlgItemText(1025, FromWide(c.text));
+            DlgClick(dlg, 1022);
+            kept = DlgText(dlg, 1025);
             DlgClick(dlg, IDOK);
         });
+        EXPECT_EQ(FromWide(c.text), kept);
         ASSERT_EQ(1u, m_boxes.size());
-        EXPECT_NE(std::string::npos, m_boxes[0].find("期末商品(製品)棚卸高"));
+        EXPECT_EQ(0u, m_boxes[0].find(c.refusal)) << m_boxes[0];
         // Neither field was set: the journal's figures are written back as they were.
         EXPECT_EQ(before, JournalLines());
         Stop();

@@ -211,7 +211,7 @@ TEST_F(OpeningBalanceDialogTest, BalancesSetInTheDialogOpenTheJournalAndTheTrial
     };
     RunCommand();
     ASSERT_EQ(1u, MessagesShown().size());
-    EXPECT_EQ(0, MessagesShown()[0].Find("普通預金の金額「1.2.3」は金額として読めません。"));
+    EXPECT_EQ(0, MessagesShown()[0].Find("[ 普通預金 ] の期首残高「1.2.3」は数字として読めません。"));
 
     const std::vector<std::string> expected = {
         "2025/01/01 現金/元入金 250000,250000  0 5007000",

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 
 namespace {
 
@@ -58,4 +60,20 @@ void Photograph(CWnd* window, const char* name)
         ::Sleep(50);
     }
     SaveWindowPicture(window, CString(folder) + "\\" + name + ".bmp");
+}
+
+bool PasteIntoEdit(CWnd* edit, const wchar_t* text)
+{
+    if (!::OpenClipboard(edit->m_hWnd))
+        return false;
+    ::EmptyClipboard();
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL data = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(::GlobalLock(data), text, bytes);
+    ::GlobalUnlock(data);
+    ::SetClipboardData(CF_UNICODETEXT, data);
+    ::CloseClipboard();
+    ::SendMessageW(edit->m_hWnd, EM_SETSEL, 0, -1);
+    ::SendMessageW(edit->m_hWnd, WM_PASTE, 0, 0);
+    return true;
 }

@@ -19,3 +19,8 @@ const char* ShotFolder();
 // With a shot folder, the window shown, painted and then saved as it shows on
 // the screen, as name + ".bmp" in that folder; otherwise nothing.
 void Photograph(CWnd* window, const char* name);
+
+// Pastes text into an edit control as a user does: the text put on the clipboard
+// as Unicode text, the whole field selected, then WM_PASTE sent to the control.
+// False when the clipboard could not be opened.
+bool PasteIntoEdit(CWnd* edit, const wchar_t* text);

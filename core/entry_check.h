@@ -5,8 +5,8 @@
 // text to show (empty when the entry may go on); the view shows it.
 #pragma once
 
-#include "../core/my_object2.h"
-#include "../core/remark_items.h"
+#include "my_object2.h"
+#include "remark_items.h"
 #include "../framework/cstring.h"
 
 #include <array>
@@ -23,15 +23,10 @@ struct EntryFields {
     int direction = -1; // 1 first phrase, 0 second phrase, -1 none
 };
 
-// The refusal of an amount text that is not an amount: only digits, "," and
-// blanks as separators, one leading "-", and one "." with at most two decimals
-// are accepted; the empty text is accepted (no amount). field names the row in
-// the message.
-CString CheckAmountForm(const CString& typed, const CString& field);
-
-// Checks the six typed amounts (cause 1 to 3, result 1 to 3) and, when all are
-// amounts, turns every non-empty one into its stored form. Answers the refusal of
-// the first amount that is none; the fields are then left as typed.
+// Checks the six typed amounts (cause 1 to 3, result 1 to 3) by the journal's
+// amount rule (amount_check.h) and, when all are amounts, turns every non-empty one
+// into its stored form. Answers the refusal of the first amount that is none; the
+// fields are then left as typed.
 CString NormalizeEntryAmounts(EntryFields& fields);
 
 // Whether an apportionment applies: the remark (after the half-width conversion)
@@ -39,7 +34,8 @@ CString NormalizeEntryAmounts(EntryFields& fields);
 // "×" and "%" is a rate of 0 to 100 in digits. rate receives it.
 bool ApportionmentRequested(const CString& remark, int* rate = nullptr);
 
-// The sentence checks 1 to 21 in their order, on normalised amounts. The amount
+// The sentence checks 1 to 21 in their order, on normalised amounts; after check 1
+// the date must be a day of the calendar (calendar_date.h). The amount
 // checks 15 to 21 are left to the apportionment only when the typed remark holds
 // "料金×" and convertedRemark asks for an apportionment that can be applied.
 // phrase1 and phrase2 are the texts of the two phrase choices (for the question
@@ -82,7 +78,9 @@ void FillEntryRecord(CMyObject2& record, const EntryFields& fields, const std::a
                      const CString& remark, int classCode);
 
 // The checks of the journal view that a stored entry must pass, whatever wrote
-// it (the shipped files' converter, the benchmark's generated year): the amount
-// forms, the sentence checks on the part of the remark before "[]", and the
-// balance. Answers the refusal text; empty when the journal accepts the entry.
+// it (the record CSV import, the shipped files' converter, the benchmark's
+// generated year): the date as stored, the amount forms, the sentence checks on
+// the part of the remark before "[]", and the balance. A stored direction of -1
+// counts as 1 (no phrase is asked for). Answers the refusal text; empty when the
+// journal accepts the entry.
 CString CheckStoredEntry(const CMyObject2& entry);

@@ -1,11 +1,12 @@
 #include "entry_check.h"
 
-#include "../core/sjis_text.h"
-
-#include "../core/amount_arithmetic.h"
-#include "../core/amount_format.h"
-#include "../core/class_code.h"
-#include "../core/column_text.h"
+#include "amount_arithmetic.h"
+#include "amount_check.h"
+#include "amount_format.h"
+#include "calendar_date.h"
+#include "class_code.h"
+#include "column_text.h"
+#include "sjis_text.h"
 
 namespace {
 
@@ -103,57 +104,22 @@ bool IsExpenseClass(int classIndex)
 
 }  // namespace
 
-CString CheckAmountForm(const CString& typed, const CString& field)
-{
-    bool digits = false;
-    bool sign = false;
-    int point = -1;
-    int decimals = 0;
-    bool ok = true;
-    for (int i = 0; i < typed.GetLength() && ok; ++i) {
-        const char c = typed[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            if (point >= 0)
-                ++decimals;
-        } else if (c == ',' || c == ' ') {
-            ok = point < 0;
-        } else if (c == '-') {
-            ok = !sign && !digits && point < 0;
-            sign = true;
-        } else if (c == '.') {
-            ok = point < 0;
-            point = i;
-        } else {
-            ok = false;
-        }
-    }
-    CString blanks = typed;
-    blanks.Remove(' ');
-    if (ok && decimals <= 2 && (digits || blanks.IsEmpty()))
-        return CString();
-    return field + "の金額「" + typed +
-           "」は金額として読めません。\n\n数字とカンマ、小数点以下2桁までの小数で入力してください。";
-}
-
 CString NormalizeEntryAmounts(EntryFields& fields)
 {
-    static const char* const names[6] = {"原因科目1段目", "原因科目2段目", "原因科目3段目",
-                                         "結果科目1段目", "結果科目2段目", "結果科目3段目"};
+    static const char* const names[6] = {"原因科目1段目の金額", "原因科目2段目の金額", "原因科目3段目の金額",
+                                         "結果科目1段目の金額", "結果科目2段目の金額", "結果科目3段目の金額"};
     std::array<CString*, 6> amounts = {&fields.causeAmount[0],  &fields.causeAmount[1],  &fields.causeAmount[2],
                                        &fields.resultAmount[0], &fields.resultAmount[1], &fields.resultAmount[2]};
     for (size_t i = 0; i < amounts.size(); ++i) {
-        const CString refusal = CheckAmountForm(*amounts[i], names[i]);
+        const CString refusal = AmountRefusal(*amounts[i], names[i], kJournalAmount);
         if (!refusal.IsEmpty())
             return refusal;
     }
     for (CString* amount : amounts) {
-        CString compact = *amount;
-        compact.Remove(' ');
-        if (!compact.IsEmpty())
-            *amount = AddSubAmounts("0", *amount, 1);
-        else
+        if (IsBlankAmount(*amount))
             amount->Empty();
+        else
+            *amount = AddSubAmounts("0", *amount, 1);
     }
     return CString();
 }
@@ -184,6 +150,9 @@ CString CheckEntryFields(const EntryFields& f, const CString& convertedRemark, c
 {
     if (f.date.IsEmpty())
         return "「取引日」が入力されていません。";
+    const CString date = DateRefusal(StoredDate(f.date));
+    if (!date.IsEmpty())
+        return date;
     if (f.cause[0].IsEmpty())
         return "「原因の科目」が入力されていません。";
     if (f.result[0].IsEmpty())
@@ -324,6 +293,9 @@ void FillEntryRecord(CMyObject2& record, const EntryFields& f, const std::array<
 
 CString CheckStoredEntry(const CMyObject2& entry)
 {
+    // A stored date is kept with its four-digit year: it is checked as it stands.
+    if (!entry.m_strDate.IsEmpty() && !IsCalendarDate(entry.m_strDate))
+        return DateRefusal(entry.m_strDate);
     EntryFields fields;
     fields.date = entry.m_strDate;
     fields.cause = {entry.m_strCause1, entry.m_strCause2, entry.m_strCause3};
@@ -331,7 +303,9 @@ CString CheckStoredEntry(const CMyObject2& entry)
     fields.causeAmount = {entry.m_strCauseAmount1, entry.m_strCauseAmount2, entry.m_strCauseAmount3};
     fields.resultAmount = {entry.m_strResultAmount1, entry.m_strResultAmount2, entry.m_strResultAmount3};
     fields.remark = RemarkText(entry.m_strRemark);
-    fields.direction = entry.m_nDirection;
+    // A stored entry has no phrase to ask about: -1 books its result rows on the
+    // debit side, as 1 does.
+    fields.direction = CauseRowsAreDebit(entry.m_nDirection) ? 0 : 1;
     CString refusal = NormalizeEntryAmounts(fields);
     if (refusal.IsEmpty())
         refusal = CheckEntryFields(fields, fields.remark, "", "");
