@@ -120,16 +120,29 @@ bool FilterIsOpeningDescription(const Ledger& ledger, const CString& filter)
     return false;
 }
 
+LedgerLine LedgerRun::Line(const CMyObject2& entry, int index, int slot)
+{
+    LedgerLine line;
+    line.entry = index;
+    line.slot = slot;
+    line.debit = SlotIsDebit(entry, slot);
+    line.amount = SlotAmount(entry, slot);
+    (line.debit ? m_debit : m_credit).Add(line.amount);
+    if (line.debit == m_growsOnDebit)
+        m_balance.Add(line.amount);
+    else
+        m_balance.Subtract(line.amount);
+    line.balance = m_balance.Text();
+    return line;
+}
+
 Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
 {
     Ledger ledger;
     ledger.layout.balanceWidth = options.balanceWidth;
     ledger.layout.fit = options.fit;
     const CString filter = CutFilter(options.filter, options.descChars);
-    // The totals run as numbers; the balance is written out once per line.
-    AmountSum debit;
-    AmountSum credit;
-    AmountSum balance;
+    LedgerRun run(!options.creditBalance);
     std::unordered_set<std::string> seenDescriptions;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
@@ -143,18 +156,7 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             if (options.filtered && filter != kAllDescriptions && description != filter)
                 continue;
             gaveLine = true;
-            LedgerLine line;
-            line.entry = index;
-            line.slot = slot;
-            line.debit = SlotIsDebit(*entry, slot);
-            line.amount = SlotAmount(*entry, slot);
-            (line.debit ? debit : credit).Add(line.amount);
-            if (line.debit != options.creditBalance)
-                balance.Add(line.amount);
-            else
-                balance.Subtract(line.amount);
-            line.balance = balance.Text();
-            ledger.lines.push_back(std::move(line));
+            ledger.lines.push_back(run.Line(*entry, index, slot));
 
             if (!description.IsEmpty() && seenDescriptions.insert(description.str()).second)
                 ledger.descriptions.push_back({description, FirstCounterAccount(*entry, slot) == kCapital});
@@ -175,9 +177,9 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             ledger.openingMet = true;
         }
     }
-    ledger.debitTotal = debit.Text();
-    ledger.creditTotal = credit.Text();
-    ledger.balance = balance.Text();
+    ledger.debitTotal = run.DebitTotal();
+    ledger.creditTotal = run.CreditTotal();
+    ledger.balance = run.Balance();
     return ledger;
 }
 

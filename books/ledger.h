@@ -5,6 +5,7 @@
 // descriptions of the lines and the line a reopened book selects again.
 #pragma once
 
+#include "../core/amount_sum.h"
 #include "../core/column_text.h"
 #include "../core/journal_array.h"
 #include "../core/my_object2.h"
@@ -69,6 +70,25 @@ struct LedgerLine {
     bool debit = false;
     CString amount;
     CString balance;  // after this line
+};
+
+// The running totals of a book while its lines are gathered: the debit and credit
+// totals and the balance, which grows on the side the book's account grows on.
+class LedgerRun {
+public:
+    explicit LedgerRun(bool growsOnDebit) : m_growsOnDebit(growsOnDebit) {}
+    // The line of the entry's row, counted into the totals.
+    LedgerLine Line(const CMyObject2& entry, int index, int slot);
+    CString DebitTotal() const { return m_debit.Text(); }
+    CString CreditTotal() const { return m_credit.Text(); }
+    CString Balance() const { return m_balance.Text(); }
+
+private:
+    // The totals run as numbers; the balance is written out once per line.
+    AmountSum m_debit;
+    AmountSum m_credit;
+    AmountSum m_balance;
+    bool m_growsOnDebit;
 };
 
 // The text of a line in a book of that layout; empty when the journal no longer holds its entry.

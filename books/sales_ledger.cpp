@@ -60,10 +60,8 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
 {
     SalesLedger ledger;
     const bool all = filter.IsEmpty() || filter == kAllDescriptions;
-    // The totals run as numbers; the balance is written out once per line.
-    AmountSum debit;
-    AmountSum credit;
-    AmountSum balance;
+    // Sales count credit minus debit, purchases debit minus credit.
+    LedgerRun run(book == SalesBook::Purchases);
     const CString account = SalesBookAccount(book);
     std::unordered_set<std::string> seenPartners;
     for (int index = 0; index < journal.GetSize(); ++index) {
@@ -79,24 +77,12 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
                 ledger.partners.push_back(partner);
             if (!all && partner != filter)
                 continue;
-            LedgerLine line;
-            line.entry = index;
-            line.slot = slot;
-            line.debit = SlotIsDebit(*entry, slot);
-            line.amount = SlotAmount(*entry, slot);
-            (line.debit ? debit : credit).Add(line.amount);
-            // Sales count credit minus debit, purchases debit minus credit.
-            if (line.debit == (book == SalesBook::Purchases))
-                balance.Add(line.amount);
-            else
-                balance.Subtract(line.amount);
-            line.balance = balance.Text();
-            ledger.lines.push_back(std::move(line));
+            ledger.lines.push_back(run.Line(*entry, index, slot));
         }
     }
-    ledger.debitTotal = debit.Text();
-    ledger.creditTotal = credit.Text();
-    ledger.balance = balance.Text();
+    ledger.debitTotal = run.DebitTotal();
+    ledger.creditTotal = run.CreditTotal();
+    ledger.balance = run.Balance();
     return ledger;
 }
 
