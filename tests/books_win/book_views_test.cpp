@@ -271,6 +271,43 @@ TEST_F(BookViewTest, GeneralLedgerOpeningFieldByAccountKind)
     }
 }
 
+TEST_F(BookViewTest, TheOpeningCashShownIsTheEntryTheButtonWrites)
+{
+    CopyShippedSetupFiles();
+    ASSERT_TRUE(Start());
+    // A sale, then cash the owner pays in during the year: no opening cash.
+    auto add = [&](const char* date, const char* cause, const char* result, const char* amount, int direction,
+                   int classCode) {
+        auto* e = new CMyObject2;
+        e->m_strDate = date;
+        e->m_strCause1 = cause;
+        e->m_strResult1 = result;
+        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
+        e->m_nDirection = direction;
+        e->m_nClassCode = classCode;
+        Document()->m_arrJournal.Add(e);
+    };
+    add("2024/03/01", "売上", "現金", "100", 1, 1005000);
+    add("2024/06/01", "現金", "元入金", "5000", 0, 5007000);
+    Command(ID_VIEW_KINSEN);
+    kinsen* cash = Shown<kinsen>();
+    ASSERT_NE(nullptr, cash);
+    EXPECT_EQ("0", Text(1042));
+
+    std::vector<CString> asked;
+    m_answers.messageBox = [&](const MessageBoxRequest& box) {
+        asked.push_back(box.text);
+        return IDYES;
+    };
+    cash->SetDlgItemText(1042, "2000");
+    Notify(1011, BN_CLICKED);
+    EXPECT_TRUE(asked.empty());
+    ASSERT_EQ(3, Document()->m_arrJournal.GetSize());
+    EXPECT_EQ("2024/01/01", Document()->m_arrJournal.GetAt(0)->m_strDate);
+    EXPECT_EQ("2,000", Text(1042));
+    EXPECT_EQ("5000", Document()->m_arrJournal.GetAt(2)->m_strCauseAmount1);
+}
+
 TEST_F(BookViewTest, EmptyJournalOpensEveryBookWithoutLines)
 {
     CopyShippedSetupFiles();
