@@ -7,12 +7,14 @@
 #include "record_file.h"
 #include "rename_dlg.h"
 
+#include "../framework/replace_file.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/wide_text.h"
 #include "../framework/win/win_app.h"
 
 #include <shellapi.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -58,6 +60,20 @@ bool MoveToRecycleBin(const CString& path)
 
 }  // namespace
 
+// The file at source written whole to target, by the safe write (never half a file).
+static void CopyFileReplacing(const CString& source, const CString& target)
+{
+    std::string bytes;
+    {
+        CFile file(source, CFile::modeRead | CFile::shareDenyWrite);
+        bytes.resize(static_cast<size_t>(file.GetLength()));
+        if (!bytes.empty())
+            bytes.resize(file.Read(bytes.data(), static_cast<UINT>(bytes.size())));
+    }
+    WriteFileReplacing(target, CFile::typeBinary,
+                       [&bytes](CStdioFile& file) { file.Write(bytes.data(), static_cast<UINT>(bytes.size())); });
+}
+
 FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const CString& failed)
 {
     CWaitCursor wait;
@@ -66,7 +82,10 @@ FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const CString& faile
     if (SamePlace(target, JournalFilePath()))
         return FileOutcome::Failed().Then(failed, MB_OK);
     try {
-        SaveRecordFile(target, m_arrJournal);
+        if (IsModified())
+            CopyFileReplacing(JournalFilePath(), target);
+        else
+            SaveRecordFile(target, m_arrJournal);
     } catch (const CFileException& e) {
         // A folder that does not exist is reported as such, whichever of the two
         // causes the system gives for it.

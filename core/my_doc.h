@@ -38,6 +38,10 @@ public:
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
     void OnCloseDocument() override;
     BOOL SaveModified() override;
+    // After the save question, the set-up files are written while the close can
+    // still be called off: a file that cannot be written is named with the
+    // reason, and the user retries or cancels the close.
+    BOOL CanCloseFrame(CFrameWnd* pFrame) override;
     void DeleteContents() override;
 
     // Dictionary: read zuvavodi.sdn from the current directory / free every node.
@@ -173,6 +177,8 @@ public:
     // TRUE once zuvavodi.sdn was read whole with at least the root, the seven
     // classes and the result branch; only such a dictionary is written back at close.
     BOOL m_bDictionaryLoaded = FALSE;
+    // The set-up files were written by the close that is under way.
+    BOOL m_bSetupFilesWritten = FALSE;
 
 private:
     // The rules every file command applies before it acts; each refusal has its message.
@@ -231,7 +237,12 @@ private:
     // The common road of the copy and the move: refusals, save-first question,
     // confirmation, folder and the written copy; TRUE once the copy is in folder.
     BOOL WriteJournalElsewhere(const TransferTexts& texts, CString& folder);
-    void WriteSetupFilesAtClose();
+    // Writes the settings, the last-file record and the dictionary. With ask, a
+    // file that cannot be written is reported and offered again; FALSE when the
+    // user cancels. Without, failures pass unseen (the session is ending).
+    BOOL WriteSetupFilesAtClose(BOOL ask);
+    // One set-up file written by write, retried as the user asks.
+    BOOL WriteSetupFile(const CString& path, BOOL ask, const std::function<void()>& write);
     // The record import's save question; TRUE when the import may go on.
     BOOL OfferSaveBeforeCsvImport();
     // The journal replaced by entries read from a record file: a new, unsaved journal.

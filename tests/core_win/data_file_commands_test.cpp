@@ -145,6 +145,35 @@ TEST_F(DataFileCommandsTest, MoveTakesTheOpenFileToTheChosenFolderOnce)
     EXPECT_EQ(Path("other\\2024.siz"), Document()->m_strPathName);
 }
 
+// Answering No to the save question copies or moves the file as it is on disk:
+// the unsaved entries stay in the open journal only.
+TEST_F(DataFileCommandsTest, AfterNoToTheSaveQuestionTheFileOnDiskIsCopiedOrMoved)
+{
+    for (const UINT command : {ID_FILE_COPY, ID_FILE_MOVE}) {
+        SCOPED_TRACE(command == ID_FILE_COPY ? "copy" : "move");
+        const CString folder = Path(command == ID_FILE_COPY ? "other" : "moved");
+        MakeFolder(command == ID_FILE_COPY ? "other" : "moved");
+        Document()->m_arrJournal.Add(SaleEntry("2024/03/01", "300"));
+        Document()->SetModifiedFlag(TRUE);
+        const std::string onDisk = ReadFileBytes(Document()->JournalFilePath());
+        m_answers.messageBox = [](const MessageBoxRequest& box) {
+            if (box.text.Find("変更を保存して") >= 0)
+                return IDNO;
+            return (box.style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        };
+        m_answers.folderDialog = [folder](FolderDialogRequest& request) {
+            request.folder = folder;
+            return IDOK;
+        };
+        Send(command);
+        EXPECT_EQ(onDisk, ReadFileBytes(folder + "\\2024.siz"));
+        EXPECT_TRUE(Document()->IsModified());
+        EXPECT_EQ(command == ID_FILE_COPY ? 3 : 4, Document()->m_arrJournal.GetSize());
+    }
+    EXPECT_EQ(Path("moved\\2024.siz"), Document()->m_strPathName);
+    EXPECT_FALSE(Exists(Path("2024.siz")));
+}
+
 TEST_F(DataFileCommandsTest, RenameRenamesTheFileOrReportsWhyNot)
 {
     WriteJournal(Path("taken.siz"), {"1"});
