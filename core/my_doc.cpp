@@ -4,13 +4,13 @@
 #include "connect_words.h"
 #include "dictionary_tree.h"
 #include "directory_dialog.h"
-#include "file_failure_reason.h"
 #include "last_file_record.h"
 #include "old_journal.h"
 #include "path_text.h"
 #include "record_file.h"
 #include "settings_file.h"
 
+#include "../framework/file_failure_reason.h"
 #include "../framework/replace_file.h"
 #include "../framework/win/frame_wnd.h"
 #include "../framework/win/recent_file_list.h"
@@ -26,6 +26,7 @@
 #include <vector>
 
 const char* const kNewFileName = "新規ファイル.siz";
+const char* const kOpenFailed = "ファイルのオープンに失敗しました！";
 const char* const kBackupFolderTitle = "バックアップ先のフォルダを　選択してください";
 
 namespace {
@@ -35,7 +36,6 @@ const char* const kDictionaryFile = "zuvavodi.sdn";
 const char* const kHintFile = "vevidez.hel";
 const char* const kSettingsFile = "vozare.ino";
 const char* const kLastFileRecord = "duzizezi.ino";
-const char* const kOpenFailed = "ファイルのオープンに失敗しました！";
 constexpr int kSmallestDictionary = 9;
 
 CString CurrentDirectory()
@@ -369,17 +369,20 @@ FileOutcome CMyDoc::ConvertOldFile(CString path)
 
 FileOutcome CMyDoc::WriteJournal(const CString& path, BOOL quiet)
 {
+    // The system's reason goes on a line of its own under the message.
+    CString reason;
     try {
         SaveRecordFile(path, m_arrJournal);
         return FileOutcome::Done();
     } catch (const CArchiveException&) {
         if (quiet)
             return FileOutcome::Failed();
-    } catch (const CFileException&) {
+    } catch (const CFileException& e) {
+        reason = "\n" + FileFailureReason(e);
         if (quiet)
-            return FileOutcome::Failed().Then(path + "の保存に失敗ました。", MB_OK);
+            return FileOutcome::Failed().Then(path + "の保存に失敗ました。" + reason, MB_OK);
     }
-    return FileOutcome::Failed().Then("「　" + path + "　」の保存に失敗ました。", MB_OK);
+    return FileOutcome::Failed().Then("「　" + path + "　」の保存に失敗ました。" + reason, MB_OK);
 }
 
 CString CMyDoc::JournalFilePath() const
@@ -410,9 +413,11 @@ FileOutcome CMyDoc::SaveJournalFileTo(const CString& path)
 FileOutcome CMyDoc::SaveJournalFileQuiet()
 {
     FileOutcome outcome = WriteJournal(JournalFilePath(), TRUE);
-    // The message names the journal as the document names it.
-    for (FileMessage& message : outcome.messages)
-        message.text = m_strPathName + "の保存に失敗ました。";
+    // The message names the journal as the document names it, above the reason.
+    for (FileMessage& message : outcome.messages) {
+        const int reason = message.text.Find('\n');
+        message.text = m_strPathName + "の保存に失敗ました。" + (reason >= 0 ? message.text.Mid(reason) : CString());
+    }
     return outcome;
 }
 
@@ -457,6 +462,11 @@ CMyDoc::BackupWrite CMyDoc::WriteBackupCopy(const CString& path)
     } catch (const CFileException& e) {
         if (e.m_cause == CFileException::fileNotFound)
             return {FileOutcome::Failed().Then("指定されたファイルは存在しません。", MB_OK), false};
+        // A folder that is there but cannot be written (read-only, full) is not
+        // reported as missing: the message gives the system's reason instead.
+        if (e.m_cause != CFileException::badPath)
+            return {FileOutcome::Failed().Then("「　" + path + "　」\n\nのバックアップに失敗ました。\n" + FileFailureReason(e), MB_OK),
+                    true};
         return {FileOutcome::Failed().Then(failed, MB_OK), true};
     } catch (const CArchiveException&) {
         return {FileOutcome::Failed().Then(failed, MB_OK), false};

@@ -24,6 +24,8 @@
 extern const char* const kNewFileName;
 // The title of the folder picker that chooses the backup folder.
 extern const char* const kBackupFolderTitle;
+// The message of a journal file that cannot be read.
+extern const char* const kOpenFailed;
 
 class CMyDoc : public CDocument {
     DECLARE_DYNCREATE(CMyDoc)

@@ -4,6 +4,7 @@
 #include "program_folder.h"
 
 #include "core/record_file.h"
+#include "framework/replace_file.h"
 #include "framework/win/dialog.h"
 #include "resource.h"
 
@@ -258,6 +259,30 @@ TEST_F(DataFileCommandsTest, BackupToAVanishedFolderOffersAnotherUntilOneWorksOr
     EXPECT_EQ(0, MessagesShown().back().Find("バックアップの指定場所を取り消しました。"));
     EXPECT_TRUE(Document()->m_strBackupDir.IsEmpty());
     EXPECT_TRUE(Document()->m_strBackupName.IsEmpty());
+}
+
+// A backup folder that is there but refuses the copy (read-only) is reported
+// with that reason, never as a folder that cannot be found.
+TEST_F(DataFileCommandsTest, ABackupFolderThatRefusesTheCopyIsReportedAsSuchNotAsMissing)
+{
+    m_answers.folderDialog = [this](FolderDialogRequest& request) {
+        m_folderTitles.push_back(request.title);
+        if (m_folderTitles.size() > 1)
+            return IDCANCEL;
+        request.folder = Path("other");
+        return IDOK;
+    };
+    g_replaceFault = ReplaceFault{ReplaceFault::replace, 0};
+    Send(ID_FILE_BACKUP_FOLDER);
+    g_replaceFault = ReplaceFault{};
+    const std::vector<CString> shown = MessagesShown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("「　" + Path("other") + "\\2024.siz　」\n\nのバックアップに失敗ました。\n"
+              "理由: アクセスが拒否されました（読み取り専用か、書き込む権限がありません）。",
+              shown[0]);
+    for (const CString& text : shown)
+        EXPECT_EQ(-1, text.Find("見つかりません")) << text.str();
+    EXPECT_FALSE(Exists(Path("other\\2024.siz")));
 }
 
 TEST_F(DataFileCommandsTest, OldFileFromTheProgramFolderIsConvertedAndSavedThereWhateverTheCurrentFolder)

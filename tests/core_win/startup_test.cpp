@@ -132,8 +132,9 @@ TEST_F(StartupTest, JournalThatCannotBeReadFallsBackToANewFileAndForgetsTheRecor
         EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
         ASSERT_TRUE(Close());
         EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
-        if (c.writeFile)
+        if (c.writeFile) {
             EXPECT_EQ(before, ReadFileBytes(journal));
+        }
         Stop();
     }
 }

@@ -3,8 +3,8 @@
 // file or folder), path not found and the like.
 #pragma once
 
-#include "../framework/cstring.h"
-#include "../framework/file_exception.h"
+#include "cstring.h"
+#include "file_exception.h"
 
 CString FileFailureReason(const CFileException& error);
 // A damaged or unreadable record file, which the archive reports.
