@@ -69,6 +69,24 @@ TEST_F(StartupTest, SettingsAreReadAndWrittenBackWithTheLaunchersLine)
     EXPECT_EQ(settings, ReadFileBytes(Path("vozare.ino")));
 }
 
+// A settings file the program did not write (saved in UTF-16 by an editor, or
+// random bytes) comes back from the close byte for byte, the launcher's line too.
+TEST_F(StartupTest, SettingsTheProgramDoesNotUnderstandAreKeptByteForByteAtClose)
+{
+    std::string utf16("\xff\xfe", 2);
+    for (char c : "10" + Blanks(15) + "25000" + Blanks(19) + "0\r\nabcdefgh\r\n14")
+        utf16 += std::string{c, '\0'};
+    const std::string files[] = {utf16, std::string("\x00\x81\xff\r\n\x93\n\n\xfe\x00", 11)};
+    for (const std::string& settings : files) {
+        CopyShippedSetupFiles();
+        WriteFileBytes(Path("vozare.ino"), settings);
+        ASSERT_TRUE(Start());
+        ASSERT_TRUE(Close());
+        EXPECT_EQ(settings, ReadFileBytes(Path("vozare.ino")));
+        Stop();
+    }
+}
+
 TEST_F(StartupTest, RecordNamingAJournalOpensItAtItsLastEntry)
 {
     CopyShippedSetupFiles();
