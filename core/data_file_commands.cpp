@@ -7,6 +7,7 @@
 #include "record_file.h"
 #include "rename_dlg.h"
 
+#include "../framework/file_failure_reason.h"
 #include "../framework/replace_file.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/wide_text.h"
@@ -89,9 +90,11 @@ FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const CString& faile
     } catch (const CFileException& e) {
         // A folder that does not exist is reported as such, whichever of the two
         // causes the system gives for it.
-        if (e.m_cause == CFileException::fileNotFound || e.m_cause == CFileException::badPath)
+        // (The open journal's own file missing is no missing folder.)
+        const bool sourceFailed = e.m_strFileName == JournalFilePath();
+        if (!sourceFailed && (e.m_cause == CFileException::fileNotFound || e.m_cause == CFileException::badPath))
             return FileOutcome::Failed().Then("指定されたフォルダは存在しません。", MB_OK);
-        return FileOutcome::Failed().Then(failed, MB_OK);
+        return FileOutcome::Failed().Then(failed + "\n" + FileFailureReason(e), MB_OK);
     } catch (const CArchiveException&) {
         return FileOutcome::Failed().Then(failed, MB_OK);
     }

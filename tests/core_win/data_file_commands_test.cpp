@@ -173,6 +173,18 @@ TEST_F(DataFileCommandsTest, AfterNoToTheSaveQuestionTheFileOnDiskIsCopiedOrMove
     }
     EXPECT_EQ(Path("moved\\2024.siz"), Document()->m_strPathName);
     EXPECT_FALSE(Exists(Path("2024.siz")));
+
+    // The file on disk has gone since: the copy fails for that reason, not for a
+    // missing folder.
+    CFile::Remove(Path("moved\\2024.siz"));
+    MakeFolder("third");
+    m_answers.folderDialog = [this](FolderDialogRequest& request) {
+        request.folder = Path("third");
+        return IDOK;
+    };
+    Send(ID_FILE_COPY);
+    EXPECT_EQ(CString("「　2024.siz　」\n\nのコピーに失敗ました。\n理由: ファイルが見つかりません。"), MessagesShown().back());
+    EXPECT_FALSE(Exists(Path("third\\2024.siz")));
 }
 
 TEST_F(DataFileCommandsTest, RenameRenamesTheFileOrReportsWhyNot)
