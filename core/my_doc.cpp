@@ -134,8 +134,9 @@ void CMyDoc::LoadDictionary()
         // As when the file cannot be read: nothing walks a damaged tree.
         DeleteRecords(m_arrDictionary);
         m_nSetupStatus = -1;
-    } else
+    } else {
         m_bDictionaryLoaded = TRUE;
+    }
 }
 
 // Removes the temporary files a save killed midway left beside target: only
@@ -438,7 +439,7 @@ void CMyDoc::WriteLastFileRecord()
     WriteLastFileRecordLine(!m_strBackupName.IsEmpty());
 }
 
-void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
+LastFileRecord CMyDoc::CurrentLastFileRecord(BOOL withBackup) const
 {
     LastFileRecord record;
     record.pathName = m_strPathName;
@@ -447,8 +448,13 @@ void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
         record.backupName = m_strBackupName;
         record.backupForm = true;
     }
+    return record;
+}
+
+void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
+{
     try {
-        record.Write(m_strLastFileIni);
+        CurrentLastFileRecord(withBackup).Write(m_strLastFileIni);
     } catch (const CFileException&) {
     }
 }
@@ -601,13 +607,7 @@ BOOL CMyDoc::WriteSetupFilesAtClose(BOOL ask)
 
     // While the journal has no file, the record written earlier is left as it is.
     if (m_strPathName != kNewFileName) {
-        LastFileRecord record;
-        record.pathName = m_strPathName;
-        if (!m_strBackupDir.IsEmpty()) {
-            record.backupDir = m_strBackupDir;
-            record.backupName = m_strBackupName;
-            record.backupForm = true;
-        }
+        const LastFileRecord record = CurrentLastFileRecord(!m_strBackupDir.IsEmpty());
         if (!WriteSetupFile(m_strLastFileIni, ask, [&] { record.Write(m_strLastFileIni); }))
             return FALSE;
     }

@@ -9,6 +9,7 @@
 #include "dictionary_tree.h"
 #include "file_outcome.h"
 #include "kiso.h"
+#include "last_file_record.h"
 #include "my_object.h"
 #include "my_object2.h"
 #include "torihikisaki.h"
@@ -17,6 +18,7 @@
 #include "../framework/win/document.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -249,6 +251,8 @@ private:
     BOOL OfferSaveBeforeCsvImport();
     // The journal replaced by entries read from a record file: a new, unsaved journal.
     void TakeImportedJournal(std::vector<std::unique_ptr<CMyObject2>>& entries);
+    // The last-file record naming the open journal, with its backup folder and name when asked.
+    LastFileRecord CurrentLastFileRecord(BOOL withBackup) const;
     void WriteLastFileRecordLine(BOOL withBackup);
 };
 
