@@ -40,7 +40,8 @@ tail -n 4 "$RESULTS/win.log"
 # FUZZ_SECONDS, adding what it finds to a working corpus in the build tree. A
 # fuzzer stops about a second after its time is up: that second is part of its share.
 tests_status=$status
-FUZZ_TARGETS="journal_records dictionary_records old_journal settings_file last_file_record record_csv dictionary_csv"
+FUZZ_TARGETS="journal_records dictionary_records old_journal settings_file last_file_record record_csv dictionary_csv
+    dictionary_csv_round_trip"
 fuzz_count=$(echo $FUZZ_TARGETS | wc -w)
 fuzz_share=$(( FUZZ_SECONDS / fuzz_count > 1 ? FUZZ_SECONDS / fuzz_count - 1 : 1 ))
 echo "== Fuzzing the file readers for about ${FUZZ_SECONDS}s ($fuzz_count targets)"

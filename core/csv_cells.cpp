@@ -2,6 +2,7 @@
 
 #include "column_text.h"
 
+#include "../framework/cp932.h"
 #include "../framework/file.h"
 
 namespace {
@@ -76,7 +77,52 @@ CellEnd ScanCell(const std::string& s, size_t& pos, CsvCell& cell, CString& what
     return s[p] == ',' ? CellEnd::Comma : CellEnd::LineEnd;
 }
 
+bool IsTrailByte(unsigned char b)
+{
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+// Valid UTF-8 holding at least one character of two or more bytes.
+bool ReadsAsUtf8(const std::string& s)
+{
+    bool multiByte = false;
+    for (size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const size_t length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+        if (length == 0 || (length == 2 && b < 0xC2) || i + length > s.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        multiByte = multiByte || length > 1;
+        i += length;
+    }
+    return multiByte;
+}
+
 }  // namespace
+
+bool IsShiftJisText(const std::string& bytes)
+{
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        return false;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (cp932::IsLeadByte(b)) {
+            if (i + 1 >= bytes.size() || !IsTrailByte(static_cast<unsigned char>(bytes[i + 1])))
+                return false;
+            ++i;
+        } else if (b == 0x80 || b == 0xA0 || b >= 0xFD) {
+            return false;
+        }
+    }
+    return !ReadsAsUtf8(bytes);
+}
+
+CsvProblem NotShiftJisProblem()
+{
+    return CsvProblem{0, 0, CString(), "ファイルの文字コードがShift-JISではありません（UTF-8などで保存されたファイルは読み込めません）"};
+}
 
 std::string ReadCsvFile(const CString& path)
 {

@@ -33,6 +33,14 @@ struct CsvProblem {
     CString Text() const;
 };
 
+// Whether the bytes are Shift-JIS text as the program writes it: no UTF-8
+// byte-order mark, every two-byte character whole (a lead byte followed by a
+// trail byte), no byte that Shift-JIS does not use, and not text that reads
+// as UTF-8 characters of two or more bytes (a file an editor saved as UTF-8).
+bool IsShiftJisText(const std::string& bytes);
+// The problem of a file that is not Shift-JIS text.
+CsvProblem NotShiftJisProblem();
+
 // One line of a file: its text without the line end (line breaks inside quoted
 // fields kept), and the number of the file line it starts on.
 struct CsvLine {

@@ -7,12 +7,15 @@
 #include "record_file.h"
 #include "rename_dlg.h"
 
+#include "../framework/file_failure_reason.h"
+#include "../framework/replace_file.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/wide_text.h"
 #include "../framework/win/win_app.h"
 
 #include <shellapi.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -58,6 +61,20 @@ bool MoveToRecycleBin(const CString& path)
 
 }  // namespace
 
+// The file at source written whole to target, by the safe write (never half a file).
+static void CopyFileReplacing(const CString& source, const CString& target)
+{
+    std::string bytes;
+    {
+        CFile file(source, CFile::modeRead | CFile::shareDenyWrite);
+        bytes.resize(static_cast<size_t>(file.GetLength()));
+        if (!bytes.empty())
+            bytes.resize(file.Read(bytes.data(), static_cast<UINT>(bytes.size())));
+    }
+    WriteFileReplacing(target, CFile::typeBinary,
+                       [&bytes](CStdioFile& file) { file.Write(bytes.data(), static_cast<UINT>(bytes.size())); });
+}
+
 FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const CString& failed)
 {
     CWaitCursor wait;
@@ -66,13 +83,18 @@ FileOutcome CMyDoc::WriteJournalInto(const CString& folder, const CString& faile
     if (SamePlace(target, JournalFilePath()))
         return FileOutcome::Failed().Then(failed, MB_OK);
     try {
-        SaveRecordFile(target, m_arrJournal);
+        if (IsModified())
+            CopyFileReplacing(JournalFilePath(), target);
+        else
+            SaveRecordFile(target, m_arrJournal);
     } catch (const CFileException& e) {
         // A folder that does not exist is reported as such, whichever of the two
         // causes the system gives for it.
-        if (e.m_cause == CFileException::fileNotFound || e.m_cause == CFileException::badPath)
+        // (The open journal's own file missing is no missing folder.)
+        const bool sourceFailed = e.m_strFileName == JournalFilePath();
+        if (!sourceFailed && (e.m_cause == CFileException::fileNotFound || e.m_cause == CFileException::badPath))
             return FileOutcome::Failed().Then("指定されたフォルダは存在しません。", MB_OK);
-        return FileOutcome::Failed().Then(failed, MB_OK);
+        return FileOutcome::Failed().Then(failed + "\n" + FileFailureReason(e), MB_OK);
     } catch (const CArchiveException&) {
         return FileOutcome::Failed().Then(failed, MB_OK);
     }

@@ -3,6 +3,7 @@
 #include "column_text.h"
 #include "record_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <vector>
@@ -16,6 +17,16 @@ const char* const kFieldNames[kDictionaryFields] = {"最初の子の位置", "�
 bool IsWhiteSpace(char ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
+}
+
+// Every byte from replaced by to. Byte by byte, as the CSV scanner reads: no
+// Shift-JIS trail byte is a comma or a "'", and a lone lead byte in front of
+// one must not hide it.
+CString ExchangedBytes(const CString& text, char from, char to)
+{
+    std::string bytes = text.str();
+    std::replace(bytes.begin(), bytes.end(), from, to);
+    return CString(bytes);
 }
 
 // A bare field loses white space on the side the reader trims: such a field is
@@ -35,9 +46,7 @@ CString WordText(const CString& word, bool trimmedAtEnd)
         !word.IsEmpty() && IsWhiteSpace(trimmedAtEnd ? word[word.GetLength() - 1] : word[0]);
     if (blankEdge || word.view().find_first_of("\"\r\n'") != std::string_view::npos)
         return CsvQuote(word);
-    CString text = word;
-    text.Replace(',', '\'');
-    return text;
+    return ExchangedBytes(word, ',', '\'');
 }
 
 // An optional "-" and digits, small enough for an int.
@@ -96,11 +105,11 @@ bool ReadNode(const CsvLine& line, CKiso& node, CsvProblem& problem)
         node.m_strName.TrimLeft();
     if (!cells[3].quoted) {
         node.m_strWord1.TrimRight();
-        node.m_strWord1.Replace('\'', ',');
+        node.m_strWord1 = ExchangedBytes(node.m_strWord1, '\'', ',');
     }
     if (!cells[4].quoted) {
         node.m_strWord2.TrimLeft();
-        node.m_strWord2.Replace('\'', ',');
+        node.m_strWord2 = ExchangedBytes(node.m_strWord2, '\'', ',');
     }
     return true;
 }
@@ -120,6 +129,10 @@ CString DictionaryCsvText(const DictionaryNodes& nodes)
 
 bool ReadDictionaryCsv(const std::string& bytes, DictionaryNodes& nodes, CsvProblem& problem)
 {
+    if (!IsShiftJisText(bytes)) {
+        problem = NotShiftJisProblem();
+        return false;
+    }
     std::vector<CsvLine> lines;
     if (!SplitCsvLines(bytes, lines, problem))
         return false;

@@ -7,7 +7,9 @@
 #include "my_doc.h"
 
 #include "path_text.h"
+#include "record_file.h"
 
+#include "../framework/file_failure_reason.h"
 #include "../framework/win/file_dialog.h"
 #include "../framework/win/framework_ids.h"
 #include "../framework/win/recent_file_list.h"
@@ -142,6 +144,22 @@ BOOL CMyDoc::OnOpenDocument(LPCTSTR lpszPathName)
     return OpenJournal(path, FileNameOfPath(path));
 }
 
+// Why the journal file at path cannot be read; empty when it can.
+static CString UnreadableJournalReason(const CString& path)
+{
+    CTypedPtrArray<CObArray, CMyObject2*> probe;
+    CString reason;
+    try {
+        LoadRecordFile(path, probe);
+    } catch (const CFileException& e) {
+        reason = FileFailureReason(e);
+    } catch (const CArchiveException& e) {
+        reason = FileFailureReason(e);
+    }
+    DeleteRecords(probe);
+    return reason;
+}
+
 BOOL CMyDoc::OnOpenRecentFile(UINT nID)
 {
     CWinApp* app = AfxGetApp();
@@ -153,6 +171,14 @@ BOOL CMyDoc::OnOpenRecentFile(UINT nID)
     const CString path = (*recent)[index];
     if (!PassesOpenRules())
         return TRUE;
+    // A file of the list that cannot be read (moved, deleted, damaged) leaves the
+    // list; the open journal and the last-file record stay as they are.
+    const CString reason = UnreadableJournalReason(path);
+    if (!reason.IsEmpty()) {
+        recent->Remove(index);
+        AfxMessageBox(CString(kOpenFailed) + "\n" + reason, MB_OK);
+        return TRUE;
+    }
     if (OpenJournal(path, FileNameOfPath(path)))
         app->AddToRecentFileList(path);
     else

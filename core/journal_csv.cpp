@@ -91,6 +91,33 @@ CString FieldProblem(int index, const CString& text)
     return CString();
 }
 
+// The index of the first field that breaks its rule (the date is checked even
+// on an empty line); -1 when none does.
+int FirstBadField(const std::vector<CString>& fields)
+{
+    for (size_t i = 0; i < fields.size() || i == 0; ++i)
+        if (!FieldProblem(static_cast<int>(i), i < fields.size() ? fields[i] : CString()).IsEmpty())
+            return static_cast<int>(i);
+    return -1;
+}
+
+// A line one field short whose fields all keep their rules once an empty field
+// is put back somewhere before its end: a field was left out in the middle, and
+// the fields after it stand one place early. (Shorter lines are lines whose last
+// fields were left off, which the form allows.)
+bool MissesAFieldInside(const std::vector<CString>& fields)
+{
+    if (fields.size() != static_cast<size_t>(kRecordFields) - 1)
+        return false;
+    for (size_t gap = 1; gap < fields.size(); ++gap) {
+        std::vector<CString> filled = fields;
+        filled.insert(filled.begin() + static_cast<std::ptrdiff_t>(gap), CString());
+        if (FirstBadField(filled) < 0)
+            return true;
+    }
+    return false;
+}
+
 // The fields of one line, cleaned: bare fields by the rules of the bare form.
 bool LineFields(const CsvLine& line, std::vector<CString>& fields, CsvProblem& problem)
 {
@@ -186,6 +213,10 @@ CString RemoveParenthesisComma(const CString& line)
 bool ReadRecordCsv(const std::string& bytes, std::vector<std::unique_ptr<CMyObject2>>& entries, CsvProblem& problem)
 {
     entries.clear();
+    if (!IsShiftJisText(bytes)) {
+        problem = NotShiftJisProblem();
+        return false;
+    }
     std::vector<CsvLine> lines;
     if (!SplitCsvLines(bytes, lines, problem))
         return false;
@@ -207,15 +238,18 @@ bool ReadRecordCsv(const std::string& bytes, std::vector<std::unique_ptr<CMyObje
             entries.clear();
             return false;
         }
-        for (size_t i = 0; i < fields.size() || i == 0; ++i) {
-            const CString what = FieldProblem(static_cast<int>(i), i < fields.size() ? fields[i] : CString());
-            if (!what.IsEmpty()) {
-                problem.field = static_cast<int>(i) + 1;
-                problem.fieldName = kFieldNames[i];
-                problem.what = what;
-                entries.clear();
-                return false;
+        const int bad = FirstBadField(fields);
+        if (bad >= 0) {
+            if (MissesAFieldInside(fields)) {
+                problem.what.Format("項目の数が足りません（%d項目）。途中の項目が抜けていないか確かめてください",
+                                    static_cast<int>(fields.size()));
+            } else {
+                problem.field = bad + 1;
+                problem.fieldName = kFieldNames[bad];
+                problem.what = FieldProblem(bad, static_cast<size_t>(bad) < fields.size() ? fields[static_cast<size_t>(bad)] : CString());
             }
+            entries.clear();
+            return false;
         }
         auto entry = std::make_unique<CMyObject2>();
         Fill(*entry, fields);

@@ -2,6 +2,7 @@
 
 #include "build_font_size.h"
 #include "connect_words.h"
+#include "dictionary_tree.h"
 #include "directory_dialog.h"
 #include "last_file_record.h"
 #include "old_journal.h"
@@ -9,6 +10,8 @@
 #include "record_file.h"
 #include "settings_file.h"
 
+#include "../framework/file_failure_reason.h"
+#include "../framework/replace_file.h"
 #include "../framework/win/frame_wnd.h"
 #include "../framework/win/recent_file_list.h"
 #include "../framework/win/message_box.h"
@@ -20,7 +23,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
 const char* const kNewFileName = "新規ファイル.siz";
+const char* const kOpenFailed = "ファイルのオープンに失敗しました！";
 const char* const kBackupFolderTitle = "バックアップ先のフォルダを　選択してください";
 
 namespace {
@@ -30,7 +36,6 @@ const char* const kDictionaryFile = "zuvavodi.sdn";
 const char* const kHintFile = "vevidez.hel";
 const char* const kSettingsFile = "vozare.ino";
 const char* const kLastFileRecord = "duzizezi.ino";
-const char* const kOpenFailed = "ファイルのオープンに失敗しました！";
 constexpr int kSmallestDictionary = 9;
 
 CString CurrentDirectory()
@@ -123,10 +128,41 @@ void CMyDoc::LoadDictionary()
         m_nSetupStatus = -1;
         return;
     }
-    if (m_arrDictionary.GetSize() < kSmallestDictionary)
+    // A damaged dictionary (child indexes past the end, runs that make no tree)
+    // is the set-up failure and is never written back at close.
+    if (m_arrDictionary.GetSize() < kSmallestDictionary || !IsDictionaryTree(m_arrDictionary)) {
+        // As when the file cannot be read: nothing walks a damaged tree.
+        DeleteRecords(m_arrDictionary);
         m_nSetupStatus = -1;
-    else
+    } else {
         m_bDictionaryLoaded = TRUE;
+    }
+}
+
+// Removes the temporary files a save killed midway left beside target: only
+// names the safe write makes for that target. The program runs alone (a second
+// instance ends before it reads any file), so no save of another is under way.
+static void RemoveLeftoverTemporaryFiles(const CString& target)
+{
+    const CString name = FileNameOfPath(target);
+    const CString folder = target.Left(target.GetLength() - name.GetLength());
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileW(ToWide(folder + name + ".*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    std::vector<CString> leftovers;
+    do {
+        const CString foundName = FromWide(found.cFileName);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsTemporaryFileNameOf(foundName, name))
+            leftovers.push_back(folder + foundName);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    for (const CString& leftover : leftovers) {
+        try {
+            CFile::Remove(leftover);
+        } catch (const CFileException&) {
+        }
+    }
 }
 
 BOOL CMyDoc::OnNewDocument()
@@ -135,6 +171,10 @@ BOOL CMyDoc::OnNewDocument()
         return FALSE;
     ReadSetupFiles();
     OpenLastJournal();
+    for (const char* setupFile : {kSettingsFile, kLastFileRecord, kDictionaryFile})
+        RemoveLeftoverTemporaryFiles(m_strProgramDir + "\\" + setupFile);
+    if (m_strPathName != kNewFileName)
+        RemoveLeftoverTemporaryFiles(JournalFilePath());
     SetTitle(m_strPathName);
     return TRUE;
 }
@@ -189,7 +229,11 @@ void CMyDoc::OpenLastJournal()
     m_strDataDir = DataDirOfPath(m_strPathName, m_strFileName, m_strProgramDir);
 
     const CString extension = m_strPathName.Right(3);
-    if (extension == "siz") {
+    if (m_strPathName == kNewFileName) {
+        // The journal had no file of its own yet (a backup of a journal never
+        // saved, a data file deleted): a new journal, with the backup folder kept.
+        FallBackToNewFile();
+    } else if (extension == "siz") {
         Report(LoadJournalFile(JournalFilePath()));
         SetModifiedFlag(FALSE);
     } else if (extension == "siw") {
@@ -326,17 +370,20 @@ FileOutcome CMyDoc::ConvertOldFile(CString path)
 
 FileOutcome CMyDoc::WriteJournal(const CString& path, BOOL quiet)
 {
+    // The system's reason goes on a line of its own under the message.
+    CString reason;
     try {
         SaveRecordFile(path, m_arrJournal);
         return FileOutcome::Done();
     } catch (const CArchiveException&) {
         if (quiet)
             return FileOutcome::Failed();
-    } catch (const CFileException&) {
+    } catch (const CFileException& e) {
+        reason = "\n" + FileFailureReason(e);
         if (quiet)
-            return FileOutcome::Failed().Then(path + "の保存に失敗ました。", MB_OK);
+            return FileOutcome::Failed().Then(path + "の保存に失敗ました。" + reason, MB_OK);
     }
-    return FileOutcome::Failed().Then("「　" + path + "　」の保存に失敗ました。", MB_OK);
+    return FileOutcome::Failed().Then("「　" + path + "　」の保存に失敗ました。" + reason, MB_OK);
 }
 
 CString CMyDoc::JournalFilePath() const
@@ -367,9 +414,11 @@ FileOutcome CMyDoc::SaveJournalFileTo(const CString& path)
 FileOutcome CMyDoc::SaveJournalFileQuiet()
 {
     FileOutcome outcome = WriteJournal(JournalFilePath(), TRUE);
-    // The message names the journal as the document names it.
-    for (FileMessage& message : outcome.messages)
-        message.text = m_strPathName + "の保存に失敗ました。";
+    // The message names the journal as the document names it, above the reason.
+    for (FileMessage& message : outcome.messages) {
+        const int reason = message.text.Find('\n');
+        message.text = m_strPathName + "の保存に失敗ました。" + (reason >= 0 ? message.text.Mid(reason) : CString());
+    }
     return outcome;
 }
 
@@ -390,7 +439,7 @@ void CMyDoc::WriteLastFileRecord()
     WriteLastFileRecordLine(!m_strBackupName.IsEmpty());
 }
 
-void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
+LastFileRecord CMyDoc::CurrentLastFileRecord(BOOL withBackup) const
 {
     LastFileRecord record;
     record.pathName = m_strPathName;
@@ -399,8 +448,13 @@ void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
         record.backupName = m_strBackupName;
         record.backupForm = true;
     }
+    return record;
+}
+
+void CMyDoc::WriteLastFileRecordLine(BOOL withBackup)
+{
     try {
-        record.Write(m_strLastFileIni);
+        CurrentLastFileRecord(withBackup).Write(m_strLastFileIni);
     } catch (const CFileException&) {
     }
 }
@@ -414,6 +468,11 @@ CMyDoc::BackupWrite CMyDoc::WriteBackupCopy(const CString& path)
     } catch (const CFileException& e) {
         if (e.m_cause == CFileException::fileNotFound)
             return {FileOutcome::Failed().Then("指定されたファイルは存在しません。", MB_OK), false};
+        // A folder that is there but cannot be written (read-only, full) is not
+        // reported as missing: the message gives the system's reason instead.
+        if (e.m_cause != CFileException::badPath)
+            return {FileOutcome::Failed().Then("「　" + path + "　」\n\nのバックアップに失敗ました。\n" + FileFailureReason(e), MB_OK),
+                    true};
         return {FileOutcome::Failed().Then(failed, MB_OK), true};
     } catch (const CArchiveException&) {
         return {FileOutcome::Failed().Then(failed, MB_OK), false};
@@ -505,7 +564,28 @@ BOOL CMyDoc::SaveBeforeClose()
     return TRUE;
 }
 
-void CMyDoc::WriteSetupFilesAtClose()
+BOOL CMyDoc::WriteSetupFile(const CString& path, BOOL ask, const std::function<void()>& write)
+{
+    for (;;) {
+        CString reason;
+        try {
+            write();
+            return TRUE;
+        } catch (const CFileException& e) {
+            reason = FileFailureReason(e);
+        } catch (const CArchiveException& e) {
+            reason = FileFailureReason(e);
+        }
+        if (!ask)
+            return TRUE;
+        const CString text = "設定ファイル「" + path + "」を保存できませんでした。\n" + reason +
+                             "\n\n［再試行］でもう一度保存します。［キャンセル］で終了を取り消します。";
+        if (AfxMessageBox(text, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY)
+            return FALSE;
+    }
+}
+
+BOOL CMyDoc::WriteSetupFilesAtClose(BOOL ask)
 {
     if (m_strFileName.Find(kSampleMark) < 0) {
         m_nTaxCategory = m_nWorkTaxCategory;
@@ -513,33 +593,47 @@ void CMyDoc::WriteSetupFilesAtClose()
         m_strInterim2 = m_strWorkInterim2;
     }
     SettingsFile settings;
+    const CString settingsPath = m_strProgramDir + "\\" + kSettingsFile;
+    // Lines and bytes the program does not use are written back as they were read.
+    settings.Read(settingsPath);
     settings.deduction = m_nDeduction;
     settings.taxCategory = m_nTaxCategory;
     settings.interim1 = m_strInterim1;
     settings.interim2 = m_strInterim2;
     settings.line2Fields = m_strSetting2;
     settings.fontSize = m_strFontSize;
-    try {
-        settings.Write(m_strProgramDir + "\\" + kSettingsFile);
-    } catch (const CFileException&) {
-    }
+    if (!WriteSetupFile(settingsPath, ask, [&] { settings.Write(settingsPath); }))
+        return FALSE;
 
     // While the journal has no file, the record written earlier is left as it is.
-    if (m_strPathName != kNewFileName)
-        WriteLastFileRecordLine(!m_strBackupDir.IsEmpty());
+    if (m_strPathName != kNewFileName) {
+        const LastFileRecord record = CurrentLastFileRecord(!m_strBackupDir.IsEmpty());
+        if (!WriteSetupFile(m_strLastFileIni, ask, [&] { record.Write(m_strLastFileIni); }))
+            return FALSE;
+    }
 
     // A dictionary that did not load whole is never written over the stored one.
     if (m_bDictionaryLoaded && m_arrDictionary.GetSize() >= kSmallestDictionary) {
-        try {
-            SaveRecordFile(m_strProgramDir + "\\" + kDictionaryFile, m_arrDictionary);
-        } catch (const CException&) {
-        }
+        const CString dictionaryPath = m_strProgramDir + "\\" + kDictionaryFile;
+        if (!WriteSetupFile(dictionaryPath, ask, [&] { SaveRecordFile(dictionaryPath, m_arrDictionary); }))
+            return FALSE;
     }
+    return TRUE;
+}
+
+BOOL CMyDoc::CanCloseFrame(CFrameWnd* pFrame)
+{
+    m_bSetupFilesWritten = FALSE;
+    if (!CDocument::CanCloseFrame(pFrame))
+        return FALSE;
+    m_bSetupFilesWritten = WriteSetupFilesAtClose(TRUE);
+    return m_bSetupFilesWritten;
 }
 
 void CMyDoc::OnCloseDocument()
 {
-    WriteSetupFilesAtClose();
+    if (!m_bSetupFilesWritten)
+        WriteSetupFilesAtClose(FALSE);
     FreeDictionary();
     DeleteRecords(m_arrHints);
     CDocument::OnCloseDocument();

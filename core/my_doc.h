@@ -9,6 +9,7 @@
 #include "dictionary_tree.h"
 #include "file_outcome.h"
 #include "kiso.h"
+#include "last_file_record.h"
 #include "my_object.h"
 #include "my_object2.h"
 #include "torihikisaki.h"
@@ -17,6 +18,7 @@
 #include "../framework/win/document.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,6 +26,8 @@
 extern const char* const kNewFileName;
 // The title of the folder picker that chooses the backup folder.
 extern const char* const kBackupFolderTitle;
+// The message of a journal file that cannot be read.
+extern const char* const kOpenFailed;
 
 class CMyDoc : public CDocument {
     DECLARE_DYNCREATE(CMyDoc)
@@ -38,6 +42,10 @@ public:
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
     void OnCloseDocument() override;
     BOOL SaveModified() override;
+    // After the save question, the set-up files are written while the close can
+    // still be called off: a file that cannot be written is named with the
+    // reason, and the user retries or cancels the close.
+    BOOL CanCloseFrame(CFrameWnd* pFrame) override;
     void DeleteContents() override;
 
     // Dictionary: read zuvavodi.sdn from the current directory / free every node.
@@ -173,6 +181,8 @@ public:
     // TRUE once zuvavodi.sdn was read whole with at least the root, the seven
     // classes and the result branch; only such a dictionary is written back at close.
     BOOL m_bDictionaryLoaded = FALSE;
+    // The set-up files were written by the close that is under way.
+    BOOL m_bSetupFilesWritten = FALSE;
 
 private:
     // The rules every file command applies before it acts; each refusal has its message.
@@ -231,11 +241,18 @@ private:
     // The common road of the copy and the move: refusals, save-first question,
     // confirmation, folder and the written copy; TRUE once the copy is in folder.
     BOOL WriteJournalElsewhere(const TransferTexts& texts, CString& folder);
-    void WriteSetupFilesAtClose();
+    // Writes the settings, the last-file record and the dictionary. With ask, a
+    // file that cannot be written is reported and offered again; FALSE when the
+    // user cancels. Without, failures pass unseen (the session is ending).
+    BOOL WriteSetupFilesAtClose(BOOL ask);
+    // One set-up file written by write, retried as the user asks.
+    BOOL WriteSetupFile(const CString& path, BOOL ask, const std::function<void()>& write);
     // The record import's save question; TRUE when the import may go on.
     BOOL OfferSaveBeforeCsvImport();
     // The journal replaced by entries read from a record file: a new, unsaved journal.
     void TakeImportedJournal(std::vector<std::unique_ptr<CMyObject2>>& entries);
+    // The last-file record naming the open journal, with its backup folder and name when asked.
+    LastFileRecord CurrentLastFileRecord(BOOL withBackup) const;
     void WriteLastFileRecordLine(BOOL withBackup);
 };
 

@@ -20,6 +20,10 @@ void LoadRecordFile(const CString& path, CObArray& records, const CRuntimeClass*
     CObArray read;
     try {
         read.Serialize(ar, expected);
+        // The records end the file: bytes after them (a file padded with zeros
+        // by a power cut, or two files run together) mean the file is damaged.
+        if (ar.BytesRemaining() != 0)
+            throw CArchiveException(CArchiveException::badSchema);
     } catch (...) {
         DeleteRecords(read);
         throw;

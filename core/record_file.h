@@ -9,7 +9,7 @@
 void DeleteRecords(CObArray& records);
 
 // Replaces the records of the array (deleting them) with those of the file at
-// path, all of class expected. Throws CFileException or CArchiveException; on
+// path, all of class expected; a file with bytes after its records is damaged. Throws CFileException or CArchiveException; on
 // failure records is unchanged.
 void LoadRecordFile(const CString& path, CObArray& records, const CRuntimeClass* expected);
 

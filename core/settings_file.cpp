@@ -5,6 +5,9 @@
 #include "../framework/replace_file.h"
 #include "../framework/stdio_file.h"
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 constexpr int kAmountWidth = 19;
@@ -41,20 +44,41 @@ void SettingsFile::ParseLine2(const CString& line)
         line2Fields[static_cast<size_t>(i)] = line.Mid(i * 4, 4);
 }
 
+static std::string WithoutLineEnd(const std::string& line)
+{
+    std::string text = line;
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return text;
+}
+
 BOOL SettingsFile::Read(const CString& path)
 {
-    CStdioFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeText))
+    std::string bytes;
+    try {
+        CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
+        bytes.resize(static_cast<size_t>(file.GetLength()));
+        bytes.resize(file.Read(bytes.data(), static_cast<UINT>(bytes.size())));
+    } catch (const CFileException&) {
         return FALSE;
-    CString line1, line2, line3;
-    file.ReadString(line1);
-    file.ReadString(line2);
-    file.ReadString(line3);
-    fontSize = line3;
-    if (!line1.IsEmpty())
-        ParseLine1(line1);
-    if (!line2.IsEmpty())
-        ParseLine2(line2);
+    }
+    m_readLines.clear();
+    for (size_t start = 0; start < bytes.size();) {
+        const size_t end = bytes.find('\n', start);
+        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        m_readLines.push_back(bytes.substr(start, next - start));
+        start = next;
+    }
+    const auto text = [this](size_t index) {
+        return CString(index < m_readLines.size() ? WithoutLineEnd(m_readLines[index]) : std::string());
+    };
+    fontSize = text(2);
+    if (!text(0).IsEmpty())
+        ParseLine1(text(0));
+    if (!text(1).IsEmpty())
+        ParseLine2(text(1));
     return TRUE;
 }
 
@@ -66,11 +90,45 @@ CString SettingsFile::FormatLine1() const
            FitToColumn(interim2, kAmountWidth, kAlignRight);
 }
 
+std::string SettingsFile::LineToWrite(size_t index) const
+{
+    const bool wasRead = index < m_readLines.size();
+    const CString read(wasRead ? WithoutLineEnd(m_readLines[index]) : std::string());
+    SettingsFile asRead;
+    asRead.fontSize = read;
+    if (!read.IsEmpty() && index == 0)
+        asRead.ParseLine1(read);
+    if (!read.IsEmpty() && index == 1)
+        asRead.ParseLine2(read);
+    bool unchanged = wasRead;
+    if (index == 0)
+        unchanged = unchanged && !read.IsEmpty() && asRead.deduction == deduction &&
+                    asRead.taxCategory == taxCategory && asRead.interim1 == interim1 && asRead.interim2 == interim2;
+    else if (index == 1)
+        unchanged = unchanged && asRead.line2Fields == line2Fields;
+    else
+        unchanged = unchanged && read == fontSize;
+    if (unchanged)
+        return m_readLines[index];
+    const CString fields =
+        index == 0 ? FormatLine1() : index == 1 ? line2Fields[0] + line2Fields[1] + line2Fields[2] + line2Fields[3] : fontSize;
+    std::string line = fields.str();
+    if (wasRead)
+        line += m_readLines[index].substr(WithoutLineEnd(m_readLines[index]).size());
+    return line;
+}
+
 void SettingsFile::Write(const CString& path) const
 {
-    WriteFileReplacing(path, CFile::typeText, [this](CStdioFile& file) {
-        file.WriteString(FormatLine1() + "\n");
-        file.WriteString(line2Fields[0] + line2Fields[1] + line2Fields[2] + line2Fields[3] + "\n");
-        file.WriteString(fontSize);
-    });
+    std::string bytes;
+    const size_t count = std::max<size_t>(3, m_readLines.size());
+    for (size_t index = 0; index < count; ++index) {
+        std::string line = index < 3 ? LineToWrite(index) : m_readLines[index];
+        // Every line but the last ends with a line end.
+        if (index + 1 < count && (line.empty() || line.back() != '\n'))
+            line += "\r\n";
+        bytes += line;
+    }
+    WriteFileReplacing(path, CFile::typeBinary,
+                       [&bytes](CStdioFile& file) { file.Write(bytes.data(), static_cast<UINT>(bytes.size())); });
 }

@@ -1,5 +1,8 @@
 #include "replace_file.h"
 
+#include <algorithm>
+#include <string>
+
 #include <ctime>
 
 ReplaceFault g_replaceFault;
@@ -69,4 +72,18 @@ void WriteFileReplacing(const CString& target, UINT typeFlag, const std::functio
         }
         throw;
     }
+}
+
+bool IsTemporaryFileNameOf(const CString& fileName, const CString& targetName)
+{
+    const std::string name = fileName.str();
+    const std::string target = targetName.str();
+    constexpr size_t kTail = 1 + 8 + 4;  // ".xxxxxxxx.tmp"
+    if (name.size() != target.size() + kTail || name.compare(0, target.size(), target) != 0)
+        return false;
+    const std::string tail = name.substr(target.size());
+    if (tail[0] != '.' || tail.compare(9, 4, ".tmp") != 0)
+        return false;
+    return std::all_of(tail.begin() + 1, tail.begin() + 9,
+                       [](char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f'); });
 }

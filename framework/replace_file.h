@@ -13,6 +13,11 @@
 // typeFlag is CFile::typeText or CFile::typeBinary; write fills the open file.
 void WriteFileReplacing(const CString& target, UINT typeFlag, const std::function<void(CStdioFile&)>& write);
 
+// Whether fileName is a name the safe write gives its temporary file for a
+// target named targetName (both without folder): the target's name, a dot, eight
+// hexadecimal digits and ".tmp". A save killed midway leaves such a file.
+bool IsTemporaryFileNameOf(const CString& fileName, const CString& targetName);
+
 // Test seam: while step is not none, every safe write fails on purpose at that step
 // (write: as the temporary file reaches byte position at, its earlier bytes written).
 struct ReplaceFault {

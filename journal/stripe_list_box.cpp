@@ -151,6 +151,19 @@ bool CStripeListBox::OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, L
             m_lines.resize(wParam);
         return true;
     case LB_GETTEXTLEN:
+    case LB_GETTEXT:
+        // Another thread, or another program (a screen reader, an automation
+        // tool), gets the list's own answer: the system hands such a caller a
+        // reply buffer only as large as a row's item data, since this list holds
+        // no strings, so the row's text could not be copied into it safely.
+        if (::InSendMessage())
+            return false;
+        break;
+    default:
+        break;
+    }
+    switch (message) {
+    case LB_GETTEXTLEN:
         *result = inList ? static_cast<LRESULT>(ToWide(RowText(index)).size()) : LB_ERR;
         return true;
     case LB_GETTEXT: {

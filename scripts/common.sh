@@ -8,6 +8,9 @@ BUILD_HOST=$ROOT/build/host
 BUILD_FUZZ=$ROOT/build/fuzz
 PROGRAM_DIR=$BUILD_WIN/program
 export WINEPREFIX=$BUILD_WIN/wineprefix
+# The tests run in a Wine prefix of their own: what they leave in its registry
+# (the recent-file list, printer settings) never shows in the program run.sh starts.
+TEST_WINEPREFIX=$BUILD_WIN/testprefix
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs in our prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -123,11 +126,12 @@ CUPS_PDF_CONF=/etc/cups/cups-pdf.conf
 TEST_CUPSD_PID=""
 TEST_PRINTER_ADDED=""
 
-# Runs ctest with the arguments given on the Windows tree under Wine, on a virtual
-# display with a wineserver of its own; a crashing test program ends at once
-# instead of waiting in Wine's crash dialog. Answers ctest's exit status.
+# Runs ctest with the arguments given on the Windows tree under Wine, in the
+# tests' own prefix, on a virtual display with a wineserver of its own; a crashing
+# test program ends at once instead of waiting in Wine's crash dialog. Answers ctest's exit status.
 ctest_under_wine() {
-    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    WINEPREFIX=$TEST_WINEPREFIX prepare_wine_prefix N
+    WINEPREFIX=$TEST_WINEPREFIX WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         wineserver -p
         # The first program of a new wineserver starts its services and desktop;
         # programs started together with it can stall, so one runs alone first.

@@ -1,6 +1,7 @@
 #include "exception_boundary.h"
 
 #include "../file_exception.h"
+#include "../file_failure_reason.h"
 #include "message_box.h"
 
 #include <new>
@@ -16,19 +17,16 @@ CString DescribeEscaped(const std::exception_ptr& escaped)
         text = "プログラムの誤りのため、処理を続けられません。\n";
         text += e.what();
     } catch (const CFileException& e) {
-        CString detail;
-        detail.Format("\nファイル: %s\n原因: %d  システムのエラー番号: %ld", static_cast<LPCTSTR>(e.m_strFileName),
-                      e.m_cause, e.m_lOsError);
-        text += detail;
+        if (!e.m_strFileName.IsEmpty())
+            text += "\nファイル: " + e.m_strFileName;
+        text += "\n" + FileFailureReason(e);
     } catch (const CArchiveException& e) {
-        CString detail;
-        detail.Format("\nファイルの形式が正しくありません (原因: %d)。", e.m_cause);
-        text += detail;
+        text += "\n" + FileFailureReason(e);
     } catch (const std::bad_alloc&) {
         text += "\nメモリが足りません。";
-    } catch (const std::exception& e) {
-        text += "\n";
-        text += e.what();
+    } catch (const std::exception&) {
+        // A library's own words (an index out of range, a failed conversion)
+        // mean nothing to the user and are never shown.
     } catch (...) {
     }
     return text;

@@ -51,6 +51,44 @@ TEST_F(DictionaryCsvTest, CommasQuotesAndLineBreaksSurviveTheRoundTrip)
     EXPECT_EQ(NodeLines(m_nodes), NodeLines(m_read));
 }
 
+// Texts a dictionary can hold but Shift-JIS cannot spell (a lone lead byte in
+// front of a comma or a "'"): the export keeps its fields apart and the import
+// refuses the file instead of splitting a word. A file saved as UTF-8 is refused
+// for its encoding, and nothing is read.
+TEST_F(DictionaryCsvTest, TextThatIsNotShiftJisIsRefusedAndNeverSplit)
+{
+    MakeDictionary(SmallDictionary(), m_nodes);
+    for (const char* word : {"\x84,x", "\x84'x", "\x81\"", "a\x9f"}) {
+        SCOPED_TRACE(word);
+        m_nodes[9]->m_strWord1 = word;
+        m_nodes[9]->m_strName = word;
+        const CString text = DictionaryCsvText(m_nodes);
+        CsvProblem problem;
+        EXPECT_FALSE(ReadDictionaryCsv(text.str(), m_read, problem));
+        EXPECT_EQ(0, m_read.GetSize());
+        EXPECT_EQ(NotShiftJisProblem().what, problem.what);
+    }
+
+    // 科目 and 結果 in UTF-8, the other names plain letters: a tree the reader
+    // would take if the encoding were not looked at first.
+    std::string utf8 = "1,8,\xE7\xA7\x91\xE7\x9B\xAE,,\r\n";
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "g"})
+        utf8 += std::string("0,0,") + name + ",,\r\n";
+    utf8 += "0,0,\xE7\xB5\x90\xE6\x9E\x9C,,\r\n";
+    std::string marked = "\xEF\xBB\xBF" "1,8,r,,\r\n";
+    for (int i = 0; i < 8; ++i)
+        marked += "0,0,n,,\r\n";
+    CsvProblem accepted;
+    ASSERT_TRUE(ReadDictionaryCsv(marked.substr(3), m_read, accepted)) << accepted.Text().str();
+    DeleteRecords(m_read);
+    for (const std::string& file : {utf8, marked}) {
+        CsvProblem problem;
+        EXPECT_FALSE(ReadDictionaryCsv(file, m_read, problem));
+        EXPECT_EQ(0, m_read.GetSize());
+        EXPECT_EQ(NotShiftJisProblem().what, problem.what);
+    }
+}
+
 TEST_F(DictionaryCsvTest, BareLinesAreCleanedAsTheWriterLeavesThem)
 {
     struct Case {

@@ -170,6 +170,40 @@ TEST(RecordCsv, ReadsEveryLineInOrderAndSkipsEmptyRows)
     EXPECT_EQ(CString("2024/01/03"), entries[2]->m_strDate);
 }
 
+// A file an editor saved as UTF-8 (with or without its mark), or with bytes
+// Shift-JIS does not have, is refused for its encoding before any line is read;
+// the program's own Shift-JIS text is read.
+TEST(RecordCsv, TextThatIsNotShiftJisIsRefusedForItsEncoding)
+{
+    const std::string sjis = "2024/01/05,\x94\x84\x8F\xE3,,,\x8C\xBB\x8B\xE0,,,1000,,,1000\r\n";  // 売上, 現金
+    const std::string utf8 = "2024/01/05,\xE5\xA3\xB2\xE4\xB8\x8A,,,\xE7\x8F\xBE\xE9\x87\x91,,,1000,,,1000\r\n";
+    const struct {
+        const char* what;
+        std::string file;
+    } refused[] = {
+        {"UTF-8", utf8},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" + utf8},
+        {"UTF-8 of two-byte characters", "2024/01/05,caf\xC3\xA9\r\n"},
+        {"a lone lead byte", "2024/01/05,\x84,x\r\n"},
+        {"a lead byte at the end", sjis + "\x94"},
+        {"a byte Shift-JIS does not use", "2024/01/05,\xFF\r\n"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::unique_ptr<CMyObject2>> entries;
+        CsvProblem problem;
+        EXPECT_FALSE(ReadRecordCsv(c.file, entries, problem));
+        EXPECT_TRUE(entries.empty());
+        EXPECT_EQ(0, problem.line);
+        EXPECT_EQ(0, problem.field);
+        EXPECT_EQ(NotShiftJisProblem().what, problem.what);
+    }
+    std::vector<std::unique_ptr<CMyObject2>> entries;
+    CsvProblem problem;
+    ASSERT_TRUE(ReadRecordCsv(sjis + "2024/01/06,\xB1\xB2,,,x,,,1\r\n", entries, problem)) << problem.Text().str();
+    EXPECT_EQ(CString("売上"), entries[0]->m_strCause1);
+}
+
 TEST(RecordCsv, RefusesAForeignFileNamingTheLineAndField)
 {
     const std::string header =
@@ -209,6 +243,15 @@ TEST(RecordCsv, RefusesAForeignFileNamingTheLineAndField)
     }
     std::vector<std::unique_ptr<CMyObject2>> entries;
     CsvProblem problem;
+    // One field left out in the middle of a whole line: the count is what is
+    // wrong, not the description that now stands where an amount belongs.
+    const std::string whole = "2024/01/05,売上,,,現金,,,1000,,,1000,,,A商店,,,,,,,1,1005000\r\n";
+    ASSERT_TRUE(ReadRecordCsv(whole, entries, problem)) << problem.Text().str();
+    std::string missing = whole;
+    missing.erase(missing.find(",,,1000,,,A"), 1);
+    EXPECT_FALSE(ReadRecordCsv(missing, entries, problem));
+    EXPECT_EQ(std::string("1行目：項目の数が足りません（21項目）。途中の項目が抜けていないか確かめてください"),
+              problem.Text().str());
     ReadRecordCsv(good + "2024/01/05,売上,,,,,,12x\r\n", entries, problem);
     EXPECT_EQ(std::string("2行目の8番目の項目（原因金額1）：金額「12x」は数字として読めません。\n\n"
                           "数字とカンマ、小数点以下2桁までの小数で入力してください。"),

@@ -120,6 +120,44 @@ TEST(RecordFile, DamagedFileLoadsNothing)
     EXPECT_EQ(0, dictionary.GetSize());
 }
 
+// What a power cut or a careless copy leaves: a file of zero bytes only, and a
+// whole journal with bytes after its last record. Both are refused, the array
+// and the file untouched; an empty journal written by the program still loads.
+TEST(RecordFile, ZeroFilledFileAndBytesAfterTheRecordsAreRefused)
+{
+    TempFolder folder;
+    const CString path = folder.Path("2024.siz");
+    Journal journal;
+    journal.Add(SaleEntry("2024/01/05", "1000"));
+    SaveRecordFile(path, journal);
+    const std::string whole = ReadFileBytes(path);
+    const struct {
+        const char* what;
+        std::string bytes;
+    } damaged[] = {
+        {"zero bytes only", std::string(4096, '\0')},
+        {"three zero bytes", std::string(3, '\0')},
+        {"one byte after the records", whole + std::string(1, '\0')},
+        {"a copy of the journal after it", whole + whole},
+    };
+    for (const auto& file : damaged) {
+        WriteFileBytes(path, file.bytes);
+        Journal read;
+        read.Add(SaleEntry("2023/12/31", "1"));
+        EXPECT_THROW(LoadRecordFile(path, read), CArchiveException) << file.what;
+        ASSERT_EQ(1, read.GetSize()) << file.what;
+        EXPECT_EQ(CString("2023/12/31"), read.GetAt(0)->m_strDate) << file.what;
+        EXPECT_EQ(file.bytes, ReadFileBytes(path)) << file.what;
+    }
+
+    Journal empty;
+    SaveRecordFile(path, empty);
+    Journal read;
+    read.Add(SaleEntry("2023/12/31", "1"));
+    LoadRecordFile(path, read);
+    EXPECT_EQ(0, read.GetSize());
+}
+
 TEST(RecordFile, MissingFileReportsFileNotFound)
 {
     TempFolder folder;

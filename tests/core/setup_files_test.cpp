@@ -79,6 +79,40 @@ TEST(SettingsFile, ShortOrMissingLinesKeepTheDefaults)
     }
 }
 
+// A file the program did not write (another encoding, random bytes, lines of
+// its own) is written back byte for byte while its values stay as read; a value
+// changed rewrites its own line only.
+TEST(SettingsFile, LinesLeftAsReadAreWrittenBackByteForByte)
+{
+    TempFolder folder;
+    const CString path = folder.Path("vozare.ino");
+    std::string utf16("\xff\xfe", 2);
+    for (char c : std::string("00      0      0\r\n        \r\n12"))
+        utf16 += std::string{c, '\0'};
+    const std::string files[] = {
+        utf16,
+        std::string("\x93\x00\xff\n\r\r\x81\n\n\n\x00", 12),
+        "10                 500                  0\r\nabcd\r\n11\r\nthe launcher's own line\r\n",
+        "1\n\n9",
+    };
+    for (const std::string& bytes : files) {
+        WriteFileBytes(path, bytes);
+        SettingsFile settings;
+        ASSERT_TRUE(settings.Read(path));
+        settings.Write(path);
+        EXPECT_EQ(bytes, ReadFileBytes(path));
+    }
+
+    WriteFileBytes(path, files[2]);
+    SettingsFile changed;
+    ASSERT_TRUE(changed.Read(path));
+    changed.deduction = 2;
+    changed.Write(path);
+    EXPECT_EQ(CString("500"), changed.interim1);
+    EXPECT_EQ(changed.FormatLine1().str() + "\r\nabcd\r\n11\r\nthe launcher's own line\r\n", ReadFileBytes(path));
+    EXPECT_EQ('2', ReadFileBytes(path)[0]);
+}
+
 TEST(LastFileRecord, TakesTheBackupFormApart)
 {
     struct Case {

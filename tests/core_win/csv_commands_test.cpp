@@ -6,6 +6,7 @@
 
 #include "core/dictionary_csv.h"
 #include "core/record_file.h"
+#include "framework/win/wide_text.h"
 #include "framework/win/win_app.h"
 #include "resource.h"
 
@@ -153,6 +154,9 @@ TEST_F(CsvCommandsTest, AForeignOrUnreadableFileLeavesTheJournalAsItWas)
         {"no_cause.csv", "2024/01/01,現金,,,売上,,,100,,,100\r\n2024/01/02,,,,売上,,,100,,,100\r\n",
          "2行目：「原因の科目」が入力されていません。"},
         {"empty.csv", "", "読み込む仕訳がありません"},
+        // 2024/01/01,現金,,,売上,,,100 saved as UTF-8: refused for its encoding.
+        {"utf8.csv", "2024/01/01,\xE7\x8F\xBE\xE9\x87\x91,,,\xE5\xA3\xB2\xE4\xB8\x8A,,,100\r\n",
+         "ファイルの文字コードがShift-JISではありません"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -234,6 +238,31 @@ TEST_F(DictionaryCsvFileTest, TheShippedDictionaryTravelsThroughTheFileUnchanged
     ASSERT_TRUE(Document()->Report(Document()->ImportDictionaryCsv()));
     EXPECT_EQ(shipped, DictionaryLines());
     EXPECT_TRUE(MessagesShown().empty());
+}
+
+// The program's own export re-saved as UTF-8 by an editor: refused for its
+// encoding, and neither the dictionary nor its file changes.
+TEST_F(DictionaryCsvFileTest, AnExportResavedAsUtf8IsRefusedAndTheDictionaryKept)
+{
+    const auto before = DictionaryLines();
+    const std::string storedBefore = ReadFileBytes(Path("zuvavodi.sdn"));
+    Document()->m_strDictCsvPath = Path("dict.sft");
+    ASSERT_TRUE(Document()->Report(Document()->ExportDictionaryCsv()));
+    const std::string sjis = ReadFileBytes(Path("dict.sft"));
+    const std::wstring wide = ToWide(CString(sjis));
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                          utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+    for (const std::string& prefix : {std::string(), std::string("\xEF\xBB\xBF")}) {
+        WriteFileBytes(Path("dict.sft"), prefix + utf8);
+        const FileOutcome outcome = Document()->ImportDictionaryCsv();
+        EXPECT_FALSE(outcome.done);
+        ASSERT_EQ(1u, outcome.messages.size());
+        EXPECT_EQ(CString("項目CSVデータの読み込みに失敗ました。\n\n") + NotShiftJisProblem().what, outcome.messages[0].text);
+        EXPECT_EQ(before, DictionaryLines());
+    }
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(storedBefore, ReadFileBytes(Path("zuvavodi.sdn")));
 }
 
 TEST_F(DictionaryCsvFileTest, AFailedImportLeavesTheDictionaryAndItsFileAsTheyWere)

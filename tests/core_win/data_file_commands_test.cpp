@@ -4,6 +4,7 @@
 #include "program_folder.h"
 
 #include "core/record_file.h"
+#include "framework/replace_file.h"
 #include "framework/win/dialog.h"
 #include "resource.h"
 
@@ -145,6 +146,47 @@ TEST_F(DataFileCommandsTest, MoveTakesTheOpenFileToTheChosenFolderOnce)
     EXPECT_EQ(Path("other\\2024.siz"), Document()->m_strPathName);
 }
 
+// Answering No to the save question copies or moves the file as it is on disk:
+// the unsaved entries stay in the open journal only.
+TEST_F(DataFileCommandsTest, AfterNoToTheSaveQuestionTheFileOnDiskIsCopiedOrMoved)
+{
+    for (const UINT command : {ID_FILE_COPY, ID_FILE_MOVE}) {
+        SCOPED_TRACE(command == ID_FILE_COPY ? "copy" : "move");
+        const CString folder = Path(command == ID_FILE_COPY ? "other" : "moved");
+        MakeFolder(command == ID_FILE_COPY ? "other" : "moved");
+        Document()->m_arrJournal.Add(SaleEntry("2024/03/01", "300"));
+        Document()->SetModifiedFlag(TRUE);
+        const std::string onDisk = ReadFileBytes(Document()->JournalFilePath());
+        m_answers.messageBox = [](const MessageBoxRequest& box) {
+            if (box.text.Find("変更を保存して") >= 0)
+                return IDNO;
+            return (box.style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        };
+        m_answers.folderDialog = [folder](FolderDialogRequest& request) {
+            request.folder = folder;
+            return IDOK;
+        };
+        Send(command);
+        EXPECT_EQ(onDisk, ReadFileBytes(folder + "\\2024.siz"));
+        EXPECT_TRUE(Document()->IsModified());
+        EXPECT_EQ(command == ID_FILE_COPY ? 3 : 4, Document()->m_arrJournal.GetSize());
+    }
+    EXPECT_EQ(Path("moved\\2024.siz"), Document()->m_strPathName);
+    EXPECT_FALSE(Exists(Path("2024.siz")));
+
+    // The file on disk has gone since: the copy fails for that reason, not for a
+    // missing folder.
+    CFile::Remove(Path("moved\\2024.siz"));
+    MakeFolder("third");
+    m_answers.folderDialog = [this](FolderDialogRequest& request) {
+        request.folder = Path("third");
+        return IDOK;
+    };
+    Send(ID_FILE_COPY);
+    EXPECT_EQ(CString("「　2024.siz　」\n\nのコピーに失敗ました。\n理由: ファイルが見つかりません。"), MessagesShown().back());
+    EXPECT_FALSE(Exists(Path("third\\2024.siz")));
+}
+
 TEST_F(DataFileCommandsTest, RenameRenamesTheFileOrReportsWhyNot)
 {
     WriteJournal(Path("taken.siz"), {"1"});
@@ -229,6 +271,30 @@ TEST_F(DataFileCommandsTest, BackupToAVanishedFolderOffersAnotherUntilOneWorksOr
     EXPECT_EQ(0, MessagesShown().back().Find("バックアップの指定場所を取り消しました。"));
     EXPECT_TRUE(Document()->m_strBackupDir.IsEmpty());
     EXPECT_TRUE(Document()->m_strBackupName.IsEmpty());
+}
+
+// A backup folder that is there but refuses the copy (read-only) is reported
+// with that reason, never as a folder that cannot be found.
+TEST_F(DataFileCommandsTest, ABackupFolderThatRefusesTheCopyIsReportedAsSuchNotAsMissing)
+{
+    m_answers.folderDialog = [this](FolderDialogRequest& request) {
+        m_folderTitles.push_back(request.title);
+        if (m_folderTitles.size() > 1)
+            return IDCANCEL;
+        request.folder = Path("other");
+        return IDOK;
+    };
+    g_replaceFault = ReplaceFault{ReplaceFault::replace, 0};
+    Send(ID_FILE_BACKUP_FOLDER);
+    g_replaceFault = ReplaceFault{};
+    const std::vector<CString> shown = MessagesShown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("「　" + Path("other") + "\\2024.siz　」\n\nのバックアップに失敗ました。\n"
+              "理由: アクセスが拒否されました（読み取り専用か、書き込む権限がありません）。",
+              shown[0]);
+    for (const CString& text : shown)
+        EXPECT_EQ(-1, text.Find("見つかりません")) << text.str();
+    EXPECT_FALSE(Exists(Path("other\\2024.siz")));
 }
 
 TEST_F(DataFileCommandsTest, OldFileFromTheProgramFolderIsConvertedAndSavedThereWhateverTheCurrentFolder)

@@ -186,12 +186,41 @@ TEST_F(FileCommandsTest, RecentFileOpensUnderTheOpenCommandsRules)
     EXPECT_EQ(Path("2025.siz"), Document()->m_strPathName);
     EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
 
-    // A journal of the list that cannot be read leaves the list.
+    // A journal of the list that cannot be read (damaged, gone) leaves the list
+    // with the reason; the open journal and the last-file record stay as they were.
     WriteFileBytes(Path("damaged.siz"), std::string("\x02\x00\xff\xff", 4));
-    AfxGetApp()->AddToRecentFileList(Path("damaged.siz"));
-    Send(ID_FILE_MRU_FILE1);
-    EXPECT_EQ(CString("ファイルのオープンに失敗しました！"), MessagesShown().back());
-    EXPECT_EQ(Path("2025.siz"), (*recent)[0]);
+    WriteFileBytes(Path("duzizezi.ino"), Path("2025.siz").str());
+    const struct {
+        const char* file;
+        const char* reason;
+    } unreadable[] = {
+        {"damaged.siz", "理由: ファイルが途中で終わっています。"},
+        {"gone.siz", "理由: ファイルが見つかりません。"},
+    };
+    for (const auto& c : unreadable) {
+        SCOPED_TRACE(c.file);
+        AfxGetApp()->AddToRecentFileList(Path(c.file));
+        Send(ID_FILE_MRU_FILE1);
+        EXPECT_EQ(CString("ファイルのオープンに失敗しました！\n") + c.reason, MessagesShown().back());
+        EXPECT_EQ(Path("2025.siz"), (*recent)[0]);
+        EXPECT_EQ(Path("2025.siz"), Document()->m_strPathName);
+        EXPECT_EQ(CString("2025.siz"), Document()->m_strFileName);
+        EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
+        EXPECT_EQ(Path("2025.siz").str(), ReadFileBytes(Path("duzizezi.ino")));
+    }
+}
+
+// What the tests add to the recent-file list lands in the registry of the tests'
+// own Wine prefix, never in the one the program is run from.
+TEST(TestPrefix, TheTestsRunOutsideThePrefixTheUserRuns)
+{
+    wchar_t prefix[1024] = {};
+    const DWORD length = ::GetEnvironmentVariableW(L"WINEPREFIX", prefix, 1024);
+    if (length == 0)
+        GTEST_SKIP() << "not under Wine";
+    const std::wstring path(prefix, length);
+    const std::wstring runPrefix = L"/win/wineprefix";
+    EXPECT_FALSE(path.size() >= runPrefix.size() && path.compare(path.size() - runPrefix.size(), runPrefix.size(), runPrefix) == 0);
 }
 
 TEST_F(FileCommandsTest, PreviousYearFileReplacesTheOneReadBefore)

@@ -12,6 +12,8 @@
 
 namespace {
 
+const char* const kAccessDenied = "アクセスが拒否されました（読み取り専用か、書き込む権限がありません）。";
+
 class JournalSaveFailureTest : public ProgramFolderTest {
 protected:
     void SetUp() override
@@ -63,7 +65,11 @@ protected:
 
     void Save() { Frame()->SendMessage(WM_COMMAND, ID_FILE_SAVE); }
 
-    CString FailureMessage() const { return "「　" + Path("2024.siz") + "　」の保存に失敗ました。"; }
+    // The message with the system's reason on a line of its own.
+    CString FailureMessage(const char* reason) const
+    {
+        return "「　" + Path("2024.siz") + "　」の保存に失敗ました。\n理由: " + reason;
+    }
 
     std::string m_old;
 };
@@ -74,19 +80,21 @@ TEST_F(JournalSaveFailureTest, EachFailedStepLeavesTheOldFileAndKeepsTheChanges)
     ASSERT_GT(next.size(), 8192u + 100u);
     const std::set<std::wstring> before = Files();
 
+    const char* const diskFull = "ディスクの空き容量が足りません。";
     const struct {
         ReplaceFault::Step step;
         std::uint64_t at;
+        const char* reason;
     } faults[] = {
-        {ReplaceFault::write, 0},
-        {ReplaceFault::write, 1},
-        {ReplaceFault::write, 4095},
-        {ReplaceFault::write, 4096},
-        {ReplaceFault::write, 4097},
-        {ReplaceFault::write, next.size() / 2},
-        {ReplaceFault::write, next.size() - 1},
-        {ReplaceFault::flush, 0},
-        {ReplaceFault::replace, 0},
+        {ReplaceFault::write, 0, diskFull},
+        {ReplaceFault::write, 1, diskFull},
+        {ReplaceFault::write, 4095, diskFull},
+        {ReplaceFault::write, 4096, diskFull},
+        {ReplaceFault::write, 4097, diskFull},
+        {ReplaceFault::write, next.size() / 2, diskFull},
+        {ReplaceFault::write, next.size() - 1, diskFull},
+        {ReplaceFault::flush, 0, "ディスクの読み書きに失敗しました。"},
+        {ReplaceFault::replace, 0, kAccessDenied},
     };
     for (const auto& fault : faults) {
         SCOPED_TRACE(testing::Message() << "step " << fault.step << " at " << fault.at);
@@ -94,7 +102,7 @@ TEST_F(JournalSaveFailureTest, EachFailedStepLeavesTheOldFileAndKeepsTheChanges)
         m_answers.asked.clear();
         Save();
         ASSERT_EQ(1u, MessagesShown().size());
-        EXPECT_EQ(FailureMessage(), MessagesShown()[0]);
+        EXPECT_EQ(FailureMessage(fault.reason), MessagesShown()[0]);
         EXPECT_TRUE(ReadFileBytes(Path("2024.siz")) == m_old);
         EXPECT_TRUE(Document()->IsModified());
         EXPECT_EQ(before, Files());
@@ -116,7 +124,7 @@ TEST_F(JournalSaveFailureTest, AReadOnlyJournalFileIsRefusedAndKept)
     const std::set<std::wstring> before = Files();
     Save();
     ASSERT_EQ(1u, MessagesShown().size());
-    EXPECT_EQ(FailureMessage(), MessagesShown()[0]);
+    EXPECT_EQ(FailureMessage(kAccessDenied), MessagesShown()[0]);
     EXPECT_TRUE(ReadFileBytes(Path("2024.siz")) == m_old);
     EXPECT_TRUE(GetFileAttributesW(ToWidePath("2024.siz").c_str()) & FILE_ATTRIBUTE_READONLY);
     EXPECT_TRUE(Document()->IsModified());
@@ -129,7 +137,7 @@ TEST_F(JournalSaveFailureTest, AReadOnlyJournalFileIsRefusedAndKept)
     m_answers.asked.clear();
     EXPECT_FALSE(Close());
     ASSERT_FALSE(MessagesShown().empty());
-    EXPECT_EQ(FailureMessage(), MessagesShown().back());
+    EXPECT_EQ(FailureMessage(kAccessDenied), MessagesShown().back());
     EXPECT_TRUE(ReadFileBytes(Path("2024.siz")) == m_old);
     EXPECT_EQ(before, Files());
 }

@@ -2,7 +2,9 @@
 // failed save that keeps the program open.
 #include "program_folder.h"
 
+#include "core/kiso.h"
 #include "core/record_file.h"
+#include "framework/replace_file.h"
 
 namespace {
 
@@ -76,6 +78,58 @@ TEST_F(SaveOnExitTest, FailedSaveIsReportedAndKeepsTheProgramOpen)
     ASSERT_FALSE(MessagesShown().empty());
     EXPECT_GE(MessagesShown().back().Find("の保存に失敗ました。"), 0);
     EXPECT_TRUE(Document()->IsModified());
+}
+
+// A set-up file that cannot be written at close is named with the reason, and
+// the user retries or cancels the close: nothing typed into the dictionary is
+// lost without a word.
+TEST_F(SaveOnExitTest, SetupFileThatCannotBeWrittenAtCloseIsNamedAndRetriedOrTheCloseCancelled)
+{
+    CopyShippedSetupFiles();
+    ASSERT_TRUE(Start());
+    const CString dictionaryPath = Folder() + "\\zuvavodi.sdn";
+    const std::wstring dictionaryWide = (m_folder.Native() / L"zuvavodi.sdn").wstring();
+    Document()->m_arrDictionary.GetAt(9)->m_strWord1 = "で登録";
+    const std::string before = ReadFileBytes(dictionaryPath);
+
+    ASSERT_TRUE(::SetFileAttributesW(dictionaryWide.c_str(), FILE_ATTRIBUTE_READONLY));
+    std::vector<MessageBoxRequest> boxes;
+    int retries = 0;
+    m_answers.messageBox = [&](const MessageBoxRequest& box) {
+        boxes.push_back(box);
+        if (retries-- <= 0)
+            return IDCANCEL;
+        // The user makes the file writable again before retrying.
+        ::SetFileAttributesW(dictionaryWide.c_str(), FILE_ATTRIBUTE_NORMAL);
+        return IDRETRY;
+    };
+    EXPECT_FALSE(Close());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("設定ファイル「" + dictionaryPath +
+                  "」を保存できませんでした。\n理由: アクセスが拒否されました（読み取り専用か、書き込む権限がありません）。"
+                  "\n\n［再試行］でもう一度保存します。［キャンセル］で終了を取り消します。",
+              boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_RETRYCANCEL), boxes[0].style & MB_TYPEMASK);
+    EXPECT_NE(nullptr, Frame());
+    EXPECT_EQ(before, ReadFileBytes(dictionaryPath));
+
+    // A full disk says so; retrying once the file can be written closes the program.
+    g_replaceFault = ReplaceFault{ReplaceFault::write, 0};
+    boxes.clear();
+    EXPECT_FALSE(Close());
+    g_replaceFault = ReplaceFault{};
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_GE(boxes[0].text.Find("設定ファイル「" + Folder() + "\\vozare.ino」を保存できませんでした。\n理由: ディスクの空き容量が足りません。"), 0);
+
+    boxes.clear();
+    retries = 1;
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(1u, boxes.size());
+    CTypedPtrArray<CObArray, CKiso*> written;
+    LoadRecordFile(dictionaryPath, written);
+    ASSERT_GT(written.GetSize(), 9);
+    EXPECT_EQ(CString("で登録"), written.GetAt(9)->m_strWord1);
+    DeleteRecords(written);
 }
 
 TEST_F(SaveOnExitTest, NewJournalAsksForANameAndOffersToReplaceAnExistingFile)

@@ -2,6 +2,7 @@
 // the last journal file, the conversion of an old file, a second instance.
 #include "program_folder.h"
 
+#include "core/kiso.h"
 #include "core/my_object.h"
 #include "core/record_file.h"
 #include "framework/win/framework_ids.h"
@@ -68,6 +69,24 @@ TEST_F(StartupTest, SettingsAreReadAndWrittenBackWithTheLaunchersLine)
     EXPECT_EQ(settings, ReadFileBytes(Path("vozare.ino")));
 }
 
+// A settings file the program did not write (saved in UTF-16 by an editor, or
+// random bytes) comes back from the close byte for byte, the launcher's line too.
+TEST_F(StartupTest, SettingsTheProgramDoesNotUnderstandAreKeptByteForByteAtClose)
+{
+    std::string utf16("\xff\xfe", 2);
+    for (char c : "10" + Blanks(15) + "25000" + Blanks(19) + "0\r\nabcdefgh\r\n14")
+        utf16 += std::string{c, '\0'};
+    const std::string files[] = {utf16, std::string("\x00\x81\xff\r\n\x93\n\n\xfe\x00", 11)};
+    for (const std::string& settings : files) {
+        CopyShippedSetupFiles();
+        WriteFileBytes(Path("vozare.ino"), settings);
+        ASSERT_TRUE(Start());
+        ASSERT_TRUE(Close());
+        EXPECT_EQ(settings, ReadFileBytes(Path("vozare.ino")));
+        Stop();
+    }
+}
+
 TEST_F(StartupTest, RecordNamingAJournalOpensItAtItsLastEntry)
 {
     CopyShippedSetupFiles();
@@ -103,15 +122,23 @@ TEST_F(StartupTest, JournalThatCannotBeReadFallsBackToANewFileAndForgetsTheRecor
         {"missing file", false, ""},
         {"truncated file", true, std::string("\x02\x00\xFF\xFF\x00\x00", 6)},
         {"dictionary instead of a journal", true, ""},
+        // What a power cut leaves, and a whole journal with bytes behind it.
+        {"nothing but zero bytes", true, std::string(8192, '\0')},
+        {"bytes after the last record", true, "+"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CopyShippedSetupFiles();
         const CString journal = Path("broken.siz");
-        if (c.writeFile && c.bytes.empty())
+        if (c.writeFile && c.bytes.empty()) {
             WriteDictionary(journal, 9);
-        else if (c.writeFile)
+        } else if (c.bytes == "+") {
+            WriteJournal(journal, {"100", "200"});
+            WriteFileBytes(journal, ReadFileBytes(journal) + std::string(3, '\0'));
+        } else if (c.writeFile) {
             WriteFileBytes(journal, c.bytes);
+        }
+        const std::string before = c.writeFile ? ReadFileBytes(journal) : std::string();
         WriteFileBytes(Path("duzizezi.ino"), journal.str());
         m_answers.asked.clear();
         ASSERT_TRUE(Start());
@@ -123,8 +150,51 @@ TEST_F(StartupTest, JournalThatCannotBeReadFallsBackToANewFileAndForgetsTheRecor
         EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
         ASSERT_TRUE(Close());
         EXPECT_FALSE(FileExists(Path("duzizezi.ino")));
+        if (c.writeFile) {
+            EXPECT_EQ(before, ReadFileBytes(journal));
+        }
         Stop();
     }
+}
+
+// A record that names the new file's name (a journal backed up before it was
+// ever saved, a data file deleted with a backup folder set): a new journal,
+// without a message, and the backup folder stays for the next close.
+TEST_F(StartupTest, RecordNamingTheNewFileStartsANewJournalSilentlyAndKeepsTheBackupFolder)
+{
+    CopyShippedSetupFiles();
+    const std::string record = std::string(kNewFile) + "[]" + Path("backup").str() + "][" + kNewFile;
+    WriteFileBytes(Path("duzizezi.ino"), record);
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(MessagesShown().empty());
+    EXPECT_EQ(CString(kNewFile), Document()->m_strPathName);
+    EXPECT_EQ(Path("backup"), Document()->m_strBackupDir);
+    EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(record, ReadFileBytes(Path("duzizezi.ino")));
+}
+
+// A save killed midway leaves its temporary file; the next start removes those
+// beside the journal and the set-up files, and nothing else.
+TEST_F(StartupTest, LeftoverTemporaryFilesOfKilledSavesAreRemovedAtStart)
+{
+    CopyShippedSetupFiles();
+    WriteJournal(Path("2024.siz"), {"100"});
+    WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
+    const char* const leftovers[] = {"2024.siz.0badf00d.tmp", "zuvavodi.sdn.12345678.tmp", "vozare.ino.abcdef01.tmp",
+                                     "duzizezi.ino.00000000.tmp"};
+    const char* const others[] = {"2024.siz.0badf00d.tmp.keep", "2024.siz.xyz.tmp", "2023.siz.0badf00d.tmp",
+                                  "notes.0badf00d.tmp"};
+    for (const char* name : leftovers)
+        WriteFileBytes(Path(name), std::string(100, 'x'));
+    for (const char* name : others)
+        WriteFileBytes(Path(name), "mine");
+    ASSERT_TRUE(Start());
+    for (const char* name : leftovers)
+        EXPECT_FALSE(FileExists(Path(name))) << name;
+    for (const char* name : others)
+        EXPECT_EQ("mine", ReadFileBytes(Path(name))) << name;
+    EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
 }
 
 TEST_F(StartupTest, RecordWithAnotherExtensionStartsANewFileWithItsMessage)
@@ -255,19 +325,46 @@ TEST_F(StartupTest, OldJournalThatCannotBeReadIsReportedByItsCause)
     }
 }
 
+// Too few nodes, a child index past the end, nine nodes that make no tree: each
+// is the set-up failure (no internal text), and the file is never written back.
 TEST_F(StartupTest, BrokenDictionaryIsReportedAtTheFirstPaintAndTheProgramEndsWithoutWritingIt)
 {
-    CopyShippedSetupFiles();
-    WriteDictionary(Path("zuvavodi.sdn"), 5);
-    const std::string dictionary = ReadFileBytes(Path("zuvavodi.sdn"));
-    // Showing the main window paints the journal view, which reports and closes the program.
-    ASSERT_TRUE(Start(SW_SHOWNORMAL));
-    PumpWaitingMessages();
+    const struct {
+        const char* what;
+        int nodes;
+        int node;         // the node changed, -1 none
+        int firstChild;
+        int childCount;
+    } cases[] = {
+        {"five nodes", 5, -1, 0, 0},
+        {"children past the end", 9, 1, 40, 3},
+        {"nine nodes that make no tree", 9, 0, 1, 7},
+        {"a run inside another", 9, 2, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CopyShippedSetupFiles();
+        WriteDictionary(Path("zuvavodi.sdn"), c.nodes);
+        if (c.node >= 0) {
+            CTypedPtrArray<CObArray, CKiso*> nodes;
+            LoadRecordFile(Path("zuvavodi.sdn"), nodes);
+            nodes.GetAt(c.node)->m_nFirstChild = c.firstChild;
+            nodes.GetAt(c.node)->m_nChildCount = c.childCount;
+            SaveRecordFile(Path("zuvavodi.sdn"), nodes);
+            DeleteRecords(nodes);
+        }
+        const std::string dictionary = ReadFileBytes(Path("zuvavodi.sdn"));
+        m_answers.asked.clear();
+        // Showing the main window paints the journal view, which reports and closes the program.
+        ASSERT_TRUE(Start(SW_SHOWNORMAL));
+        PumpWaitingMessages();
 
-    EXPECT_EQ(std::vector<CString>{CString("「Zirere」\n\n設定ファイルの読み込みに失敗しました。\n\n再インストールしてください。")},
-              MessagesShown());
-    EXPECT_EQ(nullptr, m_app->m_pMainWnd);
-    EXPECT_EQ(dictionary, ReadFileBytes(Path("zuvavodi.sdn")));
+        EXPECT_EQ(std::vector<CString>{CString("「Zirere」\n\n設定ファイルの読み込みに失敗しました。\n\n再インストールしてください。")},
+                  MessagesShown());
+        EXPECT_EQ(nullptr, m_app->m_pMainWnd);
+        EXPECT_EQ(dictionary, ReadFileBytes(Path("zuvavodi.sdn")));
+        Stop();
+    }
 }
 
 TEST_F(StartupTest, MissingHintFileIsASetupFailureToo)

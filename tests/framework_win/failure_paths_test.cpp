@@ -2,7 +2,9 @@
 // naming a control the window lacks, a message queue that fails, a frame whose
 // creation fails, and a scroll bar the system refuses to set.
 #include "app_test_support.h"
+#include "framework/file_exception.h"
 #include "framework/win/data_exchange.h"
+#include "framework/win/exception_boundary.h"
 #include "framework/win/message_box.h"
 #include "test_app_ids.h"
 
@@ -10,6 +12,8 @@
 
 #include <cstring>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -46,6 +50,34 @@ private:
 };
 
 }  // namespace
+
+// What escapes a handler is told in the user's words: a library's own text (an
+// exception's what()) and the framework's cause numbers never reach the box.
+TEST(EscapedExceptionTest, TheReportHoldsNoInternalText)
+{
+    const CString failed = "処理を続けられないエラーが起きました。";
+    const struct {
+        const char* what;
+        std::exception_ptr escaped;
+        CString text;
+    } cases[] = {
+        {"an index out of range", std::make_exception_ptr(std::out_of_range("vector::_M_range_check: __n (which is 40)")),
+         failed},
+        {"a library's failure", std::make_exception_ptr(std::runtime_error("basic_string::_M_create")), failed},
+        {"a full disk", std::make_exception_ptr(CFileException(CFileException::diskFull, 112, "C:\\x.siz")),
+         failed + "\nファイル: C:\\x.siz\n理由: ディスクの空き容量が足りません。"},
+        {"a damaged file", std::make_exception_ptr(CArchiveException(CArchiveException::badSchema)),
+         failed + "\n理由: ファイルの内容が壊れています。"},
+        {"no memory", std::make_exception_ptr(std::bad_alloc()), failed + "\nメモリが足りません。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MessageBoxesShown shown;
+        ReportEscapedException(c.escaped);
+        ASSERT_EQ(1u, shown.boxes.size());
+        EXPECT_EQ(c.text, shown.boxes[0].text);
+    }
+}
 
 TEST(DataExchangeFailureTest, ControlTheWindowLacksIsReportedAsAProgrammingError)
 {

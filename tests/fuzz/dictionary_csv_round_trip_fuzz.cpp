@@ -1,0 +1,69 @@
+// The dictionary CSV export and import: any texts the dictionary can hold are
+// exported, and the import gives back the same dictionary or refuses the file.
+// The input's first byte separates the texts of the tree's nine nodes (name,
+// word 1, word 2 of each) that follow it.
+#include "fuzz_input.h"
+
+#include "core/csv_cells.h"
+#include "core/dictionary_csv.h"
+#include "core/record_file.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+bool SameNodes(const DictionaryNodes& a, const DictionaryNodes& b)
+{
+    if (a.GetSize() != b.GetSize())
+        return false;
+    for (int i = 0; i < a.GetSize(); ++i)
+        if (a[i]->m_nFirstChild != b[i]->m_nFirstChild || a[i]->m_nChildCount != b[i]->m_nChildCount ||
+            a[i]->m_strName != b[i]->m_strName || a[i]->m_strWord1 != b[i]->m_strWord1 ||
+            a[i]->m_strWord2 != b[i]->m_strWord2)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const char separator = static_cast<char>(data[0]);
+    std::vector<std::string> texts(1);
+    for (std::size_t i = 1; i < size; ++i) {
+        if (static_cast<char>(data[i]) == separator)
+            texts.emplace_back();
+        else
+            texts.back() += static_cast<char>(data[i]);
+    }
+    texts.resize(27);
+
+    DictionaryNodes nodes;
+    for (int i = 0; i < 9; ++i) {
+        auto* node = new CKiso;
+        node->m_strName = CString(texts[static_cast<std::size_t>(i) * 3]);
+        node->m_strWord1 = CString(texts[static_cast<std::size_t>(i) * 3 + 1]);
+        node->m_strWord2 = CString(texts[static_cast<std::size_t>(i) * 3 + 2]);
+        nodes.Add(node);
+    }
+    nodes[0]->m_nFirstChild = 1;
+    nodes[0]->m_nChildCount = 8;
+
+    const std::string exported = DictionaryCsvText(nodes).str();
+    const std::string bytes = ReadCsvFile(
+        WriteInput("exported.sft", reinterpret_cast<const std::uint8_t*>(exported.data()), exported.size()));
+    DictionaryNodes imported;
+    CsvProblem problem;
+    if (ReadDictionaryCsv(bytes, imported, problem)) {
+        if (!SameNodes(nodes, imported))
+            std::abort();
+    } else if (imported.GetSize() != 0 || problem.what.IsEmpty()) {
+        std::abort();
+    }
+    DeleteRecords(nodes);
+    DeleteRecords(imported);
+    return 0;
+}
