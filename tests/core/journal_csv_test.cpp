@@ -200,7 +200,7 @@ TEST(RecordCsv, TextThatIsNotShiftJisIsRefusedForItsEncoding)
     }
     std::vector<std::unique_ptr<CMyObject2>> entries;
     CsvProblem problem;
-    ASSERT_TRUE(ReadRecordCsv(sjis + "2024/01/06,\xB1\xB2,,,x,,,1\r\n", entries, problem)) << problem.Text().str();
+    ASSERT_TRUE(ReadRecordCsv(sjis + "2024/01/06,\xB1\xB2,,,x,,,1,,,1\r\n", entries, problem)) << problem.Text().str();
     EXPECT_EQ(CString("売上"), entries[0]->m_strCause1);
 }
 
