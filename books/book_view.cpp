@@ -133,7 +133,8 @@ void CLedgerBookView::OnInitialUpdate()
 
 void CLedgerBookView::SendBookCommand(unsigned int command)
 {
-    // The main frame destroys this view before the send returns: nothing after it.
+    // The switch retires this view (hidden now, destroyed when the program is
+    // idle): nothing of it is touched after the send.
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->SendMessage(WM_COMMAND, command);
 }

@@ -210,7 +210,7 @@ public:
 
 protected:
     // A book button: the question about the entry being edited, then the switch,
-    // which destroys this view (nothing of it is touched afterwards).
+    // which retires this view (nothing of it is touched afterwards).
     void SwitchBook(const char* destination, UINT command);
     // The date picker's date as "yyyy/MM/dd".
     CString DateText() const;

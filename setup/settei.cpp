@@ -543,8 +543,8 @@ void settei::SwitchBook(UINT command)
 {
     if (CheckRegistering() != 0)
         return;
-    // The main window destroys this view while it handles the command: nothing
-    // of the view is touched after the send.
+    // The switch retires this view (hidden now, destroyed when the program is
+    // idle): nothing of it is touched after the send.
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->SendMessage(WM_COMMAND, command);
 }

@@ -8,7 +8,6 @@
 #include "../framework/win/message_box.h"
 #include "../framework/win/print_info.h"
 #include "../framework/win/win_app.h"
-#include "../journal/siwake.h"
 #include "../resources/resource.h"
 
 #include <algorithm>
@@ -295,8 +294,8 @@ void kessan::OnSetfocusReadOnly()
 
 void kessan::SwitchBook(UINT command)
 {
-    // The main window destroys this view while it handles the command: nothing
-    // of the view is touched after the send.
+    // The switch retires this view (hidden now, destroyed when the program is
+    // idle): nothing of it is touched after the send.
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->SendMessage(WM_COMMAND, command);
 }

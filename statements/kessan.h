@@ -33,7 +33,7 @@ public:
     void OnEditchangeDeduction();
     void OnSetfocusReadOnly();
 
-    // The book buttons: the main window switches the book and destroys this view.
+    // The book buttons: the main window switches the book and retires this view.
     void OnGotoSiwake();
     void OnGotoKanjyo();
     void OnGotoKinsen();
