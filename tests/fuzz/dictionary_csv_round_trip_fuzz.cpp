@@ -3,6 +3,7 @@
 // The input's first byte separates the texts of the tree's nine nodes (name,
 // word 1, word 2 of each) that follow it.
 #include "fuzz_input.h"
+#include "same_nodes.h"
 
 #include "core/csv_cells.h"
 #include "core/dictionary_csv.h"
@@ -10,22 +11,6 @@
 
 #include <string>
 #include <vector>
-
-namespace {
-
-bool SameNodes(const DictionaryNodes& a, const DictionaryNodes& b)
-{
-    if (a.GetSize() != b.GetSize())
-        return false;
-    for (int i = 0; i < a.GetSize(); ++i)
-        if (a[i]->m_nFirstChild != b[i]->m_nFirstChild || a[i]->m_nChildCount != b[i]->m_nChildCount ||
-            a[i]->m_strName != b[i]->m_strName || a[i]->m_strWord1 != b[i]->m_strWord1 ||
-            a[i]->m_strWord2 != b[i]->m_strWord2)
-            return false;
-    return true;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
