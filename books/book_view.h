@@ -11,7 +11,7 @@
 
 #include "../core/book_form_view.h"
 #include "../core/form_painting.h"
-#include "../journal/stripe_list_box.h"
+#include "../framework/win/stripe_list_box.h"
 
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"

@@ -25,7 +25,6 @@ add_library(app_windows STATIC
   journal/journal_print.cpp
   journal/journal_print_plan.cpp
   journal/siwake_journal.cpp
-  journal/stripe_list_box.cpp
   journal/entry_lists.cpp
   journal/sentence_words.cpp
   journal/screen_layout.cpp
@@ -38,7 +37,7 @@ add_library(app_windows STATIC
   journal/dictionary_check.cpp
   journal/journal_lines.cpp
   journal/bunrui_dlg.cpp
-  setup/owner_account_check.cpp
+  journal/owner_account_check.cpp
   books/ledger.cpp
   books/book_lists.cpp
   books/entry_detail.cpp

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "journal_print_plan.h"
-#include "stripe_list_box.h"
+#include "../framework/win/stripe_list_box.h"
 
 #include "../core/form_painting.h"
 #include "../core/my_doc.h"

@@ -21,7 +21,7 @@
 #include "../framework/win/wide_text.h"
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
-#include "../setup/owner_account_check.h"
+#include "owner_account_check.h"
 
 #include <utility>
 #include <vector>

@@ -5,4 +5,5 @@ target_sources(framework_win PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/edit_bytes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/common_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/stripe_list_box.cpp
 )

@@ -1,5 +1,5 @@
 // The advice about an entry that decreases one of the owner's accounts.
-#include "setup/owner_account_check.h"
+#include "journal/owner_account_check.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // caller as a list of strings does: the same rows after each add, insert, delete
 // and reset, the same answers, the same drawing, the same move on a typed
 // character. A batch of changes draws the list once and leaves it shown as it was.
-#include "journal/stripe_list_box.h"
+#include "framework/win/stripe_list_box.h"
 
 #include "framework/win/dc.h"
 #include "support/window_test_support.h"

@@ -11,7 +11,7 @@
 // text when the row is drawn or its text asked for.
 #pragma once
 
-#include "../framework/win/controls.h"
+#include "controls.h"
 
 #include <functional>
 #include <vector>

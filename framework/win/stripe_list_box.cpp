@@ -1,8 +1,8 @@
 #include "stripe_list_box.h"
 
-#include "../framework/win/dc.h"
-#include "../framework/win/geometry_win.h"
-#include "../framework/win/wide_text.h"
+#include "dc.h"
+#include "geometry_win.h"
+#include "wide_text.h"
 
 #include <algorithm>
 #include <cstring>
