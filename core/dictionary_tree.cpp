@@ -289,7 +289,7 @@ void TakeClassDigits(CarryForwardSlots& slots, int classCode)
         slots.classIndex[static_cast<std::size_t>(row)] = code.ClassIndex(row);
 }
 
-void BuildWorkDictionary(const DictionaryNodes& dictionary, const CTypedPtrArray<CObArray, CMyObject2*>& prevJournal,
+void BuildWorkDictionary(const DictionaryNodes& dictionary, const JournalArray& prevJournal,
                          DictionaryNodes& work, CarryForwardSlots& slots)
 {
     for (int i = 0; i < work.GetSize(); ++i)

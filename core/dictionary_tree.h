@@ -7,6 +7,7 @@
 #pragma once
 
 #include "kiso.h"
+#include "journal_array.h"
 #include "my_object2.h"
 #include "torihikisaki.h"
 
@@ -85,5 +86,5 @@ void TakeClassDigits(CarryForwardSlots& slots, int classCode);
 // work = a copy of the dictionary, completed with the accounts and descriptions
 // that the previous year's entries use. A dictionary that is no tree is copied
 // without additions.
-void BuildWorkDictionary(const DictionaryNodes& dictionary, const CTypedPtrArray<CObArray, CMyObject2*>& prevJournal,
+void BuildWorkDictionary(const DictionaryNodes& dictionary, const JournalArray& prevJournal,
                          DictionaryNodes& work, CarryForwardSlots& slots);

@@ -147,7 +147,7 @@ BOOL CMyDoc::OnOpenDocument(LPCTSTR lpszPathName)
 // Why the journal file at path cannot be read; empty when it can.
 static CString UnreadableJournalReason(const CString& path)
 {
-    CTypedPtrArray<CObArray, CMyObject2*> probe;
+    JournalArray probe;
     CString reason;
     try {
         LoadRecordFile(path, probe);

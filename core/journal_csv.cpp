@@ -170,7 +170,7 @@ CString ExportedRemark(const CString& remark)
     return RemarkText(remark);
 }
 
-CString JournalCsvText(const CTypedPtrArray<CObArray, CMyObject2*>& journal, int form)
+CString JournalCsvText(const JournalArray& journal, int form)
 {
     CString out;
     if (form == 1)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "csv_cells.h"
+#include "journal_array.h"
 #include "my_object2.h"
 
 #include "../framework/arrays.h"
@@ -23,7 +24,7 @@ CString ExportedRemark(const CString& remark);
 // The whole file of the journal in the one-line form (form 1) or the three-line
 // form (any other value). An empty journal gives the header alone in the one-line
 // form and nothing in the three-line form.
-CString JournalCsvText(const CTypedPtrArray<CObArray, CMyObject2*>& journal, int form);
+CString JournalCsvText(const JournalArray& journal, int form);
 
 // One field of a bare record line: the text between the separators at from and
 // to (exclusive of both; from is -1 for the first field, to the line's length for

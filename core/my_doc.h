@@ -11,6 +11,7 @@
 #include "kiso.h"
 #include "last_file_record.h"
 #include "my_object.h"
+#include "journal_array.h"
 #include "my_object2.h"
 #include "torihikisaki.h"
 
@@ -171,10 +172,10 @@ public:
     CarryForwardSlots m_nYearWork;
 
     CTypedPtrArray<CObArray, CTorihikisaki*> m_arrPartners;
-    CTypedPtrArray<CObArray, CMyObject2*> m_arrJournal;
-    CTypedPtrArray<CObArray, CMyObject2*> m_arrPrevJournal;
+    JournalArray m_arrJournal;
+    JournalArray m_arrPrevJournal;
     CTypedPtrArray<CObArray, CMyObject*> m_arrOldJournal;
-    CTypedPtrArray<CObArray, CMyObject2*> m_arrHints;
+    JournalArray m_arrHints;
     CTypedPtrArray<CObArray, CKiso*> m_arrDictionary;
     CTypedPtrArray<CObArray, CKiso*> m_arrWorkDict;
 

@@ -45,11 +45,11 @@ int BandOf(int count)
 
 }  // namespace
 
-std::vector<RankedAccount> RankCandidates(const CString& cause, const EntryArray& hints, const EntryArray& journal,
+std::vector<RankedAccount> RankCandidates(const CString& cause, const JournalArray& hints, const JournalArray& journal,
                                           std::initializer_list<EntryField> fields)
 {
     std::vector<RankedAccount> found;
-    auto count = [&](const EntryArray& records) {
+    auto count = [&](const JournalArray& records) {
         for (int i = 0; i < records.GetSize(); ++i) {
             const CMyObject2* record = records.GetAt(i);
             if (!ContainsWholeChars(record->m_strCause1, cause))
@@ -82,8 +82,8 @@ std::vector<RankedAccount> RankCandidates(const CString& cause, const EntryArray
     return ranked;
 }
 
-std::vector<CString> OfferedResultList(const CString& cause, const Dictionary& dictionary, const EntryArray& hints,
-                                       const EntryArray& journal)
+std::vector<CString> OfferedResultList(const CString& cause, const Dictionary& dictionary, const JournalArray& hints,
+                                       const JournalArray& journal)
 {
     const std::vector<RankedAccount> ranked =
         RankCandidates(cause, hints, journal, {&CMyObject2::m_strResult1, &CMyObject2::m_strResult2,

@@ -9,6 +9,7 @@
 // here reads only nodes that exist and answers "none" for a dictionary too short.
 #pragma once
 
+#include "../core/journal_array.h"
 #include "../core/kiso.h"
 #include "../core/my_object2.h"
 #include "../framework/arrays.h"
@@ -17,7 +18,6 @@
 #include <vector>
 
 using Dictionary = CTypedPtrArray<CObArray, CKiso*>;
-using EntryArray = CTypedPtrArray<CObArray, CMyObject2*>;
 using EntryField = CString CMyObject2::*;
 
 // Headers of the offered result lists; a text beginning with this is no account.
@@ -36,14 +36,14 @@ struct RankedAccount {
 // frequent band first: more than 30, 11 to 30, 7 to 10, 4 to 6, 3, 2, 1; within a
 // band in the order of first appearance. Names are compared whole and exactly
 // (預金 is not counted for 普通預金), and shown without half-width blanks.
-std::vector<RankedAccount> RankCandidates(const CString& cause, const EntryArray& hints, const EntryArray& journal,
+std::vector<RankedAccount> RankCandidates(const CString& cause, const JournalArray& hints, const JournalArray& journal,
                                           std::initializer_list<EntryField> fields);
 
 // The result lists offered after cause account 1 was picked: when any candidate
 // was ranked, the ranked header and the ranked names; then the other-accounts
 // header and every result-branch account not already listed.
-std::vector<CString> OfferedResultList(const CString& cause, const Dictionary& dictionary, const EntryArray& hints,
-                                       const EntryArray& journal);
+std::vector<CString> OfferedResultList(const CString& cause, const Dictionary& dictionary, const JournalArray& hints,
+                                       const JournalArray& journal);
 
 // Index of the child of parent named name; -1 for an empty name, -2 when there is
 // none (or parent does not exist).

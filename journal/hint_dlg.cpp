@@ -205,7 +205,7 @@ void CHintDlg::PostNcDestroy()
 
 void CHintDlg::SearchHints()
 {
-    static const HintEntries kNoHints;
+    static const JournalArray kNoHints;
     const HintSearchResult found = ::SearchHints(m_pDoc ? m_pDoc->m_arrHints : kNoHints, m_strKeyword, m_strNarrowWord);
     m_arrHitIndex = found.hitIndex;
     m_arrHitField = found.hitField;

@@ -143,7 +143,7 @@ bool HoldsNarrowWord(const CMyObject2& s, const CString& word)
 
 }  // namespace
 
-HintSearchResult SearchHints(const HintEntries& hints, const CString& keyword, const CString& narrowWord)
+HintSearchResult SearchHints(const JournalArray& hints, const CString& keyword, const CString& narrowWord)
 {
     HintSearchResult result;
     if (keyword.IsEmpty()) {

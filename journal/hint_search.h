@@ -6,6 +6,7 @@
 #pragma once
 
 #include "../core/class_code.h"
+#include "../core/journal_array.h"
 #include "../core/kiso.h"
 #include "../core/my_object2.h"
 #include "../framework/arrays.h"
@@ -15,7 +16,6 @@
 #include <utility>
 #include <vector>
 
-using HintEntries = CTypedPtrArray<CObArray, CMyObject2*>;
 using HintDictionary = CTypedPtrArray<CObArray, CKiso*>;
 
 // The 73 topics of the topic box, in the order shown.
@@ -75,7 +75,7 @@ struct HintSearchResult {
 
 // Searches every sample for keyword; when some hits also hold narrowWord, only
 // those are kept.
-HintSearchResult SearchHints(const HintEntries& hints, const CString& keyword, const CString& narrowWord);
+HintSearchResult SearchHints(const JournalArray& hints, const CString& keyword, const CString& narrowWord);
 // p + "例目を表示中" for the hit at index position (counted from 0).
 CString HintPositionText(int position);
 

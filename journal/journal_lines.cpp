@@ -203,7 +203,7 @@ int DateSortKey(const CString& date)
     return atoi(date.Mid(2, 2)) * 10000 + atoi(date.Mid(5, 2)) * 100 + atoi(date.Mid(8, 2));
 }
 
-void SortJournalByDate(EntryArray& journal)
+void SortJournalByDate(JournalArray& journal)
 {
     std::vector<std::pair<int, CMyObject2*>> keyed;
     keyed.reserve(static_cast<size_t>(journal.GetSize()));

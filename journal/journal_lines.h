@@ -53,4 +53,4 @@ EntryBookWords BookWordsOf(const CMyObject2& entry);
 int DateSortKey(const CString& date);
 
 // Sorts the journal by ascending date key, keeping the order of equal keys.
-void SortJournalByDate(EntryArray& journal);
+void SortJournalByDate(JournalArray& journal);

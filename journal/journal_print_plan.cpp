@@ -144,7 +144,7 @@ private:
 
 }  // namespace
 
-int PrintedLineCount(const JournalEntries& journal, int index)
+int PrintedLineCount(const JournalArray& journal, int index)
 {
     const CMyObject2& entry = *journal[index];
     int lines = index == 0 ? 1 : 2;
@@ -157,7 +157,7 @@ int PrintedLineCount(const JournalEntries& journal, int index)
     return lines;
 }
 
-std::vector<JournalPrintPage> PaginateJournal(const JournalEntries& journal)
+std::vector<JournalPrintPage> PaginateJournal(const JournalArray& journal)
 {
     std::vector<JournalPrintPage> pages;
     const int count = journal.GetSize();
@@ -199,7 +199,7 @@ PrintPagePlan PlanJournalCover(const CString& yearText)
     return plan;
 }
 
-PrintPagePlan PlanJournalPage(const JournalEntries& journal, const std::vector<JournalPrintPage>& pages, int p,
+PrintPagePlan PlanJournalPage(const JournalArray& journal, const std::vector<JournalPrintPage>& pages, int p,
                               const CString& yearText)
 {
     PrintPagePlan plan;

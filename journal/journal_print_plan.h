@@ -6,12 +6,11 @@
 // carries into it.
 #pragma once
 
+#include "../core/journal_array.h"
 #include "../core/my_object2.h"
 #include "../framework/arrays.h"
 
 #include <vector>
-
-using JournalEntries = CTypedPtrArray<CObArray, CMyObject2*>;
 
 // One body page: its first and last entry and the running total of the cause
 // amounts from the journal's first entry to its last.
@@ -23,11 +22,11 @@ struct JournalPrintPage {
 
 // The body pages of the journal (none for an empty journal). A page holds room for
 // 48 lines and takes up to 2 lines more; the entry that passes 50 ends its page.
-std::vector<JournalPrintPage> PaginateJournal(const JournalEntries& journal);
+std::vector<JournalPrintPage> PaginateJournal(const JournalArray& journal);
 
 // The lines an entry takes on a body page (its rows, its remark, and the month-end
 // block that follows it when the next entry is of another month).
-int PrintedLineCount(const JournalEntries& journal, int index);
+int PrintedLineCount(const JournalArray& journal, int index);
 
 // The fonts of the printed journal ("ＭＳ 明朝").
 enum class PlannedFont { Cover, Header, Body };
@@ -58,5 +57,5 @@ struct PrintPagePlan {
 PrintPagePlan PlanJournalCover(const CString& yearText);
 
 // Body page p (1 for the first page after the cover).
-PrintPagePlan PlanJournalPage(const JournalEntries& journal, const std::vector<JournalPrintPage>& pages, int p,
+PrintPagePlan PlanJournalPage(const JournalArray& journal, const std::vector<JournalPrintPage>& pages, int p,
                               const CString& yearText);

@@ -1178,7 +1178,7 @@ void siwake::ClearEntryAndTable()
 
 BOOL siwake::OnPreparePrinting(CPrintInfo* pInfo)
 {
-    const JournalEntries& journal = GetDocument()->m_arrJournal;
+    const JournalArray& journal = GetDocument()->m_arrJournal;
     m_printPages = PaginateJournal(journal);
     // An empty journal prints nothing and says nothing.
     if (m_printPages.empty())
@@ -1196,7 +1196,7 @@ void siwake::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 
 void siwake::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    const JournalEntries& journal = GetDocument()->m_arrJournal;
+    const JournalArray& journal = GetDocument()->m_arrJournal;
     if (journal.GetSize() == 0)
         return;
     const CString yearText = FiscalYearOf(journal);

@@ -53,7 +53,7 @@ long long Hundredths(const CString& amount)
 
 }  // namespace
 
-BadDebtFigures RecognizeBadDebt(const BadDebtJournal& journal)
+BadDebtFigures RecognizeBadDebt(const JournalArray& journal)
 {
     BadDebtFigures f;
     // The class digits of the six rows; an entry without them keeps those of the
@@ -139,7 +139,7 @@ BadDebtHandOver BadDebtHandOverOf(const BadDebtFigures& f, const CString& openin
     return h;
 }
 
-BadDebtOutcome ApplyBadDebt(BadDebtJournal& journal, const BadDebtHandOver& handOver, const CString& year,
+BadDebtOutcome ApplyBadDebt(JournalArray& journal, const BadDebtHandOver& handOver, const CString& year,
                             int currentEntry)
 {
     BadDebtOutcome out;

@@ -3,13 +3,12 @@
 // the dialog hands over on OK and the entries written for it.
 #pragma once
 
+#include "../core/journal_array.h"
 #include "../core/my_object2.h"
 #include "../framework/arrays.h"
 #include "../framework/cstring.h"
 
 #include <array>
-
-using BadDebtJournal = CTypedPtrArray<CObArray, CMyObject2*>;
 
 // Slots of the aid: 0 the opening allowance, 1 its reversal, 2 the provision.
 enum BadDebtSlot : int { kAllowanceOpening = 0, kAllowanceReversal = 1, kAllowanceProvision = 2 };
@@ -21,7 +20,7 @@ struct BadDebtFigures {
     CString receivables = "0";                     // (A): 売掛金 and 受取手形
 };
 
-BadDebtFigures RecognizeBadDebt(const BadDebtJournal& journal);
+BadDebtFigures RecognizeBadDebt(const JournalArray& journal);
 
 // (A) x (B) cut to whole yen (toward zero); rateItem 0 is 5.5 %, any other 3.3 %.
 CString BadDebtLimit(const CString& receivables, int rateItem);
@@ -52,5 +51,5 @@ struct BadDebtOutcome {
 };
 
 // Writes the hand-over: the reversal, then the opening allowance, then the provision.
-BadDebtOutcome ApplyBadDebt(BadDebtJournal& journal, const BadDebtHandOver& handOver, const CString& year,
+BadDebtOutcome ApplyBadDebt(JournalArray& journal, const BadDebtHandOver& handOver, const CString& year,
                             int currentEntry);

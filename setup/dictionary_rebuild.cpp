@@ -20,7 +20,7 @@ Rebuild::Rebuild(DictionaryNodes& nodes, AskFn ask, ResetFn reset)
 {
 }
 
-Outcome Rebuild::Run(const CTypedPtrArray<CObArray, CMyObject2*>& journal)
+Outcome Rebuild::Run(const JournalArray& journal)
 {
     for (int i = 0; i < journal.GetSize(); ++i)
         if (journal[i])

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../core/dictionary_tree.h"
+#include "../core/journal_array.h"
 #include "../core/my_object2.h"
 
 #include <array>
@@ -38,7 +39,7 @@ public:
     Rebuild(DictionaryNodes& nodes, AskFn ask, ResetFn reset);
 
     // Every entry of the journal in order, then the outcome.
-    Outcome Run(const CTypedPtrArray<CObArray, CMyObject2*>& journal);
+    Outcome Run(const JournalArray& journal);
 
     // One entry: its class digits (when it has them) and its six rows.
     void Scan(const CMyObject2& entry);

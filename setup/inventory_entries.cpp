@@ -31,7 +31,7 @@ CMyObject2* NewInventoryEntry(int slot, const CString& year, const CString& amou
 
 }  // namespace
 
-InventoryFigures RecognizeInventory(const InventoryJournal& journal)
+InventoryFigures RecognizeInventory(const JournalArray& journal)
 {
     InventoryFigures f;
     for (int i = 0; i < journal.GetSize(); ++i) {
@@ -74,7 +74,7 @@ InventoryHandOver InventoryHandOverOf(const InventoryFigures& figures, const CSt
     return h;
 }
 
-InventoryOutcome ApplyInventory(InventoryJournal& journal, const InventoryHandOver& handOver, const CString& year,
+InventoryOutcome ApplyInventory(JournalArray& journal, const InventoryHandOver& handOver, const CString& year,
                                 int currentEntry)
 {
     InventoryOutcome out;

@@ -3,13 +3,12 @@
 // removed for the figures that the dialog hands over.
 #pragma once
 
+#include "../core/journal_array.h"
 #include "../core/my_object2.h"
 #include "../framework/arrays.h"
 #include "../framework/cstring.h"
 
 #include <array>
-
-using InventoryJournal = CTypedPtrArray<CObArray, CMyObject2*>;
 
 // Slots of the aid: 0 the opening inventory, 1 the transfer to purchases, 2 the
 // closing inventory.
@@ -24,7 +23,7 @@ struct InventoryFigures {
     CString purchases = "0";
 };
 
-InventoryFigures RecognizeInventory(const InventoryJournal& journal);
+InventoryFigures RecognizeInventory(const JournalArray& journal);
 
 // What the dialog hands over: the entry of each slot and its figure.
 struct InventoryHandOver {
@@ -45,7 +44,7 @@ struct InventoryOutcome {
 // Writes the hand-over into the journal: the transfer, then the opening, then the
 // closing inventory; year dates the new entries. currentEntry is the journal's
 // current entry before; the outcome says the one after and whether anything changed.
-InventoryOutcome ApplyInventory(InventoryJournal& journal, const InventoryHandOver& handOver, const CString& year,
+InventoryOutcome ApplyInventory(JournalArray& journal, const InventoryHandOver& handOver, const CString& year,
                                 int currentEntry);
 
 // The text of an amount field read back into a figure: a field showing the "#"

@@ -117,7 +117,7 @@ void CKensakuDlg::OnSearch()
 
 void CKensakuDlg::Search(int start)
 {
-    static const SearchJournal kNoJournal;
+    static const JournalArray kNoJournal;
     const KeywordSearchResult found = SearchJournalKeyword(m_pDoc ? m_pDoc->m_arrJournal : kNoJournal, m_strKeyword, start);
     m_arrHitEntry = found.hitEntry;
     m_arrHitField = found.hitField;

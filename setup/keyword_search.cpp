@@ -87,7 +87,7 @@ int KeywordResultRow(int fieldCode)
     }
 }
 
-KeywordSearchResult SearchJournalKeyword(const SearchJournal& journal, const CString& keyword, int start)
+KeywordSearchResult SearchJournalKeyword(const JournalArray& journal, const CString& keyword, int start)
 {
     KeywordSearchResult r;
     // The emptiness test comes after the mark is removed, so that a keyword of

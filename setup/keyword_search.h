@@ -3,13 +3,12 @@
 // openings, the texts of the result and position statics, and the amounts shown.
 #pragma once
 
+#include "../core/journal_array.h"
 #include "../core/my_object2.h"
 #include "../framework/arrays.h"
 #include "../framework/cstring.h"
 
 #include <vector>
-
-using SearchJournal = CTypedPtrArray<CObArray, CMyObject2*>;
 
 // Field codes of a hit (the same codes as the input-hint dialog's; 1 is the date).
 enum KeywordField : int {
@@ -61,7 +60,7 @@ struct KeywordSearchResult {
 // Runs the search for keyword over the journal and picks the hit at start
 // (clamped to the last hit). An empty keyword, or one that is only "(消)", gives
 // the empty state.
-KeywordSearchResult SearchJournalKeyword(const SearchJournal& journal, const CString& keyword, int start);
+KeywordSearchResult SearchJournalKeyword(const JournalArray& journal, const CString& keyword, int start);
 
 // The position static after a step with "前へ" or "次へ" (a full-width blank
 // before 件, as the step buttons write it).

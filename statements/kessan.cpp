@@ -114,7 +114,7 @@ void kessan::FitListRowsToCharacters()
     m_nCharWidth = metrics.tmAveCharWidth;
 }
 
-Journal kessan::JournalEntries() const
+Journal kessan::JournalArray() const
 {
     const CMyDoc* document = GetDocument();
     Journal journal;
@@ -126,7 +126,7 @@ Journal kessan::JournalEntries() const
 
 void kessan::CollectAccountTotals()
 {
-    m_totals = ::CollectAccountTotals(JournalEntries());
+    m_totals = ::CollectAccountTotals(JournalArray());
     m_strFiscalYear = m_totals.fiscalYear;
 }
 
@@ -179,7 +179,7 @@ void kessan::FinishPage(int page)
 
 void kessan::ComputeTrialBalance()
 {
-    TrialBalancePage page = ::ComputeTrialBalance(m_totals, JournalEntries(), m_nAmountWidth);
+    TrialBalancePage page = ::ComputeTrialBalance(m_totals, JournalArray(), m_nAmountWidth);
     m_arrRows = std::move(page.rows);
     m_bCashUnsettled = page.cashUnsettled ? 1 : 0;
     for (const CString& message : page.messages)
@@ -232,7 +232,7 @@ void kessan::OnProfitLoss()
 
 void kessan::ComputeMonthly()
 {
-    m_arrRows = ::ComputeMonthly(m_totals, JournalEntries(), m_nAmountWidth);
+    m_arrRows = ::ComputeMonthly(m_totals, JournalArray(), m_nAmountWidth);
 }
 
 void kessan::OnMonthly()
@@ -376,7 +376,7 @@ void kessan::DrawPageTab(CDC* pDC, int page, const CString& title)
 
 int kessan::BeginPrintJob()
 {
-    const Journal journal = JournalEntries();
+    const Journal journal = JournalArray();
     switch (m_nPage) {
     case kPageTrialBalance:
         // Its checks were reported with the screen page; the print shows none.

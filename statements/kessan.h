@@ -50,7 +50,7 @@ public:
     void ComputeBalanceSheet();
 
     // The journal as the statement functions read it.
-    Journal JournalEntries() const;
+    Journal JournalArray() const;
     void CollectAccountTotals();
     void ShowLeftPageButton();
     void DrawPageTab(CDC* pDC, int page, const CString& title);

@@ -99,5 +99,5 @@ public:
         for (int i = 0; i < times; ++i)
             Add(cause1, {}, {result1});
     }
-    EntryArray list;
+    JournalArray list;
 };

@@ -53,7 +53,7 @@ public:
     Samples(const Samples&) = delete;
     Samples& operator=(const Samples&) = delete;
 
-    HintEntries list;
+    JournalArray list;
 };
 
 TEST(HintTopics, SplitIntoShownTextNarrowingWordAndKeyword)
@@ -223,7 +223,7 @@ TEST_F(HintSearchTest, NoHitsHeadingsAndTheEmptyKeywordAreToldInTheResultLine)
         EXPECT_EQ(*c.keyword == 0, r.emptyKeyword) << c.keyword;
     }
     // An empty list of samples simply finds nothing.
-    const HintEntries none;
+    const JournalArray none;
     EXPECT_TRUE(SearchHints(none, "現金", "").hitIndex.empty());
 }
 

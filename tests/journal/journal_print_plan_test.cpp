@@ -11,7 +11,7 @@
 
 namespace {
 
-struct Journal : JournalEntries {
+struct Journal : JournalArray {
     ~Journal() { DeleteRecords(*this); }
 };
 

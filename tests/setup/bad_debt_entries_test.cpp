@@ -48,7 +48,7 @@ protected:
         }
         return lines;
     }
-    BadDebtJournal m_journal;
+    JournalArray m_journal;
 };
 
 TEST_F(BadDebtTest, ReceivablesFollowTheSideOnWhichTheirClassGrows)

@@ -45,7 +45,7 @@ protected:
         }
         return lines;
     }
-    InventoryJournal m_journal;
+    JournalArray m_journal;
 };
 
 TEST_F(InventoryTest, RecognitionOfTheThreeEntriesAndThePurchases)

@@ -50,7 +50,7 @@ public:
         for (int i = 0; i < entries.GetSize(); ++i)
             delete entries.GetAt(i);
     }
-    SearchJournal entries;
+    JournalArray entries;
 };
 
 std::string S(const CString& text) { return std::string(static_cast<LPCTSTR>(text)); }
