@@ -50,8 +50,6 @@ const char* const kRemarkPresets[] = {
 
 constexpr int kCauseIds[3] = {1038, 1040, 1041};
 constexpr int kResultIds[3] = {1043, 1030, 1031};
-constexpr int kAccountComboIds[] = {1028, 1043, 1030, 1031, 1036, 1038, 1040, 1041};
-
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kDescriptionColor = RGB(128, 128, 255);
@@ -292,8 +290,8 @@ void siwake::ApplyRowHeightsAndLimits()
         m_lbTransactions.SetItemHeight(0, static_cast<UINT>(heights.transactionList));
         m_lbClass.SetItemHeight(0, static_cast<UINT>(heights.classList));
     }
-    for (int id : kAccountComboIds) {
-        auto* combo = static_cast<CComboBox*>(GetDlgItem(id));
+    for (CComboBox* combo : {&m_cbDesc1, &m_cbResult[0], &m_cbResult[1], &m_cbResult[2], &m_cbDesc2, &m_cbCause[0],
+                             &m_cbCause[1], &m_cbCause[2]}) {
         if (heights.comboItems > 0)
             combo->SetItemHeight(0, static_cast<UINT>(heights.comboItems));
         combo->LimitText(16);

@@ -413,11 +413,11 @@ void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const
     } else if (kind == dict_edit::kCauseAccount) {
         SetDlgItemText(IDC_DICT_NAME_GROUP, "原因科目名");
         showWords(true);
-        static_cast<CEdit*>(GetDlgItem(IDC_DICT_WORD1))->LimitText(8);
-        static_cast<CEdit*>(GetDlgItem(IDC_DICT_WORD2))->LimitText(8);
-        static_cast<CEdit*>(GetDlgItem(IDC_DICT_WORD1B))->LimitText(8);
-        static_cast<CEdit*>(GetDlgItem(IDC_DICT_WORD2))->SetReadOnly(TRUE);
-        static_cast<CEdit*>(GetDlgItem(IDC_DICT_WORD2B))->SetReadOnly(TRUE);
+        // The word fields are no members: their messages go to them by id.
+        for (int id : {IDC_DICT_WORD1, IDC_DICT_WORD2, IDC_DICT_WORD1B})
+            SendDlgItemMessage(id, EM_LIMITTEXT, 8);
+        for (int id : {IDC_DICT_WORD2, IDC_DICT_WORD2B})
+            SendDlgItemMessage(id, EM_SETREADONLY, TRUE);
         SetDlgItemText(IDC_DICT_WORD_GROUP, "原因科目の接続用語");
         SetDlgItemText(IDC_DICT_WORD1_LABEL, " 接続用語 A ");
         SetDlgItemText(IDC_DICT_WORD2_LABEL, " 内蔵 　C D");
@@ -429,8 +429,8 @@ void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const
         SetDlgItemText(IDC_DICT_NAME_GROUP, "結果科目名");
         showWords(true);
         for (int id : wordFields) {
-            static_cast<CEdit*>(GetDlgItem(id))->LimitText(dict_edit::kResultWordBytes);
-            static_cast<CEdit*>(GetDlgItem(id))->SetReadOnly(FALSE);
+            SendDlgItemMessage(id, EM_LIMITTEXT, dict_edit::kResultWordBytes);
+            SendDlgItemMessage(id, EM_SETREADONLY, FALSE);
         }
         GetDlgItem(IDC_DICT_WORD1B_LABEL)->ShowWindow(SW_HIDE);
         GetDlgItem(IDC_DICT_WORD2B_LABEL)->ShowWindow(SW_HIDE);

@@ -427,6 +427,11 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return FromHandle(::GetDlgItem(m_hWnd, nID));
 }
 
+LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
+}
+
 int CWnd::GetDlgCtrlID() const
 {
     return ::GetDlgCtrlID(m_hWnd);

@@ -76,6 +76,8 @@ public:
 
     // Children and relatives.
     CWnd* GetDlgItem(int nID) const;
+    // A message to a child that no member object wraps (never cast GetDlgItem's object).
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     int GetDlgCtrlID() const;
     int SetDlgCtrlID(int nID);
     CWnd* GetParent() const;
