@@ -423,24 +423,27 @@ int Run(int entries, int runs, const CString& out)
 
     Records<CKiso> dictionary;
     LoadRecordFile(program + "\\zuvavodi.sdn", dictionary);
-    Records<CMyObject2> records;
-    MakeBusyYear(dictionary, {entries, BusyYearShape().startValue}, records);
-    const Journal journal = EntriesOf(records);
+    // The generated year is written out and then let go: the memory figure is the program's alone.
     Year year;
-    year.folder = program;
-    year.entries = entries;
-    year.busiest = BusiestAccount(journal, [](int) { return true; });
-    year.busiestExpense = BusiestAccount(journal, [](int digit) { return digit == 3; });
-    year.busiestCustomer = BusiestCustomer(journal);
     const CString yearPath = program + "\\year.siz";
-    SaveRecordFile(yearPath, records);
-    WriteBytes(program + "\\duzizezi.ino", yearPath.str());
-    WriteBytes(out + "\\year.ledger", LedgerJournalText(journal));
-    std::printf("A busy year: %d entries (start value %u), %zu bytes as a journal file.\n", entries,
-                BusyYearShape().startValue, ReadBytes(yearPath).size());
+    {
+        Records<CMyObject2> records;
+        MakeBusyYear(dictionary, {entries, BusyYearShape().startValue}, records);
+        const Journal journal = EntriesOf(records);
+        year.folder = program;
+        year.entries = entries;
+        year.busiest = BusiestAccount(journal, [](int) { return true; });
+        year.busiestExpense = BusiestAccount(journal, [](int digit) { return digit == 3; });
+        year.busiestCustomer = BusiestCustomer(journal);
+        SaveRecordFile(yearPath, records);
+        WriteBytes(program + "\\duzizezi.ino", yearPath.str());
+        WriteBytes(out + "\\year.ledger", LedgerJournalText(journal));
+        std::printf("A busy year: %d entries (start value %u), %zu bytes as a journal file.\n", entries,
+                    BusyYearShape().startValue, ReadBytes(yearPath).size());
 
-    // The script compares ledger's balances with the program's and times ledger beside it.
-    WriteBytes(out + "\\balances.txt", BalancesText(BalancesOfTotals(CollectAccountTotals(journal))));
+        // The script compares ledger's balances with the program's and times ledger beside it.
+        WriteBytes(out + "\\balances.txt", BalancesText(BalancesOfTotals(CollectAccountTotals(journal))));
+    }
 
     Table table;
     // The program's year-end figures from the file, to set against ledger's whole process.
