@@ -51,17 +51,24 @@ void BenchProgram::Idle()
     RunIdleWork(*m_app);
 }
 
+void BenchProgram::Pump()
+{
+    PumpWaitingMessages();
+}
+
 void BenchProgram::Command(UINT id)
 {
     Frame()->SendMessage(WM_COMMAND, id);
-    PumpWaitingMessages();
+    if (m_pumping)
+        Pump();
 }
 
 void BenchProgram::Notify(int id, UINT code)
 {
     CView* view = View();
     view->SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(view->GetDlgItem(id)->m_hWnd));
-    PumpWaitingMessages();
+    if (m_pumping)
+        Pump();
 }
 
 bool BenchProgram::PickItem(int id, const CString& name)

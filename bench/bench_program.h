@@ -37,6 +37,11 @@ public:
 
     // Runs the program's idle work until it has none left.
     void Idle();
+    // While off, commands, notifications and picks leave the messages they queue
+    // (the paint among them) for Pump, so that the steps of an action are timed apart.
+    void SetPumping(bool pumping) { m_pumping = pumping; }
+    // Handles the messages waiting.
+    void Pump();
     void Command(UINT id);
     // A control's notification to the active view, as the control sends it.
     void Notify(int id, UINT code);
@@ -53,4 +58,5 @@ private:
     ModalAnswers m_answers;
     std::unique_ptr<CMyApp> m_app;
     std::vector<CString> m_messages;
+    bool m_pumping = true;
 };

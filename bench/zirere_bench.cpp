@@ -48,9 +48,16 @@ namespace {
 
 constexpr int kBusyYear = 20000;
 constexpr int kDefaultRuns = 9;
+// The aims: every action well within 100 ms, a book switch within 60, the
+// journal's sort within 30, the start with the year within 300 ms, the memory
+// once everything was shown within 50 MB.
 constexpr double kActionTargetMs = 100;
-constexpr double kStartTargetMs = 1000;
-constexpr double kMemoryTargetMb = 100;
+constexpr double kBookSwitchTargetMs = 60;
+constexpr double kSortTargetMs = 30;
+constexpr double kStartTargetMs = 300;
+constexpr double kMemoryTargetMb = 50;
+// A step of an action is shown for where the time goes, without an aim of its own.
+constexpr double kNoTarget = 0;
 
 template <class T>
 struct Records : CTypedPtrArray<CObArray, T*> {
@@ -154,11 +161,16 @@ public:
                 continue;
             }
             const double median = row.Median();
+            const double fastest = *std::min_element(row.times.begin(), row.times.end());
+            const double slowest = *std::max_element(row.times.begin(), row.times.end());
+            if (row.target == kNoTarget) {
+                std::printf("%-52s %9.1f %9.1f %9.1f\n", row.name.c_str(), median, fastest, slowest);
+                continue;
+            }
             const bool over = median > row.target;
             missed += over ? 1 : 0;
-            std::printf("%-52s %9.1f %9.1f %9.1f %8.0f %s\n", row.name.c_str(), median,
-                        *std::min_element(row.times.begin(), row.times.end()),
-                        *std::max_element(row.times.begin(), row.times.end()), row.target, over ? "MISSED" : "");
+            std::printf("%-52s %9.1f %9.1f %9.1f %8.0f %s\n", row.name.c_str(), median, fastest, slowest, row.target,
+                        over ? "MISSED" : "");
         }
         return missed;
     }
@@ -232,9 +244,11 @@ struct Year {
 // The actions of a user on the program with the year open, each timed once into the table.
 void TimeProgramActions(BenchProgram& program, const Year& year, Table& table, bool record)
 {
-    auto note = [&](const std::string& name, double ms) {
-        if (record)
-            table[name].times.push_back(ms);
+    auto note = [&](const std::string& name, double ms, double target = kActionTargetMs) {
+        if (!record)
+            return;
+        table[name].target = target;
+        table[name].times.push_back(ms);
     };
     // The program's idle work (views made ahead of their switches) runs before
     // each action, as it does while a user reads the screen between two clicks.
@@ -257,7 +271,7 @@ void TimeProgramActions(BenchProgram& program, const Year& year, Table& table, b
     if (!journal)
         throw std::runtime_error("the journal view did not open");
     note("rebuild the journal list", Timed([&] { journal->RebuildTransactionList(); }));
-    note("sort the journal by date", Timed([&] { program.Command(ID_SORT_BY_DATE); }));
+    note("sort the journal by date", Timed([&] { program.Command(ID_SORT_BY_DATE); }), kSortTargetMs);
     program.PickLine(1000, journal->m_lbTransactions.GetCount() - 1);
     TypeSale(program, journal);
     note("commit a new entry at the end", Timed([&] { program.Notify(1092, BN_CLICKED); }));
@@ -276,28 +290,118 @@ void TimeProgramActions(BenchProgram& program, const Year& year, Table& table, b
              for (CListBox& group : ledger->m_lbGroups)
                  if (program.PickItem(group.GetDlgCtrlID(), year.busiest))
                      break;
-         }));
+         }),
+         kBookSwitchTargetMs);
     kanjyo* ledger = program.Shown<kanjyo>();
     note("paginate the all-accounts ledger", Timed([&] {
              ledger->m_bPrintAll = TRUE;
              ledger->PreparePrintJob();
              ledger->m_bPrintAll = FALSE;
          }));
-    note("cash book (" + Utf8OfShiftJis("現金") + ")", Timed([&] { program.Command(ID_VIEW_KINSEN); }));
+    note("cash book (" + Utf8OfShiftJis("現金") + ")", Timed([&] { program.Command(ID_VIEW_KINSEN); }),
+         kBookSwitchTargetMs);
     note("expense book of the busiest expense (" + Utf8OfShiftJis(year.busiestExpense) + ")", Timed([&] {
              program.Command(ID_VIEW_KEIHI);
              program.PickItem(1020, year.busiestExpense);
-         }));
+         }),
+         kBookSwitchTargetMs);
     note("sales book of the busiest customer (" + Utf8OfShiftJis(year.busiestCustomer) + ")", Timed([&] {
              program.Command(ID_VIEW_URIAGE);
              program.PickItem(IDC_PARTNER_LIST, year.busiestCustomer);
-         }));
+         }),
+         kBookSwitchTargetMs);
 
     note("statements: trial balance", Timed([&] { program.Command(ID_VIEW_KESSAN); }));
     note("statements: profit and loss", Timed([&] { program.Notify(1019, BN_CLICKED); }));
     note("statements: monthly sales and purchases", Timed([&] { program.Notify(1020, BN_CLICKED); }));
     note("statements: balance sheet", Timed([&] { program.Notify(1018, BN_CLICKED); }));
     program.Command(ID_VIEW_SIWAKE);
+}
+
+// Where the time of a book switch goes. The idle work before a switch destroys
+// the form the last switch left and makes the next spare form from its template;
+// the switch itself fills the book's lists (the command and the pick, their
+// queued messages left waiting) and paints the form (those messages handled).
+void TimeSwitchSteps(BenchProgram& program, const Year& year, Table& table, bool record)
+{
+    struct Book {
+        std::string name;
+        UINT command;
+        std::vector<int> lists;
+        CString pick;
+    };
+    const Book books[] = {
+        {"general ledger", ID_VIEW_KANJYO, {1021, 1008, 1009, 1013}, year.busiest},
+        {"cash book", ID_VIEW_KINSEN, {}, CString()},
+        {"expense book", ID_VIEW_KEIHI, {1020}, year.busiestExpense},
+        {"sales book", ID_VIEW_URIAGE, {IDC_PARTNER_LIST}, year.busiestCustomer},
+    };
+    auto note = [&](const std::string& name, double ms) {
+        if (!record)
+            return;
+        table[name].target = kNoTarget;
+        table[name].times.push_back(ms);
+    };
+    program.Command(ID_VIEW_SIWAKE);
+    program.Idle();
+    for (const Book& book : books) {
+        program.SetPumping(false);
+        note("  " + book.name + ": fill the lists", Time([&] {
+                 program.Command(book.command);
+                 for (int list : book.lists)
+                     if (program.PickItem(list, book.pick))
+                         break;
+             }));
+        program.SetPumping(true);
+        note("  " + book.name + ": first paint", Time([&] { program.Pump(); }));
+        CMainFrame* frame = program.Frame();
+        note("  " + book.name + ": destroy the retired form", Time([&] { frame->DestroyRetiredViews(); }));
+        note("  " + book.name + ": make a form from its template", Time([&] {
+                 while (frame->MakeSpareView()) {
+                 }
+             }));
+        program.Idle();
+    }
+    program.Command(ID_VIEW_SIWAKE);
+    program.Idle();
+}
+
+// Where the time of the year-end figures goes: the file read in the archive's
+// pieces alone, the records and their texts made and deleted alone, the whole
+// load (these and the reader's own work), the totals and the trial balance.
+void TimeLoadSteps(const CString& yearPath, Table& table, int runs)
+{
+    for (int i = 0; i <= runs; ++i) {
+        auto note = [&](const std::string& name, double ms) {
+            if (i == 0)
+                return;
+            table[name].target = kNoTarget;
+            table[name].times.push_back(ms);
+        };
+        note("  read the file in pieces of 4096 bytes", Time([&] {
+                 CFile file(yearPath, CFile::modeRead | CFile::shareDenyWrite);
+                 char piece[4096];
+                 while (file.Read(piece, sizeof piece) > 0) {
+                 }
+             }));
+        Records<CMyObject2> loaded;
+        note("  load the records (reader, records, texts)", Time([&] { LoadRecordFile(yearPath, loaded); }));
+        {
+            Records<CMyObject2> copies;
+            note("  make the records and their texts", Time([&] {
+                     for (int n = 0; n < loaded.GetSize(); ++n) {
+                         auto* copy = new CMyObject2;
+                         CopyEntryFields(*loaded.GetAt(n), *copy);
+                         copies.Add(copy);
+                     }
+                 }));
+            note("  delete the records", Time([&] { DeleteRecords(copies); }));
+        }
+        const Journal entries = EntriesOf(loaded);
+        AccountTotals totals;
+        note("  account totals", Time([&] { totals = CollectAccountTotals(entries); }));
+        note("  trial balance", Time([&] { ComputeTrialBalance(totals, entries, kScreenAmountWidth); }));
+    }
 }
 
 double MemoryMb()
@@ -319,24 +423,27 @@ int Run(int entries, int runs, const CString& out)
 
     Records<CKiso> dictionary;
     LoadRecordFile(program + "\\zuvavodi.sdn", dictionary);
-    Records<CMyObject2> records;
-    MakeBusyYear(dictionary, {entries, BusyYearShape().startValue}, records);
-    const Journal journal = EntriesOf(records);
+    // The generated year is written out and then let go: the memory figure is the program's alone.
     Year year;
-    year.folder = program;
-    year.entries = entries;
-    year.busiest = BusiestAccount(journal, [](int) { return true; });
-    year.busiestExpense = BusiestAccount(journal, [](int digit) { return digit == 3; });
-    year.busiestCustomer = BusiestCustomer(journal);
     const CString yearPath = program + "\\year.siz";
-    SaveRecordFile(yearPath, records);
-    WriteBytes(program + "\\duzizezi.ino", yearPath.str());
-    WriteBytes(out + "\\year.ledger", LedgerJournalText(journal));
-    std::printf("A busy year: %d entries (start value %u), %zu bytes as a journal file.\n", entries,
-                BusyYearShape().startValue, ReadBytes(yearPath).size());
+    {
+        Records<CMyObject2> records;
+        MakeBusyYear(dictionary, {entries, BusyYearShape().startValue}, records);
+        const Journal journal = EntriesOf(records);
+        year.folder = program;
+        year.entries = entries;
+        year.busiest = BusiestAccount(journal, [](int) { return true; });
+        year.busiestExpense = BusiestAccount(journal, [](int digit) { return digit == 3; });
+        year.busiestCustomer = BusiestCustomer(journal);
+        SaveRecordFile(yearPath, records);
+        WriteBytes(program + "\\duzizezi.ino", yearPath.str());
+        WriteBytes(out + "\\year.ledger", LedgerJournalText(journal));
+        std::printf("A busy year: %d entries (start value %u), %zu bytes as a journal file.\n", entries,
+                    BusyYearShape().startValue, ReadBytes(yearPath).size());
 
-    // The script compares ledger's balances with the program's and times ledger beside it.
-    WriteBytes(out + "\\balances.txt", BalancesText(BalancesOfTotals(CollectAccountTotals(journal))));
+        // The script compares ledger's balances with the program's and times ledger beside it.
+        WriteBytes(out + "\\balances.txt", BalancesText(BalancesOfTotals(CollectAccountTotals(journal))));
+    }
 
     Table table;
     // The program's year-end figures from the file, to set against ledger's whole process.
@@ -352,6 +459,7 @@ int Run(int entries, int runs, const CString& out)
         if (i > 0)
             figures.times.push_back(ms);
     }
+    TimeLoadSteps(yearPath, table, runs);
 
     BenchProgram bench(program);
     Row& start = table["start-up with the year to the first paint"];
@@ -370,6 +478,8 @@ int Run(int entries, int runs, const CString& out)
     }
     for (int i = 0; i <= runs; ++i)
         TimeProgramActions(bench, year, table, i > 0);
+    for (int i = 0; i <= runs; ++i)
+        TimeSwitchSteps(bench, year, table, i > 0);
     Row& memory = table["memory once everything was shown (MB)"];
     memory.target = kMemoryTargetMb;
     memory.times.push_back(MemoryMb());

@@ -31,3 +31,29 @@ void CMyObject2::Serialize(CArchive& ar)
         m_nClassCode = classCode;
     }
 }
+
+void CopyEntryFields(const CMyObject2& from, CMyObject2& to)
+{
+    to.m_strDate = from.m_strDate;
+    to.m_strCause1 = from.m_strCause1;
+    to.m_strCause2 = from.m_strCause2;
+    to.m_strCause3 = from.m_strCause3;
+    to.m_strResult1 = from.m_strResult1;
+    to.m_strResult2 = from.m_strResult2;
+    to.m_strResult3 = from.m_strResult3;
+    to.m_strCauseAmount1 = from.m_strCauseAmount1;
+    to.m_strCauseAmount2 = from.m_strCauseAmount2;
+    to.m_strCauseAmount3 = from.m_strCauseAmount3;
+    to.m_strResultAmount1 = from.m_strResultAmount1;
+    to.m_strResultAmount2 = from.m_strResultAmount2;
+    to.m_strResultAmount3 = from.m_strResultAmount3;
+    to.m_strCauseDesc1 = from.m_strCauseDesc1;
+    to.m_strCauseDesc2 = from.m_strCauseDesc2;
+    to.m_strCauseDesc3 = from.m_strCauseDesc3;
+    to.m_strResultDesc1 = from.m_strResultDesc1;
+    to.m_strResultDesc2 = from.m_strResultDesc2;
+    to.m_strResultDesc3 = from.m_strResultDesc3;
+    to.m_strRemark = from.m_strRemark;
+    to.m_nDirection = from.m_nDirection;
+    to.m_nClassCode = from.m_nClassCode;
+}

@@ -27,3 +27,6 @@ public:
     int m_nDirection = -1;
     int m_nClassCode = 0;
 };
+
+// Copies every field of the entry from into to.
+void CopyEntryFields(const CMyObject2& from, CMyObject2& to);

@@ -207,16 +207,33 @@ private:
     std::unordered_map<std::string, SideSums*> m_targets;
 };
 
-void AddOpeningCapital(AccountTotals& totals, const CString& counterAccount, const CString& amount)
-{
-    if (AccountTotal* total = totals.openingCapital.Find(counterAccount)) {
-        total->debit = AddAmounts(total->debit, amount);
-        return;
+// Per account, the running sum of the 元入金 amounts opposite it in row 1, kept
+// exact as the other totals are and written into the totals at the end.
+class OpeningCapitalSums {
+public:
+    explicit OpeningCapitalSums(AccountMap& map) : m_map(map) {}
+
+    void Add(const CString& counterAccount, const CString& amount)
+    {
+        int index = m_map.IndexOf(counterAccount);
+        if (index < 0) {
+            m_map.File(counterAccount);
+            index = m_map.Count() - 1;
+            m_sums.emplace_back();
+        }
+        m_sums[static_cast<std::size_t>(index)].Add(amount);
     }
-    AccountTotal& added = totals.openingCapital.File(counterAccount);
-    added.debit = amount;
-    added.credit = "0";
-}
+
+    void WriteTotals()
+    {
+        for (int index = 0; index < m_map.Count(); ++index)
+            m_map.At(index).debit = m_sums[static_cast<std::size_t>(index)].Text();
+    }
+
+private:
+    AccountMap& m_map;
+    std::vector<AmountSum> m_sums;
+};
 
 const char kOpeningCapital[] = "元入金";
 
@@ -244,17 +261,19 @@ AccountTotals CollectAccountTotals(const Journal& journal)
     }
 
     Posting posting(totals, filing);
+    OpeningCapitalSums openingCapital(totals.openingCapital);
     for (const CMyObject2* entry : journal) {
         for (const EntryRow& row : RowsOf(*entry)) {
             if (row.account->IsEmpty())
                 continue;
             if (row.account == &entry->m_strCause1 && entry->m_strCause1 == kOpeningCapital)
-                AddOpeningCapital(totals, entry->m_strResult1, entry->m_strCauseAmount1);
+                openingCapital.Add(entry->m_strResult1, entry->m_strCauseAmount1);
             if (row.account == &entry->m_strResult1 && entry->m_strResult1 == kOpeningCapital)
-                AddOpeningCapital(totals, entry->m_strCause1, entry->m_strResultAmount1);
+                openingCapital.Add(entry->m_strCause1, entry->m_strResultAmount1);
             posting.Post(*row.account, *row.amount, RowIsDebit(entry->m_nDirection, row.causeRow));
         }
     }
     posting.WriteTotals();
+    openingCapital.WriteTotals();
     return totals;
 }

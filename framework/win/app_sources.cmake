@@ -7,6 +7,7 @@ target_sources(framework_win PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/data_exchange.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/doc_template.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drawn_labels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/document.cpp
   ${CMAKE_CURRENT_LIST_DIR}/exception_boundary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_dialog.cpp

@@ -1,6 +1,7 @@
 #include "form_view.h"
 
 #include "create_context.h"
+#include "dc.h"
 #include "frame_wnd.h"
 
 IMPLEMENT_DYNAMIC(CFormView, CScrollView)
@@ -22,6 +23,7 @@ BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* 
     if (!CreateDialogFromTemplate(m_nIDTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr, true))
         return FALSE;  // released with its window, or never made: either way gone
     m_pCreateContext = nullptr;
+    m_labels.Place(m_hWnd);
 
     // The template's size is the size of the form.
     CRect form;
@@ -58,6 +60,16 @@ void CFormView::OnInitialUpdate()
 }
 
 void CFormView::OnDraw(CDC*) {}
+
+std::vector<BYTE> CFormView::AdjustDialogTemplate(const DLGTEMPLATE* dialogTemplate)
+{
+    return m_labels.TakeFrom(dialogTemplate);
+}
+
+void CFormView::OnDrawLabels(CDC* pDC)
+{
+    m_labels.Draw(pDC->GetSafeHdc());
+}
 
 BOOL CFormView::PreTranslateMessage(MSG* pMsg)
 {

@@ -1,7 +1,8 @@
 // CFormView: a view laid out by a dialog template (style WS_CHILD). Its
 // controls are the form's children and are bound to members by data exchange
 // (OnInitialUpdate fills them). When the frame is smaller than the form, the
-// form scrolls. OnDraw paints over the form's background, under its controls.
+// form scrolls. OnDraw paints over the form's background, under its controls;
+// the template's plain labels are drawn by the form after it (drawn_labels.h).
 //
 // Keys: PreTranslateMessage gives the frame's accelerators their turn, then the
 // dialog manager (Tab between the controls). A form view's own key filters
@@ -9,6 +10,7 @@
 #pragma once
 
 #include "create_context.h"
+#include "drawn_labels.h"
 #include "scroll_view.h"
 
 class CFormView : public CScrollView {
@@ -37,12 +39,16 @@ protected:
     void OnSetFocus(CWnd* pOldWnd);
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
+    std::vector<BYTE> AdjustDialogTemplate(const DLGTEMPLATE* dialogTemplate) override;
+    void OnDrawLabels(CDC* pDC) override;
+
     // The control that had the focus when the form last lost it.
     HWND m_hWndFocus = nullptr;
 
 private:
     bool SaveFocusControl();
 
+    DrawnLabels m_labels;
     // The context of the creation under way (a dialog template cannot carry it).
     CCreateContext* m_pCreateContext = nullptr;
 };

@@ -97,6 +97,7 @@ void CView::OnPaint()
     CPaintDC dc(this);
     OnPrepareDC(&dc);
     OnDraw(&dc);
+    OnDrawLabels(&dc);
 }
 
 LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
@@ -114,6 +115,7 @@ LRESULT CView::OnPrintClient(WPARAM wParam, LPARAM)
     int saved = dc.SaveDC();
     OnPrepareDC(&dc);
     OnDraw(&dc);
+    OnDrawLabels(&dc);
     dc.RestoreDC(saved);
     dc.Detach();
     return 0;

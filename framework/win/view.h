@@ -71,11 +71,15 @@ protected:
     // The view is about to leave its document for good, retired or destroyed,
     // and still has it: what it holds open in the document is given up here.
     virtual void OnLeaving() {}
+    // What the view draws after OnDraw, on the screen and for WM_PRINTCLIENT (a
+    // form view's labels, under its controls); nothing here.
+    virtual void OnDrawLabels(CDC*) {}
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnPaint();
     LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
-    // WM_PRINTCLIENT: OnDraw onto the context given (PrintWindow, window pictures).
+    // WM_PRINTCLIENT: OnDraw and OnDrawLabels onto the context given (PrintWindow,
+    // window pictures, the themed controls' parent background).
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
 
     CDocument* m_pDocument = nullptr;

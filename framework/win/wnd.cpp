@@ -336,6 +336,9 @@ BOOL CWnd::CreateDialogFromTemplate(UINT nIDTemplate, HWND hWndParent, bool bPos
     auto* dialogTemplate = loaded ? static_cast<const DLGTEMPLATE*>(::LockResource(loaded)) : nullptr;
     HWND hWnd = nullptr;
     bool bound = false;
+    const std::vector<BYTE> adjusted = dialogTemplate ? AdjustDialogTemplate(dialogTemplate) : std::vector<BYTE>();
+    if (!adjusted.empty())
+        dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(adjusted.data());
     if (dialogTemplate) {
         WindowCreation::Expect(this);
         hWnd = ::CreateDialogIndirectParamW(module, dialogTemplate, hWndParent, &FrameworkDialogProc, 0);

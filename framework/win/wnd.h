@@ -20,6 +20,8 @@
 
 #include "windows_api.h"
 
+#include <vector>
+
 class CDataExchange;
 class CDC;
 class CFont;
@@ -261,6 +263,10 @@ protected:
     // came to exist still gets PostNcDestroy (one that did has had it already),
     // so that a heap-owned object is released either way.
     BOOL CreateDialogFromTemplate(UINT nIDTemplate, HWND hWndParent, bool bPostNcDestroyIfNotCreated = false);
+    // The template CreateDialogFromTemplate makes the window from, when the class
+    // changes the resource's (a form view draws its labels itself); empty for the
+    // resource's own.
+    virtual std::vector<BYTE> AdjustDialogTemplate(const DLGTEMPLATE*) { return {}; }
 
     // The procedure the window had before the framework took it (the class's
     // own procedure for controls and dialogs, DefWindowProcW for the framework's class).

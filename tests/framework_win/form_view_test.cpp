@@ -1,12 +1,16 @@
 // Form views from a dialog template: controls bound by data exchange, numbers
 // refused with a message, Japanese text unchanged through the controls, and
-// OnDraw painting the form's background.
+// OnDraw painting the form's background, the template's plain labels drawn by
+// the form.
 #include "app_test_support.h"
 #include "framework/win/data_exchange.h"
+#include "framework/win/dc.h"
+#include "framework/win/gdi_objects.h"
 #include "test_app_ids.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 TEST_F(SingleDocumentTest, FormControlsAreBoundByDataExchange)
@@ -155,4 +159,74 @@ TEST_F(SingleDocumentTest, OnDrawPaintsOverTheFormsBackgroundAtTheScrollPosition
     ViewPicture picture(view);
     EXPECT_EQ(picture.At(area.left + 1, area.top - 30 + 1), RGB(255, 0, 0));
     EXPECT_NE(picture.At(area.left + 1, area.bottom - 30 + 1), RGB(255, 0, 0));
+}
+
+namespace {
+
+std::vector<CString> ChildStaticTexts(HWND form)
+{
+    std::vector<CString> texts;
+    for (HWND child = ::GetWindow(form, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32] = {};
+        ::GetClassNameW(child, name, 32);
+        if (_wcsicmp(name, L"Static") == 0) {
+            CString text;
+            CWnd::FromHandle(child)->GetWindowText(text);
+            texts.push_back(text);
+        }
+    }
+    return texts;
+}
+
+}  // namespace
+
+// The labels of no id of their own are drawn by the form, not made windows; a
+// label with an id or a mnemonic stays a window, and the control after a drawn
+// label starts its group as the label did.
+TEST_F(SingleDocumentTest, PlainLabelsAreDrawnByTheFormAndKeepTheGroups)
+{
+    CTestFormView* view = FormView();
+    const std::vector<CString> statics = ChildStaticTexts(view->m_hWnd);
+    for (const char* drawn : {"取引先", "金額", "見出し"})
+        EXPECT_EQ(std::count(statics.begin(), statics.end(), CString(drawn)), 0) << drawn;
+    for (const char* window : {"&名前", "番号", "下端"})
+        EXPECT_EQ(std::count(statics.begin(), statics.end(), CString(window)), 1) << window;
+    EXPECT_TRUE(view->GetDlgItem(IDC_NAME)->GetStyle() & WS_GROUP);
+    EXPECT_TRUE(view->GetDlgItem(IDC_AMOUNT)->GetStyle() & WS_GROUP);
+    EXPECT_FALSE(view->GetDlgItem(IDC_RADIO_SECOND)->GetStyle() & WS_GROUP);
+
+    // The form draws them: in the place of the bordered heading its sunken edge
+    // and its text, none where nothing is.
+    // Place and size turned into pixels each on its own, as the dialog manager does.
+    auto pixels = [&](int x, int y, int cx, int cy) {
+        RECT units = {x, y, cx, cy};
+        ::MapDialogRect(view->m_hWnd, &units);
+        return CRect(units.left, units.top, units.left + units.right, units.top + units.bottom);
+    };
+    const CRect heading = pixels(200, 100, 60, 13);
+    CRect client;
+    view->GetClientRect(&client);
+    CClientDC screen(view);
+    CDC memory;
+    memory.CreateCompatibleDC(&screen);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, client.Width(), client.Height());
+    CBitmap* previous = memory.SelectObject(&bitmap);
+    memory.FillSolidRect(&client, RGB(255, 0, 255));
+    view->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.GetSafeHdc()), PRF_CLIENT);
+    auto darkIn = [&](const CRect& area) {
+        int dark = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) {
+                const COLORREF c = memory.GetPixel(x, y);
+                dark += GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128 ? 1 : 0;
+            }
+        return dark;
+    };
+    EXPECT_EQ(memory.GetPixel(heading.left, heading.top + 4), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(memory.GetPixel(heading.right - 1, heading.top + 4), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_GT(darkIn(CRect(heading.left + 3, heading.top + 3, heading.right - 3, heading.bottom - 3)), 10);
+    EXPECT_EQ(memory.GetPixel(heading.left + 3, heading.top + 3), ::GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(darkIn(pixels(200, 160, 60, 13)), 0);
+    memory.SelectObject(previous);
 }

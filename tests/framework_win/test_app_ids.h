@@ -25,6 +25,7 @@
 #define IDC_SWITCH 1009
 #define IDC_NOTE 1010
 #define IDC_BOTTOM 1011
+#define IDC_LABEL 1012
 
 // Commands.
 #define ID_TEST_FIRST 32800

@@ -11,6 +11,7 @@
 #include "journal/screen_layout.h"
 #include "journal/siwake.h"
 #include "resource.h"
+#include "tests/support/window_test_support.h"
 
 #include <string>
 #include <vector>
@@ -94,6 +95,7 @@ TEST_F(JournalViewTest, InitialUpdateSetsMenuPresetsLimitsClassesAndTheFixedAcco
 {
     StartWithShippedFiles();
     siwake* view = View();
+    Photograph(Frame(), "siwake");
     EXPECT_EQ(1, Document()->m_nCurBook);
     EXPECT_TRUE(Greyed(ID_LEDGER_PRINT_ALL));
     EXPECT_TRUE(Greyed(ID_LEDGER_PRINT_ALL_PREVIEW));

@@ -149,6 +149,25 @@ TEST(AccountTotals, OpeningCapitalCountsRowOneOnEitherSide)
     EXPECT_FALSE(totals.openingCapital.Contains("普通預金"));
 }
 
+// The opening capital is summed as exactly as the account's own totals and
+// written the same way, whether one amount or several, with separators,
+// decimals or eighteen digits.
+TEST(AccountTotals, OpeningCapitalIsSummedAsTheAccountsTotals)
+{
+    FixtureJournal journal;
+    journal.Add("2024/01/01", {{"現金", "1,000.5"}}, {{"元入金", "1,000.5"}}, 0, 5007000)
+        .Add("2024/01/01", {{"普通預金", "999999999999999999"}}, {{"元入金", "999999999999999999"}}, 0, 5007000)
+        .Add("2024/01/01", {{"普通預金", "1"}}, {{"元入金", "1"}}, 0, 5007000)
+        .Add("2024/01/01", {{"売掛金", "0.01"}}, {{"元入金", "0.01"}}, 0, 5007000)
+        .Add("2024/01/01", {{"売掛金", "0.02"}}, {{"元入金", "0.02"}}, 0, 5007000);
+    const AccountTotals totals = CollectAccountTotals(journal.View());
+    ExpectTotal(totals.openingCapital, "現金", "1000.50", "0");
+    ExpectTotal(totals.openingCapital, "普通預金", "1000000000000000000", "0");
+    ExpectTotal(totals.openingCapital, "売掛金", "0.03", "0");
+    for (const char* account : {"現金", "普通預金", "売掛金"})
+        EXPECT_EQ(totals.asset.Find(account)->debit, totals.openingCapital.Find(account)->debit) << account;
+}
+
 TEST(AmountText, ZeroAndNegativeAreTestedAsNumbers)
 {
     struct Case {

@@ -1,0 +1,221 @@
+#include "drawn_labels.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr WORD kExtendedSignature = 0xFFFF;
+constexpr WORD kStaticClass = 0x0082;
+constexpr DWORD kNoId = 0xFFFFFFFF;
+constexpr DWORD kShortNoId = 0xFFFF;
+constexpr DWORD kCountOffset = 16;  // cDlgItems after dlgVer, signature, helpID, exStyle, style
+constexpr DWORD kLabelStyles = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_BORDER | SS_TYPEMASK | SS_CENTERIMAGE | SS_NOPREFIX;
+
+// Reads the template's bytes in order; any read past the end stops the reading.
+class TemplateReader {
+public:
+    TemplateReader(const BYTE* bytes, std::size_t size) : m_bytes(bytes), m_size(size) {}
+
+    bool Fits(std::size_t count) const { return m_ok && m_at + count <= m_size; }
+    std::size_t At() const { return m_at; }
+    bool Ok() const { return m_ok; }
+
+    template <class T>
+    T Read()
+    {
+        T value{};
+        if (!Fits(sizeof value)) {
+            m_ok = false;
+            return value;
+        }
+        std::memcpy(&value, m_bytes + m_at, sizeof value);
+        m_at += sizeof value;
+        return value;
+    }
+    void Skip(std::size_t count)
+    {
+        if (!Fits(count))
+            m_ok = false;
+        else
+            m_at += count;
+    }
+    void AlignTo(std::size_t unit) { Skip((unit - m_at % unit) % unit); }
+
+    // A name or an ordinal: ordinal receives the ordinal, text the name.
+    void NameOrOrdinal(WORD* ordinal, std::wstring* text)
+    {
+        const WORD first = Read<WORD>();
+        if (first == 0xFFFF) {
+            const WORD value = Read<WORD>();
+            if (ordinal)
+                *ordinal = value;
+            return;
+        }
+        std::wstring name;
+        for (WORD ch = first; m_ok && ch != 0; ch = Read<WORD>())
+            name.push_back(static_cast<wchar_t>(ch));
+        if (text)
+            *text = name;
+    }
+
+private:
+    const BYTE* m_bytes;
+    std::size_t m_size;
+    std::size_t m_at = 0;
+    bool m_ok = true;
+};
+
+// The template's whole length: the resource's size is not at hand, so the items are walked.
+std::size_t TemplateLength(const BYTE* bytes, bool& ok)
+{
+    TemplateReader reader(bytes, SIZE_MAX);
+    reader.Skip(4 + 4 + 4);  // dlgVer, signature, helpID, exStyle
+    const DWORD style = reader.Read<DWORD>();
+    const WORD count = reader.Read<WORD>();
+    reader.Skip(8);
+    reader.NameOrOrdinal(nullptr, nullptr);  // menu
+    reader.NameOrOrdinal(nullptr, nullptr);  // class
+    reader.NameOrOrdinal(nullptr, nullptr);  // title (an ordinal never, a text always)
+    if (style & (DS_SETFONT | DS_SHELLFONT)) {
+        reader.Skip(6);
+        reader.NameOrOrdinal(nullptr, nullptr);
+    }
+    for (WORD i = 0; i < count && reader.Ok(); ++i) {
+        reader.AlignTo(4);
+        reader.Skip(4 + 4 + 4 + 8 + 4);
+        reader.NameOrOrdinal(nullptr, nullptr);
+        reader.NameOrOrdinal(nullptr, nullptr);
+        reader.Skip(reader.Read<WORD>());
+    }
+    ok = reader.Ok();
+    return reader.At();
+}
+
+bool IsLabel(DWORD exStyle, DWORD style, DWORD id, WORD classOrdinal, const std::wstring& text, WORD extra)
+{
+    const DWORD type = style & SS_TYPEMASK;
+    return classOrdinal == kStaticClass && (id == kNoId || id == kShortNoId) && exStyle == 0 && extra == 0 &&
+           (style & WS_VISIBLE) && (style & ~kLabelStyles) == 0 && (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) &&
+           ((style & SS_NOPREFIX) || text.find(L'&') == std::wstring::npos);
+}
+
+}  // namespace
+
+std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate)
+{
+    m_labels.clear();
+    const auto* bytes = reinterpret_cast<const BYTE*>(dialogTemplate);
+    WORD version = 0, signature = 0;
+    std::memcpy(&version, bytes, sizeof version);
+    std::memcpy(&signature, bytes + 2, sizeof signature);
+    bool ok = false;
+    const std::size_t length = signature == kExtendedSignature && version == 1 ? TemplateLength(bytes, ok) : 0;
+    if (!ok)
+        return {};
+
+    TemplateReader reader(bytes, length);
+    reader.Skip(4 + 4 + 4);
+    const DWORD formStyle = reader.Read<DWORD>();
+    const WORD count = reader.Read<WORD>();
+    reader.Skip(8);
+    for (int i = 0; i < 3; ++i)
+        reader.NameOrOrdinal(nullptr, nullptr);
+    if (formStyle & (DS_SETFONT | DS_SHELLFONT)) {
+        reader.Skip(6);
+        reader.NameOrOrdinal(nullptr, nullptr);
+    }
+    std::vector<BYTE> kept(bytes, bytes + reader.At());
+    WORD keptCount = 0;
+    bool groupPending = false;
+    for (WORD i = 0; i < count && reader.Ok(); ++i) {
+        reader.AlignTo(4);
+        const std::size_t start = reader.At();
+        reader.Skip(4);  // helpID
+        const DWORD exStyle = reader.Read<DWORD>();
+        const DWORD style = reader.Read<DWORD>();
+        const auto x = reader.Read<short>();
+        const auto y = reader.Read<short>();
+        const auto cx = reader.Read<short>();
+        const auto cy = reader.Read<short>();
+        const DWORD id = reader.Read<DWORD>();
+        WORD classOrdinal = 0;
+        std::wstring text;
+        reader.NameOrOrdinal(&classOrdinal, nullptr);
+        reader.NameOrOrdinal(nullptr, &text);
+        const WORD extra = reader.Read<WORD>();
+        reader.Skip(extra);
+        if (!reader.Ok())
+            break;
+        if (IsLabel(exStyle, style, id, classOrdinal, text, extra)) {
+            m_labels.push_back({{x, y, cx, cy}, {}, style, text});
+            groupPending = groupPending || (style & WS_GROUP) != 0;
+            continue;
+        }
+        kept.resize((kept.size() + 3) / 4 * 4);
+        const std::size_t at = kept.size();
+        kept.insert(kept.end(), bytes + start, bytes + reader.At());
+        if (groupPending) {
+            DWORD keptStyle = 0;
+            std::memcpy(&keptStyle, kept.data() + at + 8, sizeof keptStyle);
+            keptStyle |= WS_GROUP;
+            std::memcpy(kept.data() + at + 8, &keptStyle, sizeof keptStyle);
+            groupPending = false;
+        }
+        ++keptCount;
+    }
+    if (!reader.Ok()) {
+        m_labels.clear();
+        return {};
+    }
+    std::memcpy(kept.data() + kCountOffset, &keptCount, sizeof keptCount);
+    return kept;
+}
+
+void DrawnLabels::Place(HWND form)
+{
+    m_font = reinterpret_cast<HFONT>(::SendMessageW(form, WM_GETFONT, 0, 0));
+    // The dialog manager turns the place and the size into pixels each on its own,
+    // not the two corners: so does the label.
+    for (Label& label : m_labels) {
+        RECT mapped = label.units;
+        ::MapDialogRect(form, &mapped);
+        label.pixels = {mapped.left, mapped.top, mapped.left + mapped.right, mapped.top + mapped.bottom};
+    }
+}
+
+void DrawnLabels::Draw(HDC dc) const
+{
+    if (m_labels.empty())
+        return;
+    const int saved = ::SaveDC(dc);
+    if (m_font)
+        ::SelectObject(dc, m_font);
+    // The colours a form that answers no WM_CTLCOLORSTATIC gives its static controls.
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkColor(dc, ::GetSysColor(COLOR_3DFACE));
+    ::SetBkMode(dc, OPAQUE);
+    HBRUSH face = ::GetSysColorBrush(COLOR_3DFACE);
+    for (const Label& label : m_labels) {
+        RECT client = label.pixels;
+        // A bordered static child is framed as Wine frames it: a sunken edge two pixels wide.
+        if (label.style & WS_BORDER)
+            ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        UINT format = DT_EXPANDTABS | DT_WORDBREAK;
+        switch (label.style & SS_TYPEMASK) {
+        case SS_CENTER: format |= DT_CENTER; break;
+        case SS_RIGHT: format |= DT_RIGHT; break;
+        default: format |= DT_LEFT; break;
+        }
+        if (label.style & SS_NOPREFIX)
+            format |= DT_NOPREFIX;
+        if (label.style & SS_CENTERIMAGE)
+            format |= DT_SINGLELINE | DT_VCENTER;
+        ::FillRect(dc, &client, face);
+        const int clip = ::SaveDC(dc);
+        ::IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+        RECT text = client;
+        ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &text, format);
+        ::RestoreDC(dc, clip);
+    }
+    ::RestoreDC(dc, saved);
+}
