@@ -10,6 +10,7 @@
 #include "framework/win/dialog.h"
 #include "framework/win/wide_text.h"
 #include "journal/siwake.h"
+#include "setup/torihikisaki_dlg.h"
 #include "resource.h"
 
 #include <deque>
@@ -96,6 +97,18 @@ inline bool DlgEnabled(CDialog& dlg, int id)
 }
 
 // A blank-padded amount field of 18 characters.
+// The lines of the partner dialog's list, in order.
+inline std::vector<std::string> ListLines(CTorihikisakiDlg& dlg)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < dlg.m_listPartners.GetCount(); ++i) {
+        CString text;
+        dlg.m_listPartners.GetText(i, text);
+        lines.push_back(text.str());
+    }
+    return lines;
+}
+
 inline CString Field18(const char* shown)
 {
     CString text(shown);

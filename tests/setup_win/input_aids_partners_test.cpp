@@ -12,17 +12,6 @@
 
 namespace {
 
-std::vector<std::string> ListLines(CTorihikisakiDlg& dlg)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < dlg.m_listPartners.GetCount(); ++i) {
-        CString text;
-        dlg.m_listPartners.GetText(i, text);
-        lines.push_back(text.str());
-    }
-    return lines;
-}
-
 // The descriptions of an account among the cause accounts (side 0) or in the
 // result branch (side 1).
 std::vector<std::string> Descriptions(const DictionaryNodes& nodes, int side, const char* account)
