@@ -4,6 +4,7 @@
 // back to the same line, the opening cash, and the printed pages rendered into
 // metafiles and read back text by text.
 #include "book_test_support.h"
+#include "../support/journal_fixtures.h"
 
 
 #include "books/kanjyo.h"
@@ -276,19 +277,8 @@ TEST_F(BookViewTest, TheOpeningCashShownIsTheEntryTheButtonWrites)
     CopyShippedSetupFiles();
     ASSERT_TRUE(Start());
     // A sale, then cash the owner pays in during the year: no opening cash.
-    auto add = [&](const char* date, const char* cause, const char* result, const char* amount, int direction,
-                   int classCode) {
-        auto* e = new CMyObject2;
-        e->m_strDate = date;
-        e->m_strCause1 = cause;
-        e->m_strResult1 = result;
-        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
-        e->m_nDirection = direction;
-        e->m_nClassCode = classCode;
-        Document()->m_arrJournal.Add(e);
-    };
-    add("2024/03/01", "売上", "現金", "100", 1, 1005000);
-    add("2024/06/01", "現金", "元入金", "5000", 0, 5007000);
+    Document()->m_arrJournal.Add(RowOneEntry("2024/03/01", "売上", "現金", "100", 1, 1005000));
+    Document()->m_arrJournal.Add(RowOneEntry("2024/06/01", "現金", "元入金", "5000", 0, 5007000));
     Command(ID_VIEW_KINSEN);
     kinsen* cash = Shown<kinsen>();
     ASSERT_NE(nullptr, cash);
