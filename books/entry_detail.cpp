@@ -3,7 +3,7 @@
 #include "../core/amount_format.h"
 #include "../core/class_code.h"
 #include "../core/connect_words.h"
-#include "../journal/sentence_words.h"
+#include "../core/sentence_words.h"
 
 CString BookDigits(const CMyObject2& entry)
 {

@@ -5,7 +5,6 @@
 #include "../core/fiscal_year.h"
 
 #include "../core/amount_format.h"
-#include "../core/my_app.h"
 #include "../framework/win/message_box.h"
 #include "../resources/resource.h"
 
@@ -114,8 +113,7 @@ CString kinsen::JournalYear()
     // The year of the open journal: its first entry's, else the year kept for the file.
     CString year = FiscalYearOf(GetDocument()->m_arrJournal);
     if (year.IsEmpty())
-        if (CWinApp* app = AfxGetApp())
-            year = static_cast<CMyApp*>(app)->m_strYear.Left(4);
+        year = GetDocument()->m_strYear.Left(4);
     return year;
 }
 

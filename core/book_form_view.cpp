@@ -1,5 +1,7 @@
 #include "book_form_view.h"
 
+#include "../app/book_views.h"
+
 #include "../framework/win/menu.h"
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"

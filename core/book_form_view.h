@@ -4,7 +4,7 @@
 // keeps the previous book and leaves the menu alone after a failed set-up).
 #pragma once
 
-#include "book_views.h"
+#include "book_codes.h"
 #include "my_doc.h"
 
 #include "../framework/win/form_view.h"

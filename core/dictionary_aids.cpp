@@ -3,38 +3,14 @@
 // dictionary that the opening-balance dialog builds from the previous year.
 #include "my_doc.h"
 
-#include "partner_dialog.h"
 #include "record_file.h"
 
 #include "../framework/win/file_dialog.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/win_app.h"
 
-namespace {
-PartnerDialogRunner g_partnerDialog = nullptr;
-}
-
-void SetPartnerDialogRunner(PartnerDialogRunner runner)
+void CMyDoc::RegisterEditedPartners()
 {
-    g_partnerDialog = runner;
-}
-
-PartnerDialogRunner GetPartnerDialogRunner()
-{
-    return g_partnerDialog;
-}
-
-int CMyDoc::RunPartnerDialog()
-{
-    if (!g_partnerDialog)
-        return -1;
-    return g_partnerDialog() == IDOK ? 0 : -1;
-}
-
-void CMyDoc::OnTradingPartners()
-{
-    if (RunPartnerDialog() == -1)
-        return;
     // Only a dictionary that is a whole tree is edited; the close writes it.
     if (!RegisterAllPartners(m_arrDictionary, m_arrPartners)) {
         AfxMessageBox("科目辞書の構成が正しくないため、取引先を登録できません。", MB_OK | MB_ICONEXCLAMATION);

@@ -3,7 +3,6 @@
 // the rules of every file command: the journal must be the book shown last, no
 // journal row may be under insertion, some need a journal with entries, and a
 // changed journal is offered for saving.
-#include "main_frame.h"
 #include "my_doc.h"
 
 #include "path_text.h"
@@ -11,6 +10,7 @@
 
 #include "../framework/file_failure_reason.h"
 #include "../framework/win/file_dialog.h"
+#include "../framework/win/frame_wnd.h"
 #include "../framework/win/framework_ids.h"
 #include "../framework/win/recent_file_list.h"
 #include "../framework/win/win_app.h"

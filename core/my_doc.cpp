@@ -1,6 +1,5 @@
 #include "my_doc.h"
 
-#include "build_font_size.h"
 #include "connect_words.h"
 #include "dictionary_tree.h"
 #include "directory_dialog.h"
@@ -86,12 +85,13 @@ const MessageMap* CMyDoc::GetThisMessageMap()
         on::Command(ID_FILE_DELETE, &CMyDoc::OnFileDelete),
         on::Command(ID_FILE_SAVE_CSV1, &CMyDoc::OnFileSaveCsv1),
         on::Command(ID_FILE_SAVE_CSV3, &CMyDoc::OnFileSaveCsv3),
-        on::Command(ID_FILE_OPEN_CSV, &CMyDoc::OnFileOpenCsv),
-        on::Command(ID_TRADING_PARTNERS, &CMyDoc::OnTradingPartners));
+        on::Command(ID_FILE_OPEN_CSV, &CMyDoc::OnFileOpenCsv));
     return &map;
 }
 
-CMyDoc::CMyDoc() : m_nFontSize(kBuildFontSize) {}
+int CMyDoc::s_nBuildFontSize = 12;
+
+CMyDoc::CMyDoc() : m_nFontSize(s_nBuildFontSize) {}
 
 CMyDoc::~CMyDoc()
 {
@@ -102,6 +102,7 @@ CMyDoc::~CMyDoc()
     DeleteRecords(m_arrHints);
     DeleteRecords(m_arrDictionary);
     DeleteRecords(m_arrWorkDict);
+    DeleteRecords(m_arrKishuZandaka);
 }
 
 void CMyDoc::DeleteContents()

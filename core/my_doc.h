@@ -8,6 +8,7 @@
 #include "book_codes.h"
 #include "dictionary_tree.h"
 #include "file_outcome.h"
+#include "kishu_zandaka_item.h"
 #include "kiso.h"
 #include "last_file_record.h"
 #include "my_object.h"
@@ -30,12 +31,21 @@ extern const char* const kBackupFolderTitle;
 // The message of a journal file that cannot be read.
 extern const char* const kOpenFailed;
 
+// Posted by the document to the main window when a file command gave it another
+// journal: the book shown is then made anew from the document, once the command
+// has finished.
+constexpr UINT WM_RENEW_BOOK_VIEW = WM_APP + 0x131;
+
 class CMyDoc : public CDocument {
     DECLARE_DYNCREATE(CMyDoc)
     DECLARE_MESSAGE_MAP(CMyDoc)
 public:
     CMyDoc();
     ~CMyDoc() override;
+
+    // The font size the program was built for; the application sets it before
+    // it makes the document, and each new document draws at that size.
+    static int s_nBuildFontSize;
 
     BOOL OnNewDocument() override;
     // A journal opened by path through the generic document path (the recent-file
@@ -105,11 +115,9 @@ public:
     FileOutcome ExportDictionaryCsv();
     FileOutcome ImportDictionaryCsv();
 
-    // Trading partners: the partner dialog, then the partners of each kind as the
+    // Once the partner dialog ended with OK: the partners of each kind become the
     // descriptions of their accounts on both sides of the dictionary.
-    void OnTradingPartners();
-    // 0 when the partner dialog ended with OK, -1 otherwise.
-    int RunPartnerDialog();
+    void RegisterEditedPartners();
     void RegisterPartnerNames(int kind, int side, CString account);
 
     // Carry-forward from the previous year: the previous year's journal read into
@@ -178,6 +186,17 @@ public:
     JournalArray m_arrHints;
     CTypedPtrArray<CObArray, CKiso*> m_arrDictionary;
     CTypedPtrArray<CObArray, CKiso*> m_arrWorkDict;
+
+    // The year the journal is kept for while its entries do not say it (a new
+    // journal, or the year the opening-balance dialog carried forward).
+    CString m_strYear;
+    // The words the input-hint dialog searches for when it opens: the account
+    // names the journal form last had in its first cause and result fields.
+    CString m_strHintCause;
+    CString m_strHintResult;
+    BOOL m_bHintOpen = FALSE;
+    // The rows of the opening-balance dialog, kept from one opening to the next.
+    CTypedPtrArray<CObArray, CKishuZandakaItem*> m_arrKishuZandaka;
 
     // TRUE once zuvavodi.sdn was read whole with at least the root, the seven
     // classes and the result branch; only such a dictionary is written back at close.

@@ -1,8 +1,8 @@
 #include "hint_dlg.h"
 
-#include "../core/hint_dialog_factory.h"
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../core/my_doc.h"
+#include "../core/sentence_words.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/menu.h"
@@ -35,17 +35,12 @@ HMENU MainMenu()
     return ::GetMenu(main->m_hWnd);
 }
 
-CWnd* MakeHintDialog()
+}  // namespace
+
+CHintDlg* MakeHintDialog()
 {
     auto* dialog = new CHintDlg(nullptr);
     return dialog->CreateHidden() ? dialog : nullptr;
-}
-
-}  // namespace
-
-void RegisterHintDialog()
-{
-    SetHintDialogMaker(&MakeHintDialog);
 }
 
 const MessageMap* CHintDlg::GetThisMessageMap()
@@ -80,6 +75,12 @@ CHintDlg::CHintDlg(CWnd* pParent)
 {
     m_brDialog.CreateSolidBrush(kLightGrey);
     m_brStatic.CreateSolidBrush(kLightGrey);
+    ++s_nLiving;
+}
+
+CHintDlg::~CHintDlg()
+{
+    --s_nLiving;
 }
 
 BOOL CHintDlg::CreateHidden()
@@ -156,11 +157,10 @@ BOOL CHintDlg::OnInitDialog()
     for (const char* name : kClassNames)
         m_lbClass.AddString(name);
 
-    auto* app = static_cast<CMyApp*>(AfxGetApp());
-    if (app) {
-        app->m_bHintOpen = 1;
-        m_strKeyword = app->m_strHintCause;
-        m_strNarrowWord = app->m_strHintResult;
+    if (m_pDoc) {
+        m_pDoc->m_bHintOpen = TRUE;
+        m_strKeyword = m_pDoc->m_strHintCause;
+        m_strNarrowWord = m_pDoc->m_strHintResult;
     }
     m_cbTopic.SetWindowText(m_strKeyword);
     return TRUE;
@@ -198,8 +198,8 @@ void CHintDlg::PostNcDestroy()
             }
         m_bCommandsGreyed = false;
     }
-    if (auto* app = static_cast<CMyApp*>(AfxGetApp()))
-        app->m_bHintOpen = FALSE;
+    if (m_pDoc)
+        m_pDoc->m_bHintOpen = FALSE;
     delete this;
 }
 
@@ -263,7 +263,7 @@ void CHintDlg::ShowHint(const CMyObject2& s)
     m_strConnectWord = HintConnectWord(dict, s.m_strCause1, m_nConnectIndex, m_strConnectWord);
     m_stConnectWord.SetWindowText(m_strConnectWord);
     std::tie(m_strResultPhrase1, m_strResultPhrase2) = HintResultPhrases(dict, *results[resultRow - 1]);
-    AdjustPhrasesToConnectWord(m_strConnectWord, m_strResultPhrase1, m_strResultPhrase2);
+    AgreeParticles(m_strConnectWord, m_strResultPhrase1, m_strResultPhrase2);
     const PhraseRadios radios =
         PhraseRadiosFor(classes, s.m_strResult1, m_strResultPhrase1, m_strResultPhrase2, s.m_nDirection);
     m_rbPhrase1.SetWindowText(radios.caption1);
@@ -394,6 +394,5 @@ void CHintDlg::OnFieldSetFocus()
 
 void CHintDlg::OnHelpIcon()
 {
-    const CMyApp* app = static_cast<CMyApp*>(AfxGetApp());
-    app->ShowHelpPage(app->m_strHelpPageHint);
+    ShowHelpPage(HelpPages::kHint);
 }

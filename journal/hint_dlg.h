@@ -23,6 +23,7 @@ class CHintDlg : public CDialog {
 public:
     // The object alone; Open makes the window.
     explicit CHintDlg(CWnd* pParent = nullptr);
+    ~CHintDlg() override;
     CHintDlg(const CHintDlg&) = delete;
     CHintDlg& operator=(const CHintDlg&) = delete;
 
@@ -117,7 +118,16 @@ private:
     // greying survives the dialog; a command enabled meanwhile stays enabled.
     std::array<UINT, 13> m_nCommandState{};
     bool m_bCommandsGreyed = false;
+
+public:
+    // How many hint dialog objects exist: one while the dialog is open, none
+    // once it closed and deleted itself.
+    static int LivingCount() { return s_nLiving; }
+
+private:
+    static inline int s_nLiving = 0;
 };
 
-// Registers the hint dialog as the one the main frame makes on its show command.
-void RegisterHintDialog();
+// A new hint dialog with its hidden window, owned by the main window, that
+// deletes itself when the window is gone; nullptr when it could not be made.
+CHintDlg* MakeHintDialog();

@@ -2,7 +2,7 @@
 
 #include "../core/amount_sum.h"
 
-#include "sentence_words.h"
+#include "../core/sentence_words.h"
 #include "../core/sjis_text.h"
 #include "../core/entry_check.h"
 

@@ -6,13 +6,12 @@
 #include "entry_table.h"
 #include "journal_print.h"
 #include "screen_layout.h"
-#include "sentence_words.h"
+#include "../core/sentence_words.h"
 
 #include "../core/amount_format.h"
 #include "../core/book_form_view.h"
 #include "../core/column_text.h"
 #include "../core/fiscal_year.h"
-#include "../core/my_app.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/framework_ids.h"
@@ -157,16 +156,12 @@ const MessageMap* siwake::GetThisMessageMap()
         on::Control(EN_SETFOCUS, 1042, &siwake::OnSetfocusAmount),
         on::Control(EN_KILLFOCUS, 1061, &siwake::OnKillfocusFocusHolder),
         on::Command(ID_SORT_BY_DATE, &siwake::OnSortByDate),
-        on::Command(ID_OPENING_BALANCE, &siwake::OnOpeningBalance),
         on::Command(ID_EDIT_CUT_LINE, &siwake::OnEditCutLine),
         on::Command(ID_EDIT_COPY_LINE, &siwake::OnEditCopyLine),
         on::Command(ID_EDIT_PASTE_INSERT, &siwake::OnEditPasteInsert),
         on::Command(ID_EDIT_PASTE_END, &siwake::OnEditPasteEnd),
         on::Command(ID_EDIT_COPY, &siwake::OnEditCopy),
         on::Command(ID_EDIT_PASTE, &siwake::OnEditPaste),
-        on::Command(ID_INVENTORY, &siwake::OnInventory),
-        on::Command(ID_BAD_DEBT_ALLOWANCE, &siwake::OnBadDebtAllowance),
-        on::Command(ID_KEYWORD_SEARCH, &siwake::OnKeywordSearch),
         on::Message(WM_SIWAKE_AFTER_PAINT, &siwake::OnAfterPaint));
     return &map;
 }
@@ -805,7 +800,7 @@ void siwake::OnKillfocusCause(int row)
     if (row > 1 && text.IsEmpty())
         m_strRowDesc[static_cast<size_t>(row - 1)].Empty();
     if (!text.IsEmpty())
-        static_cast<CMyApp*>(AfxGetApp())->m_strHintCause = text;
+        GetDocument()->m_strHintCause = text;
     ShowClassPrompt(FALSE);
 }
 
@@ -847,7 +842,7 @@ void siwake::OnKillfocusResult(int row)
     if (row > 1 && text.IsEmpty())
         m_strRowDesc[static_cast<size_t>(3 + row - 1)].Empty();
     if (!text.IsEmpty())
-        static_cast<CMyApp*>(AfxGetApp())->m_strHintCause = text;
+        GetDocument()->m_strHintCause = text;
     SetImeOpen(FALSE);
 }
 

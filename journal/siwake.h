@@ -140,12 +140,9 @@ public:
     void OnSetfocusResultAmount1();
     void OnSetfocusAmount();
     void OnInputHint();
-    void OnOpeningBalance();
     void OnKillfocusFocusHolder();
     void OnLeaving() override;
-    void OnInventory();
-    void OnBadDebtAllowance();
-    void OnKeywordSearch();
+    // For the input aids the main window runs on the journal.
     void EndPendingInsertion();
     // The year of the clock, for aid entries when no journal year is known.
     static CString CurrentYearText();

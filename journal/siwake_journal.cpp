@@ -13,7 +13,7 @@
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/fiscal_year.h"
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/menu.h"
 #include "../framework/win/message_box.h"
@@ -44,7 +44,6 @@ const char* const kInsertPendingSort = "挿入行の編集中です。並べ替�
 const char* const kInsertPendingPaste = "挿入行の編集中です。貼り付けを中止します";
 const char* const kInsertPendingCut = "挿入行の編集中です。切り取りを中止します";
 const char* const kDeleteQuestion = "選択されている行を削除しますか？";
-const char* const kHelpFileName = "dazeruruvo.chm";
 
 constexpr int kCauseFieldIds[3] = {1038, 1040, 1041};
 constexpr int kResultFieldIds[3] = {1043, 1030, 1031};
@@ -55,11 +54,6 @@ constexpr UINT kLockedCommands[] = {
     ID_VIEW_KESSAN, ID_VIEW_SETTEI, ID_OPENING_BALANCE, ID_TRADING_PARTNERS, ID_INVENTORY,
     ID_BAD_DEBT_ALLOWANCE, ID_KEYWORD_SEARCH,
 };
-
-CMyApp* App()
-{
-    return static_cast<CMyApp*>(AfxGetApp());
-}
 
 CString WindowText(const CWnd& window)
 {
@@ -258,7 +252,7 @@ CMyObject2* siwake::BuildEntry(CMyObject2* record)
     const Apportionment apportionment = ApplyApportionment(f, m_nClassIndex, converted);
     if (!apportionment.refusal.IsEmpty()) {
         AfxMessageBox(apportionment.refusal, MB_OK);
-        AfxHtmlHelp(CString(kHelpFileName) + "::/" + App()->m_strHelpPageApportion + ".htm", HH_DISPLAY_TOPIC);
+        AfxHtmlHelp(HelpPageAddress(HelpPages::kApportion), HH_DISPLAY_TOPIC);
         m_nBuildStatus = -1;
         return record;
     }
@@ -290,8 +284,8 @@ void siwake::CheckOwnerAccounts(CMyObject2* entry)
     if (advice.owner.IsEmpty())
         return;
     const int answer = AfxMessageBox(advice.question, MB_YESNO);
-    App()->m_strHintCause = advice.hintCause;
-    App()->m_strHintResult = advice.hintResult;
+    GetDocument()->m_strHintCause = advice.hintCause;
+    GetDocument()->m_strHintResult = advice.hintResult;
     if (answer == IDYES)
         OnInputHint();
 }
@@ -418,7 +412,7 @@ void siwake::RebuildTransactionList()
         ClearEntryFields();
         // An empty journal has no year: the year of a journal open before stays no longer.
         m_strYearText.Empty();
-        App()->m_strYear.Empty();
+        GetDocument()->m_strYear.Empty();
         ShowNewEntryRowOnly();
         return;
     }
@@ -446,7 +440,7 @@ void siwake::RebuildTransactionList()
     m_lbTransactions.SetCurSel(NewEntryRow());
     m_nShownLine = NewEntryRow();
 
-    App()->m_strYear = m_strYearText;
+    GetDocument()->m_strYear = m_strYearText;
     if (const CMyObject2* current = EntryAt(document->m_nCurEntry)) {
         m_lbTransactions.SetCurSel(document->m_nCurEntry);
         m_nShownLine = document->m_nCurEntry;
@@ -518,7 +512,7 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
     SetDescLabel(0, 1, entry.m_strCause1);
     SetDescLabel(1, 1, entry.m_strResult1);
 
-    App()->m_strHintCause = entry.m_strCause1;
+    GetDocument()->m_strHintCause = entry.m_strCause1;
     if (document->m_strCurAccount.IsEmpty())
         document->m_strCurAccount = entry.m_strCause1;
     const EntryBookWords words = BookWordsOf(entry);
@@ -932,7 +926,7 @@ void siwake::SwitchBook(const char* destination, UINT command)
         return;
     if (ConfirmLeaveEdit(destination) == -1)
         return;
-    if (App()->m_bHintOpen)
+    if (GetDocument()->m_bHintOpen)
         return;
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->SendMessage(WM_COMMAND, command, 0);
@@ -984,8 +978,8 @@ void siwake::OnSetfocusAmount()
 
 void siwake::OnInputHint()
 {
-    App()->m_strHintCause = WindowText(m_cbCause[0]);
-    App()->m_strHintResult = WindowText(m_cbResult[0]);
+    GetDocument()->m_strHintCause = WindowText(m_cbCause[0]);
+    GetDocument()->m_strHintResult = WindowText(m_cbResult[0]);
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->SendMessage(WM_COMMAND, ID_HINT_SHOW, 0);
 }

@@ -1,6 +1,6 @@
 #include "input_aid_dlg.h"
 
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../framework/win/dc.h"
 
 const MessageMap* CInputAidDlg::GetThisMessageMap()
@@ -45,5 +45,5 @@ HBRUSH CInputAidDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CInputAidDlg::OnHelpIcon()
 {
-    static_cast<CMyApp*>(AfxGetApp())->ShowHelpPage(HelpPage());
+    ShowHelpPage(HelpPage());
 }

@@ -3,7 +3,7 @@
 #include "aid_amounts.h"
 #include "inventory_entries.h"
 
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../core/my_doc.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/message_box.h"
@@ -21,7 +21,7 @@ CKasidaoreDlg::CKasidaoreDlg(CWnd* pParent) : CInputAidDlg(IDD_BAD_DEBT, pParent
 
 CString CKasidaoreDlg::HelpPage() const
 {
-    return static_cast<CMyApp*>(AfxGetApp())->m_strHelpPageBadDebt;
+    return HelpPages::kBadDebt;
 }
 
 COLORREF CKasidaoreDlg::StaticTextColor(CWnd* pWnd) const

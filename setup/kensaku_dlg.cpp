@@ -1,12 +1,13 @@
 #include "kensaku_dlg.h"
 
 #include "../core/form_painting.h"
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../core/my_doc.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/win_app.h"
-#include "../journal/hint_search.h"
+#include "../core/sentence_diagram.h"
+#include "../core/sentence_words.h"
 #include "../resources/resource.h"
 
 #include <tuple>
@@ -56,7 +57,7 @@ CKensakuDlg::CKensakuDlg(CWnd* pParent) : CInputAidDlg(IDD_KEYWORD_SEARCH, pPare
 
 CString CKensakuDlg::HelpPage() const
 {
-    return static_cast<CMyApp*>(AfxGetApp())->m_strHelpPageSearch;
+    return HelpPages::kSearch;
 }
 
 void CKensakuDlg::DoDataExchange(CDataExchange* pDX)
@@ -221,7 +222,7 @@ void CKensakuDlg::ShowEntry(const CMyObject2& e)
     m_strConnectWord = HintConnectWord(dict, e.m_strCause1, m_nConnectIndex, m_strConnectWord);
     m_stConnectWord.SetWindowText(m_strConnectWord);
     std::tie(m_strPhrase1, m_strPhrase2) = HintResultPhrases(dict, e.m_strResult1);
-    AdjustPhrasesToConnectWord(m_strConnectWord, m_strPhrase1, m_strPhrase2);
+    AgreeParticles(m_strConnectWord, m_strPhrase1, m_strPhrase2);
     const PhraseRadios radios = PhraseRadiosFor(classes, e.m_strResult1, m_strPhrase1, m_strPhrase2, e.m_nDirection);
     m_btnPhrase1.SetWindowText(radios.caption1);
     m_btnPhrase2.SetWindowText(radios.caption2);

@@ -3,7 +3,7 @@
 #include "opening_carry.h"
 
 #include "../core/column_text.h"
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../core/record_file.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
@@ -12,11 +12,6 @@
 #include "../resources/resource.h"
 
 namespace {
-
-CMyApp* App()
-{
-    return static_cast<CMyApp*>(AfxGetApp());
-}
 
 const int kDetailControls[] = {1106, 1008, 1130, 1131, 1135};
 
@@ -37,14 +32,14 @@ const MessageMap* CKishuZandakaDlg::GetThisMessageMap()
     return &map;
 }
 
-CKishuZandakaDlg::CKishuZandakaDlg(CWnd* pParent)
-    : CInputAidDlg(IDD_KISHU_ZANDAKA, pParent), m_editor(App()->m_arrKishuZandaka)
+CKishuZandakaDlg::CKishuZandakaDlg(BalanceRows& rows, CWnd* pParent)
+    : CInputAidDlg(IDD_KISHU_ZANDAKA, pParent), m_rows(rows), m_editor(rows)
 {
 }
 
 CString CKishuZandakaDlg::HelpPage() const
 {
-    return App()->m_strHelpPageOpening;
+    return HelpPages::kOpening;
 }
 
 void CKishuZandakaDlg::DoDataExchange(CDataExchange* pDX)
@@ -69,20 +64,13 @@ BOOL CKishuZandakaDlg::OnInitDialog()
     ShowDetailControls(false);
     if (m_pDoc) {
         const std::vector<CString> duplicates =
-            PrepareBalanceRows(m_pDoc->m_arrDictionary, m_pDoc->m_arrJournal, App()->m_arrKishuZandaka);
+            PrepareBalanceRows(m_pDoc->m_arrDictionary, m_pDoc->m_arrJournal, m_rows);
         for (const CString& message : duplicates)
             AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
     }
     m_editor.RowsRebuilt();
     FillAccountLists();
     return TRUE;
-}
-
-void CKishuZandakaDlg::OnOK()
-{
-    if (!m_strCarriedYear.IsEmpty())
-        App()->m_strYear = m_strCarriedYear;
-    CDialog::OnOK();
 }
 
 void CKishuZandakaDlg::FillList(CListBox& list, const std::vector<int>& rows)
@@ -100,7 +88,7 @@ void CKishuZandakaDlg::FillList(CListBox& list, const std::vector<int>& rows)
 
 void CKishuZandakaDlg::FillAccountLists()
 {
-    const BalanceRows& rows = App()->m_arrKishuZandaka;
+    const BalanceRows& rows = m_rows;
     FillList(m_listAssets, AccountLineRows(rows, false));
     FillList(m_listLiabilities, AccountLineRows(rows, true));
 }
@@ -162,7 +150,7 @@ void CKishuZandakaDlg::OnDetailSettings()
         AfxMessageBox("先に[資産]・[負債資本]の科目を選択してください。", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const BalanceRows& rows = App()->m_arrKishuZandaka;
+    const BalanceRows& rows = m_rows;
     const std::vector<int> lines = DetailLineRows(rows, FindTotalRow(rows, m_editor.Account()));
     FillList(m_listDetail, lines);
     if (lines.empty())
@@ -231,7 +219,7 @@ void CKishuZandakaDlg::OnCarryForward()
     {
         CWaitCursor wait;
         const CString year =
-            CarryForwardBalances(m_pDoc->m_arrWorkDict, m_pDoc->m_arrPrevJournal, App()->m_arrKishuZandaka);
+            CarryForwardBalances(m_pDoc->m_arrWorkDict, m_pDoc->m_arrPrevJournal, m_rows);
         if (!question.IsEmpty())
             m_strCarriedYear = IntToText(years.open);
         else if (!year.IsEmpty())

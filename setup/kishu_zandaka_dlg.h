@@ -1,5 +1,6 @@
 // CKishuZandakaDlg: the opening-balance dialog "期首残高の設定". It shows the rows of
-// the application's opening balances in two account lists and a detail list (each
+// opening balances its caller hands over (the document keeps them from one opening
+// to the next) in two account lists and a detail list (each
 // line knows its row through its item data), edits them through the editor, and
 // can take them from the previous year's file. It never touches the journal: the
 // journal view writes the rows' entries once it ended with OK.
@@ -7,6 +8,7 @@
 
 #include "input_aid_dlg.h"
 #include "opening_edit.h"
+#include "opening_entries.h"
 
 #include "../core/my_doc.h"
 #include "../core/num_edit.h"
@@ -16,14 +18,10 @@
 class CKishuZandakaDlg : public CInputAidDlg {
     DECLARE_MESSAGE_MAP(CKishuZandakaDlg)
 public:
-    explicit CKishuZandakaDlg(CWnd* pParent = nullptr);
+    CKishuZandakaDlg(BalanceRows& rows, CWnd* pParent);
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // "適用して閉じる": a year carried from the previous year's file becomes the year
-    // of the opening entries; on Cancel it is forgotten.
-    void OnOK() override;
-
     void OnSelchangeAssetList() { SelectAccountLine(m_listAssets, m_listLiabilities); }
     void OnSelchangeLiabilityList() { SelectAccountLine(m_listLiabilities, m_listAssets); }
     void OnSelchangeDetailList();
@@ -40,6 +38,8 @@ public:
     CListBox m_listAssets;          // 1001
     CNumEdit m_edBalance;           // 1025
     // The year after the previous year's first entry, once a carry-forward read one.
+    // "適用して閉じる" hands it to the caller as the year of the opening entries; on
+    // Cancel it is forgotten.
     CString m_strCarriedYear;
 
 private:
@@ -52,6 +52,7 @@ private:
     void ShowDetailControls(bool show);
     void ShowEditing(const char* title, const char* label);
 
+    BalanceRows& m_rows;
     OpeningBalanceEditor m_editor;
 
 protected:

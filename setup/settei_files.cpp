@@ -11,7 +11,7 @@
 #include "../framework/win/message_box.h"
 #include "../framework/win/wide_text.h"
 #include "../framework/win/win_app.h"
-#include "../journal/dict_register_dlg.h"
+#include "../core/dict_register_dlg.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 #include "aid_amounts.h"
 
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../core/my_doc.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/win_app.h"
@@ -31,7 +31,7 @@ CTanaorosiDlg::CTanaorosiDlg(CWnd* pParent) : CInputAidDlg(IDD_INVENTORY, pParen
 
 CString CTanaorosiDlg::HelpPage() const
 {
-    return static_cast<CMyApp*>(AfxGetApp())->m_strHelpPageInventory;
+    return HelpPages::kInventory;
 }
 
 CString CTanaorosiDlg::Shown(const CString& amount) const

@@ -2,7 +2,7 @@
 
 #include "../core/dictionary_tree.h"
 #include "../core/form_painting.h"
-#include "../core/my_app.h"
+#include "../core/help_pages.h"
 #include "../core/my_doc.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
@@ -52,7 +52,7 @@ CTorihikisakiDlg::CTorihikisakiDlg(CWnd* pParent) : CInputAidDlg(IDD_PARTNERS, p
 
 CString CTorihikisakiDlg::HelpPage() const
 {
-    return static_cast<CMyApp*>(AfxGetApp())->m_strHelpPagePartners;
+    return HelpPages::kPartners;
 }
 
 PartnerList& CTorihikisakiDlg::Partners()

@@ -11,7 +11,7 @@
 #include "books/keihi.h"
 #include "books/kinsen.h"
 #include "core/amount_arithmetic.h"
-#include "core/book_views.h"
+#include "app/book_views.h"
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"

@@ -2,7 +2,7 @@
 // without a fault of its table (a control id the template lacks).
 #include "program_folder.h"
 
-#include "core/book_views.h"
+#include "app/book_views.h"
 #include "framework/win/dialog.h"
 #include "framework/win/view.h"
 #include "resource.h"

@@ -1,21 +1,21 @@
 // The document's routines for the input aids that write into the dictionary: the
-// trading-partner command (its dialog stood in for by the test) and the
-// carry-forward from the previous year's file.
+// trading-partner command (its dialog answered by the test, which sets the
+// partners it leaves) and the carry-forward from the previous year's file.
 #include "program_folder.h"
 
 #include "../core/dictionary_fixture.h"
 
-#include "core/partner_dialog.h"
 #include "core/record_file.h"
+#include "framework/win/dialog.h"
 #include "resource.h"
 
 namespace {
 
-// What the stand-in partner dialog does: the partners it leaves and its answer.
+// What the answered partner dialog does: the partners it leaves and its answer.
 std::vector<std::pair<int, const char*>> g_partners;
 int g_partnerAnswer = IDOK;
 
-int RunStandInPartnerDialog()
+void AnswerPartnerDialog(CDialog& dialog)
 {
     CMyDoc* document = GetActiveDoc();
     DeleteRecords(document->m_arrPartners);
@@ -25,7 +25,7 @@ int RunStandInPartnerDialog()
         partner->m_strName = name;
         document->m_arrPartners.Add(partner);
     }
-    return g_partnerAnswer;
+    dialog.EndDialog(g_partnerAnswer);
 }
 
 // The small dictionary with the two accounts that the journal view makes sure of
@@ -52,12 +52,11 @@ protected:
         WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
         ASSERT_TRUE(Start());
         ASSERT_EQ(NodeLines(m_expected), NodeLines(Document()->m_arrDictionary));
-        SetPartnerDialogRunner(&RunStandInPartnerDialog);
+        m_answers.dialogs[IDD_PARTNERS] = &AnswerPartnerDialog;
         m_answers.asked.clear();
     }
     void TearDown() override
     {
-        SetPartnerDialogRunner(nullptr);
         DeleteRecords(m_expected);
         ProgramFolderTest::TearDown();
     }

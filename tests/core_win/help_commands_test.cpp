@@ -6,6 +6,7 @@
 #include "program_data.h"
 #include "program_folder.h"
 
+#include "core/help_pages.h"
 #include "data/chm_directory.h"
 #include "framework/win/shell_open.h"
 #include "resource.h"
@@ -79,13 +80,12 @@ TEST_F(HelpCommandsTest, HelpWithoutTheHelpFileSaysItCannotBeOpened)
 TEST_F(HelpCommandsTest, EveryHelpPageOfTheProgramIsATopicOfTheShippedHelpFile)
 {
     // The pages that the dialogs' help buttons and the journal's apportionment
-    // message open, as the application holds them, asked for the way they ask.
-    const CMyApp& app = *m_app;
-    const CString pages[] = {app.m_strHelpPage,          app.m_strHelpPageHint,      app.m_strHelpPageBadDebt,
-                             app.m_strHelpPageSearch,    app.m_strHelpPageInventory, app.m_strHelpPagePartners,
-                             app.m_strHelpPageOpening,   app.m_strHelpPageApportion};
-    for (const CString& page : pages) {
-        const CString topic = "dazeruruvo.chm::/" + page + ".htm";
+    // message open, asked for the way they ask.
+    const char* const pages[] = {HelpPages::kContents,  HelpPages::kHint,     HelpPages::kBadDebt,
+                                 HelpPages::kSearch,    HelpPages::kInventory, HelpPages::kPartners,
+                                 HelpPages::kOpening,   HelpPages::kApportion};
+    for (const char* page : pages) {
+        const CString topic = HelpPageAddress(page);
         EXPECT_TRUE(AfxHtmlHelp(topic, HH_DISPLAY_TOPIC)) << topic.str();
     }
     EXPECT_EQ(std::size(pages), m_helpRequests.size());

@@ -3,8 +3,8 @@
 // answered by the test.
 #pragma once
 
-#include "core/main_frame.h"
-#include "core/my_app.h"
+#include "app/main_frame.h"
+#include "app/my_app.h"
 #include "core/my_doc.h"
 #include "framework/win/modal_seam.h"
 #include "framework/win/view.h"

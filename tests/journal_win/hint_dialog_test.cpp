@@ -5,8 +5,7 @@
 // its deleting itself. Then the dictionary auto-registration dialog's answers.
 #include "program_folder.h"
 
-#include "core/hint_dialog_factory.h"
-#include "journal/dict_register_dlg.h"
+#include "core/dict_register_dlg.h"
 #include "journal/hint_dlg.h"
 #include "framework/win/dc.h"
 #include "resource.h"
@@ -24,20 +23,6 @@ const std::array<UINT, 13> kHintGreyed = {
     ID_KEYWORD_SEARCH,
 };
 
-// A hint dialog that counts its deletions.
-int g_deleted = 0;
-
-class CountedHintDlg : public CHintDlg {
-public:
-    ~CountedHintDlg() override { ++g_deleted; }
-};
-
-CWnd* MakeCountedHintDialog()
-{
-    auto* dialog = new CountedHintDlg;
-    return dialog->CreateHidden() ? dialog : nullptr;
-}
-
 struct Sample {
     const char* explanation;
     std::array<const char*, 3> causes;
@@ -53,8 +38,6 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        g_deleted = 0;
-        SetHintDialogMaker(&MakeCountedHintDialog);
         CopyShippedSetupFiles();
         ASSERT_TRUE(Start(SW_SHOWNORMAL));
         ReplaceHints({
@@ -71,7 +54,6 @@ protected:
     void TearDown() override
     {
         ProgramFolderTest::TearDown();
-        SetHintDialogMaker(nullptr);
     }
 
     void ReplaceHints(std::initializer_list<Sample> samples)
@@ -105,8 +87,8 @@ protected:
     // Opens the dialog from the journal as its hint button does, and lets it paint.
     CHintDlg* Open(const char* cause, const char* result)
     {
-        m_app->m_strHintCause = cause;
-        m_app->m_strHintResult = result;
+        Document()->m_strHintCause = cause;
+        Document()->m_strHintResult = result;
         Frame()->SendMessage(WM_COMMAND, ID_HINT_SHOW);
         auto* dialog = static_cast<CHintDlg*>(Frame()->m_pHintDlg);
         if (dialog)
@@ -161,7 +143,7 @@ TEST_F(HintDialogTest, OpensOnTheJournalsAccountsNarrowedAndOffersTheExtendedSea
     CHintDlg* dialog = Open("現金", "売上");
     ASSERT_NE(nullptr, dialog);
     EXPECT_TRUE(dialog->IsWindowVisible());
-    EXPECT_TRUE(m_app->m_bHintOpen);
+    EXPECT_TRUE(Document()->m_bHintOpen);
     EXPECT_EQ("現金", Text(1028));
     EXPECT_EQ("\n[ 現金 ] [ 売上 ] の 参考例が 1例 あります。\n【検索実行】を押すと[ 現金 ]のみについて拡張検索できます。",
               Text(1014));
@@ -333,8 +315,8 @@ TEST_F(HintDialogTest, GreysTheThirteenCommandsWhileOpenAndGivesBackWhatAnInsert
 
     Click(IDOK);
     EXPECT_EQ(nullptr, Frame()->m_pHintDlg);
-    EXPECT_EQ(1, g_deleted);
-    EXPECT_FALSE(m_app->m_bHintOpen);
+    EXPECT_EQ(0, CHintDlg::LivingCount());
+    EXPECT_FALSE(Document()->m_bHintOpen);
     for (UINT id : kHintGreyed) {
         const bool heldByInsertion = std::find(std::begin(locked), std::end(locked), id) != std::end(locked);
         EXPECT_EQ(heldByInsertion, Greyed(id)) << id;
@@ -359,7 +341,7 @@ TEST_F(HintDialogTest, DeletesItselfAndTheFrameForgetsIt)
     CHintDlg* second = Open("売上", "");
     ASSERT_NE(nullptr, second);
     EXPECT_FALSE(::IsWindow(firstWindow));
-    EXPECT_EQ(1, g_deleted);
+    EXPECT_EQ(1, CHintDlg::LivingCount());
     EXPECT_EQ("売上", Text(1028));
     for (UINT id : kHintGreyed)
         EXPECT_TRUE(Greyed(id)) << id;
@@ -368,17 +350,18 @@ TEST_F(HintDialogTest, DeletesItselfAndTheFrameForgetsIt)
     Click(IDOK);
     EXPECT_FALSE(::IsWindow(secondWindow));
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(secondWindow));
-    EXPECT_EQ(2, g_deleted);
+    EXPECT_EQ(0, CHintDlg::LivingCount());
     EXPECT_EQ(nullptr, Frame()->m_pHintDlg);
     EXPECT_FALSE(Frame()->m_bHintDlg);
     // A close with nothing open does nothing.
     Frame()->SendMessage(WM_COMMAND, ID_HINT_CLOSE);
-    EXPECT_EQ(2, g_deleted);
+    EXPECT_EQ(0, CHintDlg::LivingCount());
 
     // The program ends with the dialog open: it goes with the main window.
     ASSERT_NE(nullptr, Open("現金", ""));
+    ASSERT_EQ(1, CHintDlg::LivingCount());
     Stop();
-    EXPECT_EQ(3, g_deleted);
+    EXPECT_EQ(0, CHintDlg::LivingCount());
 }
 
 // Whether window a lies above window b in the order of the top-level windows.
@@ -429,7 +412,7 @@ TEST_F(HintDialogTest, EnterAndEscapeAreIgnoredAndTheShownFieldsCannotBeEntered)
         ::PostMessageW(dialog->GetDlgItem(IDOK)->m_hWnd, WM_KEYDOWN, key, 0);
         PumpWaitingMessages();
         EXPECT_TRUE(::IsWindowVisible(window)) << key;
-        EXPECT_EQ(0, g_deleted);
+        EXPECT_EQ(1, CHintDlg::LivingCount());
     }
     // An Escape that reaches the dialog as a cancel does not close it either.
     dialog->SendMessage(WM_COMMAND, IDCANCEL);

@@ -335,7 +335,7 @@ TEST_F(JournalEditingTest, PickingALineLoadsItAndLeavingAChangedEntryAsks)
     // After loading, the last entry is current and shown.
     EXPECT_EQ(1, Document()->m_nCurEntry);
     EXPECT_EQ(1, View()->m_lbTransactions.GetCurSel());
-    EXPECT_EQ("2024", static_cast<CMyApp*>(AfxGetApp())->m_strYear);
+    EXPECT_EQ("2024", Document()->m_strYear);
     EXPECT_EQ("2,000", Text(1032));
 
     SelectRow(0);
@@ -565,12 +565,12 @@ TEST_F(JournalEditingTest, BookButtonSwitchesFromInsideItsHandlerAfterTheQuestio
     EXPECT_EQ(0, m_boxes[0].Find("新規取引の入力中です。選択した [ 現金出納帳 ] に移動しますか？"));
     ASSERT_NE(nullptr, View());
     // While the input-hint dialog is open the buttons do nothing after the question.
-    auto* app = static_cast<CMyApp*>(AfxGetApp());
-    app->m_bHintOpen = TRUE;
+    CMyDoc* document = Document();
+    document->m_bHintOpen = TRUE;
     m_buttons = {IDYES};
     Click(1011);
     ASSERT_NE(nullptr, View());
-    app->m_bHintOpen = FALSE;
+    document->m_bHintOpen = FALSE;
     m_buttons = {IDYES};
     Click(1011);
     PumpWaitingMessages();
@@ -668,9 +668,9 @@ TEST_F(JournalEditingTest, DecreaseOfAnOwnersAccountIsAdvisedAndNeverRefused)
     ASSERT_EQ(1u, m_boxes.size());
     EXPECT_EQ("「　事業主借　」が減少する仕訳が入力されました。\n\n[入力ヒント]ダイアログを表示します", m_boxes[0]);
     EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
-    auto* app = static_cast<CMyApp*>(AfxGetApp());
-    EXPECT_EQ("事業主借", app->m_strHintCause);
-    EXPECT_EQ("現金", app->m_strHintResult);
+    CMyDoc* document = Document();
+    EXPECT_EQ("事業主借", document->m_strHintCause);
+    EXPECT_EQ("現金", document->m_strHintResult);
 }
 
 TEST_F(JournalEditingTest, ClassDialogNamesTheAccountSwallowsEnterAndTogglesItsHelp)
@@ -800,12 +800,12 @@ TEST_F(JournalEditingTest, RebuiltListShowsTheCurrentEntryAtTheTopOfTheList)
 TEST_F(JournalEditingTest, ANewEmptyJournalHasNoYear)
 {
     StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
-    auto* app = static_cast<CMyApp*>(AfxGetApp());
-    EXPECT_EQ("2024", app->m_strYear);
+    CMyDoc* document = Document();
+    EXPECT_EQ("2024", document->m_strYear);
     Command(ID_FILE_NEW);
     EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
     EXPECT_EQ((std::vector<CString>{"---"}), Rows());
-    EXPECT_EQ("", app->m_strYear);
+    EXPECT_EQ("", document->m_strYear);
     EXPECT_EQ("", View()->m_strYearText);
 }
 

@@ -3,7 +3,7 @@
 // connecting word and the phrases, and the amount fields.
 #include "program_folder.h"
 
-#include "core/my_app.h"
+#include "app/my_app.h"
 #include "core/record_file.h"
 #include "framework/win/edit_bytes.h"
 #include "framework/win/wide_text.h"

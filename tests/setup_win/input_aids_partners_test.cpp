@@ -5,7 +5,6 @@
 #include "input_aids_fixture.h"
 
 #include "core/dictionary_tree.h"
-#include "core/partner_dialog.h"
 #include "setup/torihikisaki_dlg.h"
 
 #include "../core/dictionary_fixture.h"
@@ -60,9 +59,8 @@ protected:
     }
 };
 
-TEST_F(PartnersTest, TheProgramRegistersTheDialogAndItOpensOnTheSuppliers)
+TEST_F(PartnersTest, TheCommandOpensTheDialogOnTheSuppliers)
 {
-    EXPECT_EQ(&RunPartnerDialog, GetPartnerDialogRunner());
     RunPartners([](CTorihikisakiDlg& dlg) {
         EXPECT_EQ((std::vector<std::string>{"B商事", "F食品", "X工業"}), ListLines(dlg));
         EXPECT_EQ(CString("仕入先名"), DlgText(dlg, 1108));

@@ -306,7 +306,7 @@ TEST_F(OpeningBalanceDialogTest, CarryForwardFromThePreviousYearsFile)
         "2025/04/01 現金/元入金 20,20  0 5007000",
     };
     EXPECT_EQ(expected, JournalLines());
-    EXPECT_STREQ("2025", static_cast<CMyApp*>(AfxGetApp())->m_strYear);
+    EXPECT_STREQ("2025", Document()->m_strYear);
     EXPECT_EQ(0, Document()->m_arrPrevJournal.GetSize());
 }
 
@@ -315,8 +315,7 @@ TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
     // An empty journal has no year of its own: the file's year decides.
     WritePreviousYear("2022.siz", {Entry("2022/03/01", "売上", "現金", "500", 1, 1005000)});
     StartWith({});
-    auto* app = static_cast<CMyApp*>(AfxGetApp());
-    app->m_strYear = "2025";
+    Document()->m_strYear = "2025";
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
         DialogDriver d(dialog);
         d.Click(1011);
@@ -324,7 +323,7 @@ TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
         dialog.SendMessage(WM_COMMAND, IDCANCEL);
     };
     RunCommand();
-    EXPECT_STREQ("2025", app->m_strYear);
+    EXPECT_STREQ("2025", Document()->m_strYear);
     EXPECT_EQ(0, Document()->m_arrJournal.GetSize());
     // No question about the year: only the carry-forward's own message.
     EXPECT_EQ(std::vector<CString>{CString("前年度会計データファイルから、今年度の期首残高が読み込まれました。")},
@@ -341,7 +340,7 @@ TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
         dialog.SendMessage(WM_COMMAND, IDOK);
     };
     RunCommand();
-    EXPECT_STREQ("2025", app->m_strYear);
+    EXPECT_STREQ("2025", Document()->m_strYear);
     EXPECT_FALSE(Document()->IsModified());
 }
 
@@ -379,7 +378,7 @@ TEST_F(OpeningBalanceDialogTest, AFileOfAnotherYearIsCarriedOnlyWhenTheUserSaysS
     // Answered yes: the balances replace the open journal's opening entry, dated in its own year.
     const std::vector<std::string> expected = {"2025/01/01 現金/元入金 1500,1500  0 5007000", before[1]};
     EXPECT_EQ(expected, JournalLines());
-    EXPECT_STREQ("2025", static_cast<CMyApp*>(AfxGetApp())->m_strYear);
+    EXPECT_STREQ("2025", Document()->m_strYear);
 }
 
 // A capital account other than 元入金 on a year the dialog wrote: its opening entry

@@ -13,7 +13,7 @@
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
-#include "journal/dict_register_dlg.h"
+#include "core/dict_register_dlg.h"
 #include "setup/dictionary_edit.h"
 #include "setup/settei.h"
 #include "resource.h"

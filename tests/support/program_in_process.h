@@ -4,8 +4,8 @@
 // links it too.
 #pragma once
 
-#include "core/main_frame.h"
-#include "core/my_app.h"
+#include "app/main_frame.h"
+#include "app/my_app.h"
 #include "core/my_doc.h"
 
 #include <memory>

@@ -9,9 +9,7 @@
 
 #include <vector>
 
-// Posted by the document when a file command gave it another journal: the book
-// shown is then made anew from the document, once the command has finished.
-constexpr UINT WM_RENEW_BOOK_VIEW = WM_APP + 0x131;
+class siwake;
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -41,6 +39,13 @@ public:
     void OnHelpHomepage();
     void OnHintShow();
     void OnHintClose();
+    // "取引先の設定": the partner dialog, then the partners into the dictionary.
+    void OnTradingPartners();
+    // The input aids on the journal shown (input_aid_commands.cpp).
+    void OnOpeningBalance();
+    void OnInventory();
+    void OnBadDebtAllowance();
+    void OnKeywordSearch();
 
     // Command id of the book whose view the last switch showed; 0 before the
     // first switch, so that every first book command switches and no book is checked.
@@ -49,6 +54,9 @@ public:
     BOOL m_bHintDlg = FALSE;
 
 private:
+    // The journal view while it is the view shown, else nullptr.
+    siwake* ShownJournal() const;
+
     SpareViews m_spareViews;
     bool m_bRenewing = false;  // the switch makes the book shown anew
     std::vector<HWND> m_retiredViews;

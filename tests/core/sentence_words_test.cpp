@@ -1,5 +1,5 @@
 // Connecting-word choices and clicks, particle agreement, the fixed phrase cases.
-#include "journal/sentence_words.h"
+#include "core/sentence_words.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +55,9 @@ TEST(ConnectWord, ParticleAgreementCases)
         {"\x88\x82\xF0", "を受取り", "を支払い", "を受取り", "を支払い"},
         // "を支" opens only the second phrase's case and "を受" only the first's.
         {"を", "を支払い", "を受取り", "を支払い", "を受取り"},
+        // Each phrase changes on its own; a word that ends otherwise leaves both.
+        {"を", "で受取り", "を借入れ", "で受取り", "を借入れ"},
+        {"につき", "を受取り", "で支払い", "を受取り", "で支払い"},
     };
     for (const Case& c : cases) {
         CString first = c.first;

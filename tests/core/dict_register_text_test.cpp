@@ -1,5 +1,5 @@
 // The dictionary auto-registration dialog's questions and its answers to the caller.
-#include "journal/dict_register_text.h"
+#include "core/dict_register_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 #include "my_app.h"
 
+#include "build_font_size.h"
 #include "main_frame.h"
-#include "my_doc.h"
-#include "record_file.h"
+#include "../core/my_doc.h"
+#include "../core/record_file.h"
 
 #include "../framework/win/dialog.h"
 #include "../framework/win/command_line_info.h"
@@ -56,6 +57,7 @@ BOOL CMyApp::InitInstance()
     SetRegistryKey("Local AppWizard-Generated Applications");
     LoadStdProfileSettings(4);
 
+    CMyDoc::s_nBuildFontSize = kBuildFontSize;
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CMyDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(siwake)));
     CCommandLineInfo commandLine;
@@ -69,7 +71,6 @@ BOOL CMyApp::InitInstance()
 
 int CMyApp::ExitInstance()
 {
-    DeleteRecords(m_arrKishuZandaka);
     const int result = CWinApp::ExitInstance();
     if (m_hInstanceMutex)
         CloseHandle(m_hInstanceMutex);
@@ -87,12 +88,6 @@ BOOL CMyApp::OnIdle(LONG lCount)
     if (frame && (frame->DestroyRetiredViews() || frame->MakeSpareView()))
         more = TRUE;
     return more;
-}
-
-void CMyApp::ShowHelpPage(const CString& page) const
-{
-    if (!AfxHtmlHelp("dazeruruvo.chm::/" + page + ".htm", HH_DISPLAY_TOPIC))
-        AfxMessageBox("HTML HELP(dazeruruvo.chm)を開くことができません。", MB_OK);
 }
 
 void CMyApp::OnAppAbout()

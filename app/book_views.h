@@ -4,18 +4,11 @@
 // all read it.
 #pragma once
 
-#include "book_codes.h"
+#include "../core/book_codes.h"
 
 #include "../framework/object.h"
 
 #include <span>
-
-// Which commands a view enables and greys in the main window's menu.
-enum class BookMenuRole {
-    Journal,        // journal commands and input aids on, the all-accounts ledger print off
-    GeneralLedger,  // journal commands and input aids off, the all-accounts ledger print on
-    OtherBook,      // journal commands, input aids, partners and the ledger print all off
-};
 
 struct BookView {
     unsigned int commandId;

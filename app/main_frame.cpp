@@ -1,8 +1,12 @@
 #include "main_frame.h"
 
 #include "book_views.h"
-#include "hint_dialog_factory.h"
 #include "my_app.h"
+
+#include "../core/help_pages.h"
+#include "../core/my_doc.h"
+#include "../journal/hint_dlg.h"
+#include "../setup/torihikisaki_dlg.h"
 
 #include "../framework/win/cmd_ui.h"
 #include "../framework/win/document.h"
@@ -34,6 +38,11 @@ const MessageMap* CMainFrame::GetThisMessageMap()
         on::Command(ID_HELP, &CMainFrame::OnHtmlHelp),
         on::Command(ID_HINT_CLOSE, &CMainFrame::OnHintClose),
         on::Command(ID_HINT_SHOW, &CMainFrame::OnHintShow),
+        on::Command(ID_TRADING_PARTNERS, &CMainFrame::OnTradingPartners),
+        on::Command(ID_OPENING_BALANCE, &CMainFrame::OnOpeningBalance),
+        on::Command(ID_INVENTORY, &CMainFrame::OnInventory),
+        on::Command(ID_BAD_DEBT_ALLOWANCE, &CMainFrame::OnBadDebtAllowance),
+        on::Command(ID_KEYWORD_SEARCH, &CMainFrame::OnKeywordSearch),
         on::Command(ID_HELP_UPGRADE, &CMainFrame::OnHelpUpgrade),
         on::Command(ID_HELP_TERMS, &CMainFrame::OnHelpTerms),
         on::Command(ID_HELP_HOMEPAGE, &CMainFrame::OnHelpHomepage),
@@ -151,8 +160,7 @@ BOOL CMainFrame::OnUpdateViewSwitch(CCmdUI* pCmdUI)
 
 void CMainFrame::OnHtmlHelp()
 {
-    const CMyApp* app = static_cast<CMyApp*>(AfxGetApp());
-    app->ShowHelpPage(app->m_strHelpPage);
+    ShowHelpPage(HelpPages::kContents);
 }
 
 void CMainFrame::OnHelpUpgrade()
@@ -186,10 +194,19 @@ void CMainFrame::OnHintShow()
 {
     if (m_bHintDlg && m_pHintDlg)
         m_pHintDlg->DestroyWindow();
-    m_pHintDlg = CreateHintDialog();
+    m_pHintDlg = MakeHintDialog();
     m_bHintDlg = m_pHintDlg != nullptr;
     if (m_pHintDlg)
         m_pHintDlg->ShowWindow(SW_SHOW);
+}
+
+void CMainFrame::OnTradingPartners()
+{
+    // The dialog edits the document's partners; the document files them in the dictionary.
+    if (RunPartnerDialog() != IDOK)
+        return;
+    if (CMyDoc* document = GetActiveDoc())
+        document->RegisterEditedPartners();
 }
 
 void CMainFrame::OnHintClose()
