@@ -1,32 +1,18 @@
 // The one table of book views: for each book command the form view the switch
-// creates, the book code the view sets in the document and the menu commands it
-// enables. The main frame, the views, the document's file commands and the tests
-// all read it.
+// creates. The main frame, the spare views and the tests read it; each view
+// itself says which book code it sets and which menu role it has.
 #pragma once
-
-#include "book_codes.h"
 
 #include "../framework/object.h"
 
 #include <span>
 
-// Which commands a view enables and greys in the main window's menu.
-enum class BookMenuRole {
-    Journal,        // journal commands and input aids on, the all-accounts ledger print off
-    GeneralLedger,  // journal commands and input aids off, the all-accounts ledger print on
-    OtherBook,      // journal commands, input aids, partners and the ledger print all off
-};
-
 struct BookView {
     unsigned int commandId;
     const CRuntimeClass* viewClass;
-    BookCode bookCode;
-    BookMenuRole menuRole;
 };
 
 std::span<const BookView> BookViews();
 
 // The entry of a book command, or nullptr for any other command id.
 const BookView* FindBookView(unsigned int commandId);
-// The entry of a view class, or nullptr when the class is no book view.
-const BookView* FindBookViewOfClass(const CRuntimeClass* viewClass);

@@ -10,6 +10,7 @@
 #include "file_outcome.h"
 #include "kiso.h"
 #include "last_file_record.h"
+#include "menu_state.h"
 #include "my_object.h"
 #include "journal_array.h"
 #include "my_object2.h"
@@ -163,6 +164,9 @@ public:
     int m_nTekiyoChars = 16;
     int m_nCurLine = -1;
     int m_nInsertRow = -1;
+    // What the main window's menu offers: the book shown, a pending insertion,
+    // the hint dialog. A new journal keeps it: the views shown set it.
+    MenuState m_menuState;
     int m_nSetupStatus = 0;
     int m_bNewData = 0;
     int m_bLayoutDone = 0;

@@ -9,9 +9,9 @@
 #include "sentence_words.h"
 
 #include "../core/amount_format.h"
-#include "../core/book_form_view.h"
 #include "../core/column_text.h"
 #include "../core/fiscal_year.h"
+#include "../core/menu_state.h"
 #include "../core/my_app.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
@@ -247,7 +247,7 @@ void siwake::OnInitialUpdate()
 
     if (document->m_nSetupStatus == -1)
         return;
-    ApplyBookMenuState(BookMenuRole::Journal);
+    document->m_menuState.ShowRole(BookMenuRole::Journal);
     ClearEntryFields();
     FillClassList();
     FillResultAccountLists(0);
