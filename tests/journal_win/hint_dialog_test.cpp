@@ -12,7 +12,6 @@
 #include "resource.h"
 #include "support/menu_as_shown.h"
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
