@@ -16,14 +16,14 @@
 namespace {
 
 const std::array<BookView, 8> kBookViews = {{
-    {ID_VIEW_SIWAKE, RUNTIME_CLASS(siwake), kBookJournal, BookMenuRole::Journal},
-    {ID_VIEW_KANJYO, RUNTIME_CLASS(kanjyo), kBookGeneralLedger, BookMenuRole::GeneralLedger},
-    {ID_VIEW_KINSEN, RUNTIME_CLASS(kinsen), kBookCash, BookMenuRole::OtherBook},
-    {ID_VIEW_KEIHI, RUNTIME_CLASS(keihi), kBookExpenseSalesPurchases, BookMenuRole::OtherBook},
-    {ID_VIEW_URIAGE, RUNTIME_CLASS(CUriage), kBookExpenseSalesPurchases, BookMenuRole::OtherBook},
-    {ID_VIEW_SIIRE, RUNTIME_CLASS(CSiire), kBookExpenseSalesPurchases, BookMenuRole::OtherBook},
-    {ID_VIEW_KESSAN, RUNTIME_CLASS(kessan), kBookStatements, BookMenuRole::OtherBook},
-    {ID_VIEW_SETTEI, RUNTIME_CLASS(settei), kBookDictionary, BookMenuRole::OtherBook},
+    {ID_VIEW_SIWAKE, RUNTIME_CLASS(siwake)},
+    {ID_VIEW_KANJYO, RUNTIME_CLASS(kanjyo)},
+    {ID_VIEW_KINSEN, RUNTIME_CLASS(kinsen)},
+    {ID_VIEW_KEIHI, RUNTIME_CLASS(keihi)},
+    {ID_VIEW_URIAGE, RUNTIME_CLASS(CUriage)},
+    {ID_VIEW_SIIRE, RUNTIME_CLASS(CSiire)},
+    {ID_VIEW_KESSAN, RUNTIME_CLASS(kessan)},
+    {ID_VIEW_SETTEI, RUNTIME_CLASS(settei)},
 }};
 
 }  // namespace
@@ -37,12 +37,5 @@ const BookView* FindBookView(unsigned int commandId)
 {
     auto found = std::find_if(kBookViews.begin(), kBookViews.end(),
                               [commandId](const BookView& view) { return view.commandId == commandId; });
-    return found == kBookViews.end() ? nullptr : &*found;
-}
-
-const BookView* FindBookViewOfClass(const CRuntimeClass* viewClass)
-{
-    auto found = std::find_if(kBookViews.begin(), kBookViews.end(),
-                              [viewClass](const BookView& view) { return view.viewClass == viewClass; });
     return found == kBookViews.end() ? nullptr : &*found;
 }

@@ -2,6 +2,7 @@
 
 #include "book_views.h"
 #include "my_app.h"
+#include "../core/my_doc.h"
 
 #include "../core/help_pages.h"
 #include "../core/my_doc.h"
@@ -47,14 +48,12 @@ const MessageMap* CMainFrame::GetThisMessageMap()
         on::Command(ID_HELP_TERMS, &CMainFrame::OnHelpTerms),
         on::Command(ID_HELP_HOMEPAGE, &CMainFrame::OnHelpHomepage),
         on::CommandRangeEx(ID_VIEW_FIRST, ID_VIEW_LAST, &CMainFrame::OnViewSwitch),
-        on::UpdateCommandUIRangeEx(ID_VIEW_FIRST, ID_VIEW_LAST, &CMainFrame::OnUpdateViewSwitch));
+        on::UpdateCommandUIRangeEx(ID_VIEW_FIRST, ID_VIEW_LAST, &CMainFrame::OnUpdateViewSwitch),
+        on::UpdateCommandUIRangeEx(ID_VIEW_FIRST, ID_EDIT_PASTE_END, &CMainFrame::OnUpdateMenuState));
     return &map;
 }
 
-CMainFrame::CMainFrame()
-{
-    m_bAutoMenuEnable = FALSE;
-}
+CMainFrame::CMainFrame() = default;
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -122,7 +121,7 @@ LRESULT CMainFrame::OnRenewBookView(WPARAM, LPARAM)
     const BookView* book = FindBookView(m_nCurViewId);
     CView* shown = GetActiveView();
     // A print preview in front keeps its book until it closes.
-    if (!book || book->menuRole == BookMenuRole::Journal || !shown || !shown->IsKindOf(book->viewClass))
+    if (!book || book->commandId == ID_VIEW_SIWAKE || !shown || !shown->IsKindOf(book->viewClass))
         return 0;
     m_bRenewing = true;
     OnViewSwitch(m_nCurViewId);
@@ -155,6 +154,23 @@ BOOL CMainFrame::OnUpdateViewSwitch(CCmdUI* pCmdUI)
     if (!FindBookView(pCmdUI->m_nID))
         return FALSE;
     pCmdUI->SetCheck(pCmdUI->m_nID == m_nCurViewId ? 1 : 0);
+    OnUpdateMenuState(pCmdUI);
+    return TRUE;
+}
+
+MenuState* CMainFrame::ShownMenuState()
+{
+    auto* document = dynamic_cast<CMyDoc*>(GetActiveDocument());
+    return document ? &document->m_menuState : nullptr;
+}
+
+BOOL CMainFrame::OnUpdateMenuState(CCmdUI* pCmdUI)
+{
+    const MenuState* state = ShownMenuState();
+    const std::optional<bool> enabled = state ? state->Enabled(pCmdUI->m_nID) : std::nullopt;
+    if (!enabled)
+        return FALSE;
+    pCmdUI->Enable(*enabled ? TRUE : FALSE);
     return TRUE;
 }
 
@@ -196,6 +212,8 @@ void CMainFrame::OnHintShow()
         m_pHintDlg->DestroyWindow();
     m_pHintDlg = MakeHintDialog();
     m_bHintDlg = m_pHintDlg != nullptr;
+    if (MenuState* state = ShownMenuState())
+        state->SetHintDialogOpen(m_bHintDlg != FALSE);
     if (m_pHintDlg)
         m_pHintDlg->ShowWindow(SW_SHOW);
 }
@@ -217,4 +235,6 @@ void CMainFrame::OnHintClose()
         m_pHintDlg->DestroyWindow();
     m_pHintDlg = nullptr;
     m_bHintDlg = FALSE;
+    if (MenuState* state = ShownMenuState())
+        state->SetHintDialogOpen(false);
 }

@@ -3,6 +3,7 @@
 // opens the help documents and creates and destroys the modeless input-hint dialog.
 #pragma once
 
+#include "../core/menu_state.h"
 #include "spare_views.h"
 
 #include "../framework/win/frame_wnd.h"
@@ -23,7 +24,12 @@ public:
     LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
     // FALSE for the commands of the range that are no book.
     BOOL OnViewSwitch(UINT nID);
+    // The check mark of the book shown; the book commands wait, as the menu
+    // state says, for an insertion or the hint dialog.
     BOOL OnUpdateViewSwitch(CCmdUI* pCmdUI);
+    // On and off as the document's menu state says; FALSE for the commands it
+    // leaves to their handlers.
+    BOOL OnUpdateMenuState(CCmdUI* pCmdUI);
     // Makes one more spare book view ahead of its switch, for idle time; FALSE
     // when every book has one ready.
     bool MakeSpareView();
@@ -56,6 +62,8 @@ public:
 private:
     // The journal view while it is the view shown, else nullptr.
     siwake* ShownJournal() const;
+    // The menu state of the document shown, or nullptr before there is one.
+    MenuState* ShownMenuState();
 
     SpareViews m_spareViews;
     bool m_bRenewing = false;  // the switch makes the book shown anew

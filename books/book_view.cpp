@@ -16,8 +16,6 @@
 namespace {
 
 const char* const kClassNames[] = {"収益", "費用(仕入.給与.税)", "費用(経費.損失)", "負債", "資産(流動)", "資産(固定)", "資本"};
-constexpr int kIncreaseButton = 1035;
-constexpr int kDecreaseButton = 1037;
 constexpr COLORREF kGrey = RGB(192, 192, 192);
 constexpr COLORREF kPink = RGB(255, 128, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -95,9 +93,9 @@ const MessageMap* CLedgerBookView::GetThisMessageMap()
     return &map;
 }
 
-CLedgerBookView::CLedgerBookView(UINT templateId, const BookControls& controls, int slot, const char* title,
-                                 COLORREF highlight)
-    : CBookFormView(templateId), m_controls(controls), m_nSlot(slot), m_pszTitle(title), m_crHighlight(highlight)
+CLedgerBookView::CLedgerBookView(UINT templateId, BookFormKind kind, const BookControls& controls, int slot,
+                                 const char* title, COLORREF highlight)
+    : CBookFormView(templateId, kind), m_controls(controls), m_nSlot(slot), m_pszTitle(title), m_crHighlight(highlight)
 {
 }
 
@@ -162,8 +160,8 @@ void CLedgerBookView::OnSetfocusImeOn() { SetImeOpen(TRUE); }
 void CLedgerBookView::OnClickedDirection()
 {
     // The radio buttons show the entry's phrase; a click is put back.
-    CheckDlgButton(kIncreaseButton, m_bFirstPhraseShown ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(kDecreaseButton, m_bFirstPhraseShown ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(IDC_BOOK_RECEIVED, m_bFirstPhraseShown ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(IDC_BOOK_PAID, m_bFirstPhraseShown ? BST_UNCHECKED : BST_CHECKED);
     m_lbLedger.SetFocus();
 }
 
@@ -286,8 +284,8 @@ void CLedgerBookView::ShowEntryDetail(int nLine)
     SetDlgItemText(c.remark, detail.remark);
 
     m_bFirstPhraseShown = detail.firstPhrase ? TRUE : FALSE;
-    CheckDlgButton(kIncreaseButton, detail.firstPhrase ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(kDecreaseButton, detail.firstPhrase ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(IDC_BOOK_RECEIVED, detail.firstPhrase ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(IDC_BOOK_PAID, detail.firstPhrase ? BST_UNCHECKED : BST_CHECKED);
 
     const PanelWords words = LookupPanelWords(document->m_arrDictionary, entry.m_strCause1, detail.resultAccount,
                                               m_nConnectIndex);
@@ -302,8 +300,8 @@ void CLedgerBookView::ShowEntryDetail(int nLine)
     m_strIncreasePhrase = words.increasePhrase;
     m_strDecreasePhrase = words.decreasePhrase;
     SetDlgItemText(c.connectWord, m_strConnectWord);
-    SetDlgItemText(kIncreaseButton, m_strIncreasePhrase);
-    SetDlgItemText(kDecreaseButton, m_strDecreasePhrase);
+    SetDlgItemText(IDC_BOOK_RECEIVED, m_strIncreasePhrase);
+    SetDlgItemText(IDC_BOOK_PAID, m_strDecreasePhrase);
 
     WriteHandOver(entry);
     ShowEntryExtras(index);
@@ -378,7 +376,7 @@ void CLedgerBookView::DrawDetailConnectors(CDC* pDC, int accountRow)
     const CRect rm1 = ControlRect(c.resultAmount[0]);
     const CRect rm3 = ControlRect(c.resultAmount[2]);
     const CRect rms = ControlRect(c.resultAmount[resultRow - 1]);
-    const CRect button = ControlRect(kIncreaseButton);
+    const CRect button = ControlRect(IDC_BOOK_RECEIVED);
     const CRect d1l = ControlRect(c.descLabel1);
     const CRect d2l = ControlRect(c.descLabel2);
 

@@ -121,7 +121,8 @@ public:
     PrintJob m_printJob;
 
 protected:
-    CLedgerBookView(UINT templateId, const BookControls& controls, int slot, const char* title, COLORREF highlight);
+    CLedgerBookView(UINT templateId, BookFormKind kind, const BookControls& controls, int slot, const char* title,
+                    COLORREF highlight);
 
     // The account the book shows (the cash book's is fixed).
     virtual CString AccountShown() const { return m_strAccount; }

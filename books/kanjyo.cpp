@@ -7,21 +7,28 @@
 
 namespace {
 
-constexpr int kGroupLists[4] = {1021, 1008, 1009, 1013};
-constexpr int kGroupBoxes[4] = {1104, 1105, 1106, 1107};
+constexpr int kGroupLists[4] = {IDC_KANJYO_ASSETS, IDC_KANJYO_LIABILITIES, IDC_KANJYO_REVENUE, IDC_KANJYO_EXPENSES};
+constexpr int kGroupBoxes[4] = {IDC_KANJYO_ASSETS_GROUP, IDC_KANJYO_LIABILITIES_GROUP, IDC_KANJYO_REVENUE_GROUP,
+                                IDC_KANJYO_EXPENSES_GROUP};
 const char* const kGroupCaptions[4] = {"資産 の 部", "負債 資本 の 部", "収益 の 部", "費用 の 部"};
-constexpr int kDescriptionList = 1063;
-constexpr int kPrompt = 1071;
-constexpr int kAccountStatic = 1067;
-constexpr int kDescriptionCaption = 1066;
-constexpr int kNote = 1138;
-constexpr int kOpeningLabel = 1068;
-constexpr int kOpeningField = 1024;
-constexpr int kLedgerFrame = 1050;
 
 const BookControls kControls = {
-    1001, 1114, 1016, {1041, 1043, 1046}, {1040, 1086, 1045}, 1051, {1044, 1048, 1049}, {1085, 1084, 1027},
-    1118, 1119, 1089, 1090, 1091, 1132, {1175, 1002, 1006, 1176, 1007},
+    IDC_KANJYO_LEDGER,
+    IDC_KANJYO_DATE,
+    IDC_KANJYO_CLASS,
+    {IDC_KANJYO_CAUSE1, IDC_KANJYO_CAUSE2, IDC_KANJYO_CAUSE3},
+    {IDC_KANJYO_CAUSE_AMOUNT1, IDC_KANJYO_CAUSE_AMOUNT2, IDC_KANJYO_CAUSE_AMOUNT3},
+    IDC_KANJYO_CONNECT_WORD,
+    {IDC_KANJYO_RESULT1, IDC_KANJYO_RESULT2, IDC_KANJYO_RESULT3},
+    {IDC_KANJYO_RESULT_AMOUNT1, IDC_KANJYO_RESULT_AMOUNT2, IDC_KANJYO_RESULT_AMOUNT3},
+    IDC_KANJYO_DESC1_LABEL,
+    IDC_KANJYO_DESC2_LABEL,
+    IDC_KANJYO_DESC1,
+    IDC_KANJYO_DESC2,
+    IDC_KANJYO_REMARK,
+    IDC_KANJYO_DETAIL_GROUP,
+    {IDC_KANJYO_TOTAL_LABEL, IDC_KANJYO_DEBIT_TOTAL, IDC_KANJYO_CREDIT_TOTAL, IDC_KANJYO_BALANCE_LABEL,
+     IDC_KANJYO_BALANCE},
 };
 
 const char* const kNegativeNote =
@@ -36,44 +43,46 @@ const MessageMap* kanjyo::GetThisMessageMap()
     static const MessageMap map = MessageMap::Of<kanjyo>(
         on::Command(ID_LEDGER_PRINT_ALL, &kanjyo::OnPrintAll),
         on::Command(ID_LEDGER_PRINT_ALL_PREVIEW, &kanjyo::OnPrintAllPreview),
-        on::Control(BN_CLICKED, 1022, &kanjyo::OnGotoSiwake),
-        on::Control(BN_CLICKED, 1011, &kanjyo::OnGotoKinsen),
-        on::Control(BN_CLICKED, 1030, &kanjyo::OnGotoKeihi),
-        on::Control(BN_CLICKED, 1012, &kanjyo::OnGotoUriage),
-        on::Control(BN_CLICKED, 1047, &kanjyo::OnGotoSiire),
-        on::Control(BN_CLICKED, 1023, &kanjyo::OnGotoKessan),
-        on::Control(BN_CLICKED, 1031, &kanjyo::OnGotoSettei),
-        on::Control(BN_CLICKED, 1000, &kanjyo::OnEditInJournal),
-        on::Control(BN_CLICKED, 1035, &kanjyo::OnClickedDirection),
-        on::Control(BN_CLICKED, 1037, &kanjyo::OnClickedDirection),
-        on::Control(EN_SETFOCUS, 1114, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1041, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1043, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1046, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1040, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1086, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1045, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1044, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1048, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1049, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1085, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1084, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1027, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1089, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1090, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1091, &kanjyo::OnSetfocusReadOnly),
-        on::Control(LBN_SETFOCUS, 1016, &kanjyo::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1024, &kanjyo::OnSetfocusImeOff),
-        on::Control(LBN_SELCHANGE, 1021, &kanjyo::OnSelchangeAssets),
-        on::Control(LBN_SELCHANGE, 1008, &kanjyo::OnSelchangeLiabilities),
-        on::Control(LBN_SELCHANGE, 1009, &kanjyo::OnSelchangeRevenue),
-        on::Control(LBN_SELCHANGE, 1013, &kanjyo::OnSelchangeExpenses),
-        on::Control(LBN_SELCHANGE, 1063, &kanjyo::OnSelchangeDescription),
-        on::Control(LBN_SELCHANGE, 1001, &kanjyo::OnSelchangeLedger));
+        on::Control(BN_CLICKED, IDC_KANJYO_GOTO_SIWAKE, &kanjyo::OnGotoSiwake),
+        on::Control(BN_CLICKED, IDC_KANJYO_GOTO_KINSEN, &kanjyo::OnGotoKinsen),
+        on::Control(BN_CLICKED, IDC_KANJYO_GOTO_KEIHI, &kanjyo::OnGotoKeihi),
+        on::Control(BN_CLICKED, IDC_KANJYO_GOTO_URIAGE, &kanjyo::OnGotoUriage),
+        on::Control(BN_CLICKED, IDC_KANJYO_GOTO_SIIRE, &kanjyo::OnGotoSiire),
+        on::Control(BN_CLICKED, IDC_KANJYO_GOTO_KESSAN, &kanjyo::OnGotoKessan),
+        on::Control(BN_CLICKED, IDC_KANJYO_GOTO_SETTEI, &kanjyo::OnGotoSettei),
+        on::Control(BN_CLICKED, IDC_KANJYO_EDIT_IN_JOURNAL, &kanjyo::OnEditInJournal),
+        on::Control(BN_CLICKED, IDC_BOOK_RECEIVED, &kanjyo::OnClickedDirection),
+        on::Control(BN_CLICKED, IDC_BOOK_PAID, &kanjyo::OnClickedDirection),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_DATE, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_CAUSE1, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_CAUSE2, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_CAUSE3, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_CAUSE_AMOUNT1, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_CAUSE_AMOUNT2, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_CAUSE_AMOUNT3, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_RESULT1, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_RESULT2, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_RESULT3, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_RESULT_AMOUNT1, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_RESULT_AMOUNT2, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_RESULT_AMOUNT3, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_DESC1, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_DESC2, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_REMARK, &kanjyo::OnSetfocusReadOnly),
+        on::Control(LBN_SETFOCUS, IDC_KANJYO_CLASS, &kanjyo::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KANJYO_OPENING, &kanjyo::OnSetfocusImeOff),
+        on::Control(LBN_SELCHANGE, IDC_KANJYO_ASSETS, &kanjyo::OnSelchangeAssets),
+        on::Control(LBN_SELCHANGE, IDC_KANJYO_LIABILITIES, &kanjyo::OnSelchangeLiabilities),
+        on::Control(LBN_SELCHANGE, IDC_KANJYO_REVENUE, &kanjyo::OnSelchangeRevenue),
+        on::Control(LBN_SELCHANGE, IDC_KANJYO_EXPENSES, &kanjyo::OnSelchangeExpenses),
+        on::Control(LBN_SELCHANGE, IDC_KANJYO_DESCRIPTIONS, &kanjyo::OnSelchangeDescription),
+        on::Control(LBN_SELCHANGE, IDC_KANJYO_LEDGER, &kanjyo::OnSelchangeLedger));
     return &map;
 }
 
-kanjyo::kanjyo() : CLedgerBookView(IDD_KANJYO, kControls, 1, "総勘定元帳", RGB(0, 0, 255))
+kanjyo::kanjyo()
+    : CLedgerBookView(IDD_KANJYO, {kBookGeneralLedger, BookMenuRole::GeneralLedger}, kControls, 1, "総勘定元帳",
+                      RGB(0, 0, 255))
 {
     m_nAmountWidth = 18;
 }
@@ -83,7 +92,7 @@ void kanjyo::DoDataExchange(CDataExchange* pDX)
     CLedgerBookView::DoDataExchange(pDX);
     for (int i = 0; i < 4; ++i)
         DDX_Control(pDX, kGroupLists[i], m_lbGroups[static_cast<size_t>(i)]);
-    DDX_Control(pDX, kDescriptionList, m_lbDescriptions);
+    DDX_Control(pDX, IDC_KANJYO_DESCRIPTIONS, m_lbDescriptions);
 }
 
 void kanjyo::OnInitialUpdate()
@@ -104,19 +113,19 @@ std::vector<GroupFrame> kanjyo::GroupFrames() const
     std::vector<GroupFrame> frames;
     for (int group = 0; group < 4; ++group)
         frames.push_back({kGroupBoxes[group], group == m_nAccountGroup ? RGB(128, 128, 255) : RGB(192, 192, 255)});
-    frames.push_back({kLedgerFrame, RGB(192, 255, 192)});
-    frames.push_back({1132, RGB(64, 255, 64)});
-    frames.push_back({1108, RGB(128, 255, 128)});
+    frames.push_back({IDC_KANJYO_LEDGER_GROUP, RGB(192, 255, 192)});
+    frames.push_back({IDC_KANJYO_DETAIL_GROUP, RGB(64, 255, 64)});
+    frames.push_back({IDC_KANJYO_ACCOUNT_GROUP, RGB(128, 255, 128)});
     return frames;
 }
 
 void kanjyo::ShowPrompt()
 {
-    GetDlgItem(kPrompt)->ShowWindow(SW_SHOW);
+    GetDlgItem(IDC_KANJYO_PROMPT)->ShowWindow(SW_SHOW);
     m_lbDescriptions.ResetContent();
-    GetDlgItem(kOpeningField)->EnableWindow(FALSE);
-    GetDlgItem(kOpeningLabel)->EnableWindow(FALSE);
-    SetDlgItemText(kNote, "");
+    GetDlgItem(IDC_KANJYO_OPENING)->EnableWindow(FALSE);
+    GetDlgItem(IDC_KANJYO_OPENING_LABEL)->EnableWindow(FALSE);
+    SetDlgItemText(IDC_KANJYO_NOTE, "");
 }
 
 void kanjyo::LoadAccountLists()
@@ -171,28 +180,29 @@ void kanjyo::BuildLedger(int nGroup)
 
     m_strDescFilter.Empty();
     DrawTotals();
-    GetDlgItem(kPrompt)->ShowWindow(SW_HIDE);
-    SetDlgItemText(kAccountStatic, "【 " + m_strAccount + " 】");
-    GetDlgItem(kDescriptionCaption)->ShowWindow(SW_SHOW);
-    GetDlgItem(kAccountStatic)->ShowWindow(SW_SHOW);
+    GetDlgItem(IDC_KANJYO_PROMPT)->ShowWindow(SW_HIDE);
+    SetDlgItemText(IDC_KANJYO_ACCOUNT, "【 " + m_strAccount + " 】");
+    GetDlgItem(IDC_KANJYO_DESCRIPTION_CAPTION)->ShowWindow(SW_SHOW);
+    GetDlgItem(IDC_KANJYO_ACCOUNT)->ShowWindow(SW_SHOW);
     m_lbDescriptions.ShowWindow(SW_SHOW);
-    SetDlgItemText(kLedgerFrame, " 【 " + m_strAccount + " 】 ");
-    SetDlgItemText(kNote, "");
+    SetDlgItemText(IDC_KANJYO_LEDGER_GROUP, " 【 " + m_strAccount + " 】 ");
+    SetDlgItemText(IDC_KANJYO_NOTE, "");
 
-    CWnd* field = GetDlgItem(kOpeningField);
-    CWnd* label = GetDlgItem(kOpeningLabel);
+    CWnd* field = GetDlgItem(IDC_KANJYO_OPENING);
+    CWnd* label = GetDlgItem(IDC_KANJYO_OPENING_LABEL);
     label->EnableWindow(TRUE);
     if (nGroup == kGroupRevenue || nGroup == kGroupExpenses) {
-        SetDlgItemText(kOpeningField, "");
-        SetDlgItemText(kOpeningLabel, "");
+        SetDlgItemText(IDC_KANJYO_OPENING, "");
+        SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "");
     } else if (KindOfAccount(m_strAccount) == AccountKind::NoCarryForward) {
-        SetDlgItemText(kOpeningField, "");
+        SetDlgItemText(IDC_KANJYO_OPENING, "");
         field->EnableWindow(FALSE);
-        SetDlgItemText(kOpeningLabel, "[ " + m_strAccount + " ]は前年度からの繰越をしません");
+        SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "[ " + m_strAccount + " ]は前年度からの繰越をしません");
     } else {
-        SetDlgItemText(kOpeningField, m_ledger.openingMet ? FormatAmount(m_ledger.openingSum, 26) : CString("未設定"));
+        SetDlgItemText(IDC_KANJYO_OPENING,
+                       m_ledger.openingMet ? FormatAmount(m_ledger.openingSum, 26) : CString("未設定"));
         field->EnableWindow(TRUE);
-        SetDlgItemText(kOpeningLabel, "[ " + m_strAccount + " ]の期首残高 →");
+        SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "[ " + m_strAccount + " ]の期首残高 →");
     }
 
     // The filter kept in the document, cut to the list's width; one the list does
@@ -227,36 +237,36 @@ void kanjyo::BuildFilteredLedger(int nGroup)
 
     const bool all = m_strDescFilter == kAllDescriptions;
     const bool noOpening = !all && !FilterIsOpeningDescription(m_ledger, m_strDescFilter);
-    SetDlgItemText(kLedgerFrame, all ? " 【 " + m_strAccount + " 】 "
+    SetDlgItemText(IDC_KANJYO_LEDGER_GROUP, all ? " 【 " + m_strAccount + " 】 "
                                      : " 【 " + m_strAccount + " 】 " + "摘要 [ " + m_strDescFilter + " ]");
     const CString named = all ? "[ " + m_strAccount + " ]" : "[ " + m_strAccount + " " + m_strDescFilter + " ]";
-    CWnd* field = GetDlgItem(kOpeningField);
-    CWnd* label = GetDlgItem(kOpeningLabel);
+    CWnd* field = GetDlgItem(IDC_KANJYO_OPENING);
+    CWnd* label = GetDlgItem(IDC_KANJYO_OPENING_LABEL);
     const AccountKind kind = KindOfAccount(m_strAccount);
-    SetDlgItemText(kNote, "");
+    SetDlgItemText(IDC_KANJYO_NOTE, "");
     if (nGroup == kGroupRevenue || nGroup == kGroupExpenses) {
-        SetDlgItemText(kOpeningField, "");
+        SetDlgItemText(IDC_KANJYO_OPENING, "");
         field->EnableWindow(TRUE);
         label->EnableWindow(FALSE);
     } else if (kind == AccountKind::NoCarryForward) {
-        SetDlgItemText(kOpeningField, "");
+        SetDlgItemText(IDC_KANJYO_OPENING, "");
         field->EnableWindow(FALSE);
-        SetDlgItemText(kOpeningLabel, named + "は前年度からの繰越をしません");
+        SetDlgItemText(IDC_KANJYO_OPENING_LABEL, named + "は前年度からの繰越をしません");
         label->EnableWindow(TRUE);
     } else if (kind == AccountKind::Stock && !all) {
-        SetDlgItemText(kOpeningField, "");
+        SetDlgItemText(IDC_KANJYO_OPENING, "");
         field->EnableWindow(FALSE);
-        SetDlgItemText(kOpeningLabel, "");
+        SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "");
         label->EnableWindow(FALSE);
     } else {
         if (noOpening) {
-            SetDlgItemText(kNote, kNegativeNote);
-            SetDlgItemText(kOpeningField, "未設定　");
+            SetDlgItemText(IDC_KANJYO_NOTE, kNegativeNote);
+            SetDlgItemText(IDC_KANJYO_OPENING, "未設定　");
         } else {
-            SetDlgItemText(kOpeningField, FormatAmount(m_ledger.openingSum, 26) + " ");
+            SetDlgItemText(IDC_KANJYO_OPENING, FormatAmount(m_ledger.openingSum, 26) + " ");
         }
         field->EnableWindow(TRUE);
-        SetDlgItemText(kOpeningLabel, named + "の期首残高 →");
+        SetDlgItemText(IDC_KANJYO_OPENING_LABEL, named + "の期首残高 →");
         label->EnableWindow(TRUE);
     }
     DrawTotals();

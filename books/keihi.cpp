@@ -7,17 +7,28 @@
 
 namespace {
 
-constexpr int kAccountList = 1020;
-constexpr int kDescriptionList = 1065;
-constexpr int kCharsStatic = 1085;
-constexpr int kCharsSpin = 1086;
-constexpr int kLedgerFrame = 1052;
 // The description panel: shown and hidden together.
-constexpr int kDescriptionPanel[] = {1070, 1085, 1086, 1089, 1029, 1067, 1065};
+constexpr int kDescriptionPanel[] = {IDC_KEIHI_DRAW_GROUP,   IDC_KEIHI_DRAW_CHARS,
+                                     IDC_KEIHI_DRAW_SPIN,    IDC_KEIHI_DRAW_UNIT,
+                                     IDC_KEIHI_DRAW,         IDC_KEIHI_DESCRIPTION_CAPTION,
+                                     IDC_KEIHI_DESCRIPTIONS};
 
 const BookControls kControls = {
-    1019, 1115, 1016, {1078, 1077, 1076}, {1059, 1060, 1061}, 1054, {1075, 1074, 1073}, {1062, 1063, 1064},
-    1145, 1144, 1088, 1087, 1091, 1132, {1175, 1002, 1006, 1176, 1007},
+    IDC_KEIHI_LEDGER,
+    IDC_KEIHI_DATE,
+    IDC_KEIHI_CLASS,
+    {IDC_KEIHI_CAUSE1, IDC_KEIHI_CAUSE2, IDC_KEIHI_CAUSE3},
+    {IDC_KEIHI_CAUSE_AMOUNT1, IDC_KEIHI_CAUSE_AMOUNT2, IDC_KEIHI_CAUSE_AMOUNT3},
+    IDC_KEIHI_CONNECT_WORD,
+    {IDC_KEIHI_RESULT1, IDC_KEIHI_RESULT2, IDC_KEIHI_RESULT3},
+    {IDC_KEIHI_RESULT_AMOUNT1, IDC_KEIHI_RESULT_AMOUNT2, IDC_KEIHI_RESULT_AMOUNT3},
+    IDC_KEIHI_DESC1_LABEL,
+    IDC_KEIHI_DESC2_LABEL,
+    IDC_KEIHI_DESC1,
+    IDC_KEIHI_DESC2,
+    IDC_KEIHI_REMARK,
+    IDC_KEIHI_DETAIL_GROUP,
+    {IDC_KEIHI_TOTAL_LABEL, IDC_KEIHI_DEBIT_TOTAL, IDC_KEIHI_CREDIT_TOTAL, IDC_KEIHI_BALANCE_LABEL, IDC_KEIHI_BALANCE},
 };
 
 }  // namespace
@@ -27,42 +38,44 @@ IMPLEMENT_DYNCREATE(keihi, CLedgerBookView)
 const MessageMap* keihi::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<keihi>(
-        on::Control(BN_CLICKED, 1022, &keihi::OnGotoSiwake),
-        on::Control(BN_CLICKED, 1010, &keihi::OnGotoKanjyo),
-        on::Control(BN_CLICKED, 1011, &keihi::OnGotoKinsen),
-        on::Control(BN_CLICKED, 1012, &keihi::OnGotoUriage),
-        on::Control(BN_CLICKED, 1044, &keihi::OnGotoSiire),
-        on::Control(BN_CLICKED, 1023, &keihi::OnGotoKessan),
-        on::Control(BN_CLICKED, 1027, &keihi::OnGotoSettei),
-        on::Control(BN_CLICKED, 1031, &keihi::OnEditInJournal),
-        on::Control(BN_CLICKED, 1035, &keihi::OnClickedDirection),
-        on::Control(BN_CLICKED, 1037, &keihi::OnClickedDirection),
-        on::Control(EN_SETFOCUS, 1115, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1078, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1077, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1076, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1059, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1060, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1061, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1075, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1074, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1073, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1062, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1063, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1064, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1088, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1087, &keihi::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1091, &keihi::OnSetfocusReadOnly),
-        on::Control(LBN_SETFOCUS, 1016, &keihi::OnSetfocusReadOnly),
-        on::Control(LBN_SELCHANGE, 1020, &keihi::OnSelchangeAccount),
-        on::Control(LBN_SELCHANGE, 1065, &keihi::OnSelchangeDescription),
-        on::Control(LBN_SELCHANGE, 1019, &keihi::OnSelchangeLedger),
-        on::Control(BN_CLICKED, 1029, &keihi::OnExtractDescriptions),
-        on::Notify(UDN_DELTAPOS, 1086, &keihi::OnDeltaposChars));
+        on::Control(BN_CLICKED, IDC_KEIHI_GOTO_SIWAKE, &keihi::OnGotoSiwake),
+        on::Control(BN_CLICKED, IDC_KEIHI_GOTO_KANJYO, &keihi::OnGotoKanjyo),
+        on::Control(BN_CLICKED, IDC_KEIHI_GOTO_KINSEN, &keihi::OnGotoKinsen),
+        on::Control(BN_CLICKED, IDC_KEIHI_GOTO_URIAGE, &keihi::OnGotoUriage),
+        on::Control(BN_CLICKED, IDC_KEIHI_GOTO_SIIRE, &keihi::OnGotoSiire),
+        on::Control(BN_CLICKED, IDC_KEIHI_GOTO_KESSAN, &keihi::OnGotoKessan),
+        on::Control(BN_CLICKED, IDC_KEIHI_GOTO_SETTEI, &keihi::OnGotoSettei),
+        on::Control(BN_CLICKED, IDC_KEIHI_EDIT_IN_JOURNAL, &keihi::OnEditInJournal),
+        on::Control(BN_CLICKED, IDC_BOOK_RECEIVED, &keihi::OnClickedDirection),
+        on::Control(BN_CLICKED, IDC_BOOK_PAID, &keihi::OnClickedDirection),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_DATE, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_CAUSE1, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_CAUSE2, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_CAUSE3, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_CAUSE_AMOUNT1, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_CAUSE_AMOUNT2, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_CAUSE_AMOUNT3, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_RESULT1, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_RESULT2, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_RESULT3, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_RESULT_AMOUNT1, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_RESULT_AMOUNT2, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_RESULT_AMOUNT3, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_DESC1, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_DESC2, &keihi::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KEIHI_REMARK, &keihi::OnSetfocusReadOnly),
+        on::Control(LBN_SETFOCUS, IDC_KEIHI_CLASS, &keihi::OnSetfocusReadOnly),
+        on::Control(LBN_SELCHANGE, IDC_KEIHI_ACCOUNTS, &keihi::OnSelchangeAccount),
+        on::Control(LBN_SELCHANGE, IDC_KEIHI_DESCRIPTIONS, &keihi::OnSelchangeDescription),
+        on::Control(LBN_SELCHANGE, IDC_KEIHI_LEDGER, &keihi::OnSelchangeLedger),
+        on::Control(BN_CLICKED, IDC_KEIHI_DRAW, &keihi::OnExtractDescriptions),
+        on::Notify(UDN_DELTAPOS, IDC_KEIHI_DRAW_SPIN, &keihi::OnDeltaposChars));
     return &map;
 }
 
-keihi::keihi() : CLedgerBookView(IDD_KEIHI, kControls, 3, "経費帳", RGB(0, 0, 255))
+keihi::keihi()
+    : CLedgerBookView(IDD_KEIHI, {kBookExpenseSalesPurchases, BookMenuRole::OtherBook}, kControls, 3, "経費帳",
+                      RGB(0, 0, 255))
 {
     m_nAmountWidth = 23;
 }
@@ -70,9 +83,9 @@ keihi::keihi() : CLedgerBookView(IDD_KEIHI, kControls, 3, "経費帳", RGB(0, 0,
 void keihi::DoDataExchange(CDataExchange* pDX)
 {
     CLedgerBookView::DoDataExchange(pDX);
-    DDX_Control(pDX, kAccountList, m_lbAccounts);
-    DDX_Control(pDX, kDescriptionList, m_lbDescriptions);
-    DDX_Control(pDX, kCharsSpin, m_spChars);
+    DDX_Control(pDX, IDC_KEIHI_ACCOUNTS, m_lbAccounts);
+    DDX_Control(pDX, IDC_KEIHI_DESCRIPTIONS, m_lbDescriptions);
+    DDX_Control(pDX, IDC_KEIHI_DRAW_SPIN, m_spChars);
 }
 
 void keihi::OnInitialUpdate()
@@ -92,13 +105,15 @@ void keihi::OnInitialUpdate()
     // The spin shows the width in use, the one "摘出" last chose.
     m_spChars.SetRange(1, 16);
     m_spChars.SetPos(m_nDescChars);
-    SetDlgItemText(kCharsStatic, IntToText(m_nDescChars));
+    SetDlgItemText(IDC_KEIHI_DRAW_CHARS, IntToText(m_nDescChars));
     LoadAccountLists();
 }
 
 std::vector<GroupFrame> keihi::GroupFrames() const
 {
-    return {{1129, RGB(128, 128, 255)}, {kLedgerFrame, RGB(192, 255, 192)}, {1132, RGB(64, 255, 64)}};
+    return {{IDC_KEIHI_ACCOUNT_GROUP, RGB(128, 128, 255)},
+            {IDC_KEIHI_LEDGER_GROUP, RGB(192, 255, 192)},
+            {IDC_KEIHI_DETAIL_GROUP, RGB(64, 255, 64)}};
 }
 
 void keihi::WriteShownAccount()
@@ -173,14 +188,14 @@ void keihi::BuildLedger(int nList)
         m_nDescChars = 16;
         document->m_nTekiyoChars = 16;
     }
-    SetDlgItemText(kCharsStatic, IntToText(m_nDescChars));
+    SetDlgItemText(IDC_KEIHI_DRAW_CHARS, IntToText(m_nDescChars));
     m_spChars.SetPos(m_nDescChars);
 
     m_ledger = ::BuildLedger(document->m_arrJournal, Options());
     m_descriptions = m_ledger.descriptions;
     FillLedgerList();
     FillDescriptionList(m_lbDescriptions, m_descriptions);
-    SetDlgItemText(kLedgerFrame, " 【 " + m_strAccount + " 】 ");
+    SetDlgItemText(IDC_KEIHI_LEDGER_GROUP, " 【 " + m_strAccount + " 】 ");
     ShowDescriptionPanel(TRUE);
 
     const int item = m_strDescFilter.IsEmpty() ? -1 : FindDescription(m_strDescFilter);
@@ -212,7 +227,7 @@ void keihi::BuildFilteredLedger(int)
 {
     CMyDoc* document = GetDocument();
     const bool all = m_strDescFilter == kAllDescriptions;
-    SetDlgItemText(kLedgerFrame, all ? "【 " + m_strAccount + " 】"
+    SetDlgItemText(IDC_KEIHI_LEDGER_GROUP, all ? "【 " + m_strAccount + " 】"
                                      : "【 " + m_strAccount + " 】  [ " + m_strDescFilter + " ]");
     LedgerOptions options = Options();
     options.filtered = true;
@@ -275,7 +290,7 @@ void keihi::OnExtractDescriptions()
         return;
     }
     CString text;
-    GetDlgItemText(kCharsStatic, text);
+    GetDlgItemText(IDC_KEIHI_DRAW_CHARS, text);
     int chars = std::atoi(text);
     if (chars < 1 || chars > 16)
         chars = 16;
@@ -290,9 +305,9 @@ void keihi::OnDeltaposChars(NMHDR* pNMHDR, LRESULT* pResult)
     // The static buddy is not updated by the control itself: the number is kept here.
     const auto* change = reinterpret_cast<NMUPDOWN*>(pNMHDR);
     CString text;
-    GetDlgItemText(kCharsStatic, text);
+    GetDlgItemText(IDC_KEIHI_DRAW_CHARS, text);
     int chars = std::atoi(text) + change->iDelta;
     chars = chars < 1 ? 1 : chars > 16 ? 16 : chars;
-    SetDlgItemText(kCharsStatic, IntToText(chars));
+    SetDlgItemText(IDC_KEIHI_DRAW_CHARS, IntToText(chars));
     *pResult = 0;
 }

@@ -10,11 +10,23 @@
 
 namespace {
 
-constexpr int kOpeningCashField = 1042;
-
 const BookControls kControls = {
-    1018, 1116, 1017, {1045, 1047, 1048}, {1080, 1079, 1070}, 1053, {1083, 1082, 1081}, {1031, 1071, 1072},
-    1112, 1113, 1050, 1051, 1091, 1132, {1175, 1002, 1006, 1176, 1007},
+    IDC_KINSEN_LEDGER,
+    IDC_KINSEN_DATE,
+    IDC_KINSEN_CLASS,
+    {IDC_KINSEN_CAUSE1, IDC_KINSEN_CAUSE2, IDC_KINSEN_CAUSE3},
+    {IDC_KINSEN_CAUSE_AMOUNT1, IDC_KINSEN_CAUSE_AMOUNT2, IDC_KINSEN_CAUSE_AMOUNT3},
+    IDC_KINSEN_CONNECT_WORD,
+    {IDC_KINSEN_RESULT1, IDC_KINSEN_RESULT2, IDC_KINSEN_RESULT3},
+    {IDC_KINSEN_RESULT_AMOUNT1, IDC_KINSEN_RESULT_AMOUNT2, IDC_KINSEN_RESULT_AMOUNT3},
+    IDC_KINSEN_DESC1_LABEL,
+    IDC_KINSEN_DESC2_LABEL,
+    IDC_KINSEN_DESC1,
+    IDC_KINSEN_DESC2,
+    IDC_KINSEN_REMARK,
+    IDC_KINSEN_DETAIL_GROUP,
+    {IDC_KINSEN_TOTAL_LABEL, IDC_KINSEN_DEBIT_TOTAL, IDC_KINSEN_CREDIT_TOTAL, IDC_KINSEN_BALANCE_LABEL,
+     IDC_KINSEN_BALANCE},
 };
 
 }  // namespace
@@ -24,40 +36,41 @@ IMPLEMENT_DYNCREATE(kinsen, CLedgerBookView)
 const MessageMap* kinsen::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<kinsen>(
-        on::Control(BN_CLICKED, 1022, &kinsen::OnGotoSiwake),
-        on::Control(BN_CLICKED, 1010, &kinsen::OnGotoKanjyo),
-        on::Control(BN_CLICKED, 1029, &kinsen::OnGotoKeihi),
-        on::Control(BN_CLICKED, 1012, &kinsen::OnGotoUriage),
-        on::Control(BN_CLICKED, 1044, &kinsen::OnGotoSiire),
-        on::Control(BN_CLICKED, 1023, &kinsen::OnGotoKessan),
-        on::Control(BN_CLICKED, 1027, &kinsen::OnGotoSettei),
-        on::Control(BN_CLICKED, 1030, &kinsen::OnEditInJournal),
-        on::Control(BN_CLICKED, 1035, &kinsen::OnClickedDirection),
-        on::Control(BN_CLICKED, 1037, &kinsen::OnClickedDirection),
-        on::Control(EN_SETFOCUS, 1116, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1045, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1047, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1048, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1080, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1079, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1070, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1083, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1082, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1081, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1031, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1071, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1072, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1050, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1051, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1091, &kinsen::OnSetfocusReadOnly),
-        on::Control(LBN_SETFOCUS, 1017, &kinsen::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1042, &kinsen::OnSetfocusImeOff),
-        on::Control(LBN_SELCHANGE, 1018, &kinsen::OnSelchangeLedger),
-        on::Control(BN_CLICKED, 1011, &kinsen::OnSetOpeningCash));
+        on::Control(BN_CLICKED, IDC_KINSEN_GOTO_SIWAKE, &kinsen::OnGotoSiwake),
+        on::Control(BN_CLICKED, IDC_KINSEN_GOTO_KANJYO, &kinsen::OnGotoKanjyo),
+        on::Control(BN_CLICKED, IDC_KINSEN_GOTO_KEIHI, &kinsen::OnGotoKeihi),
+        on::Control(BN_CLICKED, IDC_KINSEN_GOTO_URIAGE, &kinsen::OnGotoUriage),
+        on::Control(BN_CLICKED, IDC_KINSEN_GOTO_SIIRE, &kinsen::OnGotoSiire),
+        on::Control(BN_CLICKED, IDC_KINSEN_GOTO_KESSAN, &kinsen::OnGotoKessan),
+        on::Control(BN_CLICKED, IDC_KINSEN_GOTO_SETTEI, &kinsen::OnGotoSettei),
+        on::Control(BN_CLICKED, IDC_KINSEN_EDIT_IN_JOURNAL, &kinsen::OnEditInJournal),
+        on::Control(BN_CLICKED, IDC_BOOK_RECEIVED, &kinsen::OnClickedDirection),
+        on::Control(BN_CLICKED, IDC_BOOK_PAID, &kinsen::OnClickedDirection),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_DATE, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_CAUSE1, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_CAUSE2, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_CAUSE3, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_CAUSE_AMOUNT1, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_CAUSE_AMOUNT2, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_CAUSE_AMOUNT3, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_RESULT1, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_RESULT2, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_RESULT3, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_RESULT_AMOUNT1, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_RESULT_AMOUNT2, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_RESULT_AMOUNT3, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_DESC1, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_DESC2, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_REMARK, &kinsen::OnSetfocusReadOnly),
+        on::Control(LBN_SETFOCUS, IDC_KINSEN_CLASS, &kinsen::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_KINSEN_OPENING, &kinsen::OnSetfocusImeOff),
+        on::Control(LBN_SELCHANGE, IDC_KINSEN_LEDGER, &kinsen::OnSelchangeLedger),
+        on::Control(BN_CLICKED, IDC_KINSEN_SET_OPENING, &kinsen::OnSetOpeningCash));
     return &map;
 }
 
-kinsen::kinsen() : CLedgerBookView(IDD_KINSEN, kControls, 2, "現金出納帳", RGB(255, 0, 0))
+kinsen::kinsen()
+    : CLedgerBookView(IDD_KINSEN, {kBookCash, BookMenuRole::OtherBook}, kControls, 2, "現金出納帳", RGB(255, 0, 0))
 {
     m_nAmountWidth = 23;
 }
@@ -76,7 +89,7 @@ void kinsen::OnInitialUpdate()
 
 std::vector<GroupFrame> kinsen::GroupFrames() const
 {
-    return {{1128, RGB(192, 255, 192)}, {1132, RGB(64, 255, 64)}};
+    return {{IDC_KINSEN_LEDGER_GROUP, RGB(192, 255, 192)}, {IDC_KINSEN_DETAIL_GROUP, RGB(64, 255, 64)}};
 }
 
 void kinsen::WriteShownAccount()
@@ -103,7 +116,7 @@ void kinsen::BuildLedger()
         DrawListHighlight(m_nAccountRow);
     }
     DrawTotals();
-    SetDlgItemText(kOpeningCashField, FormatAmount(OpeningCashOf(document->m_arrJournal, JournalYear()), 0));
+    SetDlgItemText(IDC_KINSEN_OPENING, FormatAmount(OpeningCashOf(document->m_arrJournal, JournalYear()), 0));
     m_nRestoreMode = kRestoreNone;
     m_lbLedger.SetFocus();
 }
@@ -121,7 +134,7 @@ void kinsen::OnSetOpeningCash()
 {
     CMyDoc* document = GetDocument();
     CString text;
-    GetDlgItemText(kOpeningCashField, text);
+    GetDlgItemText(IDC_KINSEN_OPENING, text);
     const OpeningCashPlan plan = PlanOpeningCash(document->m_arrJournal, text, JournalYear());
     if (!plan.refusal.IsEmpty()) {
         AfxMessageBox(plan.refusal, MB_OK);

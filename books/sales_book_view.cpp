@@ -12,11 +12,23 @@
 namespace {
 
 const BookControls kControls = {
-    1019, 1115, 1016, {1078, 1077, 1076}, {1059, 1060, 1061}, 1054, {1075, 1074, 1073}, {1062, 1063, 1064},
-    1146, 1147, 1088, 1087, 1091, 1132, {1175, 1002, 1006, 1176, 1007},
+    IDC_SALES_LEDGER,
+    IDC_SALES_DATE,
+    IDC_SALES_CLASS,
+    {IDC_SALES_CAUSE1, IDC_SALES_CAUSE2, IDC_SALES_CAUSE3},
+    {IDC_SALES_CAUSE_AMOUNT1, IDC_SALES_CAUSE_AMOUNT2, IDC_SALES_CAUSE_AMOUNT3},
+    IDC_SALES_CONNECT_WORD,
+    {IDC_SALES_RESULT1, IDC_SALES_RESULT2, IDC_SALES_RESULT3},
+    {IDC_SALES_RESULT_AMOUNT1, IDC_SALES_RESULT_AMOUNT2, IDC_SALES_RESULT_AMOUNT3},
+    IDC_SALES_DESC1_LABEL,
+    IDC_SALES_DESC2_LABEL,
+    IDC_SALES_DESC1,
+    IDC_SALES_DESC2,
+    IDC_SALES_REMARK,
+    IDC_SALES_DETAIL_GROUP,
+    {IDC_SALES_TOTAL_LABEL, IDC_SALES_DEBIT_TOTAL, IDC_SALES_CREDIT_TOTAL, IDC_SALES_BALANCE_LABEL, IDC_SALES_BALANCE},
 };
 
-constexpr int kRemarkEdit = 1091;
 const char* const kUnits[] = {"", "個", "枚", "本", "冊", "㎏", "㎡", "ｍ", "ﾀﾞｰｽ"};
 const char* const kCurrencies[] = {"円", "㌦", "元"};
 
@@ -36,37 +48,37 @@ IMPLEMENT_DYNAMIC(CSalesBookView, CLedgerBookView)
 const MessageMap* CSalesBookView::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CSalesBookView>(
-        on::Control(BN_CLICKED, 1022, &CSalesBookView::OnGotoSiwake),
-        on::Control(BN_CLICKED, 1010, &CSalesBookView::OnGotoKanjyo),
-        on::Control(BN_CLICKED, 1011, &CSalesBookView::OnGotoKinsen),
-        on::Control(BN_CLICKED, 1034, &CSalesBookView::OnGotoKeihi),
-        on::Control(BN_CLICKED, 1023, &CSalesBookView::OnGotoKessan),
-        on::Control(BN_CLICKED, 1027, &CSalesBookView::OnGotoSettei),
-        on::Control(BN_CLICKED, 1031, &CSalesBookView::OnEditInJournal),
-        on::Control(BN_CLICKED, 1035, &CSalesBookView::OnClickedDirection),
-        on::Control(BN_CLICKED, 1037, &CSalesBookView::OnClickedDirection),
-        on::Control(EN_SETFOCUS, 1115, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1078, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1077, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1076, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1059, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1060, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1061, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1075, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1074, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1073, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1062, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1063, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1064, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1088, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1087, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1091, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(LBN_SETFOCUS, 1016, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(BN_CLICKED, IDC_SALES_GOTO_SIWAKE, &CSalesBookView::OnGotoSiwake),
+        on::Control(BN_CLICKED, IDC_SALES_GOTO_KANJYO, &CSalesBookView::OnGotoKanjyo),
+        on::Control(BN_CLICKED, IDC_SALES_GOTO_KINSEN, &CSalesBookView::OnGotoKinsen),
+        on::Control(BN_CLICKED, IDC_SALES_GOTO_KEIHI, &CSalesBookView::OnGotoKeihi),
+        on::Control(BN_CLICKED, IDC_SALES_GOTO_KESSAN, &CSalesBookView::OnGotoKessan),
+        on::Control(BN_CLICKED, IDC_SALES_GOTO_SETTEI, &CSalesBookView::OnGotoSettei),
+        on::Control(BN_CLICKED, IDC_SALES_EDIT_IN_JOURNAL, &CSalesBookView::OnEditInJournal),
+        on::Control(BN_CLICKED, IDC_BOOK_RECEIVED, &CSalesBookView::OnClickedDirection),
+        on::Control(BN_CLICKED, IDC_BOOK_PAID, &CSalesBookView::OnClickedDirection),
+        on::Control(EN_SETFOCUS, IDC_SALES_DATE, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE1, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE2, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE3, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE_AMOUNT1, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE_AMOUNT2, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE_AMOUNT3, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_RESULT1, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_RESULT2, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_RESULT3, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_RESULT_AMOUNT1, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_RESULT_AMOUNT2, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_RESULT_AMOUNT3, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_DESC1, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_DESC2, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SALES_REMARK, &CSalesBookView::OnSetfocusReadOnly),
+        on::Control(LBN_SETFOCUS, IDC_SALES_CLASS, &CSalesBookView::OnSetfocusReadOnly),
         on::Control(EN_SETFOCUS, IDC_ITEM_QUANTITY, &CSalesBookView::OnSetfocusImeOff),
         on::Control(EN_SETFOCUS, IDC_ITEM_PRICE, &CSalesBookView::OnSetfocusImeOff),
         on::Control(CBN_SETFOCUS, IDC_ITEM_NAME, &CSalesBookView::OnSetfocusImeOn),
         on::Control(LBN_SELCHANGE, IDC_PARTNER_LIST, &CSalesBookView::OnSelchangeAccount),
-        on::Control(LBN_SELCHANGE, 1019, &CSalesBookView::OnSelchangeLedger),
+        on::Control(LBN_SELCHANGE, IDC_SALES_LEDGER, &CSalesBookView::OnSelchangeLedger),
         on::Notify(NM_CLICK, IDC_ITEM_LIST, &CSalesBookView::OnClickItemList),
         on::Control(BN_CLICKED, IDC_ITEM_ADD, &CSalesBookView::OnAddItem),
         on::Control(BN_CLICKED, IDC_ITEM_CHANGE, &CSalesBookView::OnChangeItem),
@@ -75,7 +87,9 @@ const MessageMap* CSalesBookView::GetThisMessageMap()
 }
 
 CSalesBookView::CSalesBookView(UINT templateId, SalesBook book, int slot, const char* title)
-    : CLedgerBookView(templateId, kControls, slot, title, RGB(0, 255, 0)), m_book(book)
+    : CLedgerBookView(templateId, {kBookExpenseSalesPurchases, BookMenuRole::OtherBook}, kControls, slot, title,
+                      RGB(0, 255, 0)),
+      m_book(book)
 {
     m_crDescriptionFrame = RGB(0, 0, 255);
     m_nAmountWidth = 23;
@@ -131,7 +145,7 @@ std::vector<GroupFrame> CSalesBookView::GroupFrames() const
 {
     return {{IDC_PARTNER_GROUP, RGB(128, 128, 255)},
             {IDC_SALES_LEDGER_GROUP, RGB(192, 255, 192)},
-            {1132, RGB(64, 255, 64)},
+            {IDC_SALES_DETAIL_GROUP, RGB(64, 255, 64)},
             {IDC_BREAKDOWN_GROUP, RGB(192, 192, 255)}};
 }
 
@@ -319,7 +333,7 @@ void CSalesBookView::ShowEntryExtras(int index)
     }
     SetDlgItemText(IDC_BREAKDOWN_GROUP, BreakdownCaption(*entry, m_book));
     // The remark without its items; a "[]" that opens no whole item stays text.
-    SetDlgItemText(kRemarkEdit, RemarkText(entry->m_strRemark));
+    SetDlgItemText(IDC_SALES_REMARK, RemarkText(entry->m_strRemark));
     ShowItemRows(ReadItems(entry->m_strRemark));
 }
 

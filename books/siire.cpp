@@ -6,7 +6,8 @@ IMPLEMENT_DYNCREATE(CSiire, CSalesBookView)
 
 const MessageMap* CSiire::GetThisMessageMap()
 {
-    static const MessageMap map = MessageMap::Of<CSiire>(on::Control(BN_CLICKED, 1012, &CSiire::OnGotoUriage));
+    static const MessageMap map =
+        MessageMap::Of<CSiire>(on::Control(BN_CLICKED, IDC_SALES_GOTO_URIAGE, &CSiire::OnGotoUriage));
     return &map;
 }
 

@@ -6,7 +6,8 @@ IMPLEMENT_DYNCREATE(CUriage, CSalesBookView)
 
 const MessageMap* CUriage::GetThisMessageMap()
 {
-    static const MessageMap map = MessageMap::Of<CUriage>(on::Control(BN_CLICKED, 1047, &CUriage::OnGotoSiire));
+    static const MessageMap map =
+        MessageMap::Of<CUriage>(on::Control(BN_CLICKED, IDC_SALES_GOTO_SIIRE, &CUriage::OnGotoSiire));
     return &map;
 }
 

@@ -8,10 +8,10 @@ const MessageMap* CDictRegisterDlg::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CDictRegisterDlg>(
         on::Paint(&CDictRegisterDlg::OnPaint),
-        on::Control(BN_CLICKED, 1022, &CDictRegisterDlg::OnRunAll),
-        on::Control(BN_CLICKED, 1011, &CDictRegisterDlg::OnResetRunAll),
-        on::Control(BN_CLICKED, 1010, &CDictRegisterDlg::OnCancelAll),
-        on::Control(BN_CLICKED, 1029, &CDictRegisterDlg::OnCloseAll));
+        on::Control(BN_CLICKED, IDC_DICT_REGISTER_RUN_ALL, &CDictRegisterDlg::OnRunAll),
+        on::Control(BN_CLICKED, IDC_DICT_REGISTER_RESET_RUN_ALL, &CDictRegisterDlg::OnResetRunAll),
+        on::Control(BN_CLICKED, IDC_DICT_REGISTER_CANCEL_ALL, &CDictRegisterDlg::OnCancelAll),
+        on::Control(BN_CLICKED, IDC_DICT_REGISTER_CLOSE_ALL, &CDictRegisterDlg::OnCloseAll));
     return &map;
 }
 
@@ -20,13 +20,13 @@ CDictRegisterDlg::CDictRegisterDlg(CWnd* pParent) : CDialog(IDD_DICT_REGISTER, p
 void CDictRegisterDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1126, m_wndFrame);
+    DDX_Control(pDX, IDC_DICT_REGISTER_FRAME, m_wndFrame);
 }
 
 BOOL CDictRegisterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDlgItemText(1125, DictRegisterQuestion(m_nKind, m_strName, m_strParent));
+    SetDlgItemText(IDC_DICT_REGISTER_QUESTION, DictRegisterQuestion(m_nKind, m_strName, m_strParent));
     return TRUE;
 }
 

@@ -11,6 +11,7 @@
 #include "kishu_zandaka_item.h"
 #include "kiso.h"
 #include "last_file_record.h"
+#include "menu_state.h"
 #include "my_object.h"
 #include "journal_array.h"
 #include "my_object2.h"
@@ -171,6 +172,9 @@ public:
     int m_nTekiyoChars = 16;
     int m_nCurLine = -1;
     int m_nInsertRow = -1;
+    // What the main window's menu offers: the book shown, a pending insertion,
+    // the hint dialog. A new journal keeps it: the views shown set it.
+    MenuState m_menuState;
     int m_nSetupStatus = 0;
     int m_bNewData = 0;
     int m_bLayoutDone = 0;
@@ -194,7 +198,6 @@ public:
     // names the journal form last had in its first cause and result fields.
     CString m_strHintCause;
     CString m_strHintResult;
-    BOOL m_bHintOpen = FALSE;
     // The rows of the opening-balance dialog, kept from one opening to the next.
     CTypedPtrArray<CObArray, CKishuZandakaItem*> m_arrKishuZandaka;
 

@@ -6,6 +6,7 @@
 #include "hint_dlg.h"
 
 #include "../framework/win/dc.h"
+#include "../resources/resource.h"
 
 namespace {
 
@@ -14,9 +15,9 @@ const COLORREF kLightGrey = RGB(224, 224, 224);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 
-const int kCauseAccountIds[] = {1025, 1026, 1032};
-const int kResultAccountIds[] = {1033, 1042, 1027};
-const int kResultAmountIds[] = {1005, 1006, 1007};
+const int kCauseAccountIds[] = {IDC_HINT_CAUSE1, IDC_HINT_CAUSE2, IDC_HINT_CAUSE3};
+const int kResultAccountIds[] = {IDC_HINT_RESULT1, IDC_HINT_RESULT2, IDC_HINT_RESULT3};
+const int kResultAmountIds[] = {IDC_HINT_RESULT_AMOUNT1, IDC_HINT_RESULT_AMOUNT2, IDC_HINT_RESULT_AMOUNT3};
 
 }  // namespace
 
@@ -27,7 +28,7 @@ void CHintDlg::DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COL
 
 void CHintDlg::DrawSentenceFrame(CDC* pDC)
 {
-    const CRect f = ControlRect(1124);
+    const CRect f = ControlRect(IDC_HINT_SENTENCE_GROUP);
     CPen pen(PS_SOLID, 3, kCyan);
     CPen* previous = pDC->SelectObject(&pen);
     pDC->MoveTo(f.left - 4, f.top);
@@ -43,7 +44,7 @@ void CHintDlg::DrawSentenceFrame(CDC* pDC)
 
 void CHintDlg::DrawGradientFrame(CDC* pDC)
 {
-    const CRect o = ControlRect(1165);
+    const CRect o = ControlRect(IDC_HINT_OUTER_GROUP);
     // From the palest line inside to the strongest outside.
     for (int i = 1; i <= 12; ++i) {
         CPen pen(PS_SOLID, 1, RGB(254 - 16 * i, 255, 255));
@@ -66,8 +67,8 @@ void CHintDlg::DrawGradientFrame(CDC* pDC)
 
 void CHintDlg::DrawExplanationTab(CDC* pDC)
 {
-    const CRect x = ControlRect(1024);
-    const CRect u = ControlRect(1136);
+    const CRect x = ControlRect(IDC_HINT_EXPLANATION);
+    const CRect u = ControlRect(IDC_HINT_EXPLANATION_CAPTION);
     CRect text(x.left - 10, x.top - 6, x.right + 8, x.bottom + 6);
     pDC->DrawEdge(&text, EDGE_RAISED, BF_RECT);
     CRect label(u.left - 6, u.top - 6, u.right + 12, u.bottom + 6);
@@ -78,7 +79,7 @@ void CHintDlg::DrawExplanationTab(CDC* pDC)
 
 void CHintDlg::DrawWordBrackets(CDC* pDC)
 {
-    const CRect w = ControlRect(1049);
+    const CRect w = ControlRect(IDC_HINT_CONNECT_WORD);
     CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
     CPen* previous = pDC->SelectObject(&pen);
     pDC->MoveTo(w.left + 3, w.top - 3);
@@ -94,7 +95,7 @@ void CHintDlg::DrawHitMarks(CDC* pDC, int c)
     const int rr = ResultRowOfHit(c);
 
     // The wedge from the class list to the cause account whose class it shows.
-    const CRect k = ControlRect(1016);
+    const CRect k = ControlRect(IDC_HINT_CLASS);
     const CRect a = ControlRect(kCauseAccountIds[cr - 1]);
     FillPanel(pDC, k.right + 2, k.top, a.left - 1, k.bottom, kLightGrey);
     const CPoint wedge[] = {{k.right + 3, k.top}, {a.left - 2, a.top}, {a.left - 2, a.bottom}, {k.right + 3, k.bottom}};
@@ -102,7 +103,7 @@ void CHintDlg::DrawHitMarks(CDC* pDC, int c)
 
     CPen blue(PS_SOLID, 1, kBlue);
     CPen* previous = pDC->SelectObject(&blue);
-    const CRect d1 = ControlRect(1084);
+    const CRect d1 = ControlRect(IDC_HINT_DESC1_LABEL);
     pDC->MoveTo(a.left - 5, a.bottom - 8);
     pDC->LineTo(a.left - 1, a.bottom - 8);
     pDC->MoveTo(a.left - 5, a.bottom - 8);
@@ -114,11 +115,11 @@ void CHintDlg::DrawHitMarks(CDC* pDC, int c)
         const CRect r = ControlRect(id);
         DrawFrame(pDC, r.left - 1, r.top - 1, r.right + 1, r.bottom + 1, HitFrameIsRed(id, c) ? kRed : kLightGrey, 1);
     };
-    for (int id : {1024, 1025, 1026, 1032, 1008})
+    for (int id : {IDC_HINT_EXPLANATION, IDC_HINT_CAUSE1, IDC_HINT_CAUSE2, IDC_HINT_CAUSE3, IDC_HINT_DESC1})
         frame(id);
 
-    const CRect r1 = ControlRect(1033);
-    const CRect d2 = ControlRect(1085);
+    const CRect r1 = ControlRect(IDC_HINT_RESULT1);
+    const CRect d2 = ControlRect(IDC_HINT_DESC2_LABEL);
     FillPanel(pDC, r1.left - 5, r1.top + 11, d2.left - 1, d2.top + 8, kLightGrey);
     const CRect q = ControlRect(kResultAccountIds[rr - 1]);
     pDC->MoveTo(q.left - 5, q.bottom - 8);
@@ -130,9 +131,9 @@ void CHintDlg::DrawHitMarks(CDC* pDC, int c)
     pDC->SelectObject(previous);
 
     // The bracket from the result amounts to the phrases, pointing at the shown row.
-    const CRect m1 = ControlRect(1005);
-    const CRect m3 = ControlRect(1007);
-    const CRect p = ControlRect(1035);
+    const CRect m1 = ControlRect(IDC_HINT_RESULT_AMOUNT1);
+    const CRect m3 = ControlRect(IDC_HINT_RESULT_AMOUNT3);
+    const CRect p = ControlRect(IDC_HINT_PHRASE1);
     const CRect mr = ControlRect(kResultAmountIds[rr - 1]);
     const int x0 = m1.right;
     const int y0 = m1.top - 6;
@@ -147,7 +148,7 @@ void CHintDlg::DrawHitMarks(CDC* pDC, int c)
                               {mr.right, mr.bottom + 6}};
     pDC->Polyline(bracket, 8);
 
-    for (int id : {1033, 1042, 1027, 1009, 1011})
+    for (int id : {IDC_HINT_RESULT1, IDC_HINT_RESULT2, IDC_HINT_RESULT3, IDC_HINT_DESC2, IDC_HINT_REMARK})
         frame(id);
 }
 

@@ -5,7 +5,6 @@
 #include "../core/sentence_words.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
-#include "../framework/win/menu.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/shell_open.h"
 #include "../framework/win/win_app.h"
@@ -15,25 +14,9 @@ namespace {
 
 const COLORREF kLightGrey = RGB(224, 224, 224);
 
-// The commands greyed while the dialog is open, in the order they are greyed.
-const std::array<UINT, 13> kGreyedCommands = {
-    ID_VIEW_KANJYO, ID_VIEW_SIWAKE, ID_VIEW_KINSEN, ID_VIEW_KEIHI, ID_VIEW_KESSAN, ID_VIEW_SETTEI,
-    ID_VIEW_URIAGE, ID_VIEW_SIIRE, ID_OPENING_BALANCE, ID_TRADING_PARTNERS, ID_INVENTORY, ID_BAD_DEBT_ALLOWANCE,
-    ID_KEYWORD_SEARCH,
-};
-
 const char* const kClassNames[] = {
     "収益", "費用(仕入.給与.税)", "費用(経費.損失)", "負債", "資産(流動)", "資産(固定)", "資本",
 };
-
-// The menu of the main window, or nullptr while there is none.
-HMENU MainMenu()
-{
-    CWnd* main = AfxGetMainWnd();
-    if (!main || !main->m_hWnd || !::IsWindow(main->m_hWnd))
-        return nullptr;
-    return ::GetMenu(main->m_hWnd);
-}
 
 }  // namespace
 
@@ -48,25 +31,25 @@ const MessageMap* CHintDlg::GetThisMessageMap()
     static const MessageMap map = MessageMap::Of<CHintDlg>(
         on::Paint(&CHintDlg::OnPaint),
         on::CtlColor(&CHintDlg::OnCtlColor),
-        on::Control(BN_CLICKED, 1029, &CHintDlg::OnSearch),
-        on::Control(CBN_SELCHANGE, 1028, &CHintDlg::OnSelchangeTopic),
-        on::Control(CBN_SETFOCUS, 1028, &CHintDlg::OnTopicSetFocus),
-        on::Control(CBN_KILLFOCUS, 1028, &CHintDlg::OnTopicKillFocus),
-        on::Control(BN_CLICKED, 1022, &CHintDlg::OnPrev),
-        on::Control(BN_CLICKED, 1010, &CHintDlg::OnNext),
-        on::Control(BN_CLICKED, 1035, &CHintDlg::OnPhraseRadio),
-        on::Control(BN_CLICKED, 1037, &CHintDlg::OnPhraseRadio),
-        on::ControlRange(EN_SETFOCUS, 1002, 1009, &CHintDlg::OnFieldSetFocusId),
-        on::Control(EN_SETFOCUS, 1011, &CHintDlg::OnFieldSetFocus),
-        on::Control(EN_SETFOCUS, 1024, &CHintDlg::OnFieldSetFocus),
-        on::Control(EN_SETFOCUS, 1025, &CHintDlg::OnFieldSetFocus),
-        on::Control(EN_SETFOCUS, 1026, &CHintDlg::OnFieldSetFocus),
-        on::Control(EN_SETFOCUS, 1032, &CHintDlg::OnFieldSetFocus),
-        on::Control(EN_SETFOCUS, 1033, &CHintDlg::OnFieldSetFocus),
-        on::Control(EN_SETFOCUS, 1042, &CHintDlg::OnFieldSetFocus),
-        on::Control(EN_SETFOCUS, 1027, &CHintDlg::OnFieldSetFocus),
-        on::Control(LBN_SETFOCUS, 1016, &CHintDlg::OnFieldSetFocus),
-        on::Control(STN_CLICKED, 1140, &CHintDlg::OnHelpIcon));
+        on::Control(BN_CLICKED, IDC_HINT_RUN, &CHintDlg::OnSearch),
+        on::Control(CBN_SELCHANGE, IDC_HINT_TOPIC, &CHintDlg::OnSelchangeTopic),
+        on::Control(CBN_SETFOCUS, IDC_HINT_TOPIC, &CHintDlg::OnTopicSetFocus),
+        on::Control(CBN_KILLFOCUS, IDC_HINT_TOPIC, &CHintDlg::OnTopicKillFocus),
+        on::Control(BN_CLICKED, IDC_HINT_PREV, &CHintDlg::OnPrev),
+        on::Control(BN_CLICKED, IDC_HINT_NEXT, &CHintDlg::OnNext),
+        on::Control(BN_CLICKED, IDC_HINT_PHRASE1, &CHintDlg::OnPhraseRadio),
+        on::Control(BN_CLICKED, IDC_HINT_PHRASE2, &CHintDlg::OnPhraseRadio),
+        on::ControlRange(EN_SETFOCUS, IDC_HINT_CAUSE_AMOUNT1, IDC_HINT_DESC2, &CHintDlg::OnFieldSetFocusId),
+        on::Control(EN_SETFOCUS, IDC_HINT_REMARK, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, IDC_HINT_EXPLANATION, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, IDC_HINT_CAUSE1, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, IDC_HINT_CAUSE2, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, IDC_HINT_CAUSE3, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, IDC_HINT_RESULT1, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, IDC_HINT_RESULT2, &CHintDlg::OnFieldSetFocus),
+        on::Control(EN_SETFOCUS, IDC_HINT_RESULT3, &CHintDlg::OnFieldSetFocus),
+        on::Control(LBN_SETFOCUS, IDC_HINT_CLASS, &CHintDlg::OnFieldSetFocus),
+        on::Control(STN_CLICKED, IDC_HINT_HELP_ICON, &CHintDlg::OnHelpIcon));
     return &map;
 }
 
@@ -94,50 +77,41 @@ BOOL CHintDlg::CreateHidden()
 void CHintDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1049, m_stConnectWord);
-    DDX_Control(pDX, 1165, m_grOuter);
-    DDX_Control(pDX, 1006, m_edResultAmount[1]);
-    DDX_Control(pDX, 1035, m_rbPhrase1);
-    DDX_Control(pDX, 1007, m_edResultAmount[2]);
-    DDX_Control(pDX, 1137, m_btGlossary);
-    DDX_Control(pDX, 1136, m_btExplanation);
-    DDX_Control(pDX, 1037, m_rbPhrase2);
-    DDX_Control(pDX, 1124, m_grSentence);
-    DDX_Control(pDX, 1011, m_edRemark);
-    DDX_Control(pDX, 1005, m_edResultAmount[0]);
-    DDX_Control(pDX, 1085, m_stDesc2Label);
-    DDX_Control(pDX, 1084, m_stDesc1Label);
-    DDX_Control(pDX, 1027, m_edResult[2]);
-    DDX_Control(pDX, 1042, m_edResult[1]);
-    DDX_Control(pDX, 1033, m_edResult[0]);
-    DDX_Control(pDX, 1009, m_edDesc2);
-    DDX_Control(pDX, 1008, m_edDesc1);
-    DDX_Control(pDX, 1032, m_edCause[2]);
-    DDX_Control(pDX, 1026, m_edCause[1]);
-    DDX_Control(pDX, 1025, m_edCause[0]);
-    DDX_Control(pDX, 1002, m_edCauseAmount[0]);
-    DDX_Control(pDX, 1003, m_edCauseAmount[1]);
-    DDX_Control(pDX, 1004, m_edCauseAmount[2]);
-    DDX_Control(pDX, 1024, m_edExplanation);
-    DDX_Control(pDX, 1010, m_btNext);
-    DDX_Control(pDX, 1022, m_btPrev);
-    DDX_Control(pDX, 1028, m_cbTopic);
-    DDX_Control(pDX, 1016, m_lbClass);
-    DDX_Text(pDX, 1024, m_strExplanation);
+    DDX_Control(pDX, IDC_HINT_CONNECT_WORD, m_stConnectWord);
+    DDX_Control(pDX, IDC_HINT_OUTER_GROUP, m_grOuter);
+    DDX_Control(pDX, IDC_HINT_RESULT_AMOUNT2, m_edResultAmount[1]);
+    DDX_Control(pDX, IDC_HINT_PHRASE1, m_rbPhrase1);
+    DDX_Control(pDX, IDC_HINT_RESULT_AMOUNT3, m_edResultAmount[2]);
+    DDX_Control(pDX, IDC_HINT_GLOSSARY, m_btGlossary);
+    DDX_Control(pDX, IDC_HINT_EXPLANATION_CAPTION, m_btExplanation);
+    DDX_Control(pDX, IDC_HINT_PHRASE2, m_rbPhrase2);
+    DDX_Control(pDX, IDC_HINT_SENTENCE_GROUP, m_grSentence);
+    DDX_Control(pDX, IDC_HINT_REMARK, m_edRemark);
+    DDX_Control(pDX, IDC_HINT_RESULT_AMOUNT1, m_edResultAmount[0]);
+    DDX_Control(pDX, IDC_HINT_DESC2_LABEL, m_stDesc2Label);
+    DDX_Control(pDX, IDC_HINT_DESC1_LABEL, m_stDesc1Label);
+    DDX_Control(pDX, IDC_HINT_RESULT3, m_edResult[2]);
+    DDX_Control(pDX, IDC_HINT_RESULT2, m_edResult[1]);
+    DDX_Control(pDX, IDC_HINT_RESULT1, m_edResult[0]);
+    DDX_Control(pDX, IDC_HINT_DESC2, m_edDesc2);
+    DDX_Control(pDX, IDC_HINT_DESC1, m_edDesc1);
+    DDX_Control(pDX, IDC_HINT_CAUSE3, m_edCause[2]);
+    DDX_Control(pDX, IDC_HINT_CAUSE2, m_edCause[1]);
+    DDX_Control(pDX, IDC_HINT_CAUSE1, m_edCause[0]);
+    DDX_Control(pDX, IDC_HINT_CAUSE_AMOUNT1, m_edCauseAmount[0]);
+    DDX_Control(pDX, IDC_HINT_CAUSE_AMOUNT2, m_edCauseAmount[1]);
+    DDX_Control(pDX, IDC_HINT_CAUSE_AMOUNT3, m_edCauseAmount[2]);
+    DDX_Control(pDX, IDC_HINT_EXPLANATION, m_edExplanation);
+    DDX_Control(pDX, IDC_HINT_NEXT, m_btNext);
+    DDX_Control(pDX, IDC_HINT_PREV, m_btPrev);
+    DDX_Control(pDX, IDC_HINT_TOPIC, m_cbTopic);
+    DDX_Control(pDX, IDC_HINT_CLASS, m_lbClass);
+    DDX_Text(pDX, IDC_HINT_EXPLANATION, m_strExplanation);
 }
 
 BOOL CHintDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-
-    if (HMENU menu = MainMenu()) {
-        for (size_t i = 0; i < kGreyedCommands.size(); ++i) {
-            const UINT state = ::GetMenuState(menu, kGreyedCommands[i], MF_BYCOMMAND);
-            m_nCommandState[i] = state == static_cast<UINT>(-1) ? MF_ENABLED : (state & (MF_GRAYED | MF_DISABLED));
-            ::EnableMenuItem(menu, kGreyedCommands[i], MF_BYCOMMAND | MF_GRAYED);
-        }
-        m_bCommandsGreyed = true;
-    }
 
     m_bPainted = FALSE;
     m_pDoc = GetActiveDoc();
@@ -158,7 +132,6 @@ BOOL CHintDlg::OnInitDialog()
         m_lbClass.AddString(name);
 
     if (m_pDoc) {
-        m_pDoc->m_bHintOpen = TRUE;
         m_strKeyword = m_pDoc->m_strHintCause;
         m_strNarrowWord = m_pDoc->m_strHintResult;
     }
@@ -185,21 +158,6 @@ void CHintDlg::OnCancel() {}
 
 void CHintDlg::PostNcDestroy()
 {
-    if (m_bCommandsGreyed) {
-        // A command still greyed gets back the state it had when the dialog
-        // opened, so that the lock of a pending insertion or a view's greying
-        // outlives the dialog; one that someone enabled meanwhile (the insertion
-        // ended) stays enabled.
-        if (HMENU menu = MainMenu())
-            for (size_t i = 0; i < kGreyedCommands.size(); ++i) {
-                const UINT now = ::GetMenuState(menu, kGreyedCommands[i], MF_BYCOMMAND);
-                if (now != static_cast<UINT>(-1) && (now & (MF_GRAYED | MF_DISABLED)))
-                    ::EnableMenuItem(menu, kGreyedCommands[i], MF_BYCOMMAND | m_nCommandState[i]);
-            }
-        m_bCommandsGreyed = false;
-    }
-    if (m_pDoc)
-        m_pDoc->m_bHintOpen = FALSE;
     delete this;
 }
 
@@ -209,8 +167,8 @@ void CHintDlg::SearchHints()
     const HintSearchResult found = ::SearchHints(m_pDoc ? m_pDoc->m_arrHints : kNoHints, m_strKeyword, m_strNarrowWord);
     m_arrHitIndex = found.hitIndex;
     m_arrHitField = found.hitField;
-    SetDlgItemText(1014, found.resultLine);
-    SetDlgItemText(1015, found.positionLine);
+    SetDlgItemText(IDC_HINT_RESULT_LINE, found.resultLine);
+    SetDlgItemText(IDC_HINT_POSITION, found.positionLine);
     if (found.emptyKeyword) {
         ClearHint();
         return;
@@ -358,7 +316,7 @@ void CHintDlg::OnPrev()
     m_nHitField = m_arrHitField[pos];
     ShowHint(*m_pDoc->m_arrHints.GetAt(m_arrHitIndex[pos]));
     RedrawHitMarks(m_nHitField);
-    SetDlgItemText(1015, HintPositionText(m_nHitPos));
+    SetDlgItemText(IDC_HINT_POSITION, HintPositionText(m_nHitPos));
     m_btNext.EnableWindow(TRUE);
     if (m_nHitPos == 0)
         m_btPrev.EnableWindow(FALSE);
@@ -374,7 +332,7 @@ void CHintDlg::OnNext()
     m_nHitField = m_arrHitField[pos];
     ShowHint(*m_pDoc->m_arrHints.GetAt(m_arrHitIndex[pos]));
     RedrawHitMarks(m_nHitField);
-    SetDlgItemText(1015, HintPositionText(m_nHitPos));
+    SetDlgItemText(IDC_HINT_POSITION, HintPositionText(m_nHitPos));
     m_btPrev.EnableWindow(TRUE);
     if (m_nHitPos + 1 == n)
         m_btNext.EnableWindow(FALSE);

@@ -3,7 +3,7 @@
 // its list, or what the user types) and shows one sample at a time laid out like
 // the journal's sentence, with the field of the hit framed in red. The main frame
 // creates and destroys it; the object deletes itself when its window is gone.
-// While it is open the book, input-aid and search commands are greyed.
+// While it is open the main window's menu greys the book, input-aid and search commands.
 #pragma once
 
 #include "hint_search.h"
@@ -70,27 +70,27 @@ public:
     void RedrawHitMarks(int nFieldCode);
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
 
-    CStatic m_stConnectWord;  // 1049
-    CButton m_grOuter;        // 1165
-    CButton m_grSentence;     // 1124
-    CButton m_rbPhrase1;      // 1035
-    CButton m_rbPhrase2;      // 1037
-    CButton m_btExplanation;  // 1136
-    CButton m_btGlossary;     // 1137
-    CButton m_btPrev;         // 1022
-    CButton m_btNext;         // 1010
-    CStatic m_stDesc1Label;   // 1084
-    CStatic m_stDesc2Label;   // 1085
-    CEdit m_edExplanation;    // 1024
-    CEdit m_edRemark;         // 1011
-    CEdit m_edDesc1;          // 1008
-    CEdit m_edDesc2;          // 1009
-    std::array<CEdit, 3> m_edCause;         // 1025, 1026, 1032
-    std::array<CEdit, 3> m_edResult;        // 1033, 1042, 1027
-    std::array<CEdit, 3> m_edCauseAmount;   // 1002, 1003, 1004
-    std::array<CEdit, 3> m_edResultAmount;  // 1005, 1006, 1007
-    CComboBox m_cbTopic;                    // 1028
-    CListBox m_lbClass;                     // 1016
+    CStatic m_stConnectWord;
+    CButton m_grOuter;
+    CButton m_grSentence;
+    CButton m_rbPhrase1;
+    CButton m_rbPhrase2;
+    CButton m_btExplanation;
+    CButton m_btGlossary;
+    CButton m_btPrev;
+    CButton m_btNext;
+    CStatic m_stDesc1Label;
+    CStatic m_stDesc2Label;
+    CEdit m_edExplanation;
+    CEdit m_edRemark;
+    CEdit m_edDesc1;
+    CEdit m_edDesc2;
+    std::array<CEdit, 3> m_edCause;
+    std::array<CEdit, 3> m_edResult;
+    std::array<CEdit, 3> m_edCauseAmount;
+    std::array<CEdit, 3> m_edResultAmount;
+    CComboBox m_cbTopic;
+    CListBox m_lbClass;
     CString m_strExplanation;
 
     CMyDoc* m_pDoc = nullptr;
@@ -111,13 +111,6 @@ public:
     CBrush m_brStatic;
     COLORREF m_crStaticText;
     COLORREF m_crStaticBack;
-
-private:
-    // The state each greyed command had when the dialog opened. The close gives
-    // it back to the commands still greyed, so that an insertion lock or a view's
-    // greying survives the dialog; a command enabled meanwhile stays enabled.
-    std::array<UINT, 13> m_nCommandState{};
-    bool m_bCommandsGreyed = false;
 
 public:
     // How many hint dialog objects exist: one while the dialog is open, none

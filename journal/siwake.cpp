@@ -9,9 +9,9 @@
 #include "../core/sentence_words.h"
 
 #include "../core/amount_format.h"
-#include "../core/book_form_view.h"
 #include "../core/column_text.h"
 #include "../core/fiscal_year.h"
+#include "../core/menu_state.h"
 #include "../framework/win/data_exchange.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/framework_ids.h"
@@ -242,7 +242,7 @@ void siwake::OnInitialUpdate()
 
     if (document->m_nSetupStatus == -1)
         return;
-    ApplyBookMenuState(BookMenuRole::Journal);
+    document->m_menuState.ShowRole(BookMenuRole::Journal);
     ClearEntryFields();
     FillClassList();
     FillResultAccountLists(0);

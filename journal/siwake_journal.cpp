@@ -15,7 +15,6 @@
 #include "../core/fiscal_year.h"
 #include "../core/help_pages.h"
 #include "../framework/win/dc.h"
-#include "../framework/win/menu.h"
 #include "../framework/win/message_box.h"
 #include "../framework/win/shell_open.h"
 #include "../framework/win/wide_text.h"
@@ -48,12 +47,6 @@ const char* const kDeleteQuestion = "選択されている行を削除します�
 constexpr int kCauseFieldIds[3] = {1038, 1040, 1041};
 constexpr int kResultFieldIds[3] = {1043, 1030, 1031};
 constexpr int kBookButtonIds[7] = {1010, 1011, 1029, 1012, 1044, 1023, 1027};
-constexpr UINT kLockedCommands[] = {
-    ID_EDIT_CUT_LINE, ID_EDIT_COPY_LINE, ID_EDIT_PASTE_INSERT, ID_EDIT_PASTE_END, ID_SORT_BY_DATE,
-    ID_VIEW_SIWAKE, ID_VIEW_KANJYO, ID_VIEW_KINSEN, ID_VIEW_KEIHI, ID_VIEW_URIAGE, ID_VIEW_SIIRE,
-    ID_VIEW_KESSAN, ID_VIEW_SETTEI, ID_OPENING_BALANCE, ID_TRADING_PARTNERS, ID_INVENTORY,
-    ID_BAD_DEBT_ALLOWANCE, ID_KEYWORD_SEARCH,
-};
 
 CString WindowText(const CWnd& window)
 {
@@ -147,10 +140,7 @@ void siwake::MarkModified()
 
 void siwake::LockForInsertion(BOOL lock)
 {
-    if (CWnd* mainWindow = AfxGetMainWnd())
-        if (CMenu* menu = mainWindow->GetMenu())
-            for (UINT id : kLockedCommands)
-                menu->EnableMenuItem(id, MF_BYCOMMAND | (lock ? MF_GRAYED : MF_ENABLED));
+    GetDocument()->m_menuState.SetInsertionPending(lock != FALSE);
     for (int id : kBookButtonIds)
         if (CWnd* button = GetDlgItem(id))
             button->EnableWindow(!lock);
@@ -926,7 +916,7 @@ void siwake::SwitchBook(const char* destination, UINT command)
         return;
     if (ConfirmLeaveEdit(destination) == -1)
         return;
-    if (GetDocument()->m_bHintOpen)
+    if (GetDocument()->m_menuState.HintDialogOpen())
         return;
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->SendMessage(WM_COMMAND, command, 0);

@@ -2,12 +2,13 @@
 
 #include "../core/help_pages.h"
 #include "../framework/win/dc.h"
+#include "../resources/resource.h"
 
 const MessageMap* CInputAidDlg::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CInputAidDlg>(
         on::CtlColor(&CInputAidDlg::OnCtlColor),
-        on::Control(STN_CLICKED, 1140, &CInputAidDlg::OnHelpIcon));
+        on::Control(STN_CLICKED, IDC_AID_HELP_ICON, &CInputAidDlg::OnHelpIcon));
     return &map;
 }
 

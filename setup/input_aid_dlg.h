@@ -1,6 +1,6 @@
 // CInputAidDlg: what the input aids' dialogs share: a light grey background
 // with black static text, the Enter key swallowed (it neither closes the dialog
-// nor presses a button), the help icon (static 1140) that opens the dialog's own
+// nor presses a button), the help icon (static IDC_AID_HELP_ICON) that opens the dialog's own
 // help topic, and the input method switched on or off as a field asks.
 #pragma once
 

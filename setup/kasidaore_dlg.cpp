@@ -13,7 +13,7 @@
 const MessageMap* CKasidaoreDlg::GetThisMessageMap()
 {
     static const MessageMap map =
-        MessageMap::Of<CKasidaoreDlg>(on::Control(CBN_SELCHANGE, 1028, &CKasidaoreDlg::OnSelchangeRate));
+        MessageMap::Of<CKasidaoreDlg>(on::Control(CBN_SELCHANGE, IDC_BAD_DEBT_RATE, &CKasidaoreDlg::OnSelchangeRate));
     return &map;
 }
 
@@ -29,11 +29,11 @@ COLORREF CKasidaoreDlg::StaticTextColor(CWnd* pWnd) const
     const COLORREF found = RGB(0, 255, 0);
     const COLORREF missing = RGB(255, 0, 0);
     switch (pWnd ? pWnd->GetDlgCtrlID() : 0) {
-    case 1174:
+    case IDC_BAD_DEBT_OPENING_ENTERED:
         return m_bOpeningBooked ? found : missing;
-    case 1175:
+    case IDC_BAD_DEBT_REVERSAL_ENTERED:
         return m_bReversalBooked ? found : missing;
-    case 1176:
+    case IDC_BAD_DEBT_PROVISION_ENTERED:
         return m_bProvisionBooked ? found : missing;
     default:
         return m_crText;
@@ -48,14 +48,14 @@ CString CKasidaoreDlg::Shown(const CString& amount) const
 void CKasidaoreDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1028, m_comboRate);
+    DDX_Control(pDX, IDC_BAD_DEBT_RATE, m_comboRate);
 }
 
 BOOL CKasidaoreDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_edOpening.SubclassDlgItem(1024, this);
-    m_edProvision.SubclassDlgItem(1025, this);
+    m_edOpening.SubclassDlgItem(IDC_BAD_DEBT_OPENING, this);
+    m_edProvision.SubclassDlgItem(IDC_BAD_DEBT_PROVISION, this);
     m_pDoc = GetActiveDoc();
 
     if (m_comboRate.GetCount() == 0) {
@@ -78,25 +78,25 @@ BOOL CKasidaoreDlg::OnInitDialog()
     m_nProvisionEntry = m_figures.entry[kAllowanceProvision];
     Recalculate();
 
-    SetDlgItemText(1174, m_nOpeningEntry == -1 ? "未記帳" : "記帳済");
-    SetDlgItemText(1175, m_nReversalEntry == -1 ? "未記帳" : "記帳済");
-    SetDlgItemText(1176, m_nProvisionEntry == -1 ? "未記帳" : "記帳済");
+    SetDlgItemText(IDC_BAD_DEBT_OPENING_ENTERED, m_nOpeningEntry == -1 ? "未記帳" : "記帳済");
+    SetDlgItemText(IDC_BAD_DEBT_REVERSAL_ENTERED, m_nReversalEntry == -1 ? "未記帳" : "記帳済");
+    SetDlgItemText(IDC_BAD_DEBT_PROVISION_ENTERED, m_nProvisionEntry == -1 ? "未記帳" : "記帳済");
     return TRUE;
 }
 
 void CKasidaoreDlg::Recalculate()
 {
-    SetDlgItemText(1024, m_strOpening == "0" ? CString() : Shown(m_strOpening));
+    SetDlgItemText(IDC_BAD_DEBT_OPENING, m_strOpening == "0" ? CString() : Shown(m_strOpening));
     const ReversalDisplay reversal = ReversalShown(m_figures);
     if (reversal.remind)
         AfxMessageBox("貸倒引当金繰戻額が期末に未記帳です。", MB_OK);
     if (!reversal.keep) {
         m_strReversalShown = reversal.amount;
-        SetDlgItemText(1172, Shown(reversal.amount));
+        SetDlgItemText(IDC_BAD_DEBT_REVERSAL, Shown(reversal.amount));
     }
-    SetDlgItemText(1171, Shown(m_strReceivables));
+    SetDlgItemText(IDC_BAD_DEBT_RECEIVABLES, Shown(m_strReceivables));
     ShowLimit();
-    SetDlgItemText(1025, m_strProvision == "0" ? CString() : Shown(m_strProvision));
+    SetDlgItemText(IDC_BAD_DEBT_PROVISION, m_strProvision == "0" ? CString() : Shown(m_strProvision));
     m_bOpeningBooked = m_nOpeningEntry != -1;
     m_bReversalBooked = m_nReversalEntry != -1;
     m_bProvisionBooked = m_nProvisionEntry != -1;
@@ -104,7 +104,7 @@ void CKasidaoreDlg::Recalculate()
 
 void CKasidaoreDlg::ShowLimit()
 {
-    SetDlgItemText(1173, Shown(BadDebtLimit(m_strReceivables, m_comboRate.GetCurSel() == 0 ? 0 : 1)));
+    SetDlgItemText(IDC_BAD_DEBT_LIMIT, Shown(BadDebtLimit(m_strReceivables, m_comboRate.GetCurSel() == 0 ? 0 : 1)));
 }
 
 void CKasidaoreDlg::OnSelchangeRate()
@@ -117,9 +117,9 @@ void CKasidaoreDlg::OnOK()
     CString opening;
     CString reversal;
     CString provision;
-    GetDlgItemText(1024, opening);
-    GetDlgItemText(1172, reversal);
-    GetDlgItemText(1025, provision);
+    GetDlgItemText(IDC_BAD_DEBT_OPENING, opening);
+    GetDlgItemText(IDC_BAD_DEBT_REVERSAL, reversal);
+    GetDlgItemText(IDC_BAD_DEBT_PROVISION, provision);
     // The dialog stays open until every field reads as an amount: the journal takes them as typed.
     const CString refusal = CheckFieldAmounts(
         {{opening, "期首の貸倒引当金"}, {reversal, "貸倒引当金繰戻し額"}, {provision, "貸倒引当金繰入額"}});

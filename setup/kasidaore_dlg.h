@@ -24,7 +24,7 @@ public:
     void Recalculate();
     void OnSelchangeRate();
 
-    CComboBox m_comboRate;  // 1028
+    CComboBox m_comboRate;
     CMyDoc* m_pDoc = nullptr;
     int m_nAmountWidth = 15;
     int m_bOpeningBooked = 0;
@@ -37,8 +37,8 @@ public:
     int m_nOpeningEntry = -1;
     int m_nReversalEntry = -1;
     int m_nProvisionEntry = -1;
-    CNumEdit m_edOpening;    // 1024
-    CNumEdit m_edProvision;  // 1025
+    CNumEdit m_edOpening;
+    CNumEdit m_edProvision;
 
 protected:
     CString HelpPage() const override;

@@ -19,8 +19,8 @@ const COLORREF kLightBlue = RGB(128, 128, 255);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 
-const int kCauseAccountIds[] = {1025, 1026, 1032};
-const int kResultAccountIds[] = {1033, 1042, 1027};
+const int kCauseAccountIds[] = {IDC_SEARCH_CAUSE1, IDC_SEARCH_CAUSE2, IDC_SEARCH_CAUSE3};
+const int kResultAccountIds[] = {IDC_SEARCH_RESULT1, IDC_SEARCH_RESULT2, IDC_SEARCH_RESULT3};
 
 // The class list's lines; the index is the class digit minus 1.
 const char* const kClassNames[] = {
@@ -33,23 +33,24 @@ const MessageMap* CKensakuDlg::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CKensakuDlg>(
         on::Paint(&CKensakuDlg::OnPaint),
-        on::ControlRange(EN_SETFOCUS, 1002, 1009, &CKensakuDlg::OnSetfocusReadOnlyId),
-        on::Control(EN_SETFOCUS, 1011, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1024, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1025, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1026, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1032, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1033, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1042, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, 1027, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(LBN_SETFOCUS, 1016, &CKensakuDlg::OnSetfocusReadOnly),
-        on::Control(BN_CLICKED, 1029, &CKensakuDlg::OnSearch),
-        on::Control(BN_CLICKED, 1035, &CKensakuDlg::OnClickedDirection),
-        on::Control(BN_CLICKED, 1037, &CKensakuDlg::OnClickedDirection),
-        on::Control(BN_CLICKED, 1022, &CKensakuDlg::OnPrev),
-        on::Control(BN_CLICKED, 1010, &CKensakuDlg::OnNext),
-        on::Control(EN_KILLFOCUS, 1061, &CKensakuDlg::OnKillfocusKeyword),
-        on::Control(EN_SETFOCUS, 1061, &CKensakuDlg::OnSetfocusKeyword));
+        on::ControlRange(EN_SETFOCUS, IDC_SEARCH_CAUSE_AMOUNT1, IDC_SEARCH_DESC2,
+                         &CKensakuDlg::OnSetfocusReadOnlyId),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_REMARK, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_DATE, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_CAUSE1, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_CAUSE2, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_CAUSE3, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_RESULT1, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_RESULT2, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_RESULT3, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(LBN_SETFOCUS, IDC_SEARCH_CLASS, &CKensakuDlg::OnSetfocusReadOnly),
+        on::Control(BN_CLICKED, IDC_SEARCH_RUN, &CKensakuDlg::OnSearch),
+        on::Control(BN_CLICKED, IDC_SEARCH_PHRASE1, &CKensakuDlg::OnClickedDirection),
+        on::Control(BN_CLICKED, IDC_SEARCH_PHRASE2, &CKensakuDlg::OnClickedDirection),
+        on::Control(BN_CLICKED, IDC_SEARCH_PREV, &CKensakuDlg::OnPrev),
+        on::Control(BN_CLICKED, IDC_SEARCH_NEXT, &CKensakuDlg::OnNext),
+        on::Control(EN_KILLFOCUS, IDC_SEARCH_KEYWORD, &CKensakuDlg::OnKillfocusKeyword),
+        on::Control(EN_SETFOCUS, IDC_SEARCH_KEYWORD, &CKensakuDlg::OnSetfocusKeyword));
     return &map;
 }
 
@@ -63,23 +64,23 @@ CString CKensakuDlg::HelpPage() const
 void CKensakuDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1049, m_stConnectWord);
-    DDX_Control(pDX, 1035, m_btnPhrase1);
-    DDX_Control(pDX, 1037, m_btnPhrase2);
-    DDX_Control(pDX, 1124, m_grpSentence);
-    DDX_Control(pDX, 1011, m_editRemark);
-    DDX_Control(pDX, 1024, m_editDate);
-    DDX_Control(pDX, 1008, m_editDesc1);
-    DDX_Control(pDX, 1009, m_editDesc2);
+    DDX_Control(pDX, IDC_SEARCH_CONNECT_WORD, m_stConnectWord);
+    DDX_Control(pDX, IDC_SEARCH_PHRASE1, m_btnPhrase1);
+    DDX_Control(pDX, IDC_SEARCH_PHRASE2, m_btnPhrase2);
+    DDX_Control(pDX, IDC_SEARCH_SENTENCE_GROUP, m_grpSentence);
+    DDX_Control(pDX, IDC_SEARCH_REMARK, m_editRemark);
+    DDX_Control(pDX, IDC_SEARCH_DATE, m_editDate);
+    DDX_Control(pDX, IDC_SEARCH_DESC1, m_editDesc1);
+    DDX_Control(pDX, IDC_SEARCH_DESC2, m_editDesc2);
     for (size_t row = 0; row < 3; ++row) {
         DDX_Control(pDX, kCauseAccountIds[row], m_editCause[row]);
         DDX_Control(pDX, kResultAccountIds[row], m_editResult[row]);
-        DDX_Control(pDX, 1002 + static_cast<int>(row), m_editCauseAmount[row]);
-        DDX_Control(pDX, 1005 + static_cast<int>(row), m_editResultAmount[row]);
+        DDX_Control(pDX, IDC_SEARCH_CAUSE_AMOUNT1 + static_cast<int>(row), m_editCauseAmount[row]);
+        DDX_Control(pDX, IDC_SEARCH_RESULT_AMOUNT1 + static_cast<int>(row), m_editResultAmount[row]);
     }
-    DDX_Control(pDX, 1010, m_btnNext);
-    DDX_Control(pDX, 1022, m_btnPrev);
-    DDX_Control(pDX, 1016, m_listClass);
+    DDX_Control(pDX, IDC_SEARCH_NEXT, m_btnNext);
+    DDX_Control(pDX, IDC_SEARCH_PREV, m_btnPrev);
+    DDX_Control(pDX, IDC_SEARCH_CLASS, m_listClass);
 }
 
 BOOL CKensakuDlg::OnInitDialog()
@@ -98,7 +99,7 @@ BOOL CKensakuDlg::OnInitDialog()
     } else {
         m_strKeyword = m_pDoc->m_strSearchWord;
         Search(m_pDoc->m_nSearchHit);
-        SetDlgItemText(1061, m_strKeyword);
+        SetDlgItemText(IDC_SEARCH_KEYWORD, m_strKeyword);
     }
     return TRUE;
 }
@@ -112,7 +113,7 @@ BOOL CKensakuDlg::PreTranslateMessage(MSG* pMsg)
 
 void CKensakuDlg::OnSearch()
 {
-    GetDlgItemText(1061, m_strKeyword);
+    GetDlgItemText(IDC_SEARCH_KEYWORD, m_strKeyword);
     Search(0);
 }
 
@@ -122,8 +123,8 @@ void CKensakuDlg::Search(int start)
     const KeywordSearchResult found = SearchJournalKeyword(m_pDoc ? m_pDoc->m_arrJournal : kNoJournal, m_strKeyword, start);
     m_arrHitEntry = found.hitEntry;
     m_arrHitField = found.hitField;
-    SetDlgItemText(1014, found.resultLine);
-    SetDlgItemText(1015, found.positionLine);
+    SetDlgItemText(IDC_SEARCH_RESULT_LINE, found.resultLine);
+    SetDlgItemText(IDC_SEARCH_POSITION, found.positionLine);
     CWnd* show = GetDlgItem(IDOK);
     if (m_pDoc) {
         m_pDoc->m_strSearchWord = found.storedWord;
@@ -157,7 +158,7 @@ void CKensakuDlg::StepTo(int position)
     m_nHitField = m_arrHitField[p];
     ShowEntry(*m_pDoc->m_arrJournal.GetAt(m_arrHitEntry[p]));
     RedrawDiagram(m_nHitField);
-    SetDlgItemText(1015, SteppedPositionText(position));
+    SetDlgItemText(IDC_SEARCH_POSITION, SteppedPositionText(position));
     if (m_pDoc)
         m_pDoc->m_nSearchHit = position;
 }
@@ -254,17 +255,17 @@ void CKensakuDlg::OnClickedDirection()
 
 void CKensakuDlg::OnSetfocusReadOnly()
 {
-    if (CWnd* keyword = GetDlgItem(1061))
+    if (CWnd* keyword = GetDlgItem(IDC_SEARCH_KEYWORD))
         keyword->SetFocus();
 }
 
 void CKensakuDlg::OnPaint()
 {
     CPaintDC dc(this);
-    const CRect g = ControlRect(1124);
+    const CRect g = ControlRect(IDC_SEARCH_SENTENCE_GROUP);
     DrawFrameLines(&dc, g.left - 4, g.top, g.right + 4, g.bottom + 4, kLightBlue, 3);
     DrawDiagram(&dc, m_nHitField);
-    const CRect w = ControlRect(1049);
+    const CRect w = ControlRect(IDC_SEARCH_CONNECT_WORD);
     CPen black(PS_SOLID, 1, RGB(0, 0, 0));
     CPen* previous = dc.SelectObject(&black);
     dc.MoveTo(w.left + 3, w.top - 3);
@@ -293,7 +294,7 @@ void CKensakuDlg::DrawDiagram(CDC* pDC, int code)
         pDC->LineTo(label.left - 1, label.top + 6);
     };
 
-    const CRect list = ControlRect(1016);
+    const CRect list = ControlRect(IDC_SEARCH_CLASS);
     const CRect cause = ControlRect(kCauseAccountIds[causeRow - 1]);
     const CPoint wedge[] = {
         {list.right + 3, list.top}, {cause.left - 2, cause.top}, {cause.left - 2, cause.bottom}, {list.right + 3, list.bottom}};
@@ -301,11 +302,11 @@ void CKensakuDlg::DrawDiagram(CDC* pDC, int code)
 
     CPen blue(PS_SOLID, 1, kBlue);
     CPen* previous = pDC->SelectObject(&blue);
-    bracket(cause, ControlRect(1084));
-    for (int id : {1024, 1025, 1026, 1032, 1008})
+    bracket(cause, ControlRect(IDC_SEARCH_DESC1_LABEL));
+    for (int id : {IDC_SEARCH_DATE, IDC_SEARCH_CAUSE1, IDC_SEARCH_CAUSE2, IDC_SEARCH_CAUSE3, IDC_SEARCH_DESC1})
         frame(id);
-    bracket(ControlRect(kResultAccountIds[resultRow - 1]), ControlRect(1085));
-    for (int id : {1033, 1042, 1027, 1009, 1011})
+    bracket(ControlRect(kResultAccountIds[resultRow - 1]), ControlRect(IDC_SEARCH_DESC2_LABEL));
+    for (int id : {IDC_SEARCH_RESULT1, IDC_SEARCH_RESULT2, IDC_SEARCH_RESULT3, IDC_SEARCH_DESC2, IDC_SEARCH_REMARK})
         frame(id);
     pDC->SelectObject(previous);
 }
@@ -316,19 +317,19 @@ void CKensakuDlg::RedrawDiagram(int code)
         return;
     CClientDC dc(this);
     // What the hit shown before drew there goes first.
-    const CRect list = ControlRect(1016);
+    const CRect list = ControlRect(IDC_SEARCH_CLASS);
     const CRect cause = ControlRect(kCauseAccountIds[KeywordCauseRow(code) - 1]);
     FillPanel(&dc, list.right + 2, list.top, cause.left - 1, list.bottom, kLightGrey);
-    const CRect result1 = ControlRect(1033);
-    const CRect label2 = ControlRect(1085);
+    const CRect result1 = ControlRect(IDC_SEARCH_RESULT1);
+    const CRect label2 = ControlRect(IDC_SEARCH_DESC2_LABEL);
     FillPanel(&dc, result1.left - 5, result1.top + 11, label2.left - 1, label2.top + 8, kLightGrey);
     DrawDiagram(&dc, code);
 }
 
 void CKensakuDlg::DrawPhraseBracket(CDC* pDC)
 {
-    const CRect a = ControlRect(1005);
-    const CRect b = ControlRect(1037);
+    const CRect a = ControlRect(IDC_SEARCH_RESULT_AMOUNT1);
+    const CRect b = ControlRect(IDC_SEARCH_PHRASE2);
     const CPoint points[] = {{a.right + 1, a.top - 5},   {b.right + 6, a.top - 5},   {b.right + 6, b.bottom + 2},
                              {a.right + 11, b.bottom + 2}, {a.right + 11, a.bottom + 5}, {a.right + 1, a.bottom + 5}};
     pDC->Polyline(points, 6);

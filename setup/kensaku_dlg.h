@@ -48,21 +48,21 @@ public:
     void RedrawDiagram(int fieldCode);
     void DrawPhraseBracket(CDC* pDC);
 
-    CStatic m_stConnectWord;  // 1049
-    CButton m_btnPhrase1;     // 1035
-    CButton m_btnPhrase2;     // 1037
-    CButton m_grpSentence;    // 1124
-    CEdit m_editRemark;       // 1011
-    CEdit m_editDate;         // 1024
-    CEdit m_editDesc1;        // 1008
-    CEdit m_editDesc2;        // 1009
-    std::array<CEdit, 3> m_editCause;         // 1025, 1026, 1032
-    std::array<CEdit, 3> m_editResult;        // 1033, 1042, 1027
-    std::array<CEdit, 3> m_editCauseAmount;   // 1002, 1003, 1004
-    std::array<CEdit, 3> m_editResultAmount;  // 1005, 1006, 1007
-    CButton m_btnNext;        // 1010
-    CButton m_btnPrev;        // 1022
-    CListBox m_listClass;     // 1016
+    CStatic m_stConnectWord;
+    CButton m_btnPhrase1;
+    CButton m_btnPhrase2;
+    CButton m_grpSentence;
+    CEdit m_editRemark;
+    CEdit m_editDate;
+    CEdit m_editDesc1;
+    CEdit m_editDesc2;
+    std::array<CEdit, 3> m_editCause;
+    std::array<CEdit, 3> m_editResult;
+    std::array<CEdit, 3> m_editCauseAmount;
+    std::array<CEdit, 3> m_editResultAmount;
+    CButton m_btnNext;
+    CButton m_btnPrev;
+    CListBox m_listClass;
 
     CMyDoc* m_pDoc = nullptr;
     CString m_strKeyword;

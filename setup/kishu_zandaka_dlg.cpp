@@ -13,22 +13,23 @@
 
 namespace {
 
-const int kDetailControls[] = {1106, 1008, 1130, 1131, 1135};
+const int kDetailControls[] = {IDC_OPENING_DETAIL_SETTINGS, IDC_OPENING_DETAILS, IDC_OPENING_DETAIL_NAME_HEADING,
+                               IDC_OPENING_DETAIL_BALANCE_HEADING, IDC_OPENING_DETAIL_NOTE};
 
 }  // namespace
 
 const MessageMap* CKishuZandakaDlg::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CKishuZandakaDlg>(
-        on::Control(LBN_SELCHANGE, 1001, &CKishuZandakaDlg::OnSelchangeAssetList),
-        on::Control(LBN_SELCHANGE, 1034, &CKishuZandakaDlg::OnSelchangeLiabilityList),
-        on::Control(BN_CLICKED, 1022, &CKishuZandakaDlg::OnSetBalance),
-        on::Control(EN_SETFOCUS, 1024, &CKishuZandakaDlg::OnSetfocusAccountName),
-        on::Control(EN_SETFOCUS, 1025, &CKishuZandakaDlg::OnSetfocusImeOff),
-        on::Control(LBN_SELCHANGE, 1008, &CKishuZandakaDlg::OnSelchangeDetailList),
-        on::Control(BN_CLICKED, 1106, &CKishuZandakaDlg::OnDetailSettings),
-        on::Control(BN_CLICKED, 1010, &CKishuZandakaDlg::OnDeleteBalance),
-        on::Control(BN_CLICKED, 1011, &CKishuZandakaDlg::OnCarryForward));
+        on::Control(LBN_SELCHANGE, IDC_OPENING_ASSETS, &CKishuZandakaDlg::OnSelchangeAssetList),
+        on::Control(LBN_SELCHANGE, IDC_OPENING_LIABILITIES, &CKishuZandakaDlg::OnSelchangeLiabilityList),
+        on::Control(BN_CLICKED, IDC_OPENING_SET, &CKishuZandakaDlg::OnSetBalance),
+        on::Control(EN_SETFOCUS, IDC_OPENING_NAME, &CKishuZandakaDlg::OnSetfocusAccountName),
+        on::Control(EN_SETFOCUS, IDC_OPENING_AMOUNT, &CKishuZandakaDlg::OnSetfocusImeOff),
+        on::Control(LBN_SELCHANGE, IDC_OPENING_DETAILS, &CKishuZandakaDlg::OnSelchangeDetailList),
+        on::Control(BN_CLICKED, IDC_OPENING_DETAIL_SETTINGS, &CKishuZandakaDlg::OnDetailSettings),
+        on::Control(BN_CLICKED, IDC_OPENING_DELETE, &CKishuZandakaDlg::OnDeleteBalance),
+        on::Control(BN_CLICKED, IDC_OPENING_CARRY_FORWARD, &CKishuZandakaDlg::OnCarryForward));
     return &map;
 }
 
@@ -45,16 +46,16 @@ CString CKishuZandakaDlg::HelpPage() const
 void CKishuZandakaDlg::DoDataExchange(CDataExchange* pDX)
 {
     CInputAidDlg::DoDataExchange(pDX);
-    DDX_Control(pDX, 1008, m_listDetail);
-    DDX_Control(pDX, 1034, m_listLiabilities);
-    DDX_Control(pDX, 1001, m_listAssets);
+    DDX_Control(pDX, IDC_OPENING_DETAILS, m_listDetail);
+    DDX_Control(pDX, IDC_OPENING_LIABILITIES, m_listLiabilities);
+    DDX_Control(pDX, IDC_OPENING_ASSETS, m_listAssets);
 }
 
 BOOL CKishuZandakaDlg::OnInitDialog()
 {
     CInputAidDlg::OnInitDialog();
     CWaitCursor wait;
-    m_edBalance.SubclassDlgItem(1025, this);
+    m_edBalance.SubclassDlgItem(IDC_OPENING_AMOUNT, this);
     m_pDoc = GetActiveDoc();
     const int h = m_pDoc ? m_pDoc->m_nRowHeight : 0;
     if (h > 0) {
@@ -126,10 +127,10 @@ void CKishuZandakaDlg::ShowDetailControls(bool show)
 
 void CKishuZandakaDlg::ShowEditing(const char* title, const char* label)
 {
-    SetDlgItemText(1127, title);
-    SetDlgItemText(1107, label);
-    SetDlgItemText(1024, m_editor.Name());
-    SetDlgItemText(1025, m_editor.FieldText());
+    SetDlgItemText(IDC_OPENING_FIELD_TITLE, title);
+    SetDlgItemText(IDC_OPENING_NAME_LABEL, label);
+    SetDlgItemText(IDC_OPENING_NAME, m_editor.Name());
+    SetDlgItemText(IDC_OPENING_AMOUNT, m_editor.FieldText());
 }
 
 void CKishuZandakaDlg::SelectAccountLine(CListBox& list, CListBox& other)
@@ -156,10 +157,10 @@ void CKishuZandakaDlg::OnDetailSettings()
     if (lines.empty())
         return;
     m_editor.DropTarget();
-    SetDlgItemText(1127, "摘要別の詳細な設定");
-    SetDlgItemText(1107, "摘要名");
-    SetDlgItemText(1024, "");
-    SetDlgItemText(1025, "");
+    SetDlgItemText(IDC_OPENING_FIELD_TITLE, "摘要別の詳細な設定");
+    SetDlgItemText(IDC_OPENING_NAME_LABEL, "摘要名");
+    SetDlgItemText(IDC_OPENING_NAME, "");
+    SetDlgItemText(IDC_OPENING_AMOUNT, "");
 }
 
 void CKishuZandakaDlg::OnSelchangeDetailList()
@@ -174,7 +175,7 @@ void CKishuZandakaDlg::OnSelchangeDetailList()
 void CKishuZandakaDlg::OnSetBalance()
 {
     CString typed;
-    GetDlgItemText(1025, typed);
+    GetDlgItemText(IDC_OPENING_AMOUNT, typed);
     const OpeningBalanceEditor::Outcome outcome = m_editor.Set(typed);
     if (!outcome.refusal.IsEmpty()) {
         AfxMessageBox(outcome.refusal, MB_OK | MB_ICONEXCLAMATION);
@@ -186,7 +187,7 @@ void CKishuZandakaDlg::OnSetBalance()
         OnDeleteBalance();
     else
         RefreshAllLines();
-    SetDlgItemText(1025, outcome.field);
+    SetDlgItemText(IDC_OPENING_AMOUNT, outcome.field);
 }
 
 void CKishuZandakaDlg::OnDeleteBalance()
@@ -201,7 +202,7 @@ void CKishuZandakaDlg::OnDeleteBalance()
         return;
     }
     RefreshAllLines();
-    SetDlgItemText(1025, "");
+    SetDlgItemText(IDC_OPENING_AMOUNT, "");
 }
 
 void CKishuZandakaDlg::OnCarryForward()

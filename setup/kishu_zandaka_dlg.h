@@ -33,10 +33,10 @@ public:
     void OnSetfocusImeOff();
 
     CMyDoc* m_pDoc = nullptr;
-    CListBox m_listDetail;          // 1008
-    CListBox m_listLiabilities;     // 1034
-    CListBox m_listAssets;          // 1001
-    CNumEdit m_edBalance;           // 1025
+    CListBox m_listDetail;
+    CListBox m_listLiabilities;
+    CListBox m_listAssets;
+    CNumEdit m_edBalance;
     // The year after the previous year's first entry, once a carry-forward read one.
     // "適用して閉じる" hands it to the caller as the year of the opening entries; on
     // Cancel it is forgotten.

@@ -33,18 +33,22 @@ struct Heading {
     int id;
     int slot;
 };
-const Heading kHeadings[] = {{1091, 0}, {1002, 1}, {1089, 1}, {1006, 2}, {1090, 2}, {1084, 3}, {1085, 4}};
+const Heading kHeadings[] = {
+    {IDC_DICT_SHOW_CLASS_HEADING, 0},  {IDC_DICT_SHOW_CAUSE_HEADING, 1}, {IDC_DICT_SHOW_WORD_HEADING, 1},
+    {IDC_DICT_SHOW_RESULT_HEADING, 2}, {IDC_DICT_SHOW_PHRASE_HEADING, 2}, {IDC_DICT_SHOW_DESC1, 3},
+    {IDC_DICT_SHOW_DESC2, 4},
+};
 // The headings that a selection of each kind marks.
 bool HeadingMatchesKind(int id, int kind)
 {
     switch (id) {
-    case 1091: return kind == 1;
-    case 1002:
-    case 1089: return kind == 2;
-    case 1006: return kind == 4 || kind == 5;
-    case 1090: return kind == 5;
-    case 1084: return kind == 3;
-    case 1085: return kind == 6;
+    case IDC_DICT_SHOW_CLASS_HEADING: return kind == 1;
+    case IDC_DICT_SHOW_CAUSE_HEADING:
+    case IDC_DICT_SHOW_WORD_HEADING: return kind == 2;
+    case IDC_DICT_SHOW_RESULT_HEADING: return kind == 4 || kind == 5;
+    case IDC_DICT_SHOW_PHRASE_HEADING: return kind == 5;
+    case IDC_DICT_SHOW_DESC1: return kind == 3;
+    case IDC_DICT_SHOW_DESC2: return kind == 6;
     default: return false;
     }
 }
@@ -106,13 +110,13 @@ const MessageMap* settei::GetThisMessageMap()
         on::Control(BN_CLICKED, IDC_DICT_REBUILD, &settei::OnRebuildFromJournal),
         on::Control(BN_CLICKED, IDC_DICT_IMPORT, &settei::OnImportDictionary),
         on::Control(BN_CLICKED, IDC_DICT_EXPORT, &settei::OnExportDictionary),
-        on::Control(BN_CLICKED, 1022, &settei::OnGotoSiwake),
-        on::Control(BN_CLICKED, 1010, &settei::OnGotoKanjyo),
-        on::Control(BN_CLICKED, 1011, &settei::OnGotoKinsen),
-        on::Control(BN_CLICKED, 1029, &settei::OnGotoKeihi),
-        on::Control(BN_CLICKED, 1023, &settei::OnGotoKessan),
-        on::Control(BN_CLICKED, 1016, &settei::OnGotoUriage),
-        on::Control(BN_CLICKED, 1044, &settei::OnGotoSiire),
+        on::Control(BN_CLICKED, IDC_DICT_GOTO_SIWAKE, &settei::OnGotoSiwake),
+        on::Control(BN_CLICKED, IDC_DICT_GOTO_KANJYO, &settei::OnGotoKanjyo),
+        on::Control(BN_CLICKED, IDC_DICT_GOTO_KINSEN, &settei::OnGotoKinsen),
+        on::Control(BN_CLICKED, IDC_DICT_GOTO_KEIHI, &settei::OnGotoKeihi),
+        on::Control(BN_CLICKED, IDC_DICT_GOTO_KESSAN, &settei::OnGotoKessan),
+        on::Control(BN_CLICKED, IDC_DICT_GOTO_URIAGE, &settei::OnGotoUriage),
+        on::Control(BN_CLICKED, IDC_DICT_GOTO_SIIRE, &settei::OnGotoSiire),
         on::Command(ID_EDIT_PASTE, &settei::OnEditPaste),
         on::Command(ID_EDIT_COPY, &settei::OnEditCopy),
         on::Control(BN_CLICKED, IDC_DICT_SHOW_PHRASE1, &settei::OnClickedDirection),
@@ -130,7 +134,7 @@ const MessageMap* settei::GetThisMessageMap()
     return &map;
 }
 
-settei::settei() : CBookFormView(IDD_SETTEI) {}
+settei::settei() : CBookFormView(IDD_SETTEI, {kBookDictionary, BookMenuRole::OtherBook}) {}
 
 void settei::DoDataExchange(CDataExchange* pDX)
 {
@@ -463,7 +467,7 @@ void settei::ShowNodeFields(int index, int kind, int classDigit, int side, const
     m_nScrollY = 0;
     CClientDC dc(this);
     DrawHighlights(&dc, kind);
-    SetDlgItemText(1093, "選択項目の編集");
+    SetDlgItemText(IDC_DICT_EDIT_GROUP, "選択項目の編集");
     m_nFrameSide = side;
     SetDlgItemText(IDC_DICT_SHOW_CLASSES, ClassListText(classDigit));
 }
@@ -495,7 +499,7 @@ void settei::DrawHeadingFrame(CDC* pDC, int id, COLORREF color, BOOL on)
 void settei::DrawHighlights(CDC* pDC, int kind)
 {
     const COLORREF color = kind <= 3 ? kCauseColor : kResultColor;
-    DrawGroupFrame(pDC, 1093, color);
+    DrawGroupFrame(pDC, IDC_DICT_EDIT_GROUP, color);
     for (const Heading& heading : kHeadings)
         DrawHeadingFrame(pDC, heading.id, color, HeadingMatchesKind(heading.id, kind));
 }
@@ -517,20 +521,20 @@ void settei::OnDraw(CDC* pDC)
         FillPanel(pDC, x0 + 3, L[2] - 6, x1 - 3, L[2] + 1, m_crBack);
         WriteCentred(pDC, "科目辞書設定", CRect(x0, L[1] + 10, x1, L[2]), document->m_nFontSize * 11);
     }
-    DrawGroupFrame(pDC, 1077, RGB(128, 128, 255));
-    DrawGroupFrame(pDC, 1132, RGB(64, 255, 64));
-    DrawGroupFrame(pDC, 1133, RGB(192, 192, 255));
-    DrawGroupFrame(pDC, 1072, RGB(192, 192, 255));
+    DrawGroupFrame(pDC, IDC_DICT_TREE_GROUP, RGB(128, 128, 255));
+    DrawGroupFrame(pDC, IDC_DICT_SHOW_GROUP, RGB(64, 255, 64));
+    DrawGroupFrame(pDC, IDC_DICT_FILE_GROUP, RGB(192, 192, 255));
+    DrawGroupFrame(pDC, IDC_DICT_CREATE_GROUP, RGB(192, 192, 255));
 
     // The bracket from the mock-up's result account to the disabled 行挿入 button.
     const CRect result = FrameRect(IDC_DICT_SHOW_RESULT);
-    const CRect insert = FrameRect(1015);
+    const CRect insert = FrameRect(IDC_DICT_SHOW_INSERT);
     const CPoint bracket[] = {{result.right, result.top - 6},    {insert.left - 5, result.top - 6},
                               {insert.left - 5, insert.top},     {result.right + 8, insert.top},
                               {result.right + 8, result.bottom + 5}, {result.right, result.bottom + 5}};
     pDC->Polyline(bracket, 6);
 
-    DrawGroupFrame(pDC, 1093, m_nFrameSide == 0 ? kCauseColor : kResultColor);
+    DrawGroupFrame(pDC, IDC_DICT_EDIT_GROUP, m_nFrameSide == 0 ? kCauseColor : kResultColor);
     const COLORREF color = m_nSelSide == 2 ? kResultColor : kCauseColor;
     for (const Heading& heading : kHeadings)
         DrawHeadingFrame(pDC, heading.id, color, heading.slot == m_nSelSlot);

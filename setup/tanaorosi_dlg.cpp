@@ -20,10 +20,10 @@ bool IsNotSet(const CString& text) { return text.IsEmpty() || text == kNotSet; }
 const MessageMap* CTanaorosiDlg::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CTanaorosiDlg>(
-        on::Control(BN_CLICKED, 1022, &CTanaorosiDlg::OnApplyAmounts),
-        on::Control(BN_CLICKED, 1010, &CTanaorosiDlg::OnDeleteClosing),
-        on::Control(EN_SETFOCUS, 1024, &CTanaorosiDlg::OnSetfocusImeOff),
-        on::Control(EN_SETFOCUS, 1025, &CTanaorosiDlg::OnSetfocusImeOff));
+        on::Control(BN_CLICKED, IDC_INVENTORY_APPLY, &CTanaorosiDlg::OnApplyAmounts),
+        on::Control(BN_CLICKED, IDC_INVENTORY_DELETE_CLOSING, &CTanaorosiDlg::OnDeleteClosing),
+        on::Control(EN_SETFOCUS, IDC_INVENTORY_OPENING, &CTanaorosiDlg::OnSetfocusImeOff),
+        on::Control(EN_SETFOCUS, IDC_INVENTORY_CLOSING, &CTanaorosiDlg::OnSetfocusImeOff));
     return &map;
 }
 
@@ -43,8 +43,8 @@ BOOL CTanaorosiDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     CWaitCursor wait;
-    m_edOpening.SubclassDlgItem(1024, this);
-    m_edClosing.SubclassDlgItem(1025, this);
+    m_edOpening.SubclassDlgItem(IDC_INVENTORY_OPENING, this);
+    m_edClosing.SubclassDlgItem(IDC_INVENTORY_CLOSING, this);
     m_pDoc = GetActiveDoc();
     if (m_pDoc) {
         const InventoryFigures figures = RecognizeInventory(m_pDoc->m_arrJournal);
@@ -63,11 +63,12 @@ BOOL CTanaorosiDlg::OnInitDialog()
 void CTanaorosiDlg::Recalculate()
 {
     const CString subtotal = AidCalculate(m_strOpening, m_strPurchases, 1);
-    SetDlgItemText(1024, m_strOpening == "0" ? CString() : Shown(m_strOpening));
-    SetDlgItemText(1166, Shown(m_strPurchases));
-    SetDlgItemText(1167, m_strOpening == "0" ? CString() : Shown(subtotal));
-    SetDlgItemText(1025, m_strClosing == "0" ? CString(kNotSet) : Shown(m_strClosing));
-    SetDlgItemText(1168, m_strClosing == "0" ? CString() : Shown(AidCalculate(subtotal, m_strClosing, -1)));
+    SetDlgItemText(IDC_INVENTORY_OPENING, m_strOpening == "0" ? CString() : Shown(m_strOpening));
+    SetDlgItemText(IDC_INVENTORY_PURCHASES, Shown(m_strPurchases));
+    SetDlgItemText(IDC_INVENTORY_SUBTOTAL, m_strOpening == "0" ? CString() : Shown(subtotal));
+    SetDlgItemText(IDC_INVENTORY_CLOSING, m_strClosing == "0" ? CString(kNotSet) : Shown(m_strClosing));
+    SetDlgItemText(IDC_INVENTORY_COST,
+                   m_strClosing == "0" ? CString() : Shown(AidCalculate(subtotal, m_strClosing, -1)));
     m_strTransfer = m_strOpening;
     if (m_pDoc) {
         m_pDoc->m_nAidEntry = {m_nOpeningEntry, m_nTransferEntry, m_nClosingEntry};
@@ -79,8 +80,8 @@ void CTanaorosiDlg::OnApplyAmounts()
 {
     CString opening;
     CString closing;
-    GetDlgItemText(1024, opening);
-    GetDlgItemText(1025, closing);
+    GetDlgItemText(IDC_INVENTORY_OPENING, opening);
+    GetDlgItemText(IDC_INVENTORY_CLOSING, closing);
     if (IsNotSet(closing))
         closing = "0";
     // Nothing is set unless both fields read as amounts: the journal takes them as typed.
@@ -99,9 +100,9 @@ void CTanaorosiDlg::OnApplyAmounts()
 void CTanaorosiDlg::OnDeleteClosing()
 {
     CString closing;
-    GetDlgItemText(1025, closing);
+    GetDlgItemText(IDC_INVENTORY_CLOSING, closing);
     if (IsNotSet(closing)) {
-        SetDlgItemText(1168, "");
+        SetDlgItemText(IDC_INVENTORY_COST, "");
         return;
     }
     if (AfxMessageBox(CString("「 ") + "期末商品(製品)棚卸高" + " 」を削除しますか？", MB_YESNO) != IDYES)

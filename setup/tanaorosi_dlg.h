@@ -33,8 +33,8 @@ public:
     int m_nOpeningEntry = -1;
     int m_nTransferEntry = -1;
     int m_nClosingEntry = -1;
-    CNumEdit m_edOpening;  // 1024
-    CNumEdit m_edClosing;  // 1025
+    CNumEdit m_edOpening;
+    CNumEdit m_edClosing;
 
 protected:
     CString HelpPage() const override;

@@ -27,24 +27,24 @@ const KindTexts kKinds[] = {
      "  取引銀行を、関係する科目(普通預金,当座預金,定期預金)の「摘要」に一括して登録します。　【X】閉じる"},
 };
 
-const int kKindButtonIds[] = {1029, 1023, 1027};
+const int kKindButtonIds[] = {IDC_PARTNERS_SUPPLIERS, IDC_PARTNERS_CUSTOMERS, IDC_PARTNERS_BANKS};
 
 }  // namespace
 
 const MessageMap* CTorihikisakiDlg::GetThisMessageMap()
 {
     static const MessageMap map = MessageMap::Of<CTorihikisakiDlg>(
-        on::Control(BN_CLICKED, 1092, &CTorihikisakiDlg::OnAdd),
-        on::Control(BN_CLICKED, 1009, &CTorihikisakiDlg::OnChange),
-        on::Control(BN_CLICKED, 1004, &CTorihikisakiDlg::OnDelete),
-        on::Control(BN_CLICKED, 1018, &CTorihikisakiDlg::OnInsert),
-        on::Control(LBN_SELCHANGE, 1001, &CTorihikisakiDlg::OnSelchangePartnerList),
-        on::Control(BN_CLICKED, 1029, &CTorihikisakiDlg::OnSupplier),
-        on::Control(BN_CLICKED, 1023, &CTorihikisakiDlg::OnCustomer),
-        on::Control(BN_CLICKED, 1027, &CTorihikisakiDlg::OnBank),
+        on::Control(BN_CLICKED, IDC_PARTNERS_ADD, &CTorihikisakiDlg::OnAdd),
+        on::Control(BN_CLICKED, IDC_PARTNERS_CHANGE, &CTorihikisakiDlg::OnChange),
+        on::Control(BN_CLICKED, IDC_PARTNERS_DELETE, &CTorihikisakiDlg::OnDelete),
+        on::Control(BN_CLICKED, IDC_PARTNERS_INSERT, &CTorihikisakiDlg::OnInsert),
+        on::Control(LBN_SELCHANGE, IDC_PARTNERS_LIST, &CTorihikisakiDlg::OnSelchangePartnerList),
+        on::Control(BN_CLICKED, IDC_PARTNERS_SUPPLIERS, &CTorihikisakiDlg::OnSupplier),
+        on::Control(BN_CLICKED, IDC_PARTNERS_CUSTOMERS, &CTorihikisakiDlg::OnCustomer),
+        on::Control(BN_CLICKED, IDC_PARTNERS_BANKS, &CTorihikisakiDlg::OnBank),
         on::Paint(&CTorihikisakiDlg::OnPaint),
-        on::Control(BN_CLICKED, 1010, &CTorihikisakiDlg::OnExplain),
-        on::Control(STN_CLICKED, 1109, &CTorihikisakiDlg::OnClickedExplanation));
+        on::Control(BN_CLICKED, IDC_PARTNERS_EXPLAIN, &CTorihikisakiDlg::OnExplain),
+        on::Control(STN_CLICKED, IDC_PARTNERS_EXPLANATION, &CTorihikisakiDlg::OnClickedExplanation));
     return &map;
 }
 
@@ -77,14 +77,14 @@ CButton* CTorihikisakiDlg::KindButton(int kind)
 void CTorihikisakiDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 1141, m_grpEdit);
-    DDX_Control(pDX, 1109, m_stExplain);
-    DDX_Control(pDX, 1024, m_editName);
-    DDX_Control(pDX, 1027, m_btnBank);
-    DDX_Control(pDX, 1023, m_btnCustomer);
-    DDX_Control(pDX, 1029, m_btnSupplier);
-    DDX_Control(pDX, 1001, m_listPartners);
-    DDX_Text(pDX, 1024, m_strEditName);
+    DDX_Control(pDX, IDC_PARTNERS_EDIT_GROUP, m_grpEdit);
+    DDX_Control(pDX, IDC_PARTNERS_EXPLANATION, m_stExplain);
+    DDX_Control(pDX, IDC_PARTNERS_NAME, m_editName);
+    DDX_Control(pDX, IDC_PARTNERS_BANKS, m_btnBank);
+    DDX_Control(pDX, IDC_PARTNERS_CUSTOMERS, m_btnCustomer);
+    DDX_Control(pDX, IDC_PARTNERS_SUPPLIERS, m_btnSupplier);
+    DDX_Control(pDX, IDC_PARTNERS_LIST, m_listPartners);
+    DDX_Text(pDX, IDC_PARTNERS_NAME, m_strEditName);
 }
 
 BOOL CTorihikisakiDlg::OnInitDialog()
@@ -124,7 +124,7 @@ void CTorihikisakiDlg::ShowKind(int kind)
         previous->ShowWindow(SW_SHOW);
     m_nKind = kind;
     KindButton(kind)->ShowWindow(SW_HIDE);
-    SetDlgItemText(1108, kKinds[kind].label);
+    SetDlgItemText(IDC_PARTNERS_KIND_LABEL, kKinds[kind].label);
     m_strEditName.Empty();
     m_editName.SetWindowText("");
     m_stExplain.SetWindowText(kKinds[kind].explanation);
@@ -201,14 +201,14 @@ void CTorihikisakiDlg::OnSelchangePartnerList()
 void CTorihikisakiDlg::OnExplain()
 {
     m_stExplain.ShowWindow(SW_SHOW);
-    if (CWnd* button = GetDlgItem(1010))
+    if (CWnd* button = GetDlgItem(IDC_PARTNERS_EXPLAIN))
         button->ShowWindow(SW_HIDE);
 }
 
 void CTorihikisakiDlg::OnClickedExplanation()
 {
     m_stExplain.ShowWindow(SW_HIDE);
-    if (CWnd* button = GetDlgItem(1010))
+    if (CWnd* button = GetDlgItem(IDC_PARTNERS_EXPLAIN))
         button->ShowWindow(SW_SHOW);
 }
 
@@ -222,8 +222,8 @@ void CTorihikisakiDlg::OnPaint()
 
 void CTorihikisakiDlg::DrawKindTab(CDC* pDC, int, const CRect& r, const CString& caption)
 {
-    const CRect p = ControlRect(1109);
-    const CRect g = ControlRect(1141);
+    const CRect p = ControlRect(IDC_PARTNERS_EXPLANATION);
+    const CRect g = ControlRect(IDC_PARTNERS_EDIT_GROUP);
     CRect tab(r.left - 6, r.top, r.right + 6, r.bottom + 8);
     pDC->DrawEdge(&tab, EDGE_RAISED, BF_RECT);
     CRect panel(p.left - 6, r.bottom + 8, p.right + 6, g.bottom + 14);

@@ -38,13 +38,13 @@ public:
     void DrawKindTab(CDC* pDC, int kind, const CRect& button, const CString& caption);
 
     int m_nKind = -1;
-    CButton m_grpEdit;       // 1141
-    CStatic m_stExplain;     // 1109
-    CEdit m_editName;        // 1024
-    CButton m_btnBank;       // 1027
-    CButton m_btnCustomer;   // 1023
-    CButton m_btnSupplier;   // 1029
-    CListBox m_listPartners; // 1001
+    CButton m_grpEdit;
+    CStatic m_stExplain;
+    CEdit m_editName;
+    CButton m_btnBank;
+    CButton m_btnCustomer;
+    CButton m_btnSupplier;
+    CListBox m_listPartners;
     CString m_strEditName;
     CMyDoc* m_pDoc = nullptr;
 

@@ -20,9 +20,14 @@ constexpr UINT WM_KESSAN_AFTER_PAINT = WM_APP + 0x151;
 const char kTaxPaused[] = "消費税額表示は休止中です。";
 const char kDeductionCaption[] = "青色申告の特別控除金額";
 const char* const kPageTitles[] = {"残高計算書", "損益計算書", "売上仕入月集計", "貸借対照表"};
-const int kPageButtons[] = {1017, 1019, 1020, 1018};
+const int kPageButtons[] = {IDC_KESSAN_TRIAL_BALANCE, IDC_KESSAN_PROFIT_LOSS, IDC_KESSAN_MONTHLY,
+                            IDC_KESSAN_BALANCE_SHEET};
 // The controls of the row under the page buttons that no page shows.
-const int kHiddenRowControls[] = {1030, 1156, 1157, 1158, 1159, 1160, 1161};
+const int kHiddenRowControls[] = {
+    IDC_KESSAN_RECOUNT,          IDC_KESSAN_INTERIM,          IDC_KESSAN_INTERIM_LABEL,
+    IDC_KESSAN_INTERIM_UNIT,     IDC_KESSAN_INTERIM_TRANSFER, IDC_KESSAN_INTERIM_TRANSFER_LABEL,
+    IDC_KESSAN_INTERIM_TRANSFER_UNIT,
+};
 
 void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width)
 {
@@ -46,38 +51,38 @@ const MessageMap* kessan::GetThisMessageMap()
         on::Command(ID_FILE_PRINT, &kessan::OnFilePrint),
         on::Command(ID_FILE_PRINT_DIRECT, &kessan::OnFilePrint),
         on::Command(ID_FILE_PRINT_PREVIEW, &kessan::OnFilePrintPreview),
-        on::Control(BN_CLICKED, 1017, &kessan::OnTrialBalance),
-        on::Control(BN_CLICKED, 1019, &kessan::OnProfitLoss),
-        on::Control(BN_CLICKED, 1020, &kessan::OnMonthly),
-        on::Control(BN_CLICKED, 1018, &kessan::OnBalanceSheet),
-        on::Control(BN_CLICKED, 1023, &kessan::OnConsumptionTax),
-        on::Control(BN_CLICKED, 1022, &kessan::OnGotoSiwake),
-        on::Control(BN_CLICKED, 1010, &kessan::OnGotoKanjyo),
-        on::Control(BN_CLICKED, 1011, &kessan::OnGotoKinsen),
-        on::Control(BN_CLICKED, 1029, &kessan::OnGotoKeihi),
-        on::Control(BN_CLICKED, 1027, &kessan::OnGotoSettei),
-        on::Control(BN_CLICKED, 1012, &kessan::OnGotoUriage),
-        on::Control(BN_CLICKED, 1044, &kessan::OnGotoSiire),
-        on::Control(LBN_SETFOCUS, 1001, &kessan::OnSetfocusReadOnly),
-        on::Control(CBN_SELCHANGE, 1028, &kessan::OnSelchangeDeduction),
-        on::Control(CBN_EDITCHANGE, 1028, &kessan::OnEditchangeDeduction),
+        on::Control(BN_CLICKED, IDC_KESSAN_TRIAL_BALANCE, &kessan::OnTrialBalance),
+        on::Control(BN_CLICKED, IDC_KESSAN_PROFIT_LOSS, &kessan::OnProfitLoss),
+        on::Control(BN_CLICKED, IDC_KESSAN_MONTHLY, &kessan::OnMonthly),
+        on::Control(BN_CLICKED, IDC_KESSAN_BALANCE_SHEET, &kessan::OnBalanceSheet),
+        on::Control(BN_CLICKED, IDC_KESSAN_CONSUMPTION_TAX, &kessan::OnConsumptionTax),
+        on::Control(BN_CLICKED, IDC_KESSAN_GOTO_SIWAKE, &kessan::OnGotoSiwake),
+        on::Control(BN_CLICKED, IDC_KESSAN_GOTO_KANJYO, &kessan::OnGotoKanjyo),
+        on::Control(BN_CLICKED, IDC_KESSAN_GOTO_KINSEN, &kessan::OnGotoKinsen),
+        on::Control(BN_CLICKED, IDC_KESSAN_GOTO_KEIHI, &kessan::OnGotoKeihi),
+        on::Control(BN_CLICKED, IDC_KESSAN_GOTO_SETTEI, &kessan::OnGotoSettei),
+        on::Control(BN_CLICKED, IDC_KESSAN_GOTO_URIAGE, &kessan::OnGotoUriage),
+        on::Control(BN_CLICKED, IDC_KESSAN_GOTO_SIIRE, &kessan::OnGotoSiire),
+        on::Control(LBN_SETFOCUS, IDC_KESSAN_LINES, &kessan::OnSetfocusReadOnly),
+        on::Control(CBN_SELCHANGE, IDC_KESSAN_DEDUCTION, &kessan::OnSelchangeDeduction),
+        on::Control(CBN_EDITCHANGE, IDC_KESSAN_DEDUCTION, &kessan::OnEditchangeDeduction),
         on::Message(WM_KESSAN_AFTER_PAINT, &kessan::OnAfterPaint));
     return &map;
 }
 
-kessan::kessan() : CBookFormView(IDD_KESSAN) {}
+kessan::kessan() : CBookFormView(IDD_KESSAN, {kBookStatements, BookMenuRole::OtherBook}) {}
 
 void kessan::DoDataExchange(CDataExchange* pDX)
 {
     CBookFormView::DoDataExchange(pDX);
-    DDX_Control(pDX, 1154, m_stDeduction);
-    DDX_Control(pDX, 1019, m_btnProfitLoss);
-    DDX_Control(pDX, 1023, m_btnTax);
-    DDX_Control(pDX, 1020, m_btnMonthly);
-    DDX_Control(pDX, 1018, m_btnBalanceSheet);
-    DDX_Control(pDX, 1017, m_btnTrialBalance);
-    DDX_Control(pDX, 1028, m_comboDeduction);
-    DDX_Control(pDX, 1001, m_listStatement);
+    DDX_Control(pDX, IDC_KESSAN_DEDUCTION_LABEL, m_stDeduction);
+    DDX_Control(pDX, IDC_KESSAN_PROFIT_LOSS, m_btnProfitLoss);
+    DDX_Control(pDX, IDC_KESSAN_CONSUMPTION_TAX, m_btnTax);
+    DDX_Control(pDX, IDC_KESSAN_MONTHLY, m_btnMonthly);
+    DDX_Control(pDX, IDC_KESSAN_BALANCE_SHEET, m_btnBalanceSheet);
+    DDX_Control(pDX, IDC_KESSAN_TRIAL_BALANCE, m_btnTrialBalance);
+    DDX_Control(pDX, IDC_KESSAN_DEDUCTION, m_comboDeduction);
+    DDX_Control(pDX, IDC_KESSAN_LINES, m_listStatement);
 }
 
 void kessan::OnInitialUpdate()
@@ -362,7 +367,7 @@ void kessan::DrawPageTab(CDC* pDC, int page, const CString& title)
     };
     const CRect B = clientRect(kPageButtons[page >= 0 && page < 4 ? page : 0]);
     const CRect T(B.left - f, B.top - g, B.right + f, B.bottom + g);
-    const CRect S = clientRect(1001);
+    const CRect S = clientRect(IDC_KESSAN_LINES);
     const CRect P(S.left - 2 * g, T.bottom, S.right + 2 * g, S.bottom + 2 * g);
     DrawSunkenFrame(pDC, T.left, T.top, T.right, T.bottom);
     DrawSunkenFrame(pDC, P.left, P.top, P.right, P.bottom);

@@ -5,6 +5,7 @@
 // metafiles and read back text by text.
 #include "book_test_support.h"
 #include "../support/journal_fixtures.h"
+#include "../support/menu_as_shown.h"
 
 
 #include "books/kanjyo.h"
@@ -140,7 +141,7 @@ TEST_F(BookViewTest, SampleJournalEachBookALineTheJournalAndBackToTheSameLine)
     EXPECT_EQ(kBookGeneralLedger, Document()->m_nCurBook);
     EXPECT_EQ(0, ledger->m_lbLedger.GetCount());
     EXPECT_GT(ledger->m_lbGroups[kGroupRevenue].GetCount(), 0);
-    const UINT printAll = ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_LEDGER_PRINT_ALL, MF_BYCOMMAND);
+    const UINT printAll = MenuStateAsShown(Frame(), ID_LEDGER_PRINT_ALL);
     EXPECT_EQ(0u, printAll & MF_GRAYED);
 
     // 売上, a busy revenue account: one line per row, credit balance.
@@ -437,19 +438,6 @@ TEST_F(BookViewTest, ABookCommandWaitsForThePreviewAndThenLeavesNoViewBehind)
 }
 
 // The state of command id in the main window's menu after its popups were opened.
-UINT MenuStateDuringUse(CWnd* frame, UINT id)
-{
-    HMENU bar = ::GetMenu(frame->m_hWnd);
-    for (int i = 0; i < ::GetMenuItemCount(bar); ++i) {
-        HMENU popup = ::GetSubMenu(bar, i);
-        frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), i);
-        for (int j = 0; j < ::GetMenuItemCount(popup); ++j)
-            if (HMENU nested = ::GetSubMenu(popup, j))
-                frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(nested), j);
-    }
-    return ::GetMenuState(bar, id, MF_BYCOMMAND);
-}
-
 TEST_F(BookViewTest, DuringThePreviewACommandIsGreyedOrWorks)
 {
     StartWithSample();
@@ -469,7 +457,7 @@ TEST_F(BookViewTest, DuringThePreviewACommandIsGreyedOrWorks)
         Command(ID_FILE_PRINT_PREVIEW);
         CView* preview = Frame()->GetActiveView();
         ASSERT_TRUE(preview && preview->IsKindOf(RUNTIME_CLASS(CPreviewView))) << c.command;
-        const UINT state = MenuStateDuringUse(Frame(), c.command);
+        const UINT state = MenuStateAsShown(Frame(), c.command);
         EXPECT_EQ(c.runs, (state & MF_GRAYED) == 0) << c.command;
         if (c.runs) {
             Command(c.command);

@@ -15,6 +15,7 @@
 #include "resource.h"
 #include "setup/settei.h"
 #include "statements/kessan.h"
+#include "support/menu_as_shown.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -44,7 +45,7 @@ protected:
     }
     bool Greyed(UINT command)
     {
-        return (::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), command, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        return GreyedAsShown(Frame(), command);
     }
 };
 
@@ -240,6 +241,46 @@ TEST_F(ViewSwitchTest, EachViewSetsTheMenuCommandsThatConcernIt)
     EXPECT_TRUE(Greyed(ID_LEDGER_PRINT_ALL));
     EXPECT_FALSE(Greyed(ID_EDIT_PASTE_END));
     EXPECT_FALSE(Greyed(ID_TRADING_PARTNERS));
+}
+
+TEST_F(ViewSwitchTest, TheMenuAsShownFollowsTheRoleOfEachBook)
+{
+    struct Case {
+        UINT command;
+        bool lines;        // the journal's line commands and the sort
+        bool aids;         // the journal's input aids and the search
+        bool partners;     // the trading partners
+        bool ledgerPrint;  // the all-accounts ledger print and its preview
+    } cases[] = {
+        {ID_VIEW_SIWAKE, true, true, true, false},
+        // The general ledger leaves the partners as the book before it had them.
+        {ID_VIEW_KANJYO, false, false, true, true},
+        {ID_VIEW_KINSEN, false, false, false, false},
+        {ID_VIEW_KEIHI, false, false, false, false},
+        {ID_VIEW_URIAGE, false, false, false, false},
+        {ID_VIEW_SIIRE, false, false, false, false},
+        {ID_VIEW_KESSAN, false, false, false, false},
+        {ID_VIEW_SETTEI, false, false, false, false},
+        {ID_VIEW_KANJYO, false, false, false, true},
+        {ID_VIEW_SIWAKE, true, true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "book command " << c.command);
+        Send(c.command);
+        ASSERT_TRUE(ActiveView()->IsKindOf(FindBookView(c.command)->viewClass));
+        for (UINT id : {ID_EDIT_CUT_LINE, ID_EDIT_COPY_LINE, ID_EDIT_PASTE_INSERT, ID_EDIT_PASTE_END, ID_SORT_BY_DATE})
+            EXPECT_EQ(!c.lines, Greyed(id)) << id;
+        for (UINT id : {ID_OPENING_BALANCE, ID_INVENTORY, ID_BAD_DEBT_ALLOWANCE, ID_KEYWORD_SEARCH})
+            EXPECT_EQ(!c.aids, Greyed(id)) << id;
+        EXPECT_EQ(!c.partners, Greyed(ID_TRADING_PARTNERS));
+        for (UINT id : {ID_LEDGER_PRINT_ALL, ID_LEDGER_PRINT_ALL_PREVIEW})
+            EXPECT_EQ(!c.ledgerPrint, Greyed(id)) << id;
+        // Every book can be switched to, and the file commands stay on.
+        for (const BookView& book : BookViews())
+            EXPECT_FALSE(Greyed(book.commandId)) << book.commandId;
+        for (UINT id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, ID_HELP, ID_APP_ABOUT})
+            EXPECT_FALSE(Greyed(id)) << id;
+    }
 }
 
 TEST_F(ViewSwitchTest, HelpWithoutItsFileSaysSo)

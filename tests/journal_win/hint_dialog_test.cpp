@@ -9,8 +9,8 @@
 #include "journal/hint_dlg.h"
 #include "framework/win/dc.h"
 #include "resource.h"
+#include "support/menu_as_shown.h"
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
@@ -126,7 +126,7 @@ protected:
 
     bool Greyed(UINT command) const
     {
-        return (::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), command, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        return GreyedAsShown(Frame(), command);
     }
 
     // The colour of the frame drawn one pixel outside the left edge of a control.
@@ -143,7 +143,7 @@ TEST_F(HintDialogTest, OpensOnTheJournalsAccountsNarrowedAndOffersTheExtendedSea
     CHintDlg* dialog = Open("現金", "売上");
     ASSERT_NE(nullptr, dialog);
     EXPECT_TRUE(dialog->IsWindowVisible());
-    EXPECT_TRUE(Document()->m_bHintOpen);
+    EXPECT_TRUE(Document()->m_menuState.HintDialogOpen());
     EXPECT_EQ("現金", Text(1028));
     EXPECT_EQ("\n[ 現金 ] [ 売上 ] の 参考例が 1例 あります。\n【検索実行】を押すと[ 現金 ]のみについて拡張検索できます。",
               Text(1014));
@@ -300,33 +300,35 @@ TEST_F(HintDialogTest, TopicsSearchTheirKeywordNarrowedByTheirFirstWord)
 
 TEST_F(HintDialogTest, GreysTheThirteenCommandsWhileOpenAndGivesBackWhatAnInsertionHeld)
 {
-    // A pending insertion holds the book commands, the input aids and the search greyed.
+    // A pending insertion holds the journal's line commands, the book commands,
+    // the input aids and the search greyed.
     Document()->m_nInsertRow = 0;
-    HMENU menu = ::GetMenu(Frame()->GetSafeHwnd());
-    const UINT locked[] = {ID_VIEW_KANJYO, ID_VIEW_KINSEN, ID_OPENING_BALANCE, ID_KEYWORD_SEARCH, ID_EDIT_CUT_LINE};
-    for (UINT id : locked)
-        ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+    Document()->m_menuState.SetInsertionPending(true);
 
     ASSERT_NE(nullptr, Open("現金", ""));
     for (UINT id : kHintGreyed)
         EXPECT_TRUE(Greyed(id)) << id;
-    for (UINT id : {ID_FILE_SAVE, ID_EDIT_COPY_LINE, ID_SORT_BY_DATE, ID_HELP})
+    for (UINT id : {ID_FILE_SAVE, ID_HELP})
         EXPECT_FALSE(Greyed(id)) << id;
 
     Click(IDOK);
     EXPECT_EQ(nullptr, Frame()->m_pHintDlg);
     EXPECT_EQ(0, CHintDlg::LivingCount());
-    EXPECT_FALSE(Document()->m_bHintOpen);
-    for (UINT id : kHintGreyed) {
-        const bool heldByInsertion = std::find(std::begin(locked), std::end(locked), id) != std::end(locked);
-        EXPECT_EQ(heldByInsertion, Greyed(id)) << id;
-    }
+    EXPECT_FALSE(Document()->m_menuState.HintDialogOpen());
+    // The insertion still holds every one of them.
+    for (UINT id : kHintGreyed)
+        EXPECT_TRUE(Greyed(id)) << id;
     EXPECT_TRUE(Greyed(ID_EDIT_CUT_LINE));
 
-    // The insertion ends while the dialog is open: its unlock is not undone by the close.
+    // The insertion ends while the dialog is open: its unlock is not undone by
+    // the close, and the dialog alone keeps the journal's line commands on.
     ASSERT_NE(nullptr, Open("現金", ""));
+    Document()->m_nInsertRow = -1;
+    Document()->m_menuState.SetInsertionPending(false);
     for (UINT id : kHintGreyed)
-        ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_ENABLED);
+        EXPECT_TRUE(Greyed(id)) << id;
+    for (UINT id : {ID_FILE_SAVE, ID_EDIT_COPY_LINE, ID_SORT_BY_DATE, ID_HELP})
+        EXPECT_FALSE(Greyed(id)) << id;
     Click(IDOK);
     for (UINT id : kHintGreyed)
         EXPECT_FALSE(Greyed(id)) << id;

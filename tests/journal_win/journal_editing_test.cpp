@@ -5,6 +5,7 @@
 // before an edited entry is left, the book buttons, and a journal entered, saved
 // and read again by a second start of the program.
 #include "../support/journal_fixtures.h"
+#include "../support/menu_as_shown.h"
 #include "program_folder.h"
 
 #include "core/record_file.h"
@@ -443,12 +444,11 @@ TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
     EXPECT_EQ("挿入確定", Text(1018));
     EXPECT_EQ("挿入中止", Text(1004));
     EXPECT_FALSE(View()->GetDlgItem(1011)->IsWindowEnabled());
-    EXPECT_NE(0u, ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_EDIT_PASTE_END, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_NE(0u, MenuStateAsShown(Frame(), ID_EDIT_PASTE_END) & MF_GRAYED);
     SYSTEMTIME date{};
     View()->m_dtDate.GetTime(&date);
     EXPECT_EQ(2, date.wMonth);
-    // Paste and sort refuse, whatever re-enabled their commands.
-    ::EnableMenuItem(::GetMenu(Frame()->GetSafeHwnd()), ID_SORT_BY_DATE, MF_BYCOMMAND | MF_ENABLED);
+    // Paste and sort refuse, even sent to the view past the greyed menu.
     View()->SendMessage(WM_COMMAND, ID_SORT_BY_DATE);
     View()->m_bLineCopied = TRUE;
     View()->SendMessage(WM_COMMAND, ID_EDIT_PASTE_END);
@@ -467,7 +467,7 @@ TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
     EXPECT_EQ(-1, Document()->m_nInsertRow);
     EXPECT_EQ("行挿入", Text(1018));
     EXPECT_TRUE(View()->GetDlgItem(1011)->IsWindowEnabled());
-    EXPECT_EQ(0u, ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_EDIT_PASTE_END, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(0u, MenuStateAsShown(Frame(), ID_EDIT_PASTE_END) & MF_GRAYED);
     EXPECT_EQ("01/01 02/01 02/01 03/01 ", Dates());
     EXPECT_EQ("150", Document()->m_arrJournal.GetAt(1)->m_strCauseAmount1);
     EXPECT_EQ(1, Document()->m_nCurEntry);
@@ -540,16 +540,26 @@ TEST_F(JournalEditingTest, CancellingAnInsertionLeavesTheJournalAndUnlocks)
 
 TEST_F(JournalEditingTest, ABookSwitchDuringAnInsertionAbandonsItAndUnlocks)
 {
-    // Whatever enabled the book commands again, the switch gives up the
-    // insertion while the journal view still has its document.
+    // The book commands are greyed during an insertion and do nothing when
+    // they come anyway (an accelerator); a switch made past the menu gives up the
+    // insertion while the journal view still has its document, and unlocks.
     StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
     SelectRow(0);
     Click(1018);
     ASSERT_EQ(0, Document()->m_nInsertRow);
+    EXPECT_TRUE(GreyedAsShown(Frame(), ID_VIEW_KANJYO));
     Command(ID_VIEW_KANJYO);
+    ASSERT_NE(nullptr, View());
+    EXPECT_EQ(0, Document()->m_nInsertRow);
+
+    Frame()->OnViewSwitch(ID_VIEW_KANJYO);
     EXPECT_EQ(nullptr, View());
     EXPECT_EQ(-1, Document()->m_nInsertRow);
-    EXPECT_EQ(0u, ::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), ID_EDIT_PASTE_END, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(Document()->m_menuState.InsertionPending());
+    EXPECT_FALSE(GreyedAsShown(Frame(), ID_VIEW_SIWAKE));
+    EXPECT_FALSE(GreyedAsShown(Frame(), ID_TRADING_PARTNERS));
+    // The journal's line commands are the general ledger's to grey.
+    EXPECT_TRUE(GreyedAsShown(Frame(), ID_EDIT_PASTE_END));
     EXPECT_EQ(1, Document()->m_arrJournal.GetSize());
 }
 
@@ -566,11 +576,11 @@ TEST_F(JournalEditingTest, BookButtonSwitchesFromInsideItsHandlerAfterTheQuestio
     ASSERT_NE(nullptr, View());
     // While the input-hint dialog is open the buttons do nothing after the question.
     CMyDoc* document = Document();
-    document->m_bHintOpen = TRUE;
+    document->m_menuState.SetHintDialogOpen(true);
     m_buttons = {IDYES};
     Click(1011);
     ASSERT_NE(nullptr, View());
-    document->m_bHintOpen = FALSE;
+    document->m_menuState.SetHintDialogOpen(false);
     m_buttons = {IDYES};
     Click(1011);
     PumpWaitingMessages();

@@ -11,6 +11,7 @@
 #include "journal/screen_layout.h"
 #include "journal/siwake.h"
 #include "resource.h"
+#include "support/menu_as_shown.h"
 #include "tests/support/window_test_support.h"
 
 #include <string>
@@ -78,7 +79,7 @@ protected:
 
     bool Greyed(UINT command)
     {
-        return (::GetMenuState(::GetMenu(Frame()->GetSafeHwnd()), command, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        return GreyedAsShown(Frame(), command);
     }
 
     int CountNamed(const char* name) const
