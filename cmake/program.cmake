@@ -22,7 +22,6 @@ add_library(app_windows STATIC
   core/num_edit.cpp
   core/num_edit_keys.cpp
   journal/siwake.cpp
-  journal/journal_print.cpp
   journal/journal_print_plan.cpp
   journal/siwake_journal.cpp
   journal/entry_lists.cpp
