@@ -71,6 +71,6 @@ void DrawPagePlan(CDC* pDC, const PagePlan& plan)
             pDC->TextOut(text.x, text.y, text.text);
         }
     }
-    // The objects made here are deleted below: the saved state selects the context's own again.
+    // The context's own objects are selected again before the pens and fonts made here are deleted.
     pDC->RestoreDC(saved);
 }
