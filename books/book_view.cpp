@@ -6,6 +6,7 @@
 #include "../framework/win/framework_ids.h"
 #include "../framework/win/gdi_objects.h"
 #include "../framework/win/message_box.h"
+#include "../framework/win/page_plan_drawer.h"
 #include "../framework/win/print_info.h"
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
@@ -22,63 +23,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 }  // namespace
-
-namespace {
-
-// A text too wide for its room, drawn in the same font with narrower characters
-// so that it ends within the room: every figure is printed whole in its place.
-void DrawNarrowed(CDC* pDC, CFont& font, const PrintItem& item)
-{
-    LOGFONTA logFont{};
-    font.GetLogFont(&logFont);
-    TEXTMETRICA metrics{};
-    pDC->GetTextMetrics(&metrics);
-    const int extent = pDC->GetTextExtent(item.text).cx;
-    // A little narrower than the exact ratio: the face rounds its widths.
-    logFont.lfWidth = std::max<LONG>(1, ::MulDiv(metrics.tmAveCharWidth, item.fitWidth * 95 / 100, extent));
-    CFont narrow;
-    narrow.CreateFontIndirect(&logFont);
-    CFont* previous = pDC->SelectObject(&narrow);
-    pDC->TextOut(item.x1, item.y1, item.text);
-    pDC->SelectObject(previous);
-}
-
-}  // namespace
-
-void DrawPrintItems(CDC* pDC, const std::vector<PrintItem>& items, int pointTenths)
-{
-    CFont font;
-    font.CreatePointFont(pointTenths, "ＭＳ 明朝", pDC);
-    CFont* previousFont = pDC->SelectObject(&font);
-    CPen solid;
-    solid.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen dotted;
-    dotted.CreatePen(PS_DOT, 1, RGB(0, 0, 0));
-    CPen* previousPen = pDC->SelectObject(&solid);
-    pDC->SetBkMode(TRANSPARENT);
-    for (const PrintItem& item : items) {
-        switch (item.kind) {
-        case PrintItem::Text:
-            if (item.fitWidth > 0 && pDC->GetTextExtent(item.text).cx > item.fitWidth)
-                DrawNarrowed(pDC, font, item);
-            else
-                pDC->TextOut(item.x1, item.y1, item.text);
-            break;
-        case PrintItem::CentredText: {
-            CRect box(item.x1, item.y1, item.x2, item.y2);
-            pDC->DrawText(item.text, &box, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-            break;
-        }
-        case PrintItem::Line:
-            pDC->SelectObject(item.dotted ? &dotted : &solid);
-            pDC->MoveTo(item.x1, item.y1);
-            pDC->LineTo(item.x2, item.y2);
-            break;
-        }
-    }
-    pDC->SelectObject(previousPen);
-    pDC->SelectObject(previousFont);
-}
 
 const char* const kChooseAccount = "科目を選択して下さい。";
 
@@ -549,19 +493,13 @@ BOOL CLedgerBookView::PreparePrintJob()
             AfxMessageBox(kChooseAccount, MB_OK);
         return FALSE;
     }
-    m_printJob.pages = PaginateLedger(m_printJob.lines, m_printJob.startDebit);
+    m_printJob.pages = PaginateLedger(m_printJob.lines);
     return TRUE;
 }
 
 void CLedgerBookView::DrawPrintPage(CDC* pDC, int page)
 {
-    const int saved = pDC->SaveDC();
-    pDC->SetMapMode(MM_LOMETRIC);
-    if (page <= 1)
-        DrawPrintItems(pDC, CoverPageItems(m_printJob), 200);
-    else
-        DrawPrintItems(pDC, LedgerPageItems(m_printJob, page - 1), 86);
-    pDC->RestoreDC(saved);
+    DrawPagePlan(pDC, page <= 1 ? PlanLedgerCover(m_printJob) : PlanLedgerPage(m_printJob, page - 1));
 }
 
 BOOL CLedgerBookView::OnPreparePrinting(CPrintInfo* pInfo)

@@ -37,9 +37,6 @@ struct BookControls {
     std::array<int, 5> totals;  // "合計", debit, credit, "期末残高", balance
 };
 
-// Draws the texts and rules of one printed page in the point size given (tenths).
-void DrawPrintItems(CDC* pDC, const std::vector<PrintItem>& items, int pointTenths);
-
 // The message of a print with no ledger line.
 extern const char* const kChooseAccount;
 

@@ -30,22 +30,19 @@ class PageBuilder {
 public:
     explicit PageBuilder(const PrintJob& job) : m_job(job) {}
 
-    std::vector<PrintItem> items;
+    PagePlan plan;
 
-    void Text(int x, int row, const CString& text) { items.push_back({PrintItem::Text, x, RowText(row), 0, 0, text}); }
-    void TextAt(int x, int y, const CString& text) { items.push_back({PrintItem::Text, x, y, 0, 0, text}); }
+    void Text(int x, int row, const CString& text) { plan.AddText(kLedgerBodyPoints, x, RowText(row), text); }
+    void TextAt(int x, int y, const CString& text) { plan.AddText(kLedgerBodyPoints, x, y, text); }
     void Centred(int left, int top, int right, int bottom, const CString& text)
     {
-        items.push_back({PrintItem::CentredText, left, top, right, bottom, text});
+        plan.AddCentredText(kLedgerBodyPoints, left, top, right, bottom, text);
     }
-    void Rule(int row, bool dotted = false)
-    {
-        items.push_back({PrintItem::Line, kRuleLeft, RowTop(row), kRuleRight, RowTop(row), CString(), dotted});
-    }
+    void Rule(int row, bool dotted = false) { plan.AddRule(kRuleLeft, RowTop(row), kRuleRight, RowTop(row), dotted); }
     void Grid(int row)
     {
         for (int x : kGridX)
-            items.push_back({PrintItem::Line, x, RowTop(row), x, RowTop(row + 1), CString(), false});
+            plan.AddRule(x, RowTop(row), x, RowTop(row + 1));
     }
     // An amount right-aligned in its column; a long one reaches into the column
     // on its left. Answers whether it was long.
@@ -174,9 +171,8 @@ void EntryDescription(PageBuilder& page, const PrintJob& job, const CMyObject2& 
     }
 }
 
-// An entry's three rows below row k; answers the new k.
-int EntryRows(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int slot, int k, CString& debit,
-              CString& credit, bool creditBalance)
+// An entry's three rows below row k, with the balance after it; answers the new k.
+int EntryRows(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int slot, int k, const CString& balance)
 {
     ++k;
     page.Rule(k);
@@ -184,18 +180,11 @@ int EntryRows(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, i
     page.Text(144, k, entry.m_strDate.Mid(5, 5));
     page.Text(144, k + 2, "  備考");
     EntryDescription(page, job, entry, slot, k);
-    const CString& amount = SlotAmount(entry, slot);
-    if (SlotIsDebit(entry, slot)) {
-        debit = AddSubAmounts(debit, amount, 1);
-        page.Amount(kDebitColumn, k, amount);
-    } else {
-        credit = AddSubAmounts(credit, amount, 1);
-        page.Amount(kCreditColumn, k, amount);
-    }
+    page.Amount(SlotIsDebit(entry, slot) ? kDebitColumn : kCreditColumn, k, SlotAmount(entry, slot));
     // The balance stands on the second row, beside the counter accounts.
     page.Rule(k + 1, true);
     page.Grid(k + 1);
-    page.Amount(kBalanceColumn, k + 1, Balance(debit, credit, creditBalance));
+    page.Amount(kBalanceColumn, k + 1, balance);
     page.Rule(k + 2, true);
     page.Grid(k + 2);
     return k + 2;
@@ -208,25 +197,25 @@ void PageNumber(PageBuilder& page, int number)
 
 // The page-end block: label, totals, closing rule, page number.
 void PageEnd(PageBuilder& page, int k, const char* label, const CString& debit, const CString& credit,
-             bool creditBalance, int number, bool creditBeforeBalance)
+             const CString& balance, int number, bool creditBeforeBalance)
 {
     page.Rule(k + 1);
     page.Grid(k + 1);
     page.Text(534, k + 1, label);
     page.Grid(k + 2);
-    page.TotalsBlock(k + 2, debit, credit, Balance(debit, credit, creditBalance), creditBeforeBalance);
+    page.TotalsBlock(k + 2, debit, credit, balance, creditBeforeBalance);
     page.Rule(k + 3);
     PageNumber(page, number);
 }
 
-void CarriedBlock(PageBuilder& page, const CString& debit, const CString& credit, bool creditBalance,
+void CarriedBlock(PageBuilder& page, const CString& debit, const CString& credit, const CString& balance,
                   bool creditBeforeBalance)
 {
     page.Rule(3);
     page.Grid(3);
     page.Grid(4);
     page.Text(524, 3, "前ページより繰り越し");
-    page.TotalsBlock(4, debit, credit, Balance(debit, credit, creditBalance), creditBeforeBalance);
+    page.TotalsBlock(4, debit, credit, balance, creditBeforeBalance);
 }
 
 int GroupOfLine(const CMyObject2& entry, int slot, int previous)
@@ -240,14 +229,11 @@ const CMyObject2* EntryAt(const JournalArray* journal, int index)
     return journal && index >= 0 && index < journal->GetSize() ? journal->GetAt(index) : nullptr;
 }
 
-std::vector<PrintItem> SingleAccountPage(const PrintJob& job, int page)
+// The totals come from the page table and each balance from its ledger line.
+PagePlan SingleAccountPage(const PrintJob& job, int page)
 {
     PageBuilder builder(job);
     const LedgerPage& table = job.pages[page - 1];
-    CString debit = page >= 2 ? job.pages[page - 2].debit : job.startDebit;
-    CString credit = page >= 2 ? job.pages[page - 2].credit : CString("0");
-    const bool creditBalance =
-        job.book == PrintBook::Sales || (job.book == PrintBook::GeneralLedger && GroupHasCreditBalance(job.group));
     int k = 0;
     for (int i = table.first; i <= table.last && i < static_cast<int>(job.lines.size()); ++i) {
         const CMyObject2* entry = EntryAt(job.journal, job.lines[i].entry);
@@ -269,21 +255,25 @@ std::vector<PrintItem> SingleAccountPage(const PrintJob& job, int page)
             if (job.book == PrintBook::GeneralLedger && HasFilter(job.filter) && job.filterWarning &&
                 job.group != kGroupRevenue)
                 builder.Text(760, 1, "期首残高が未設定のとき、残高がマイナス表示になる場合があります。");
-            if (page >= 2) {
-                CarriedBlock(builder, debit, credit, creditBalance, false);
+            if (page >= 2 && i >= 1) {
+                const LedgerPage& carried = job.pages[page - 2];
+                CarriedBlock(builder, carried.debit, carried.credit, job.lines[i - 1].balance, false);
                 k = 4;
             }
         }
-        k = EntryRows(builder, job, *entry, job.lines[i].slot, k, debit, credit, creditBalance);
+        k = EntryRows(builder, job, *entry, job.lines[i].slot, k, job.lines[i].balance);
         if (i == table.last) {
             const bool lastLine = i == static_cast<int>(job.lines.size()) - 1;
-            PageEnd(builder, k, lastLine ? "総合計" : "後ページへ繰り越し", debit, credit, creditBalance, page, false);
+            PageEnd(builder, k, lastLine ? "総合計" : "後ページへ繰り越し", table.debit, table.credit,
+                    job.lines[i].balance, page, false);
         }
     }
-    return builder.items;
+    return builder.plan;
 }
 
-std::vector<PrintItem> AllAccountsPage(const PrintJob& job, int page)
+// The lines of all accounts carry no balance: the page runs each account's
+// totals and balance as it goes, from the totals the page table carries in.
+PagePlan AllAccountsPage(const PrintJob& job, int page)
 {
     PageBuilder builder(job);
     const LedgerPage& table = job.pages[page - 1];
@@ -336,24 +326,29 @@ std::vector<PrintItem> AllAccountsPage(const PrintJob& job, int page)
             builder.Grid(2);
             Headings(builder, 2, job.book, true);
             if (page >= 2) {
-                CarriedBlock(builder, debit, credit, GroupHasCreditBalance(group), true);
+                CarriedBlock(builder, debit, credit, Balance(debit, credit, GroupHasCreditBalance(group)), true);
                 k = 4;
             }
         }
-        k = EntryRows(builder, job, *entry, line.slot, k, debit, credit, GroupHasCreditBalance(group));
+        const CString& amount = SlotAmount(*entry, line.slot);
+        if (SlotIsDebit(*entry, line.slot))
+            debit = AddSubAmounts(debit, amount, 1);
+        else
+            credit = AddSubAmounts(credit, amount, 1);
+        const CString balance = Balance(debit, credit, GroupHasCreditBalance(group));
+        k = EntryRows(builder, job, *entry, line.slot, k, balance);
         if (pageEnds)
-            PageEnd(builder, k, i == count - 1 ? "合計" : "後ページへ繰り越し", debit, credit,
-                    GroupHasCreditBalance(group), page, true);
+            PageEnd(builder, k, i == count - 1 ? "合計" : "後ページへ繰り越し", debit, credit, balance, page, true);
     }
-    return builder.items;
+    return builder.plan;
 }
 
 }  // namespace
 
-std::vector<LedgerPage> PaginateLedger(const std::vector<LedgerLine>& lines, const CString& startDebit)
+std::vector<LedgerPage> PaginateLedger(const std::vector<LedgerLine>& lines)
 {
     std::vector<LedgerPage> pages;
-    CString debit = startDebit;
+    CString debit = "0";
     CString credit = "0";
     int limit = kFirstPageLines;
     int count = 0;
@@ -460,11 +455,11 @@ std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& 
     return pages;
 }
 
-std::vector<PrintItem> CoverPageItems(const PrintJob& job)
+PagePlan PlanLedgerCover(const PrintJob& job)
 {
-    std::vector<PrintItem> items;
-    auto line = [&items](int top, const CString& text) {
-        items.push_back({PrintItem::CentredText, 0, top, 2100, top - 3 * 46, text});
+    PagePlan plan;
+    auto line = [&plan](int top, const CString& text) {
+        plan.AddCentredText(kLedgerCoverPoints, 0, top, 2100, top - 3 * 46, text);
     };
     CString title;
     switch (job.book) {
@@ -485,10 +480,10 @@ std::vector<PrintItem> CoverPageItems(const PrintJob& job)
     const bool filterLine = (job.book == PrintBook::GeneralLedger && !job.allAccounts) || job.book == PrintBook::Expense;
     if (filterLine && !job.filter.IsEmpty())
         line(-1200, "摘要 < " + job.filter + " > 関係");
-    return items;
+    return plan;
 }
 
-std::vector<PrintItem> LedgerPageItems(const PrintJob& job, int page)
+PagePlan PlanLedgerPage(const PrintJob& job, int page)
 {
     if (page < 1 || page > static_cast<int>(job.pages.size()))
         return {};

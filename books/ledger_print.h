@@ -1,12 +1,13 @@
 // The printed ledger of the general ledger, the cash book and the expense book,
 // computed without a window: the page table (first and last line of each page and
-// the totals carried out of it), the all-accounts line list, and every text and
-// rule of a page in tenths of a millimetre (y negative, growing upwards), so that
-// any page can be drawn alone, onto a printer or a metafile.
+// the totals carried out of it), the all-accounts line list, and the plan of each
+// page, so that any page can be drawn alone, onto a printer or a metafile.
 #pragma once
 
 #include "book_lists.h"
 #include "ledger.h"
+
+#include "../framework/page_plan.h"
 
 #include <vector>
 
@@ -25,7 +26,7 @@ struct LedgerPage {
 };
 
 // Pages of 18 lines, then 17 (the later pages carry a two-row block forward).
-std::vector<LedgerPage> PaginateLedger(const std::vector<LedgerLine>& lines, const CString& startDebit = "0");
+std::vector<LedgerPage> PaginateLedger(const std::vector<LedgerLine>& lines);
 
 // A line of the all-accounts print: an entry's row, or an account's start (entry
 // kAccountStart, with the account's list name and group) or end (kAccountEnd).
@@ -48,8 +49,8 @@ std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& 
 // does, with their own cover title; the sales book's balance is credit minus debit.
 enum class PrintBook { GeneralLedger, Cash, Expense, Sales, Purchases };
 
-// What a page is drawn from. lines (single account) or allLines (all accounts)
-// are the job's line list; pages its page table.
+// What a page is drawn from. lines (single account, each with its running
+// balance) or allLines (all accounts) are the job's line list; pages its page table.
 struct PrintJob {
     PrintBook book = PrintBook::GeneralLedger;
     bool allAccounts = false;
@@ -57,28 +58,20 @@ struct PrintJob {
     CString account;
     CString filter;            // empty or "すべて": no filter
     bool filterWarning = false; // the filter names an opening-balance description
-    int group = kGroupAssets;  // general ledger: the balance's sign
+    int group = kGroupAssets;  // general ledger: the account's group (no opening warning for revenue)
     CString year;              // four digits
     std::vector<LedgerLine> lines;
     std::vector<AllAccountsLine> allLines;
     std::vector<LedgerPage> pages;
-    CString startDebit = "0";
 };
 
+// The point sizes of the printed books' face, in tenths of a point.
+constexpr int kLedgerCoverPoints = 200;
+constexpr int kLedgerBodyPoints = 86;
 
-struct PrintItem {
-    enum Kind { Text, CentredText, Line } kind = Text;
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // text: top-left (x1, y1), centred: box; line: from, to
-    CString text;
-    bool dotted = false;
-    // Text: when above 0, the room in logical units from x1 that the text keeps
-    // to; a text wider than that is drawn in a narrower font.
-    int fitWidth = 0;
-};
-
-// The cover (drawn in the 20-point font) and ledger page n, 1 based (body font).
-std::vector<PrintItem> CoverPageItems(const PrintJob& job);
-std::vector<PrintItem> LedgerPageItems(const PrintJob& job, int page);
+// The cover and ledger page n, 1 based.
+PagePlan PlanLedgerCover(const PrintJob& job);
+PagePlan PlanLedgerPage(const PrintJob& job, int page);
 
 // The top of row r and the base line of its text.
 constexpr int RowTop(int row) { return -60 - 46 * row; }

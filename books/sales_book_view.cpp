@@ -3,6 +3,7 @@
 #include "../core/amount_format.h"
 #include "../framework/win/dc.h"
 #include "../framework/win/message_box.h"
+#include "../framework/win/page_plan_drawer.h"
 #include "../framework/win/print_info.h"
 #include "../resources/resource.h"
 
@@ -544,9 +545,5 @@ void CSalesBookView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 
 void CSalesBookView::DrawPrintPage(CDC* pDC, int page)
 {
-    const int saved = pDC->SaveDC();
-    pDC->SetMapMode(MM_LOMETRIC);
-    DrawPrintItems(pDC, page <= 1 ? SalesCoverItems(m_salesJob) : SalesBodyPageItems(m_salesJob, page - 1),
-                   SalesPageFontTenths(m_salesJob, page));
-    pDC->RestoreDC(saved);
+    DrawPagePlan(pDC, page <= 1 ? PlanSalesCover(m_salesJob) : PlanSalesBodyPage(m_salesJob, page - 1));
 }

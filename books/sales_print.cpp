@@ -4,7 +4,6 @@
 #include "item_breakdown.h"
 #include "sales_text.h"
 
-#include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 
 namespace {
@@ -53,25 +52,17 @@ bool IsItemLine(int kind)
 // The landscape page's texts and rules.
 class LandscapePage {
 public:
-    explicit LandscapePage(const SalesPrintJob& job) : m_job(job) {}
+    PagePlan plan;
 
-    std::vector<PrintItem> items;
-
-    void Text(int x, int row, const CString& text) { items.push_back({PrintItem::Text, x, RowText(row), 0, 0, text}); }
+    void Text(int x, int row, const CString& text) { plan.AddText(kLandscapePoints, x, RowText(row), text); }
     // A text that keeps within the room up to limitX (drawn narrower when wider).
     void FittedText(int x, int row, const CString& text, int limitX)
     {
-        items.push_back({PrintItem::Text, x, RowText(row), 0, 0, text, false, limitX - x});
+        plan.AddFittedText(kLandscapePoints, x, RowText(row), text, limitX);
     }
 
-    void HorizontalLine(int from, int to, int row, bool dotted)
-    {
-        items.push_back({PrintItem::Line, from, RowTop(row), to, RowTop(row), CString(), dotted});
-    }
-    void VerticalLine(int x, int row, bool dotted)
-    {
-        items.push_back({PrintItem::Line, x, RowTop(row), x, RowTop(row + 1), CString(), dotted});
-    }
+    void HorizontalLine(int from, int to, int row, bool dotted) { plan.AddRule(from, RowTop(row), to, RowTop(row), dotted); }
+    void VerticalLine(int x, int row, bool dotted) { plan.AddRule(x, RowTop(row), x, RowTop(row + 1), dotted); }
     void Rule(int row, bool dotted = false) { HorizontalLine(Column(0), Column(5), row, dotted); }
     // Only the description column: the rule between two items.
     void DescRule(int row) { HorizontalLine(Column(1), Column(2), row, true); }
@@ -111,21 +102,13 @@ public:
         return fits == 0;
     }
     // Debit and balance on row; the credit on creditRow when one of the three is long.
-    void Totals(int row, int creditRow, const CString& debit, const CString& credit)
+    void Totals(int row, int creditRow, const CString& debit, const CString& credit, const CString& balance)
     {
-        const CString balance = Balance(debit, credit);
         Amount(kDebitColumn, row, debit);
         Amount(kBalanceColumn, row, balance);
         const bool anyLong = Long(debit) || Long(credit) || Long(balance);
         Amount(kCreditColumn, anyLong ? creditRow : row, credit);
     }
-    CString Balance(const CString& debit, const CString& credit) const
-    {
-        return m_job.book == SalesBook::Sales ? AddSubAmounts(credit, debit, -1) : AddSubAmounts(debit, credit, -1);
-    }
-
-private:
-    const SalesPrintJob& m_job;
 };
 
 void Headings(LandscapePage& page)
@@ -140,7 +123,7 @@ void Headings(LandscapePage& page)
     page.Text(2542, 2, "     残高");
 }
 
-void EntryLine(LandscapePage& page, const CMyObject2& entry, int slot, int row, CString& debit, CString& credit)
+void EntryLine(LandscapePage& page, const CMyObject2& entry, int slot, int row)
 {
     page.Rule(row);
     page.Grid(row);
@@ -151,23 +134,17 @@ void EntryLine(LandscapePage& page, const CMyObject2& entry, int slot, int row, 
         page.Text(734, row, FitBookText(kCarriedLabel, 48, kAlignRight));
     else
         page.Text(1034, row, FitBookText(counter, 48, kAlignRight));
-    const CString& amount = SlotAmount(entry, slot);
-    if (SlotIsDebit(entry, slot)) {
-        debit = AddSubAmounts(debit, amount, 1);
-        page.Amount(kDebitColumn, row, amount);
-    } else {
-        credit = AddSubAmounts(credit, amount, 1);
-        page.Amount(kCreditColumn, row, amount);
-    }
+    page.Amount(SlotIsDebit(entry, slot) ? kDebitColumn : kCreditColumn, row, SlotAmount(entry, slot));
 }
 
-void RemarkLine(LandscapePage& page, const CMyObject2& entry, int row, const CString& debit, const CString& credit)
+// The balance stands on the remark line, as the entry's ledger line holds it.
+void RemarkLine(LandscapePage& page, const CMyObject2& entry, int row, const CString& balance)
 {
     page.Rule(row, true);
     page.Grid(row);
     page.Text(194, row, " 備考");
     page.Text(614, row, FitBookText(RemarkText(entry.m_strRemark), 48, kAlignCentre));
-    page.Amount(kBalanceColumn, row, page.Balance(debit, credit));
+    page.Amount(kBalanceColumn, row, balance);
 }
 
 void BreakdownHeading(LandscapePage& page, int row)
@@ -227,13 +204,23 @@ const CMyObject2* EntryAt(const JournalArray* journal, int index)
     return journal && index >= 0 && index < journal->GetSize() ? journal->GetAt(index) : nullptr;
 }
 
-std::vector<PrintItem> LandscapePageItems(const SalesPrintJob& job, int page)
+// The balance after the ledger line of print line i.
+CString BalanceAfter(const SalesPrintJob& job, int i)
 {
-    LandscapePage builder(job);
+    const std::vector<LedgerLine>& ledger = job.portrait.lines;
+    if (i < 0 || i >= static_cast<int>(job.plan.lines.size()))
+        return "0";
+    const int line = job.plan.lines[static_cast<std::size_t>(i)].ledgerLine;
+    return line >= 0 && line < static_cast<int>(ledger.size()) ? ledger[static_cast<std::size_t>(line)].balance
+                                                                : CString("0");
+}
+
+// The totals come from the page table, each balance from its ledger line.
+PagePlan LandscapePagePlan(const SalesPrintJob& job, int page)
+{
+    LandscapePage builder;
     const std::vector<SalesPrintPage>& pages = job.plan.pages;
     const SalesPrintPage& table = pages[static_cast<std::size_t>(page - 1)];
-    CString debit = page >= 2 ? pages[static_cast<std::size_t>(page - 2)].debit : CString("0");
-    CString credit = page >= 2 ? pages[static_cast<std::size_t>(page - 2)].credit : CString("0");
     const std::vector<SalesPrintLine>& lines = job.plan.lines;
     const int count = static_cast<int>(lines.size());
     if (table.first < 0 || table.last >= count)
@@ -247,7 +234,8 @@ std::vector<PrintItem> LandscapePageItems(const SalesPrintJob& job, int page)
         builder.Rule(3);
         builder.Grid(3);
         builder.Text(kLabelX, 3, "前ページより繰り越し");
-        builder.Totals(3, 4, debit, credit);
+        const SalesPrintPage& carried = pages[static_cast<std::size_t>(page - 2)];
+        builder.Totals(3, 4, carried.debit, carried.credit, BalanceAfter(job, table.first - 1));
         builder.Grid(4);
         row = 5;
         if (IsItemLine(lines[static_cast<std::size_t>(table.first)].kind)) {
@@ -264,9 +252,9 @@ std::vector<PrintItem> LandscapePageItems(const SalesPrintJob& job, int page)
         if (!entry || slot < kFirstSlot || slot > kLastSlot)
             continue;
         if (line.kind == 0)
-            EntryLine(builder, *entry, slot, row, debit, credit);
+            EntryLine(builder, *entry, slot, row);
         else if (line.kind == 1)
-            RemarkLine(builder, *entry, row, debit, credit);
+            RemarkLine(builder, *entry, row, BalanceAfter(job, i));
         else if (line.kind == 2)
             BreakdownHeading(builder, row);
         else
@@ -289,10 +277,10 @@ std::vector<PrintItem> LandscapePageItems(const SalesPrintJob& job, int page)
     }
     builder.Grid(label);
     builder.Text(kLabelX, label, table.last == count - 1 ? "  総   合   計" : "後ページへ繰り越し");
-    builder.Totals(label, label - 1, debit, credit);
+    builder.Totals(label, label - 1, table.debit, table.credit, BalanceAfter(job, table.last));
     builder.Rule(label + 1);
     builder.Text(kLandscapeX + kLandscapeColumns[6] / 2 - 80, kPageNumberRow, "－ " + IntToText(page) + " －");
-    return builder.items;
+    return builder.plan;
 }
 
 }  // namespace
@@ -322,29 +310,22 @@ int SalesPrintPageCount(const SalesPrintJob& job)
     return static_cast<int>(job.plan.pages.size()) + 1;
 }
 
-std::vector<PrintItem> SalesCoverItems(const SalesPrintJob& job)
+PagePlan PlanSalesCover(const SalesPrintJob& job)
 {
-    std::vector<PrintItem> items = CoverPageItems(job.portrait);
+    PagePlan cover = PlanLedgerCover(job.portrait);
     if (job.plan.breakdown) {
         // Centred between the landscape columns 0 and 6.
-        for (PrintItem& item : items) {
-            item.x1 = kLandscapeColumns[0];
-            item.x2 = kLandscapeColumns[6];
+        for (PlannedText& text : cover.texts) {
+            text.x = kLandscapeColumns[0];
+            text.right = kLandscapeColumns[6];
         }
     }
-    return items;
+    return cover;
 }
 
-std::vector<PrintItem> SalesBodyPageItems(const SalesPrintJob& job, int page)
+PagePlan PlanSalesBodyPage(const SalesPrintJob& job, int page)
 {
     if (page < 1 || page > static_cast<int>(job.plan.pages.size()))
         return {};
-    return job.plan.breakdown ? LandscapePageItems(job, page) : LedgerPageItems(job.portrait, page);
-}
-
-int SalesPageFontTenths(const SalesPrintJob& job, int page)
-{
-    if (page <= 1)
-        return 200;
-    return job.plan.breakdown ? 80 : 86;
+    return job.plan.breakdown ? LandscapePagePlan(job, page) : PlanLedgerPage(job.portrait, page);
 }

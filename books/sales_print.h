@@ -16,7 +16,7 @@ struct SalesPrintJob {
     CString account;
     CString filter;      // the partner: empty or "すべて" for every partner
     SalesPrintPlan plan; // landscape with the items when any printed entry has items
-    PrintJob portrait;   // the same lines and pages for the expense book's page layout
+    PrintJob portrait;   // the same ledger lines and pages for the expense book's page layout
 };
 
 // The job of the lines shown, made afresh for every print: the orientation is
@@ -27,11 +27,12 @@ SalesPrintJob MakeSalesPrintJob(const JournalArray& journal, SalesBook book, con
 int SalesPrintPageCount(const SalesPrintJob& job);
 
 // The cover, centred on the portrait or the landscape page.
-std::vector<PrintItem> SalesCoverItems(const SalesPrintJob& job);
+PagePlan PlanSalesCover(const SalesPrintJob& job);
 // Body page n, 1 based.
-std::vector<PrintItem> SalesBodyPageItems(const SalesPrintJob& job, int page);
-// The font of page n of the job (1 the cover) in tenths of a point.
-int SalesPageFontTenths(const SalesPrintJob& job, int page);
+PagePlan PlanSalesBodyPage(const SalesPrintJob& job, int page);
+
+// The point size of the landscape pages' face, in tenths of a point.
+constexpr int kLandscapePoints = 80;
 
 // Left offset and column edges of the landscape page.
 constexpr int kLandscapeX = 34;

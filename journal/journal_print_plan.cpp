@@ -92,38 +92,31 @@ Side ResultSide(const CMyObject2& e, int row)
 // Draws one body page into a plan, row by row.
 class BodyPageWriter {
 public:
-    explicit BodyPageWriter(PrintPagePlan& plan) : m_plan(plan) {}
+    explicit BodyPageWriter(PagePlan& plan) : m_plan(plan) {}
 
-    void Text(int x, int row, const CString& text)
-    {
-        m_plan.texts.push_back(PlannedText{PlannedFont::Body, x, TextTop(row), text});
-    }
+    void Text(int x, int row, const CString& text) { m_plan.AddText(kJournalBodyPoints, x, TextTop(row), text); }
 
-    void Centred(PlannedFont font, int top, int rows, const CString& text)
+    void Centred(int points, int top, int rows, const CString& text)
     {
-        PlannedText centred{font, 0, top, text};
-        centred.centred = true;
-        centred.right = kPageWidth;
-        centred.bottom = top + rows * kRowStep;
-        m_plan.texts.push_back(centred);
+        m_plan.AddCentredText(points, 0, top, kPageWidth, top + rows * kRowStep, text);
     }
 
     void RowRule(int row, bool dotted)
     {
         const int y = RowTop(row);
-        m_plan.rules.push_back(PlannedRule{kGridLeft + (dotted ? 250 : 100), y, kGridLeft + 1924, y, dotted});
+        m_plan.AddRule(kGridLeft + (dotted ? 250 : 100), y, kGridLeft + 1924, y, dotted);
     }
 
     void RemarkRule(int row)
     {
         const int y = RowTop(row);
-        m_plan.rules.push_back(PlannedRule{kGridLeft + 100, y, kGridLeft + 1924, y, true});
+        m_plan.AddRule(kGridLeft + 100, y, kGridLeft + 1924, y, true);
     }
 
     void RowColumns(int row)
     {
         for (int x : kColumnRules)
-            m_plan.rules.push_back(PlannedRule{kGridLeft + x, RowTop(row), kGridLeft + x, RowTop(row + 1), false});
+            m_plan.AddRule(kGridLeft + x, RowTop(row), kGridLeft + x, RowTop(row + 1));
     }
 
     // The amount's last 18 bytes on the column's right edge when its display text
@@ -138,7 +131,7 @@ public:
     }
 
 private:
-    PrintPagePlan& m_plan;
+    PagePlan& m_plan;
     int m_amountFits = -1;
 };
 
@@ -180,37 +173,28 @@ std::vector<JournalPrintPage> PaginateJournal(const JournalArray& journal)
     return pages;
 }
 
-int PointSizeTenths(PlannedFont font)
+PagePlan PlanJournalCover(const CString& yearText)
 {
-    switch (font) {
-    case PlannedFont::Cover: return 200;
-    case PlannedFont::Header: return 100;
-    default: return 86;
-    }
-}
-
-PrintPagePlan PlanJournalCover(const CString& yearText)
-{
-    PrintPagePlan plan;
+    PagePlan plan;
     BodyPageWriter writer(plan);
-    writer.Centred(PlannedFont::Cover, -315, 3, "《 仕訳帳 》");
-    writer.Centred(PlannedFont::Cover, -540, 3, EraYearText(YearOfText(yearText)) + "年度");
-    writer.Centred(PlannedFont::Cover, -675, 3, "(" + yearText + "年度)");
+    writer.Centred(kJournalCoverPoints, -315, 3, "《 仕訳帳 》");
+    writer.Centred(kJournalCoverPoints, -540, 3, EraYearText(YearOfText(yearText)) + "年度");
+    writer.Centred(kJournalCoverPoints, -675, 3, "(" + yearText + "年度)");
     return plan;
 }
 
-PrintPagePlan PlanJournalPage(const JournalArray& journal, const std::vector<JournalPrintPage>& pages, int p,
-                              const CString& yearText)
+PagePlan PlanJournalPage(const JournalArray& journal, const std::vector<JournalPrintPage>& pages, int p,
+                         const CString& yearText)
 {
-    PrintPagePlan plan;
+    PagePlan plan;
     if (p < 1 || p > static_cast<int>(pages.size()))
         return plan;
     BodyPageWriter writer(plan);
 
     // Header and footer.
-    plan.texts.push_back(PlannedText{PlannedFont::Header, kGridLeft + 250 + 10, kGridTop + 4 * 10, yearText + "年"});
-    writer.Centred(PlannedFont::Header, -80, 1, "－ 仕訳帳 －");
-    writer.Centred(PlannedFont::Body, -2830, 1, "－ " + IntToText(p) + " －");
+    plan.AddText(kJournalHeaderPoints, kGridLeft + 250 + 10, kGridTop + 4 * 10, yearText + "年");
+    writer.Centred(kJournalHeaderPoints, -80, 1, "－ 仕訳帳 －");
+    writer.Centred(kJournalBodyPoints, -2830, 1, "－ " + IntToText(p) + " －");
 
     const int count = journal.GetSize();
     const int first = pages[p - 1].first;

@@ -1,10 +1,7 @@
 #include "siwake.h"
 
-#include "journal_print.h"
-
 #include "entry_lists.h"
 #include "entry_table.h"
-#include "journal_print.h"
 #include "screen_layout.h"
 #include "../core/sentence_words.h"
 
@@ -16,6 +13,7 @@
 #include "../framework/win/dc.h"
 #include "../framework/win/framework_ids.h"
 #include "../framework/win/message_box.h"
+#include "../framework/win/page_plan_drawer.h"
 #include "../framework/win/print_info.h"
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
@@ -1194,10 +1192,9 @@ void siwake::OnPrint(CDC* pDC, CPrintInfo* pInfo)
         return;
     const CString yearText = FiscalYearOf(journal);
     if (pInfo->m_nCurPage == 1)
-        DrawJournalPrintPage(pDC, PlanJournalCover(yearText));
+        DrawPagePlan(pDC, PlanJournalCover(yearText));
     else
-        DrawJournalPrintPage(pDC, PlanJournalPage(journal, m_printPages, static_cast<int>(pInfo->m_nCurPage) - 1,
-                                                  yearText));
+        DrawPagePlan(pDC, PlanJournalPage(journal, m_printPages, static_cast<int>(pInfo->m_nCurPage) - 1, yearText));
 }
 
 void siwake::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)

@@ -2,6 +2,8 @@
 
 #include "dictionary_edit.h"
 
+#include "../core/column_text.h"
+
 namespace dict_print {
 
 std::vector<PrintLine> LayoutPrintLines(const DictionaryNodes& nodes)
@@ -66,20 +68,21 @@ int RowsForHeight(int height)
     return rows < 1 ? 1 : rows;
 }
 
-std::vector<DrawOp> PageDrawing(const DictionaryNodes& nodes, const std::vector<PrintLine>& lines,
-                                const std::vector<PrintPage>& pages, int pageNo)
+PagePlan PlanPrintPage(const DictionaryNodes& nodes, const std::vector<PrintLine>& lines,
+                       const std::vector<PrintPage>& pages, int pageNo)
 {
-    std::vector<DrawOp> ops;
+    PagePlan plan;
+    plan.ruleWidth = 0;
     if (lines.empty() || pageNo < 1 || pageNo > static_cast<int>(pages.size()))
-        return ops;
+        return plan;
     const PrintPage page = pages[static_cast<size_t>(pageNo - 1)];
-    ops.push_back({true, 750, -80, 0, 0, "====  項 目 の 階 層 図  ===="});
-    ops.push_back({true, 1700, -80, 0, 0, "Page  " + std::to_string(pageNo)});
-    ops.push_back({true, 300, -180, 0, 0, "[ 分類 ]"});
-    ops.push_back({true, 850, -180, 0, 0, "[ 科目 ]"});
-    ops.push_back({true, 1400, -180, 0, 0, "[ 摘要 ]"});
+    plan.AddText(kTreePoints, 750, -80, "====  項 目 の 階 層 図  ====");
+    plan.AddText(kTreePoints, 1700, -80, "Page  " + IntToText(pageNo));
+    plan.AddText(kTreePoints, 300, -180, "[ 分類 ]");
+    plan.AddText(kTreePoints, 850, -180, "[ 科目 ]");
+    plan.AddText(kTreePoints, 1400, -180, "[ 摘要 ]");
     auto y = [](int r) { return -200 - 50 * r; };
-    auto line = [&ops](int x1, int y1, int x2, int y2) { ops.push_back({false, x1, y1, x2, y2, {}}); };
+    auto line = [&plan](int x1, int y1, int x2, int y2) { plan.AddRule(x1, y1, x2, y2); };
     int r = 1, b = 1;
     for (int i = page.first; i <= page.last && i < static_cast<int>(lines.size()); ++i) {
         const PrintLine& l = lines[static_cast<size_t>(i)];
@@ -88,7 +91,7 @@ std::vector<DrawOp> PageDrawing(const DictionaryNodes& nodes, const std::vector<
             b = r;
         const int d = l.depth;
         const int column = kOriginX + kColumnWidth * d;
-        ops.push_back({true, column, kOriginY + kRowHeight * r, 0, 0, static_cast<const char*>(nodes[l.node]->m_strName)});
+        plan.AddText(kTreePoints, column, kOriginY + kRowHeight * r, nodes[l.node]->m_strName);
         if (d >= 1) {
             if (i == page.first) {
                 if (d == 1 && l.moreAccounts > 0)
@@ -111,7 +114,7 @@ std::vector<DrawOp> PageDrawing(const DictionaryNodes& nodes, const std::vector<
         if (l.moreDescs > 0 && d == 2)
             line(1250, y(r), 1250, y(r + 1));
     }
-    return ops;
+    return plan;
 }
 
 }  // namespace dict_print

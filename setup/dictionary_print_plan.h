@@ -1,11 +1,11 @@
 // The printed tree of the account dictionary, without windows: the print lines
-// (every node but the root, in the order of the tree), the pages, and what one
-// page draws, in units of 0.1 mm with y negative downwards.
+// (every node but the root, in the order of the tree), the pages, and the plan of
+// what one page draws.
 #pragma once
 
 #include "../core/dictionary_tree.h"
+#include "../framework/page_plan.h"
 
-#include <string>
 #include <vector>
 
 namespace dict_print {
@@ -37,13 +37,12 @@ constexpr int kOriginY = -180;
 constexpr int kColumnWidth = 550;
 constexpr int kRowHeight = -50;
 
-struct DrawOp {
-    bool text;  // a text at (x1, y1), else a line from (x1, y1) to (x2, y2)
-    int x1, y1, x2, y2;
-    std::string words;
-};
-// What page number pageNo (1-based) draws: its head, the names and the connector lines.
-std::vector<DrawOp> PageDrawing(const DictionaryNodes& nodes, const std::vector<PrintLine>& lines,
-                                const std::vector<PrintPage>& pages, int pageNo);
+// The point size of the printed tree's face, in tenths of a point.
+constexpr int kTreePoints = 90;
+
+// What page number pageNo (1-based) draws: its head, the names and the connector
+// lines, drawn in the thinnest line of the device.
+PagePlan PlanPrintPage(const DictionaryNodes& nodes, const std::vector<PrintLine>& lines,
+                       const std::vector<PrintPage>& pages, int pageNo);
 
 }  // namespace dict_print

@@ -3,7 +3,7 @@
 #include "settei.h"
 
 #include "../framework/win/dc.h"
-#include "../framework/win/gdi_objects.h"
+#include "../framework/win/page_plan_drawer.h"
 #include "../framework/win/print_info.h"
 #include "../framework/win/print_page.h"
 
@@ -41,20 +41,5 @@ void settei::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
 void settei::PrintPage(CDC* pDC, int pageNo)
 {
-    pDC->SetMapMode(MM_LOMETRIC);
-    CFont font;
-    font.CreatePointFont(90, "ＭＳ 明朝", pDC);
-    CFont* oldFont = pDC->SelectObject(&font);
-    const int mode = pDC->SetBkMode(TRANSPARENT);
-    for (const dict_print::DrawOp& op :
-         dict_print::PageDrawing(GetDocument()->m_arrDictionary, m_arrPrintLines, m_arrPages, pageNo)) {
-        if (op.text) {
-            pDC->TextOut(op.x1, op.y1, CString(op.words.c_str()));
-        } else {
-            pDC->MoveTo(op.x1, op.y1);
-            pDC->LineTo(op.x2, op.y2);
-        }
-    }
-    pDC->SetBkMode(mode);
-    pDC->SelectObject(oldFont);
+    DrawPagePlan(pDC, dict_print::PlanPrintPage(GetDocument()->m_arrDictionary, m_arrPrintLines, m_arrPages, pageNo));
 }

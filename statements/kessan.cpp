@@ -6,6 +6,7 @@
 #include "../framework/win/framework_ids.h"
 #include "../framework/win/gdi_objects.h"
 #include "../framework/win/message_box.h"
+#include "../framework/win/page_plan_drawer.h"
 #include "../framework/win/print_info.h"
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
@@ -428,25 +429,5 @@ void kessan::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
 void kessan::PrintPage(CDC* pDC, int pageIndex)
 {
-    const PrintedPage page = LayOutPrintedPage(m_nPage, m_arrPrintRows, m_arrPages, pageIndex, m_strFiscalYear);
-    pDC->SetMapMode(MM_LOMETRIC);
-    CFont font;
-    font.CreatePointFont(page.fontTenths, "ＭＳ 明朝", pDC);
-    CFont* oldFont = pDC->SelectObject(&font);
-    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen* oldPen = pDC->SelectObject(&pen);
-    const int mode = pDC->SetBkMode(TRANSPARENT);
-    for (const PrintBand& band : page.bands) {
-        CRect rect(band.x1, band.y1, band.x2, band.y2);
-        pDC->DrawText(band.text, &rect, DT_CENTER | DT_TOP | DT_SINGLELINE);
-    }
-    for (const PrintText& text : page.texts)
-        pDC->TextOut(text.x, text.y, text.text);
-    for (const PrintLine& line : page.lines) {
-        pDC->MoveTo(line.x1, line.y1);
-        pDC->LineTo(line.x2, line.y2);
-    }
-    pDC->SetBkMode(mode);
-    pDC->SelectObject(oldPen);
-    pDC->SelectObject(oldFont);
+    DrawPagePlan(pDC, LayOutPrintedPage(m_nPage, m_arrPrintRows, m_arrPages, pageIndex, m_strFiscalYear));
 }

@@ -21,7 +21,7 @@ const PrintLayout kLayouts[] = {
 // Draws one page's texts and lines in the layout's coordinates.
 class PageCanvas {
 public:
-    PageCanvas(const PrintLayout& layout, PrintedPage& page) : m_layout(layout), m_page(page) {}
+    PageCanvas(const PrintLayout& layout, PagePlan& page) : m_layout(layout), m_page(page) {}
 
     int Column(int k) const { return m_layout.column[static_cast<std::size_t>(k - 1)]; }
     int LineY(int n) const { return m_layout.top + n * m_layout.line; }
@@ -29,23 +29,23 @@ public:
     void Band(int titleLine, const CString& text)
     {
         const int y = titleLine * m_layout.line;
-        m_page.bands.push_back({Column(1), y, Column(m_layout.lastColumn), y + 3 * m_layout.line, text});
+        m_page.AddCentredText(m_layout.fontTenths, Column(1), y, Column(m_layout.lastColumn), y + 3 * m_layout.line, text);
     }
     void Text(int column, int extra, int n, const CString& text)
     {
-        m_page.texts.push_back({m_layout.left + m_layout.textX + Column(column) + extra,
-                                m_layout.top + m_layout.textY + n * m_layout.line, text});
+        m_page.AddText(m_layout.fontTenths, m_layout.left + m_layout.textX + Column(column) + extra,
+                       m_layout.top + m_layout.textY + n * m_layout.line, text);
     }
     void RowRule(int n, int fromColumn, int toColumn)
     {
         const int y = LineY(n);
-        m_page.lines.push_back({m_layout.left + Column(fromColumn), y, m_layout.left + Column(toColumn), y});
+        m_page.AddRule(m_layout.left + Column(fromColumn), y, m_layout.left + Column(toColumn), y);
     }
     void RulesAt(int n, std::initializer_list<int> positions)
     {
         for (int x : positions) {
             if (x != 0)
-                m_page.lines.push_back({m_layout.left + x, LineY(n), m_layout.left + x, LineY(n + 1)});
+                m_page.AddRule(m_layout.left + x, LineY(n), m_layout.left + x, LineY(n + 1));
         }
     }
     void ColumnRules(int n)
@@ -56,7 +56,7 @@ public:
 
 private:
     const PrintLayout& m_layout;
-    PrintedPage& m_page;
+    PagePlan& m_page;
 };
 
 }  // namespace
@@ -85,12 +85,11 @@ CString PrintedYearLine(const CString& fiscalYear)
     return line + "(" + fiscalYear + "年度)        [ 自1月1日  至12月31日 ]";
 }
 
-PrintedPage LayOutPrintedPage(int pageCode, const std::vector<KessanRow>& rows, const std::vector<PageRange>& pages,
-                              int pageIndex, const CString& fiscalYear)
+PagePlan LayOutPrintedPage(int pageCode, const std::vector<KessanRow>& rows, const std::vector<PageRange>& pages,
+                           int pageIndex, const CString& fiscalYear)
 {
     const PrintLayout& layout = PrintLayoutOf(pageCode);
-    PrintedPage page;
-    page.fontTenths = layout.fontTenths;
+    PagePlan page;
     if (pageIndex < 0 || pageIndex >= static_cast<int>(pages.size()))
         return page;
     const PageRange range = pages[static_cast<std::size_t>(pageIndex)];
@@ -106,8 +105,8 @@ PrintedPage LayOutPrintedPage(int pageCode, const std::vector<KessanRow>& rows, 
     };
     canvas.Band(layout.titleLine, kTitles[pageCode]);
     if (layout.pageNumberInset) {
-        page.texts.push_back({layout.left + canvas.Column(layout.lastColumn) - layout.pageNumberInset,
-                              layout.titleLine * layout.line, "Page - " + IntToText(pageIndex + 1)});
+        page.AddText(layout.fontTenths, layout.left + canvas.Column(layout.lastColumn) - layout.pageNumberInset,
+                     layout.titleLine * layout.line, "Page - " + IntToText(pageIndex + 1));
     }
     canvas.Band(layout.titleLine + 1, PrintedYearLine(fiscalYear));
 

@@ -1,10 +1,11 @@
 // The printed statement pages: how the rows of a page are split into printed
-// pages, and everything one printed page draws, as texts and lines at their
-// positions in tenths of a millimetre (y growing upwards). The view replays a
-// page onto the printer's or preview's device context.
+// pages, and the plan of everything one printed page draws. The view hands a
+// page's plan to the drawer with the printer's or preview's device context.
 #pragma once
 
 #include "statement_rows.h"
+
+#include "../framework/page_plan.h"
 
 #include <array>
 #include <vector>
@@ -42,26 +43,8 @@ std::vector<PageRange> Paginate(int rowCount, int rowsPerPage);
 // journal without a year prints no era text.
 CString PrintedYearLine(const CString& fiscalYear);
 
-struct PrintText {
-    int x, y;
-    CString text;
-};
-// A text centred at the top of the rectangle (x1, y1)-(x2, y2).
-struct PrintBand {
-    int x1, y1, x2, y2;
-    CString text;
-};
-struct PrintLine {
-    int x1, y1, x2, y2;
-};
-
-struct PrintedPage {
-    int fontTenths = 0;
-    std::vector<PrintBand> bands;
-    std::vector<PrintText> texts;
-    std::vector<PrintLine> lines;
-};
-
-// Page pageIndex of the rows of a statement page (rows computed with the print width).
-PrintedPage LayOutPrintedPage(int pageCode, const std::vector<KessanRow>& rows, const std::vector<PageRange>& pages,
+// Page pageIndex of the rows of a statement page (rows computed with the print
+// width), every text in the layout's point size; the title and the year line
+// centred in their bands.
+PagePlan LayOutPrintedPage(int pageCode, const std::vector<KessanRow>& rows, const std::vector<PageRange>& pages,
                               int pageIndex, const CString& fiscalYear);

@@ -4,35 +4,37 @@
 
 #include "books/ledger_print.h"
 
+#include "core/amount_arithmetic.h"
 #include "core/fiscal_year.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
-std::vector<CString> TextsAt(const std::vector<PrintItem>& items, int x, int y)
+std::vector<CString> TextsAt(const PagePlan& plan, int x, int y)
 {
     std::vector<CString> texts;
-    for (const PrintItem& item : items)
-        if (item.kind == PrintItem::Text && item.x1 == x && item.y1 == y)
-            texts.push_back(item.text);
+    for (const PlannedText& text : plan.texts)
+        if (!text.centred && text.x == x && text.y == y)
+            texts.push_back(text.text);
     return texts;
 }
 
-CString TextAt(const std::vector<PrintItem>& items, int x, int y)
+CString TextAt(const PagePlan& plan, int x, int y)
 {
-    const std::vector<CString> texts = TextsAt(items, x, y);
+    const std::vector<CString> texts = TextsAt(plan, x, y);
     if (texts.size() == 1)
         return texts[0];
     return texts.empty() ? CString("(none)") : CString("(several)");
 }
 
-bool HasCentred(const std::vector<PrintItem>& items, const char* text)
+bool HasCentred(const PagePlan& plan, const char* text)
 {
-    for (const PrintItem& item : items)
-        if (item.kind == PrintItem::CentredText && item.text == text)
+    for (const PlannedText& planned : plan.texts)
+        if (planned.centred && planned.text == text)
             return true;
     return false;
 }
@@ -92,14 +94,14 @@ TEST(LedgerPagination, CarriedTotalsAndThePagesThatPrintThem)
     job.journal = &j.journal;
     job.year = FiscalYearOf(j.journal);
     job.lines = cash.lines;
-    job.pages = PaginateLedger(cash.lines, job.startDebit);
+    job.pages = PaginateLedger(cash.lines);
     ASSERT_EQ(2u, job.pages.size());
     // Sales 1..18 without every third: 1+2+4+5+7+8+10+11+13+14+16+17 = 108; six payments of 1.
     EXPECT_EQ("108", job.pages[0].debit);
     EXPECT_EQ("6", job.pages[0].credit);
     EXPECT_EQ("127", job.pages[1].debit);
 
-    const std::vector<PrintItem> first = LedgerPageItems(job, 1);
+    const PagePlan first = PlanLedgerPage(job, 1);
     EXPECT_EQ("2024年", TextAt(first, 304, RowText(0)));
     EXPECT_EQ("－ 現金出納帳 －", TextAt(first, 954, RowText(0)));
     EXPECT_EQ("日付", TextAt(first, 154, RowText(2)));
@@ -111,7 +113,7 @@ TEST(LedgerPagination, CarriedTotalsAndThePagesThatPrintThem)
     EXPECT_EQ("102", Trimmed(TextAt(first, 34 + 1632 + 8, RowText(58))));
     EXPECT_EQ("－ 1 －", TextAt(first, 954, -2830));
 
-    const std::vector<PrintItem> second = LedgerPageItems(job, 2);
+    const PagePlan second = PlanLedgerPage(job, 2);
     EXPECT_EQ("前ページより繰り越し", TextAt(second, 524, RowText(3)));
     EXPECT_EQ("108", Trimmed(TextAt(second, 34 + 1050 + 8, RowText(4))));
     EXPECT_EQ("6", Trimmed(TextAt(second, 34 + 1341 + 8, RowText(4))));
@@ -119,7 +121,13 @@ TEST(LedgerPagination, CarriedTotalsAndThePagesThatPrintThem)
     EXPECT_EQ("総合計", TextAt(second, 534, RowText(8)));
     EXPECT_EQ("121", Trimmed(TextAt(second, 34 + 1632 + 8, RowText(9))));
     EXPECT_EQ("－ 2 －", TextAt(second, 954, -2830));
-    EXPECT_TRUE(LedgerPageItems(job, 3).empty());
+    EXPECT_TRUE(PlanLedgerPage(job, 3).Empty());
+    // Every text of a ledger page in the body's 8.6 points, every rule 0.1 mm.
+    for (const PagePlan* page : {&first, &second}) {
+        EXPECT_TRUE(std::all_of(page->texts.begin(), page->texts.end(),
+                                [](const PlannedText& text) { return text.pointTenths == 86; }));
+        EXPECT_EQ(1, page->ruleWidth);
+    }
 }
 
 TEST(LedgerPrint, CoverPagesAndEraYears)
@@ -146,11 +154,14 @@ TEST(LedgerPrint, CoverPagesAndEraYears)
         job.filter = c.filter;
         job.year = c.year;
         job.allAccounts = c.all;
-        const std::vector<PrintItem> items = CoverPageItems(job);
-        ASSERT_EQ(c.lines.size(), items.size()) << c.account << c.year;
-        for (std::size_t i = 0; i < items.size(); ++i)
-            EXPECT_EQ(c.lines[i], items[i].text) << c.account << c.year;
-        EXPECT_EQ(-300, items[0].y1);
+        const PagePlan cover = PlanLedgerCover(job);
+        ASSERT_EQ(c.lines.size(), cover.texts.size()) << c.account << c.year;
+        for (std::size_t i = 0; i < cover.texts.size(); ++i) {
+            EXPECT_EQ(c.lines[i], cover.texts[i].text) << c.account << c.year;
+            EXPECT_TRUE(cover.texts[i].centred);
+            EXPECT_EQ(200, cover.texts[i].pointTenths);
+        }
+        EXPECT_EQ(-300, cover.texts[0].y);
     }
 }
 
@@ -167,7 +178,7 @@ TEST(LedgerPrint, TitlesOpeningLabelLongAmountsAndCreditBalance)
     job.year = "2024";
     job.lines = BuildLedger(j.journal, options).lines;
     job.pages = PaginateLedger(job.lines);
-    std::vector<PrintItem> page = LedgerPageItems(job, 1);
+    PagePlan page = PlanLedgerPage(job, 1);
     EXPECT_EQ("－ 普通預金 －", TextAt(page, 944, RowText(0)));
     // The lone counter account 元入金: the opening label in its place.
     EXPECT_EQ(" ( 前年からの繰越し金額 )", TextAt(page, 614, RowText(3)));
@@ -181,22 +192,98 @@ TEST(LedgerPrint, TitlesOpeningLabelLongAmountsAndCreditBalance)
     EXPECT_EQ("0", Trimmed(TextAt(page, 34 + 1341 + 8, RowText(9))));
 
     job.filter = "X銀行";
-    page = LedgerPageItems(job, 1);
+    page = PlanLedgerPage(job, 1);
     EXPECT_EQ("－ 普通預金 － < X銀行 > ", TextAt(page, 904, RowText(0)));
     EXPECT_TRUE(TextsAt(page, 760, RowText(1)).empty());
     job.filterWarning = true;
-    EXPECT_EQ(1u, TextsAt(LedgerPageItems(job, 1), 760, RowText(1)).size());
+    EXPECT_EQ(1u, TextsAt(PlanLedgerPage(job, 1), 760, RowText(1)).size());
 
-    // Revenue: credit minus debit.
+    // Revenue: credit minus debit, as the book builds the account's lines.
     job.filter = "";
     options.account = "売上";
+    options.creditBalance = GroupHasCreditBalance(kGroupRevenue);
     job.account = "売上";
     job.group = kGroupRevenue;
     job.lines = BuildLedger(j.journal, options).lines;
     job.pages = PaginateLedger(job.lines);
-    page = LedgerPageItems(job, 1);
+    page = PlanLedgerPage(job, 1);
     EXPECT_EQ("5", Trimmed(TextAt(page, 34 + 1341 + 8, RowText(3))));
     EXPECT_EQ("5", Trimmed(TextAt(page, 34 + 1632 + 8, RowText(4))));
+}
+
+// The balance printed beside an entry's counter accounts (or in a totals block) on
+// row, its separators dropped; "(none)" when the row has none.
+CString PrintedBalance(const PagePlan& page, int row)
+{
+    for (int x : {34 + 1632 + 8, 34 + 1632 - 115}) {
+        const std::vector<CString> texts = TextsAt(page, x, RowText(row));
+        if (texts.size() == 1) {
+            CString figure = Trimmed(texts[0]);
+            figure.Remove(',');
+            return figure;
+        }
+    }
+    return "(none)";
+}
+
+// The printed balances are the ledger lines' own, and they are the figures the
+// debit and credit totals so far give, whatever the direction of the entry, the
+// sign of the amount and the side on which the account grows.
+TEST(LedgerPrint, BalancesAreTheLedgerLinesAndMatchTheRunningTotals)
+{
+    const char* const amounts[] = {"1000", "-250", "12.5", "0", "12345678901234", "-1,000.05", "7"};
+    OwnedJournal j;
+    for (int i = 0; i < 40; ++i) {
+        const char* amount = amounts[i % 7];
+        const int direction = i % 3 - 1;
+        if (i % 2 == 0)
+            j.Add(MakeEntry("2024/04/01", {{"普通預金", amount}}, {{"売上", amount}}, direction, 5010000));
+        else
+            j.Add(MakeEntry("2024/04/02", {{"仕入", amount}}, {{"現金", "1"}, {"普通預金", amount}}, direction, 3055000));
+    }
+    for (const bool creditBalance : {false, true}) {
+        LedgerOptions options;
+        options.account = "普通預金";
+        options.creditBalance = creditBalance;
+        PrintJob job;
+        job.journal = &j.journal;
+        job.account = "普通預金";
+        job.year = "2024";
+        job.group = creditBalance ? kGroupLiabilities : kGroupAssets;
+        job.lines = BuildLedger(j.journal, options).lines;
+        job.pages = PaginateLedger(job.lines);
+        ASSERT_EQ(40u, job.lines.size());
+        ASSERT_EQ(3u, job.pages.size());
+
+        CString debit = "0";
+        CString credit = "0";
+        for (std::size_t i = 0; i < job.lines.size(); ++i) {
+            const CMyObject2& entry = *j.journal.GetAt(job.lines[i].entry);
+            CString& total = SlotIsDebit(entry, job.lines[i].slot) ? debit : credit;
+            total = AddSubAmounts(total, SlotAmount(entry, job.lines[i].slot), 1);
+            const CString running = creditBalance ? AddSubAmounts(credit, debit, -1) : AddSubAmounts(debit, credit, -1);
+            EXPECT_EQ(running, job.lines[i].balance) << creditBalance << " line " << i;
+        }
+
+        for (int p = 1; p <= 3; ++p) {
+            const LedgerPage& table = job.pages[static_cast<std::size_t>(p - 1)];
+            const PagePlan page = PlanLedgerPage(job, p);
+            // The entries' rows start on row 3, after the carried block on row 5.
+            const int firstRow = p == 1 ? 3 : 5;
+            for (int i = table.first; i <= table.last; ++i) {
+                EXPECT_EQ(job.lines[static_cast<std::size_t>(i)].balance,
+                          PrintedBalance(page, firstRow + 3 * (i - table.first) + 1))
+                    << creditBalance << " page " << p << " line " << i;
+            }
+            if (p > 1) {
+                EXPECT_EQ(job.lines[static_cast<std::size_t>(table.first - 1)].balance, PrintedBalance(page, 4))
+                    << creditBalance << " page " << p;
+            }
+            const int totalsRow = firstRow + 3 * (table.last - table.first + 1) + 1;
+            EXPECT_EQ(job.lines[static_cast<std::size_t>(table.last)].balance, PrintedBalance(page, totalsRow))
+                << creditBalance << " page " << p;
+        }
+    }
 }
 
 TEST(LedgerPrint, AllAccountsLinesPagesAndTotalsPerAccount)
@@ -226,7 +313,7 @@ TEST(LedgerPrint, AllAccountsLinesPagesAndTotalsPerAccount)
     job.year = "2024";
     job.allLines = lines;
     job.pages = pages;
-    const std::vector<PrintItem> first = LedgerPageItems(job, 1);
+    const PagePlan first = PlanLedgerPage(job, 1);
     EXPECT_TRUE(HasCentred(first, "－ 現金 －"));
     EXPECT_EQ("科目", TextAt(first, 364, RowText(3)));
     EXPECT_EQ("現金", TextAt(first, 314, RowText(4)));
@@ -234,11 +321,11 @@ TEST(LedgerPrint, AllAccountsLinesPagesAndTotalsPerAccount)
     EXPECT_EQ("170", Trimmed(TextAt(first, 34 + 1050 + 8, RowText(5 + 17 * 3))));
 
     // The name that matches no row: its own title and zero totals, on the last page.
-    const std::vector<PrintItem> last = LedgerPageItems(job, static_cast<int>(pages.size()));
+    const PagePlan last = PlanLedgerPage(job, static_cast<int>(pages.size()));
     EXPECT_TRUE(HasCentred(last, "－ 幻 －"));
     bool zeroTotal = false;
-    for (const PrintItem& item : last)
-        zeroTotal = zeroTotal || (item.kind == PrintItem::Text && item.x1 == 34 + 1632 + 8 && Trimmed(item.text) == "0");
+    for (const PlannedText& text : last.texts)
+        zeroTotal = zeroTotal || (!text.centred && text.x == 34 + 1632 + 8 && Trimmed(text.text) == "0");
     EXPECT_TRUE(zeroTotal);
 
     // An account start that reaches the limit opens the next page.

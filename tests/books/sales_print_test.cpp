@@ -26,11 +26,11 @@ CMyObject2* Sale(const char* amount, const char* partner, const CString& remark 
 }
 
 // The text drawn with its top-left corner at (x, the text line of row), blanks trimmed.
-CString TextAt(const std::vector<PrintItem>& items, int x, int row)
+CString TextAt(const PagePlan& plan, int x, int row)
 {
-    for (const PrintItem& item : items) {
-        if (item.kind == PrintItem::Text && item.x1 == x && item.y1 == RowText(row)) {
-            CString text = item.text;
+    for (const PlannedText& planned : plan.texts) {
+        if (!planned.centred && planned.x == x && planned.y == RowText(row)) {
+            CString text = planned.text;
             text.TrimLeft();
             text.TrimRight();
             return text;
@@ -50,15 +50,18 @@ TEST(SalesPrintPages, LandscapeItemListSplitAcrossPages)
     const SalesPrintJob job = JobOf(j, SalesBook::Sales);
     ASSERT_TRUE(job.plan.breakdown);
     ASSERT_EQ(3, SalesPrintPageCount(job));
-    EXPECT_EQ(80, SalesPageFontTenths(job, 2));
 
-    // Page 2 drawn before page 1 gives the same items as drawn afterwards.
-    const std::vector<PrintItem> secondFirst = SalesBodyPageItems(job, 2);
-    const std::vector<PrintItem> first = SalesBodyPageItems(job, 1);
-    const std::vector<PrintItem> second = SalesBodyPageItems(job, 2);
-    ASSERT_EQ(second.size(), secondFirst.size());
-    for (std::size_t i = 0; i < second.size(); ++i)
-        EXPECT_EQ(second[i].text, secondFirst[i].text);
+    // Page 2 drawn before page 1 gives the same texts as drawn afterwards.
+    const PagePlan secondFirst = PlanSalesBodyPage(job, 2);
+    const PagePlan first = PlanSalesBodyPage(job, 1);
+    const PagePlan second = PlanSalesBodyPage(job, 2);
+    ASSERT_EQ(second.texts.size(), secondFirst.texts.size());
+    for (std::size_t i = 0; i < second.texts.size(); ++i)
+        EXPECT_EQ(second.texts[i].text, secondFirst.texts[i].text);
+    EXPECT_EQ(second.rules.size(), secondFirst.rules.size());
+    // The landscape pages print in 8 points.
+    EXPECT_TRUE(std::all_of(first.texts.begin(), first.texts.end(),
+                            [](const PlannedText& text) { return text.pointTenths == 80; }));
 
     EXPECT_EQ("2024年", TextAt(first, 344, 0));
     EXPECT_EQ("－ 売上 －", TextAt(first, 1404, 0));
@@ -78,10 +81,12 @@ TEST(SalesPrintPages, LandscapeItemListSplitAcrossPages)
     EXPECT_EQ("内訳　後ページへ続く", TextAt(first, 864, 36));
     EXPECT_EQ("後ページへ繰り越し", TextAt(first, 864, 38));
     EXPECT_EQ("130,000", TextAt(first, 34 + 2176 + 14, 38));
+    EXPECT_EQ("130,000", TextAt(first, 34 + 2468 + 14, 38));  // the balance after the second entry
     EXPECT_EQ("－ 1 －", TextAt(first, 1404, 41));
 
     EXPECT_EQ("前ページより繰り越し", TextAt(second, 864, 3));
     EXPECT_EQ("130,000", TextAt(second, 34 + 2176 + 14, 3));
+    EXPECT_EQ("130,000", TextAt(second, 34 + 2468 + 14, 3));
     EXPECT_EQ("内訳　前ページの続き", TextAt(second, 864, 5));
     EXPECT_EQ("品29", TextAt(second, 344, 6));
     EXPECT_EQ("品40", TextAt(second, 344, 17));
@@ -96,7 +101,7 @@ TEST(SalesPrintPages, TaxBelowOneYenPrintsZeroAndEachEntryHasItsOwnTotal)
 {
     OwnedJournal j{Sale("19", "甲", ItemsRemark(1, "1", "19")), Sale("3000", "乙", ItemsRemark(1, "3", "1,000"))};
     const SalesPrintJob job = JobOf(j, SalesBook::Sales);
-    const std::vector<PrintItem> page = SalesBodyPageItems(job, 1);
+    const PagePlan page = PlanSalesBodyPage(job, 1);
     // Entry 0: rows 3-6, entry 1: rows 7-10.
     EXPECT_EQ("内訳合計金額 19 円", TextAt(page, 1924, 6));
     EXPECT_EQ("(消費税) 0 円", TextAt(page, 2430, 6));
@@ -109,21 +114,21 @@ TEST(SalesPrintPages, FifteenDigitItemsArePrintedWholeEachWithinItsPlace)
     // The widest figures the editor accepts: 15 digits times 15 digits.
     OwnedJournal j{Sale("1", "甲", ItemsRemark(2, "999999999999999", "999999999999999"))};
     const SalesPrintJob job = JobOf(j, SalesBook::Sales);
-    const std::vector<PrintItem> page = SalesBodyPageItems(job, 1);
+    const PagePlan page = PlanSalesBodyPage(job, 1);
     // Entry line 3, remark 4, heading 5, the items on rows 6 and 7 (the last).
     for (int row : {6, 7}) {
-        std::vector<const PrintItem*> texts;
-        for (const PrintItem& item : page)
-            if (item.kind == PrintItem::Text && item.y1 == RowText(row))
-                texts.push_back(&item);
-        std::sort(texts.begin(), texts.end(), [](const PrintItem* a, const PrintItem* b) { return a->x1 < b->x1; });
+        std::vector<const PlannedText*> texts;
+        for (const PlannedText& text : page.texts)
+            if (text.y == RowText(row))
+                texts.push_back(&text);
+        std::sort(texts.begin(), texts.end(), [](const PlannedText* a, const PlannedText* b) { return a->x < b->x; });
         ASSERT_EQ(row == 7 ? 6u : 4u, texts.size()) << row;
         for (std::size_t i = 1; i < texts.size(); ++i) {
             // The name is never a figure; every figure keeps to its room, and the
             // room ends before the next text begins, within the table.
             ASSERT_GT(texts[i]->fitWidth, 0) << row << " " << texts[i]->text;
-            const int end = texts[i]->x1 + texts[i]->fitWidth;
-            EXPECT_LE(end, i + 1 < texts.size() ? texts[i + 1]->x1 : kLandscapeX + kLandscapeColumns[5])
+            const int end = texts[i]->x + texts[i]->fitWidth;
+            EXPECT_LE(end, i + 1 < texts.size() ? texts[i + 1]->x : kLandscapeX + kLandscapeColumns[5])
                 << row << " " << texts[i]->text;
         }
         EXPECT_EQ("999,999,999,999,999 個", TextAt(page, 948, row));
@@ -142,8 +147,9 @@ TEST(SalesPrintPages, PortraitPagesAndCovers)
                    MakeEntry("2024/05/02", {{"売上", "500", "甲"}}, {{"現金", "500"}}, 0, 1510000)};
     const SalesPrintJob all = JobOf(j, SalesBook::Sales);
     ASSERT_FALSE(all.plan.breakdown);
-    EXPECT_EQ(86, SalesPageFontTenths(all, 2));
-    const std::vector<PrintItem> page = SalesBodyPageItems(all, 1);
+    const PagePlan page = PlanSalesBodyPage(all, 1);
+    EXPECT_TRUE(std::all_of(page.texts.begin(), page.texts.end(),
+                            [](const PlannedText& text) { return text.pointTenths == 86; }));
     EXPECT_EQ("－ 売上 －", TextAt(page, 954, 0));
     EXPECT_EQ("日付", TextAt(page, 154, 2));
     // The sales balance is credit minus debit: 1000, 3000, then 2500 after the
@@ -156,21 +162,22 @@ TEST(SalesPrintPages, PortraitPagesAndCovers)
     EXPECT_EQ("総合計", TextAt(page, 534, 12));
 
     const SalesPrintJob filtered = JobOf(j, SalesBook::Sales, "甲");
-    EXPECT_EQ("－ 売上 － < 甲 >", TextAt(SalesBodyPageItems(filtered, 1), 954, 0));
+    EXPECT_EQ("－ 売上 － < 甲 >", TextAt(PlanSalesBodyPage(filtered, 1), 954, 0));
 
-    const std::vector<PrintItem> cover = SalesCoverItems(all);
-    ASSERT_EQ(3u, cover.size());
-    EXPECT_EQ(CString("《 売上帳 》"), cover[0].text);
-    EXPECT_EQ(CString("令和6年度"), cover[1].text);
-    EXPECT_EQ(CString("(2024年度)"), cover[2].text);
-    EXPECT_EQ(1050, (cover[0].x1 + cover[0].x2) / 2);
+    const PagePlan cover = PlanSalesCover(all);
+    ASSERT_EQ(3u, cover.texts.size());
+    EXPECT_EQ(CString("《 売上帳 》"), cover.texts[0].text);
+    EXPECT_EQ(CString("令和6年度"), cover.texts[1].text);
+    EXPECT_EQ(CString("(2024年度)"), cover.texts[2].text);
+    EXPECT_EQ(1050, (cover.texts[0].x + cover.texts[0].right) / 2);
+    EXPECT_EQ(200, cover.texts[0].pointTenths);
 
     OwnedJournal items{MakeEntry("2024/05/01", {{"仕入", "100", "問屋"}}, {{"現金", "100"}}, 0, 2510000,
                                  ItemsRemark(1, "1", "100"))};
     const SalesPrintJob landscape = JobOf(items, SalesBook::Purchases);
-    const std::vector<PrintItem> landscapeCover = SalesCoverItems(landscape);
-    EXPECT_EQ(CString("《 仕入帳 》"), landscapeCover[0].text);
-    EXPECT_EQ(1520, (landscapeCover[0].x1 + landscapeCover[0].x2) / 2);
+    const PagePlan landscapeCover = PlanSalesCover(landscape);
+    EXPECT_EQ(CString("《 仕入帳 》"), landscapeCover.texts[0].text);
+    EXPECT_EQ(1520, (landscapeCover.texts[0].x + landscapeCover.texts[0].right) / 2);
 }
 
 }  // namespace

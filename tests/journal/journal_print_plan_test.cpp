@@ -16,7 +16,7 @@ struct Journal : JournalArray {
 };
 
 // The text drawn at (x, y), or "<none>".
-CString TextAt(const PrintPagePlan& plan, int x, int y)
+CString TextAt(const PagePlan& plan, int x, int y)
 {
     for (const PlannedText& text : plan.texts)
         if (text.x == x && text.y == y)
@@ -24,7 +24,7 @@ CString TextAt(const PrintPagePlan& plan, int x, int y)
     return "<none>";
 }
 
-bool HasCentredText(const PrintPagePlan& plan, int top, const CString& wanted)
+bool HasCentredText(const PagePlan& plan, int top, const CString& wanted)
 {
     return std::any_of(plan.texts.begin(), plan.texts.end(), [&](const PlannedText& text) {
         return text.centred && text.y == top && text.text == wanted;
@@ -86,7 +86,7 @@ TEST(JournalPrintPlan, OneEntryPrintsHeadingEntryRemarkAndGrandTotal)
     sale->m_strRemark = "朝市" + RemarkItem("りんご");
     journal.Add(sale);
     const auto pages = PaginateJournal(journal);
-    const PrintPagePlan page = PlanJournalPage(journal, pages, 1, "2024");
+    const PagePlan page = PlanJournalPage(journal, pages, 1, "2024");
 
     EXPECT_EQ(CString("2024年"), TextAt(page, 294, -80));
     EXPECT_TRUE(HasCentredText(page, -80, "－ 仕訳帳 －"));
@@ -126,14 +126,14 @@ TEST(JournalPrintPlan, CarriedForwardLinesNameThePageAndTheMonth)
     ASSERT_EQ(2u, pages.size());
     ASSERT_EQ(25, pages[0].last);
 
-    const PrintPagePlan first = PlanJournalPage(journal, pages, 1, "2024");
+    const PagePlan first = PlanJournalPage(journal, pages, 1, "2024");
     const int lastRow = 1 + 26 * 2 + 1;
     EXPECT_EQ(CString("次ページ・次月へ繰り越し"), Trimmed(TextAt(first, 710, TextTopOfRow(lastRow))));
     EXPECT_EQ(CString("260"), Trimmed(TextAt(first, 1385, TextTopOfRow(lastRow))));
 
     // Page 2 alone: carried forward with the totals of page 1, then a month-end
     // block before the May entry.
-    const PrintPagePlan second = PlanJournalPage(journal, pages, 2, "2024");
+    const PagePlan second = PlanJournalPage(journal, pages, 2, "2024");
     EXPECT_EQ(CString("前ページ・前月より繰り越し"), Trimmed(TextAt(second, 710, TextTopOfRow(2))));
     EXPECT_EQ(CString("260"), Trimmed(TextAt(second, 1385, TextTopOfRow(2))));
     const int monthEnd = 3 + 3 * 2 + 1;
@@ -147,7 +147,7 @@ TEST(JournalPrintPlan, AmountsTooWideForTheirCellMoveLeftAndDown)
     Journal journal;
     journal.Add(SaleEntry("2024/01/05", "123456789012345678"));
     const auto pages = PaginateJournal(journal);
-    const PrintPagePlan page = PlanJournalPage(journal, pages, 1, "2024");
+    const PagePlan page = PlanJournalPage(journal, pages, 1, "2024");
     EXPECT_EQ(CString("123,456,789,012,345,678"), Trimmed(TextAt(page, 1375 - 115, TextTopOfRow(2))));
     // The credit total of the closing block takes its second row.
     EXPECT_EQ(CString("123,456,789,012,345,678"), Trimmed(TextAt(page, 1666 - 115, TextTopOfRow(5))));
@@ -160,7 +160,7 @@ TEST(JournalPrintPlan, CoverShowsTheEraAndCalendarYear)
         const char* era;
     } cases[] = {{"2019", "令和元年度"}, {"2024", "令和6年度"}, {"2018", "平成30年度"}};
     for (const auto& c : cases) {
-        const PrintPagePlan cover = PlanJournalCover(c.year);
+        const PagePlan cover = PlanJournalCover(c.year);
         EXPECT_TRUE(HasCentredText(cover, -315, "《 仕訳帳 》"));
         EXPECT_TRUE(HasCentredText(cover, -540, c.era)) << c.year;
         EXPECT_TRUE(HasCentredText(cover, -675, CString("(") + c.year + "年度)"));

@@ -87,6 +87,7 @@ TEST_F(JournalPrintTest, CoverAndBodyPagesAreDrawnWhereTheFormPutsThem)
     // A page for a person to look at.
     std::filesystem::create_directories(ZIRERE_TEST_OUTPUT_DIR);
     SavePageAsBitmap(body.Get(), job.Geometry(), 100, CString(ZIRERE_TEST_OUTPUT_DIR) + "\\journal_page.bmp");
+    SavePageAsBitmap(cover.Get(), job.Geometry(), 100, CString(ZIRERE_TEST_OUTPUT_DIR) + "\\journal_cover.bmp");
 }
 
 TEST_F(JournalPrintTest, AnEmptyJournalPrintsNothing)

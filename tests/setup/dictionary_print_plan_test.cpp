@@ -21,18 +21,18 @@ struct Dict {
     }
 };
 
-bool HasLine(const std::vector<DrawOp>& ops, int x1, int y1, int x2, int y2)
+bool HasLine(const PagePlan& plan, int x1, int y1, int x2, int y2)
 {
-    return std::any_of(ops.begin(), ops.end(), [&](const DrawOp& o) {
-        return !o.text && o.x1 == x1 && o.y1 == y1 && o.x2 == x2 && o.y2 == y2;
+    return std::any_of(plan.rules.begin(), plan.rules.end(), [&](const PlannedRule& r) {
+        return !r.dotted && r.x1 == x1 && r.y1 == y1 && r.x2 == x2 && r.y2 == y2;
     });
 }
 
-const DrawOp* TextOf(const std::vector<DrawOp>& ops, const std::string& words)
+const PlannedText* TextOf(const PagePlan& plan, const CString& words)
 {
-    for (const auto& o : ops)
-        if (o.text && o.words == words)
-            return &o;
+    for (const auto& t : plan.texts)
+        if (t.text == words)
+            return &t;
     return nullptr;
 }
 
@@ -62,23 +62,27 @@ TEST(DictionaryPrint, SmallDictionaryOnOnePage)
     EXPECT_EQ(pages[0].first, 0);
     EXPECT_EQ(pages[0].last, static_cast<int>(lines.size()) - 1);
 
-    const auto ops = PageDrawing(d.nodes, lines, pages, 1);
+    const PagePlan ops = PlanPrintPage(d.nodes, lines, pages, 1);
+    // Every text in the tree's 9 points; the connectors in the device's thinnest line.
+    EXPECT_EQ(0, ops.ruleWidth);
+    EXPECT_TRUE(std::all_of(ops.texts.begin(), ops.texts.end(),
+                            [](const PlannedText& t) { return t.pointTenths == 90 && !t.centred && t.fitWidth == 0; }));
     ASSERT_NE(TextOf(ops, "====  項 目 の 階 層 図  ===="), nullptr);
     ASSERT_NE(TextOf(ops, "Page  1"), nullptr);
-    const DrawOp* sales = TextOf(ops, "売上");
+    const PlannedText* sales = TextOf(ops, "売上");
     ASSERT_NE(sales, nullptr);
-    EXPECT_EQ(sales->x1, 850);
-    EXPECT_EQ(sales->y1, -230);
-    const DrawOp* shop = TextOf(ops, "A商店");
+    EXPECT_EQ(sales->x, 850);
+    EXPECT_EQ(sales->y, -230);
+    const PlannedText* shop = TextOf(ops, "A商店");
     ASSERT_NE(shop, nullptr);
-    EXPECT_EQ(shop->x1, 1400);
-    EXPECT_EQ(shop->y1, -230);
+    EXPECT_EQ(shop->x, 1400);
+    EXPECT_EQ(shop->y, -230);
     // 収益 (4 bytes) joined to 売上 on row 1, and 売上 (4 bytes) to A商店.
     EXPECT_TRUE(HasLine(ops, 300 + 80, -250, 820, -250));
     EXPECT_TRUE(HasLine(ops, 850 + 80, -250, 1370, -250));
     // The account column's vertical goes on while 雑収入 follows.
     EXPECT_TRUE(HasLine(ops, 700, -250, 700, -300));
-    EXPECT_TRUE(PageDrawing(d.nodes, lines, pages, 2).empty());
+    EXPECT_TRUE(PlanPrintPage(d.nodes, lines, pages, 2).Empty());
 }
 
 // Many accounts of one row each: pages break by the rows that fit, and never on
@@ -112,11 +116,11 @@ TEST(DictionaryPrint, PagesBreakByRowsAndNotBeforeChildren)
     }
     // A later page starts on row 2.
     const auto pages = PlanPages(lines, 12);
-    const auto ops = PageDrawing(d.nodes, lines, pages, 2);
+    const PagePlan ops = PlanPrintPage(d.nodes, lines, pages, 2);
     const PrintLine& first = lines[static_cast<size_t>(pages[1].first)];
-    const DrawOp* name = TextOf(ops, static_cast<const char*>(d.nodes[first.node]->m_strName));
+    const PlannedText* name = TextOf(ops, d.nodes[first.node]->m_strName);
     ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->y1, -280);
+    EXPECT_EQ(name->y, -280);
     EXPECT_NE(TextOf(ops, "Page  2"), nullptr);
     EXPECT_EQ(RowsForHeight(2970), 54);
 }

@@ -14,12 +14,32 @@
 
 namespace {
 
-const PrintText* FindText(const PrintedPage& page, const CString& text)
+const PlannedText* FindText(const PagePlan& page, const CString& text)
 {
-    for (const PrintText& t : page.texts)
-        if (t.text == text)
+    for (const PlannedText& t : page.texts)
+        if (!t.centred && t.text == text)
             return &t;
     return nullptr;
+}
+
+// The centred texts of a page: its title and year line.
+std::vector<PlannedText> Bands(const PagePlan& page)
+{
+    std::vector<PlannedText> bands;
+    for (const PlannedText& t : page.texts)
+        if (t.centred)
+            bands.push_back(t);
+    return bands;
+}
+
+// The one point size of every text of the page; 0 when they differ.
+int PointSize(const PagePlan& page)
+{
+    int size = page.texts.empty() ? 0 : page.texts.front().pointTenths;
+    for (const PlannedText& t : page.texts)
+        if (t.pointTenths != size)
+            size = 0;
+    return size;
 }
 
 std::vector<KessanRow> NamedRows(int count)
@@ -72,27 +92,28 @@ TEST(PrintedPage, TrialBalanceSecondPageOfTwentySevenRows)
 {
     const std::vector<KessanRow> rows = NamedRows(27);
     const auto pages = Paginate(27, 26);
-    const PrintedPage page = LayOutPrintedPage(kPageTrialBalance, rows, pages, 1, "2015");
-    EXPECT_EQ(90, page.fontTenths);
-    ASSERT_EQ(2u, page.bands.size());
-    EXPECT_EQ(CString("                 ===<  残 高 計 算 書  >==="), page.bands[0].text);
+    const PagePlan page = LayOutPrintedPage(kPageTrialBalance, rows, pages, 1, "2015");
+    EXPECT_EQ(90, PointSize(page));
+    const std::vector<PlannedText> bands = Bands(page);
+    ASSERT_EQ(2u, bands.size());
+    EXPECT_EQ(CString("                 ===<  残 高 計 算 書  >==="), bands[0].text);
     EXPECT_EQ((std::vector<int>{80, -120, 2460, -300}),
-              (std::vector<int>{page.bands[0].x1, page.bands[0].y1, page.bands[0].x2, page.bands[0].y2}));
-    EXPECT_EQ(-180, page.bands[1].y1);
-    EXPECT_EQ(PrintedYearLine("2015"), page.bands[1].text);
+              (std::vector<int>{bands[0].x, bands[0].y, bands[0].right, bands[0].bottom}));
+    EXPECT_EQ(-180, bands[1].y);
+    EXPECT_EQ(PrintedYearLine("2015"), bands[1].text);
 
-    const PrintText* number = FindText(page, "Page - 2");
+    const PlannedText* number = FindText(page, "Page - 2");
     ASSERT_NE(nullptr, number);
     EXPECT_EQ(150 + 2460 - 60, number->x);
     EXPECT_EQ(-120, number->y);
 
-    const PrintText* heading = FindText(page, "          [勘定科目]");
+    const PlannedText* heading = FindText(page, "          [勘定科目]");
     ASSERT_NE(nullptr, heading);
     EXPECT_EQ(150 + 10 + 1080, heading->x);
     EXPECT_EQ(-76 - 13 + 3 * -60, heading->y);
 
     // The one row of the second page on print line 4, its name 30 further right.
-    const PrintText* name = FindText(page, "科目27");
+    const PlannedText* name = FindText(page, "科目27");
     ASSERT_NE(nullptr, name);
     EXPECT_EQ(150 + 10 + 1080 + 30, name->x);
     EXPECT_EQ(-76 - 13 + 4 * -60, name->y);
@@ -100,7 +121,8 @@ TEST(PrintedPage, TrialBalanceSecondPageOfTwentySevenRows)
 
     // Rules: heading and row rules from column 1 to 6, and the closing rule.
     int horizontal = 0;
-    for (const PrintLine& line : page.lines) {
+    for (const PlannedRule& line : page.rules) {
+        EXPECT_FALSE(line.dotted);
         if (line.y1 == line.y2) {
             ++horizontal;
             EXPECT_EQ(150 + 80, line.x1);
@@ -110,7 +132,8 @@ TEST(PrintedPage, TrialBalanceSecondPageOfTwentySevenRows)
         }
     }
     EXPECT_EQ(3, horizontal);
-    EXPECT_EQ(2 * 6, static_cast<int>(page.lines.size()) - horizontal);
+    EXPECT_EQ(2 * 6, static_cast<int>(page.rules.size()) - horizontal);
+    EXPECT_EQ(1, page.ruleWidth);
 }
 
 TEST(PrintedPage, OtherPagesTitlesHeadingsAndRows)
@@ -120,27 +143,27 @@ TEST(PrintedPage, OtherPagesTitlesHeadingsAndRows)
     const AccountTotals totals = CollectAccountTotals(journal.View());
 
     const std::vector<KessanRow> monthly = ComputeMonthly(totals, journal.View(), kPrintAmountWidth);
-    const PrintedPage month = LayOutPrintedPage(kPageMonthly, monthly, Paginate(15, 36), 0, "2024");
-    EXPECT_EQ(CString("                 ----< 売上と仕入の月別集計 >----"), month.bands[0].text);
-    EXPECT_EQ(-240, month.bands[0].y1);
+    const PagePlan month = LayOutPrintedPage(kPageMonthly, monthly, Paginate(15, 36), 0, "2024");
+    EXPECT_EQ(CString("                 ----< 売上と仕入の月別集計 >----"), Bands(month)[0].text);
+    EXPECT_EQ(-240, Bands(month)[0].y);
     EXPECT_EQ(nullptr, FindText(month, "Page - 1"));
-    const PrintText* march = FindText(month, "   3月");
+    const PlannedText* march = FindText(month, "   3月");
     ASSERT_NE(nullptr, march);
     EXPECT_EQ(150 + 6 + 200, march->x);
     EXPECT_EQ(-10 + 8 * -80, march->y);
-    const PrintText* total = FindText(month, FormatAmountCell(0, "200000", kPrintAmountWidth));
+    const PlannedText* total = FindText(month, FormatAmountCell(0, "200000", kPrintAmountWidth));
     ASSERT_NE(nullptr, total);
     EXPECT_EQ(150 + 6 + 400, total->x);
     EXPECT_EQ(-10 + 20 * -80, total->y);
 
     const std::vector<KessanRow> sheet = ComputeBalanceSheet(totals, kPrintAmountWidth).rows;
-    const PrintedPage balance = LayOutPrintedPage(kPageBalanceSheet, sheet, Paginate(20, 28), 0, "2024");
-    EXPECT_EQ(CString("----< 貸 借 対 照 表 >----"), balance.bands[0].text);
-    const PrintText* caption = FindText(balance, "      [ 負債資本の部 ]");
+    const PagePlan balance = LayOutPrintedPage(kPageBalanceSheet, sheet, Paginate(20, 28), 0, "2024");
+    EXPECT_EQ(CString("----< 貸 借 対 照 表 >----"), Bands(balance)[0].text);
+    const PlannedText* caption = FindText(balance, "      [ 負債資本の部 ]");
     ASSERT_NE(nullptr, caption);
     EXPECT_EQ(80 + 6 + 1380 + 380, caption->x);
     EXPECT_EQ(-10 + 3 * -60, caption->y);
-    const PrintText* capital = FindText(balance, "元入金");
+    const PlannedText* capital = FindText(balance, "元入金");
     ASSERT_NE(nullptr, capital);
     EXPECT_EQ(80 + 6 + 1380 + 30, capital->x);
     EXPECT_EQ(-10 + (5 + 17) * -60, capital->y);
@@ -148,19 +171,19 @@ TEST(PrintedPage, OtherPagesTitlesHeadingsAndRows)
     EXPECT_EQ(80 + 2650 - 100, FindText(balance, "Page - 1")->x);
 
     const std::vector<KessanRow> profit = ComputeProfitLoss(totals, "  650,000", kPrintAmountWidth).rows;
-    const PrintedPage loss = LayOutPrintedPage(kPageProfitLoss, profit, Paginate(21, 26), 0, "2024");
-    EXPECT_EQ(100, loss.fontTenths);
-    EXPECT_EQ(CString("===<  損 益 計 算 書 (青色申告)  >==="), loss.bands[0].text);
-    const PrintText* line46 = FindText(loss, "   34+39-45   (46)");
+    const PagePlan loss = LayOutPrintedPage(kPageProfitLoss, profit, Paginate(21, 26), 0, "2024");
+    EXPECT_EQ(100, PointSize(loss));
+    EXPECT_EQ(CString("===<  損 益 計 算 書 (青色申告)  >==="), Bands(loss)[0].text);
+    const PlannedText* line46 = FindText(loss, "   34+39-45   (46)");
     ASSERT_NE(nullptr, line46);
     EXPECT_EQ(100 + 10 + 1810, line46->x);
     EXPECT_EQ(-10 + (5 + 6) * -60, line46->y);
-    const PrintText* amount46 = FindText(loss, FormatAmountCell(1, "133000", kPrintAmountWidth));
+    const PlannedText* amount46 = FindText(loss, FormatAmountCell(1, "133000", kPrintAmountWidth));
     ASSERT_NE(nullptr, amount46);
     EXPECT_EQ(100 + 10 + 2150, amount46->x);
 
     // A page index outside the pages draws nothing.
-    EXPECT_TRUE(LayOutPrintedPage(kPageProfitLoss, profit, Paginate(21, 26), 3, "2024").texts.empty());
+    EXPECT_TRUE(LayOutPrintedPage(kPageProfitLoss, profit, Paginate(21, 26), 3, "2024").Empty());
 }
 
 }  // namespace
