@@ -1,14 +1,14 @@
 #include "book_views.h"
 
-#include "../books/kanjyo.h"
-#include "../books/keihi.h"
-#include "../books/kinsen.h"
-#include "../books/siire.h"
-#include "../books/uriage.h"
-#include "../journal/siwake.h"
+#include "../books/win/kanjyo.h"
+#include "../books/win/keihi.h"
+#include "../books/win/kinsen.h"
+#include "../books/win/siire.h"
+#include "../books/win/uriage.h"
+#include "../journal/win/siwake.h"
 #include "../resources/resource.h"
-#include "../setup/settei.h"
-#include "../statements/kessan.h"
+#include "../setup/win/settei.h"
+#include "../statements/win/kessan.h"
 
 #include <algorithm>
 #include <array>

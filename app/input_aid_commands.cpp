@@ -5,16 +5,16 @@
 // journal is the view shown (their menu commands are greyed otherwise).
 #include "main_frame.h"
 
-#include "../core/my_doc.h"
+#include "../core/win/my_doc.h"
 #include "../framework/win/message_box.h"
-#include "../journal/siwake.h"
+#include "../journal/win/siwake.h"
 #include "../setup/bad_debt_entries.h"
 #include "../setup/inventory_entries.h"
-#include "../setup/kasidaore_dlg.h"
-#include "../setup/kensaku_dlg.h"
-#include "../setup/kishu_zandaka_dlg.h"
+#include "../setup/win/kasidaore_dlg.h"
+#include "../setup/win/kensaku_dlg.h"
+#include "../setup/win/kishu_zandaka_dlg.h"
 #include "../setup/opening_entries.h"
-#include "../setup/tanaorosi_dlg.h"
+#include "../setup/win/tanaorosi_dlg.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include "book_views.h"
 #include "my_app.h"
-#include "../core/my_doc.h"
+#include "../core/win/my_doc.h"
 
-#include "../core/help_pages.h"
-#include "../core/my_doc.h"
-#include "../journal/hint_dlg.h"
-#include "../setup/torihikisaki_dlg.h"
+#include "../core/win/help_pages.h"
+#include "../core/win/my_doc.h"
+#include "../journal/win/hint_dlg.h"
+#include "../setup/win/torihikisaki_dlg.h"
 
 #include "../framework/win/cmd_ui.h"
 #include "../framework/win/document.h"

@@ -2,7 +2,7 @@
 
 #include "build_font_size.h"
 #include "main_frame.h"
-#include "../core/my_doc.h"
+#include "../core/win/my_doc.h"
 #include "../core/record_file.h"
 
 #include "../framework/win/dialog.h"
@@ -11,7 +11,7 @@
 #include "../framework/win/shell_open.h"
 #include "../framework/win/doc_template.h"
 #include "../resources/resource.h"
-#include "../journal/siwake.h"
+#include "../journal/win/siwake.h"
 
 #include <objbase.h>
 

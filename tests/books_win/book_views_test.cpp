@@ -8,9 +8,9 @@
 #include "../support/menu_as_shown.h"
 
 
-#include "books/kanjyo.h"
-#include "books/keihi.h"
-#include "books/kinsen.h"
+#include "books/win/kanjyo.h"
+#include "books/win/keihi.h"
+#include "books/win/kinsen.h"
 #include "core/amount_arithmetic.h"
 #include "app/book_views.h"
 #include "framework/win/print_info.h"
@@ -18,7 +18,7 @@
 #include "framework/win/print_page.h"
 #include "framework/win/print_preview.h"
 #include "framework/win/wide_text.h"
-#include "journal/siwake.h"
+#include "journal/win/siwake.h"
 #include "resource.h"
 
 #include <algorithm>

@@ -7,8 +7,8 @@
 #include "book_test_support.h"
 
 #include "books/item_breakdown.h"
-#include "books/siire.h"
-#include "books/uriage.h"
+#include "books/win/siire.h"
+#include "books/win/uriage.h"
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"

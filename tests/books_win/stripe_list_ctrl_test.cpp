@@ -1,7 +1,7 @@
 // The breakdown list of the sales and purchases books on a real window: tinted
 // even rows, the grey line under every cell, the selected row in the highlight
 // colours, column 0 ending where column 1 begins, texts clipped at the cell.
-#include "books/stripe_list_ctrl.h"
+#include "books/win/stripe_list_ctrl.h"
 
 #include "framework/win/dc.h"
 #include "framework/win/geometry_win.h"

@@ -6,7 +6,7 @@
 #include "program_data.h"
 #include "program_folder.h"
 
-#include "core/help_pages.h"
+#include "core/win/help_pages.h"
 #include "data/chm_directory.h"
 #include "framework/win/shell_open.h"
 #include "resource.h"

@@ -5,7 +5,7 @@
 
 #include "app/main_frame.h"
 #include "app/my_app.h"
-#include "core/my_doc.h"
+#include "core/win/my_doc.h"
 #include "framework/win/modal_seam.h"
 #include "framework/win/view.h"
 #include "support/file_bytes.h"

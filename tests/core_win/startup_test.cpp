@@ -6,7 +6,7 @@
 #include "core/my_object.h"
 #include "core/record_file.h"
 #include "framework/win/framework_ids.h"
-#include "journal/siwake.h"
+#include "journal/win/siwake.h"
 
 #include <filesystem>
 #include <string>

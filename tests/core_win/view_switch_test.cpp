@@ -1,20 +1,20 @@
 // The book commands swap the form view that fills the main window.
 #include "program_folder.h"
 
-#include "books/kanjyo.h"
-#include "books/keihi.h"
-#include "books/kinsen.h"
-#include "books/siire.h"
-#include "books/uriage.h"
+#include "books/win/kanjyo.h"
+#include "books/win/keihi.h"
+#include "books/win/kinsen.h"
+#include "books/win/siire.h"
+#include "books/win/uriage.h"
 #include "app/book_views.h"
 #include "app/main_frame.h"
 #include "framework/win/dialog.h"
 #include "framework/win/framework_messages.h"
 #include "framework/win/menu.h"
-#include "journal/siwake.h"
+#include "journal/win/siwake.h"
 #include "resource.h"
-#include "setup/settei.h"
-#include "statements/kessan.h"
+#include "setup/win/settei.h"
+#include "statements/win/kessan.h"
 #include "support/menu_as_shown.h"
 
 #include <algorithm>

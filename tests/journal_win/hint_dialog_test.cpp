@@ -5,8 +5,8 @@
 // its deleting itself. Then the dictionary auto-registration dialog's answers.
 #include "program_folder.h"
 
-#include "core/dict_register_dlg.h"
-#include "journal/hint_dlg.h"
+#include "core/win/dict_register_dlg.h"
+#include "journal/win/hint_dlg.h"
 #include "framework/win/dc.h"
 #include "resource.h"
 #include "support/menu_as_shown.h"

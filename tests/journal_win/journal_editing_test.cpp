@@ -13,7 +13,7 @@
 #include "framework/win/wide_text.h"
 #include "journal/dictionary_check.h"
 #include "journal/journal_lines.h"
-#include "journal/siwake.h"
+#include "journal/win/siwake.h"
 #include "resource.h"
 
 #include <deque>

@@ -6,7 +6,7 @@
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
-#include "journal/siwake.h"
+#include "journal/win/siwake.h"
 
 #include <algorithm>
 #include <filesystem>

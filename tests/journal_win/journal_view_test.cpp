@@ -9,7 +9,7 @@
 #include "framework/win/wide_text.h"
 #include "journal/entry_lists.h"
 #include "journal/screen_layout.h"
-#include "journal/siwake.h"
+#include "journal/win/siwake.h"
 #include "resource.h"
 #include "support/menu_as_shown.h"
 #include "tests/support/window_test_support.h"

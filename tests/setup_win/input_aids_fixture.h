@@ -9,8 +9,8 @@
 #include "framework/win/controls.h"
 #include "framework/win/dialog.h"
 #include "framework/win/wide_text.h"
-#include "journal/siwake.h"
-#include "setup/torihikisaki_dlg.h"
+#include "journal/win/siwake.h"
+#include "setup/win/torihikisaki_dlg.h"
 #include "resource.h"
 
 #include <deque>

@@ -5,7 +5,7 @@
 #include "input_aids_fixture.h"
 
 #include "core/dictionary_tree.h"
-#include "setup/torihikisaki_dlg.h"
+#include "setup/win/torihikisaki_dlg.h"
 
 #include "../core/dictionary_fixture.h"
 

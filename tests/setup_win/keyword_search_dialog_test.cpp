@@ -4,7 +4,7 @@
 // the journal view; the journal and its modified flag are never touched.
 #include "input_aids_fixture.h"
 
-#include "setup/kensaku_dlg.h"
+#include "setup/win/kensaku_dlg.h"
 
 namespace {
 

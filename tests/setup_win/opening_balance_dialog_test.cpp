@@ -6,9 +6,9 @@
 #include "program_data.h"
 
 #include "core/record_file.h"
-#include "journal/siwake.h"
-#include "setup/kishu_zandaka_dlg.h"
-#include "statements/kessan.h"
+#include "journal/win/siwake.h"
+#include "setup/win/kishu_zandaka_dlg.h"
+#include "statements/win/kessan.h"
 #include "resource.h"
 
 #include <string>

@@ -13,9 +13,9 @@
 #include "framework/win/print_info.h"
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
-#include "core/dict_register_dlg.h"
+#include "core/win/dict_register_dlg.h"
 #include "setup/dictionary_edit.h"
-#include "setup/settei.h"
+#include "setup/win/settei.h"
 #include "resource.h"
 
 #include <algorithm>

@@ -10,7 +10,7 @@
 #include "framework/win/print_job.h"
 #include "framework/win/print_page.h"
 #include "framework/win/wide_text.h"
-#include "statements/kessan.h"
+#include "statements/win/kessan.h"
 #include "statements/statement_cells.h"
 #include "resource.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/main_frame.h"
 #include "app/my_app.h"
-#include "core/my_doc.h"
+#include "core/win/my_doc.h"
 
 #include <memory>
 #include <string>

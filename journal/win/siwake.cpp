@@ -1,0 +1,1204 @@
+#include "siwake.h"
+
+#include "../entry_lists.h"
+#include "../entry_table.h"
+#include "../screen_layout.h"
+#include "../../core/sentence_words.h"
+
+#include "../../core/amount_format.h"
+#include "../../core/column_text.h"
+#include "../../core/fiscal_year.h"
+#include "../../core/menu_state.h"
+#include "../../framework/win/data_exchange.h"
+#include "../../framework/win/dc.h"
+#include "../../framework/win/framework_ids.h"
+#include "../../framework/win/message_box.h"
+#include "../../framework/win/page_plan_drawer.h"
+#include "../../framework/win/print_info.h"
+#include "../../framework/win/win_app.h"
+#include "../../resources/resource.h"
+
+#include <vector>
+
+namespace {
+
+// Posted by the paint for what it found to do after it has returned.
+constexpr UINT WM_SIWAKE_AFTER_PAINT = WM_APP + 0x141;
+constexpr WPARAM kAfterPaintNewEntryRow = 1;
+constexpr WPARAM kAfterPaintSetupFailed = 2;
+
+const char* const kNewEntryRow = "---";
+const char* const kFormFont = "ＭＳ ゴシック";
+const char* const kSetupFailed = "「Zirere」\n\n設定ファイルの読み込みに失敗しました。\n\n再インストールしてください。";
+const char* const kNoRowSelected =
+    "行が選択されていません。\n\n新規登録するには、 行末に移動して「　- - -　」表示の行を選択してください。\n\n"
+    "入力済みの取引を編集するには、 目的の行を選択してください。";
+const char* const kPickAnAccount = "科目を選択してください。";
+const char* const kDefaultConnectWord = "について";
+const char* const kDefaultPhrase1 = "で受取り";
+const char* const kDefaultPhrase2 = "で支払い";
+
+const char* const kRemarkPresets[] = {
+    "月分支払", "月分入金", "月分請求", "月分請求受け", "月分回収", "[品名]   [数量]   ＠",
+    "期日00/00/00受入", "期日00/00/00振出", "期日00/00/00決済", "期日00/00/00不渡",
+    "按分:料金×10%", "按分:料金×20%", "按分:料金×30%", "按分:料金×40%", "按分:料金×50%",
+    "按分:料金×60%", "按分:料金×70%", "按分:料金×80%", "按分:料金×90%", "消費税5%", "消費税8%",
+};
+
+constexpr int kCauseIds[3] = {1038, 1040, 1041};
+constexpr int kResultIds[3] = {1043, 1030, 1031};
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kDescriptionColor = RGB(128, 128, 255);
+const COLORREF kRemarkColor = RGB(128, 64, 192);
+
+// Fills a list with drawing switched off.
+template <class List, class Texts>
+void FillList(List& list, const Texts& texts)
+{
+    list.SendMessage(WM_SETREDRAW, FALSE);
+    for (const CString& text : texts)
+        list.AddString(text);
+    list.SendMessage(WM_SETREDRAW, TRUE);
+    list.Invalidate();
+}
+
+CString ComboText(const CComboBox& combo)
+{
+    CString text;
+    combo.GetWindowText(text);
+    return text;
+}
+
+// The date of a journal entry's text: "yyyy/MM/dd", or "yy/MM/dd" for a shorter text.
+SYSTEMTIME DateOfEntryText(const CString& date)
+{
+    SYSTEMTIME time{};
+    if (date.GetLength() >= 9) {
+        time.wYear = static_cast<WORD>(atoi(date.Left(4)));
+        time.wMonth = static_cast<WORD>(atoi(date.Mid(5, 2)));
+        time.wDay = static_cast<WORD>(atoi(date.Mid(8, 2)));
+    } else {
+        time.wYear = static_cast<WORD>(atoi("20" + date.Left(2)));
+        time.wMonth = static_cast<WORD>(atoi(date.Mid(3, 2)));
+        time.wDay = static_cast<WORD>(atoi(date.Mid(6, 2)));
+    }
+    return time;
+}
+
+// A pen of the table's rules: solid for "PS_SOLID", dotted for any other name.
+int PenStyleOf(const CString& name)
+{
+    return name == "PS_SOLID" ? PS_SOLID : PS_DOT;
+}
+
+}  // namespace
+
+IMPLEMENT_DYNCREATE(siwake, CFormView)
+
+const MessageMap* siwake::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<siwake>(
+        on::Command(ID_FILE_PRINT, &siwake::OnFilePrint),
+        on::Command(ID_FILE_PRINT_DIRECT, &siwake::OnFilePrint),
+        on::Command(ID_FILE_PRINT_PREVIEW, &siwake::OnFilePrintPreview),
+        on::Control(CBN_SELCHANGE, 1038, &siwake::OnSelchangeCause1),
+        on::Control(CBN_SELCHANGE, 1043, &siwake::OnSelchangeResult1),
+        on::Control(CBN_SETFOCUS, 1038, &siwake::OnSetfocusCause1),
+        on::Control(CBN_SETFOCUS, 1040, &siwake::OnSetfocusCause2),
+        on::Control(CBN_SETFOCUS, 1041, &siwake::OnSetfocusCause3),
+        on::Control(CBN_SETFOCUS, 1028, &siwake::OnSetfocusDesc1),
+        on::Control(CBN_SETFOCUS, 1043, &siwake::OnSetfocusResult1),
+        on::Control(CBN_SETFOCUS, 1030, &siwake::OnSetfocusResult2),
+        on::Control(CBN_SETFOCUS, 1031, &siwake::OnSetfocusResult3),
+        on::Control(CBN_SETFOCUS, 1036, &siwake::OnSetfocusDesc2),
+        on::Control(BN_CLICKED, 1035, &siwake::OnClickedPhrase1),
+        on::Control(BN_CLICKED, 1037, &siwake::OnClickedPhrase2),
+        on::Control(CBN_KILLFOCUS, 1038, &siwake::OnKillfocusCause1),
+        on::Control(LBN_SELCHANGE, 1034, &siwake::OnSelchangeClassList),
+        on::Control(CBN_KILLFOCUS, 1028, &siwake::OnKillfocusDesc1),
+        on::Control(CBN_KILLFOCUS, 1043, &siwake::OnKillfocusResult1),
+        on::Control(CBN_KILLFOCUS, 1030, &siwake::OnKillfocusResult2),
+        on::Control(CBN_KILLFOCUS, 1031, &siwake::OnKillfocusResult3),
+        on::Control(CBN_KILLFOCUS, 1036, &siwake::OnKillfocusDesc2),
+        on::Control(CBN_KILLFOCUS, 1040, &siwake::OnKillfocusCause2),
+        on::Control(CBN_KILLFOCUS, 1041, &siwake::OnKillfocusCause3),
+        on::Control(CBN_KILLFOCUS, 1045, &siwake::OnKillfocusRemark),
+        on::Control(STN_CLICKED, 1049, &siwake::OnClickedConnectWord),
+        on::Control(STN_CLICKED, 1111, &siwake::OnClickedClassPrompt),
+        on::Control(CBN_SETFOCUS, 1045, &siwake::OnSetfocusRemark),
+        on::Control(CBN_SELCHANGE, 1030, &siwake::OnSelchangeResult2),
+        on::Control(CBN_SELCHANGE, 1031, &siwake::OnSelchangeResult3),
+        on::Control(CBN_SELCHANGE, 1040, &siwake::OnSelchangeCause2),
+        on::Control(CBN_SELCHANGE, 1041, &siwake::OnSelchangeCause3),
+        on::Control(STN_CLICKED, 1123, &siwake::OnClickedPromptBitmap),
+        on::Control(BN_CLICKED, 1092, &siwake::OnNewEntry),
+        on::Control(BN_CLICKED, 1018, &siwake::OnInsertRow),
+        on::Control(BN_CLICKED, 1009, &siwake::OnChangeEntry),
+        on::Control(BN_CLICKED, 1004, &siwake::OnDeleteRow),
+        on::Control(BN_CLICKED, 1005, &siwake::OnClearFields),
+        on::Control(LBN_SELCHANGE, 1000, &siwake::OnSelchangeTransactionList),
+        on::Control(BN_CLICKED, 1010, &siwake::OnBookKanjyo),
+        on::Control(BN_CLICKED, 1011, &siwake::OnBookKinsen),
+        on::Control(BN_CLICKED, 1029, &siwake::OnBookKeihi),
+        on::Control(BN_CLICKED, 1012, &siwake::OnBookUriage),
+        on::Control(BN_CLICKED, 1044, &siwake::OnBookSiire),
+        on::Control(BN_CLICKED, 1023, &siwake::OnBookKessan),
+        on::Control(BN_CLICKED, 1027, &siwake::OnBookSettei),
+        on::Control(BN_CLICKED, 1022, &siwake::OnInputHint),
+        on::Control(EN_SETFOCUS, 1024, &siwake::OnSetfocusResultAmount1),
+        on::Control(EN_SETFOCUS, 1025, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1026, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1032, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1033, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, 1042, &siwake::OnSetfocusAmount),
+        on::Control(EN_KILLFOCUS, 1061, &siwake::OnKillfocusFocusHolder),
+        on::Command(ID_SORT_BY_DATE, &siwake::OnSortByDate),
+        on::Command(ID_EDIT_CUT_LINE, &siwake::OnEditCutLine),
+        on::Command(ID_EDIT_COPY_LINE, &siwake::OnEditCopyLine),
+        on::Command(ID_EDIT_PASTE_INSERT, &siwake::OnEditPasteInsert),
+        on::Command(ID_EDIT_PASTE_END, &siwake::OnEditPasteEnd),
+        on::Command(ID_EDIT_COPY, &siwake::OnEditCopy),
+        on::Command(ID_EDIT_PASTE, &siwake::OnEditPaste),
+        on::Message(WM_SIWAKE_AFTER_PAINT, &siwake::OnAfterPaint));
+    return &map;
+}
+
+siwake::siwake() : CFormView(IDD_SIWAKE) {}
+
+void siwake::DoDataExchange(CDataExchange* pDX)
+{
+    CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, 1049, m_stConnectWord);
+    DDX_Control(pDX, 1042, m_edCauseAmount[2]);
+    DDX_Control(pDX, 1033, m_edCauseAmount[1]);
+    DDX_Control(pDX, 1032, m_edCauseAmount[0]);
+    DDX_Control(pDX, 1026, m_edResultAmount[2]);
+    DDX_Control(pDX, 1025, m_edResultAmount[1]);
+    DDX_Control(pDX, 1024, m_edResultAmount[0]);
+    DDX_Control(pDX, 1000, m_lbTransactions);
+    DDX_Control(pDX, 1080, m_stPhrase2);
+    DDX_Control(pDX, 1113, m_stDescLabel2);
+    DDX_Control(pDX, 1112, m_stDescLabel1);
+    DDX_Control(pDX, 1045, m_cbRemark);
+    DDX_Control(pDX, 1027, m_btBook[4]);
+    DDX_Control(pDX, 1023, m_btBook[3]);
+    DDX_Control(pDX, 1029, m_btBook[2]);
+    DDX_Control(pDX, 1011, m_btBook[1]);
+    DDX_Control(pDX, 1010, m_btBook[0]);
+    DDX_Control(pDX, 1095, m_grTable);
+    DDX_Control(pDX, 1094, m_grList);
+    DDX_Control(pDX, 1093, m_grEntry);
+    DDX_Control(pDX, 1061, m_edFocusHolder);
+    DDX_Control(pDX, 1041, m_cbCause[2]);
+    DDX_Control(pDX, 1040, m_cbCause[1]);
+    DDX_Control(pDX, 1039, m_dtDate);
+    DDX_Control(pDX, 1038, m_cbCause[0]);
+    DDX_Control(pDX, 1036, m_cbDesc2);
+    DDX_Control(pDX, 1031, m_cbResult[2]);
+    DDX_Control(pDX, 1030, m_cbResult[1]);
+    DDX_Control(pDX, 1043, m_cbResult[0]);
+    DDX_Control(pDX, 1028, m_cbDesc1);
+    DDX_Control(pDX, 1034, m_lbClass);
+}
+
+BOOL siwake::PreTranslateMessage(MSG* pMsg)
+{
+    // Enter never presses the default buttons and Escape closes nothing.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+        return TRUE;
+    if (m_tooltip.GetSafeHwnd())
+        m_tooltip.RelayEvent(pMsg);
+    return CFormView::PreTranslateMessage(pMsg);
+}
+
+// ---------------------------------------------------------------------------
+// Initial update and update
+
+void siwake::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    CMyDoc* document = GetDocument();
+
+    if (m_tooltip.Create(this))
+        m_tooltip.AddTool(&m_stConnectWord, "クリックで接続用語の切替え");
+    m_dtDate.SetFormat("yyyy/MM/dd");
+    // The form's own background: what the panels that erase a drawing are filled with.
+    m_crBack = ::GetSysColor(COLOR_3DFACE);
+
+    if (!document->m_bLayoutDone)
+        LayOutScreen();
+    ApplyRowHeightsAndLimits();
+    m_cbRemark.ResetContent();
+    for (const char* preset : kRemarkPresets)
+        m_cbRemark.AddString(preset);
+
+    document->m_nPrevBook = document->m_nCurBook;
+    document->m_nCurBook = kBookJournal;
+    m_bPainted = FALSE;
+    m_bLineCopied = FALSE;
+
+    if (document->m_nSetupStatus == -1)
+        return;
+    document->m_menuState.ShowRole(BookMenuRole::Journal);
+    ClearEntryFields();
+    FillClassList();
+    FillResultAccountLists(0);
+    RebuildTransactionList();
+    if (EnsureDictionaryAccount(document->m_arrDictionary, 0, "貸倒回収益", "", "について", "として", "",
+                                "で収益の計上"))
+        m_bResultListsStale = TRUE;
+    if (EnsureDictionaryAccount(document->m_arrDictionary, 3, "事業主借", "譲渡益", "として", "について", "",
+                                "で事業主が借り"))
+        m_bResultListsStale = TRUE;
+}
+
+void siwake::LayOutScreen()
+{
+    CMyDoc* document = GetDocument();
+    CWnd* mainWindow = AfxGetMainWnd();
+    int dpi = 96;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    {
+        CClientDC dc(mainWindow ? mainWindow : this);
+        dpi = dc.GetDeviceCaps(LOGPIXELSX);
+        screenWidth = dc.GetDeviceCaps(HORZRES);
+        screenHeight = dc.GetDeviceCaps(VERTRES);
+    }
+    document->m_nRowHeight = ListRowHeight(document->m_nFontSize, dpi);
+    const WindowPlacement placement = MainWindowPlacement(dpi, screenWidth, screenHeight, ControlRect(1095));
+    if (mainWindow)
+        mainWindow->MoveWindow(placement.x, placement.y, placement.width, placement.height, TRUE);
+    const auto words = LayoutWords(dpi, ControlRect(1010), ControlRect(1093), ControlRect(1095));
+    for (size_t i = 0; i < words.size(); ++i)
+        document->m_nLayout[i] = words[i];
+    document->m_bLayoutDone = 1;
+}
+
+void siwake::ApplyRowHeightsAndLimits()
+{
+    const ItemHeights heights = ItemHeightsFor(GetDocument()->m_nRowHeight);
+    if (heights.transactionList > 0) {
+        m_lbTransactions.SetItemHeight(0, static_cast<UINT>(heights.transactionList));
+        m_lbClass.SetItemHeight(0, static_cast<UINT>(heights.classList));
+    }
+    for (CComboBox* combo : {&m_cbDesc1, &m_cbResult[0], &m_cbResult[1], &m_cbResult[2], &m_cbDesc2, &m_cbCause[0],
+                             &m_cbCause[1], &m_cbCause[2]}) {
+        if (heights.comboItems > 0)
+            combo->SetItemHeight(0, static_cast<UINT>(heights.comboItems));
+        combo->LimitText(16);
+    }
+    if (heights.comboItems > 0)
+        m_cbRemark.SetItemHeight(0, static_cast<UINT>(heights.comboItems));
+    m_cbRemark.LimitText(48);
+}
+
+void siwake::OnUpdate(CView*, LPARAM, CObject*)
+{
+    // A journal loaded by a file command is listed anew.
+    if (GetDocument()->m_bNewData == 1)
+        RebuildTransactionList();
+    Invalidate(TRUE);
+}
+
+void siwake::FillClassList()
+{
+    m_lbClass.ResetContent();
+    const Dictionary& dictionary = GetDocument()->m_arrDictionary;
+    for (int node = 1; node <= 7 && node < dictionary.GetSize(); ++node)
+        m_lbClass.AddString(dictionary.GetAt(node)->m_strName);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+void siwake::OnDraw(CDC* pDC)
+{
+    CMyDoc* document = GetDocument();
+    const CPoint scroll = GetScrollPosition();
+    m_nScrollX = scroll.x;
+    m_nScrollY = scroll.y;
+
+    struct Group {
+        int id;
+        COLORREF color;
+    };
+    for (const Group& group : {Group{1093, RGB(128, 128, 255)}, Group{1094, RGB(128, 255, 128)},
+                               Group{1095, RGB(255, 255, 128)}}) {
+        const CRect r = ControlRect(group.id);
+        DrawFrame(pDC, r.left + 8, r.top + 14, r.right - 8, r.bottom - 8, group.color, 5);
+    }
+
+    const auto& L = document->m_nLayout;
+    DrawRaisedFrame(pDC, L[0] + L[4], L[1], L[0] + L[3] - L[4], L[2] - 2);
+    DrawRaisedFrame(pDC, L[5], L[6], L[7], L[8]);
+    FillPanel(pDC, L[0] + L[4] + 6, L[1] + 3, L[0] + L[3] - L[4] - 6, L[1] + 7, RGB(255, 128, 192));
+    FillPanel(pDC, L[0] + L[4] + 3, L[2] - 6, L[0] + L[3] - L[4] - 3, L[2] + 1, m_crBack);
+
+    CFont titleFont;
+    if (titleFont.CreatePointFont(document->m_nFontSize * 11, kFormFont, pDC)) {
+        CFont* previousFont = pDC->SelectObject(&titleFont);
+        const int previousMode = pDC->SetBkMode(TRANSPARENT);
+        CRect title(L[0] + L[4], L[1] + 10, L[0] + L[3] - L[4], L[2]);
+        pDC->DrawText("仕訳帳", &title, DT_CENTER | DT_TOP | DT_SINGLELINE);
+        pDC->SetBkMode(previousMode);
+        pDC->SelectObject(previousFont);
+    }
+
+    DrawRowLinks(pDC, m_nActiveRow);
+    DrawPhraseBracket(pDC);
+    DrawConnectWordMarks(pDC, kBlack, 1);
+
+    const int current = document->m_nCurEntry;
+    if (current >= 0 && current < document->m_arrJournal.GetSize()) {
+        DrawEntryTable(pDC, *document->m_arrJournal.GetAt(current), TRUE);
+    } else {
+        DrawEmptyEntryTable(pDC, TRUE);
+        // The list of an empty journal is put right after the paint, not during it.
+        if (current == -1 && document->m_arrJournal.GetSize() == 0 && !ListShowsNewEntryRowOnly() &&
+            !m_bListFixPosted) {
+            m_bListFixPosted = TRUE;
+            PostMessage(WM_SIWAKE_AFTER_PAINT, kAfterPaintNewEntryRow);
+        }
+    }
+    m_bPainted = TRUE;
+
+    if (document->m_nSetupStatus == -1 && !m_bSetupReportPosted) {
+        m_bSetupReportPosted = TRUE;
+        PostMessage(WM_SIWAKE_AFTER_PAINT, kAfterPaintSetupFailed);
+    }
+}
+
+LRESULT siwake::OnAfterPaint(WPARAM wParam, LPARAM)
+{
+    CMyDoc* document = GetDocument();
+    if (wParam == kAfterPaintNewEntryRow) {
+        m_bListFixPosted = FALSE;
+        if (document->m_nCurEntry == -1 && document->m_arrJournal.GetSize() == 0 && !ListShowsNewEntryRowOnly())
+            ShowNewEntryRowOnly();
+    } else if (wParam == kAfterPaintSetupFailed) {
+        AfxMessageBox(kSetupFailed, MB_OK);
+        // The exit destroys this view: nothing of it is touched afterwards.
+        if (CWnd* mainWindow = AfxGetMainWnd())
+            mainWindow->SendMessage(WM_COMMAND, ID_APP_EXIT);
+    }
+    return 0;
+}
+
+bool siwake::ListShowsNewEntryRowOnly() const
+{
+    if (m_lbTransactions.GetCount() != 1 || m_lbTransactions.GetCurSel() != 0)
+        return false;
+    CString text;
+    m_lbTransactions.GetText(0, text);
+    return text == kNewEntryRow;
+}
+
+void siwake::ShowNewEntryRowOnly()
+{
+    m_lbTransactions.ResetContent();
+    m_lbTransactions.AddString(kNewEntryRow);
+    m_lbTransactions.SetCurSel(0);
+    m_nShownLine = 0;
+}
+
+void siwake::DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width)
+{
+    left += m_nScrollX;
+    right += m_nScrollX;
+    top += m_nScrollY;
+    bottom += m_nScrollY;
+    DrawFrameLines(pDC, left, top, right, bottom, color, width);
+}
+
+void siwake::DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom)
+{
+    // Both the grey outline and the raised edge are drawn where they are asked:
+    // callers pass coordinates that are already shifted or need no shift.
+    CPen pen(PS_SOLID, 1, RGB(192, 192, 192));
+    CPen* previous = pDC->SelectObject(&pen);
+    pDC->MoveTo(left - 1, top - 1);
+    pDC->LineTo(right, top - 1);
+    pDC->LineTo(right, bottom);
+    pDC->MoveTo(left - 1, bottom);
+    pDC->LineTo(right, bottom);
+    pDC->MoveTo(left - 1, top - 1);
+    pDC->LineTo(left - 1, bottom);
+    pDC->SelectObject(previous);
+    CRect edge(left, top, right, bottom);
+    pDC->DrawEdge(&edge, EDGE_RAISED, BF_RECT);
+}
+
+void siwake::DrawRowLinks(CDC* pDC, int causeRow)
+{
+    const int dx = m_nScrollX;
+    const int dy = m_nScrollY;
+    const CRect K = ControlRect(1034);
+    auto bracket = [&](const CRect& R, const CRect& D) {
+        CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
+        CPen* previous = pDC->SelectObject(&blue);
+        pDC->MoveTo(R.left - 5 + dx, R.bottom - 8 + dy);
+        pDC->LineTo(R.left - 1 + dx, R.bottom - 8 + dy);
+        pDC->MoveTo(R.left - 5 + dx, R.bottom - 8 + dy);
+        pDC->LineTo(D.left - 5 + dx, D.top + 6 + dy);
+        pDC->MoveTo(D.left - 5 + dx, D.top + 6 + dy);
+        pDC->LineTo(D.left - 1 + dx, D.top + 6 + dy);
+        pDC->SelectObject(previous);
+    };
+    if (causeRow >= 1 && causeRow <= 3) {
+        const CRect R = ControlRect(kCauseIds[causeRow - 1]);
+        const CPoint funnel[4] = {CPoint(K.right + 3 + dx, K.top + dy), CPoint(R.left - 2 + dx, R.top + dy),
+                                  CPoint(R.left - 2 + dx, R.bottom + dy), CPoint(K.right + 3 + dx, K.bottom + dy)};
+        pDC->Polygon(funnel, 4);
+        bracket(R, ControlRect(1112));
+    }
+    if (m_nActiveResultRow >= 1 && m_nActiveResultRow <= 3)
+        bracket(ControlRect(kResultIds[m_nActiveResultRow - 1]), ControlRect(1113));
+}
+
+void siwake::DrawPhraseBracket(CDC* pDC)
+{
+    const int dx = m_nScrollX;
+    const int dy = m_nScrollY;
+    const CRect M = ControlRect(1024);
+    const CRect P = ControlRect(1080);
+    const CPoint points[6] = {
+        CPoint(M.right + dx, M.top - 6 + dy),      CPoint(P.right + 1 + dx, M.top - 6 + dy),
+        CPoint(P.right + 1 + dx, P.bottom + 6 + dy), CPoint(M.right + 8 + dx, P.bottom + 6 + dy),
+        CPoint(M.right + 8 + dx, M.bottom + 5 + dy), CPoint(M.right + dx, M.bottom + 5 + dy),
+    };
+    pDC->Polyline(points, 6);
+}
+
+void siwake::DrawConnectWordMarks(CDC* pDC, COLORREF color, int width)
+{
+    const int dx = m_nScrollX;
+    const int dy = m_nScrollY;
+    const CRect W = ControlRect(1049);
+    CPen pen(PS_SOLID, width, color);
+    CPen* previous = pDC->SelectObject(&pen);
+    pDC->MoveTo(W.left + 3 + dx, W.top - 3 + dy);
+    pDC->LineTo(W.right - 3 + dx, W.top - 3 + dy);
+    pDC->MoveTo(W.left + 3 + dx, W.bottom + 3 + dy);
+    pDC->LineTo(W.right - 3 + dx, W.bottom + 3 + dy);
+    pDC->SelectObject(previous);
+}
+
+void siwake::RedrawClassFunnel(int row)
+{
+    if (row < 1 || row > 3)
+        return;
+    CClientDC dc(this);
+    const CRect K = ControlRect(1034);
+    const CRect R = ControlRect(kCauseIds[row - 1]);
+    FillPanel(&dc, K.right + 2, K.top, R.left - 1, K.bottom, m_crBack);
+    const CPoint funnel[4] = {CPoint(K.right + 3, K.top), CPoint(R.left - 2, R.top), CPoint(R.left - 2, R.bottom),
+                              CPoint(K.right + 3, K.bottom)};
+    dc.Polygon(funnel, 4);
+}
+
+void siwake::RedrawDescBracket(int side, int row)
+{
+    if (row < 1 || row > 3)
+        return;
+    CClientDC dc(this);
+    const CRect R = ControlRect(side == 0 ? kCauseIds[row - 1] : kResultIds[row - 1]);
+    const CRect F = ControlRect(side == 0 ? 1038 : 1043);
+    const CRect D = ControlRect(side == 0 ? 1112 : 1113);
+    if (side == 1)
+        FillPanel(&dc, F.left - 5, F.top + 11, D.left - 1, D.top + 8, m_crBack);
+    CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
+    CPen* previous = dc.SelectObject(&blue);
+    dc.MoveTo(R.left - 5, R.bottom - 8);
+    dc.LineTo(R.left - 1, R.bottom - 8);
+    dc.MoveTo(R.left - 5, R.bottom - 8);
+    dc.LineTo(D.left - 5, D.top + 6);
+    dc.MoveTo(D.left - 5, D.top + 6);
+    dc.LineTo(D.left - 1, D.top + 6);
+    dc.SelectObject(previous);
+}
+
+// ---------------------------------------------------------------------------
+// Entry fields
+
+void siwake::ClearEntryFields()
+{
+    m_nClassIndex.fill(-1);
+    m_nActiveRow = 1;
+    m_nActiveResultRow = 1;
+    for (CString& desc : m_strRowDesc)
+        desc.Empty();
+
+    CheckDlgButton(1035, BST_UNCHECKED);
+    CheckDlgButton(1037, BST_UNCHECKED);
+    SetDlgItemText(1079, kDefaultPhrase1);
+    SetDlgItemText(1080, kDefaultPhrase2);
+    m_nConnectIndex = 0;
+    m_stConnectWord.SetWindowText(kDefaultConnectWord);
+
+    for (CComboBox& result : m_cbResult)
+        result.SetWindowText("");
+    m_cbRemark.SetWindowText("");
+    for (CComboBox& cause : m_cbCause)
+        cause.ResetContent();
+    m_cbDesc1.ResetContent();
+    m_cbDesc2.ResetContent();
+
+    m_stDescLabel1.SetWindowText("1段目摘要1");
+    m_stDescLabel2.SetWindowText("1段目摘要2");
+    m_lbClass.SetCurSel(-1);
+    for (int i = 0; i < 3; ++i) {
+        m_edCauseAmount[i].SetWindowText("");
+        m_edResultAmount[i].SetWindowText("");
+    }
+
+    const auto& journal = GetDocument()->m_arrJournal;
+    SYSTEMTIME date{};
+    if (journal.GetSize() > 0) {
+        date = DateOfEntryText(journal.GetAt(journal.GetSize() - 1)->m_strDate);
+    } else {
+        ::GetLocalTime(&date);
+        date.wHour = date.wMinute = date.wSecond = date.wMilliseconds = 0;
+    }
+    m_dtDate.SetTime(&date);
+
+    RedrawClassFunnel(1);
+    RedrawDescBracket(0, 1);
+    RedrawDescBracket(1, 1);
+}
+
+void siwake::FillResultAccountLists(int keep)
+{
+    std::array<CString, 3> typed;
+    if (keep == 1)
+        for (int i = 0; i < 3; ++i)
+            typed[static_cast<size_t>(i)] = ComboText(m_cbResult[i]);
+    const std::vector<CString> names = ChildNames(GetDocument()->m_arrDictionary, 8);
+    for (CComboBox& result : m_cbResult) {
+        result.ResetContent();
+        FillList(result, names);
+    }
+    if (keep == 1)
+        for (int i = 0; i < 3; ++i)
+            m_cbResult[i].SetWindowText(typed[static_cast<size_t>(i)]);
+}
+
+void siwake::OfferCompanionCauseAccounts(CString name)
+{
+    if (!name.IsEmpty())
+        name = RemoveMark(name, "(消)");
+    const CMyDoc* document = GetDocument();
+    std::vector<CString> names;
+    for (const RankedAccount& account : RankCandidates(name, document->m_arrHints, document->m_arrJournal,
+                                                       {&CMyObject2::m_strCause2, &CMyObject2::m_strCause3}))
+        names.push_back(account.name);
+    for (int row = 1; row < 3; ++row) {
+        m_cbCause[row].ResetContent();
+        FillList(m_cbCause[row], names);
+    }
+}
+
+void siwake::OfferResultAccounts(const CString& name)
+{
+    const CMyDoc* document = GetDocument();
+    const std::vector<CString> list =
+        OfferedResultList(name, document->m_arrDictionary, document->m_arrHints, document->m_arrJournal);
+    for (CComboBox& result : m_cbResult) {
+        result.ResetContent();
+        FillList(result, list);
+    }
+}
+
+int siwake::FindCauseClass(int slot, const CString& name)
+{
+    if (slot < 0 || slot >= 6)
+        return 0;
+    if (name.IsEmpty()) {
+        m_nClassIndex[static_cast<size_t>(slot)] = -1;
+        return 0;
+    }
+    const Dictionary& dictionary = GetDocument()->m_arrDictionary;
+    const int classIndex = ClassIndexOfNode(dictionary, FindClassSideAccount(dictionary, name));
+    if (classIndex >= 0)
+        m_nClassIndex[static_cast<size_t>(slot)] = classIndex;
+    return 0;
+}
+
+int siwake::LoadRowDescriptions(int side, int row, const CString& name)
+{
+    CComboBox& desc = DescCombo(side);
+    if (side == 0)
+        m_nActiveRow = row;
+    else
+        m_nActiveResultRow = row;
+    if (name.IsEmpty()) {
+        desc.ResetContent();
+        desc.SetWindowText("");
+        return -2;
+    }
+    const Dictionary& dictionary = GetDocument()->m_arrDictionary;
+    const int node = FindRowAccount(dictionary, side, name);
+    if (node >= 0 && side == 0 && row == 1) {
+        m_strCauseWord1 = dictionary.GetAt(node)->m_strWord1;
+        m_strCauseWord2 = dictionary.GetAt(node)->m_strWord2;
+        m_stConnectWord.SetWindowText(ConnectWordText(name));
+    }
+    desc.ResetContent();
+    if (node >= 0)
+        FillList(desc, ChildNames(dictionary, node));
+    return node;
+}
+
+void siwake::ReportUnknownCauseAccount(const CString& name)
+{
+    CString shown;
+    m_stConnectWord.GetWindowText(shown);
+    if (shown.IsEmpty())
+        return;
+    m_lbClass.SetFocus();
+    AfxMessageBox("「" + name +
+                      "」が[科目辞書]　の「原因科目」に登録されていないため、\n\n助詞を表示することができません。\n\n"
+                      "[科目辞書]　に登録して、「助詞」 を設定してください。",
+                  MB_OK);
+    m_strCauseWord1.Empty();
+    m_strCauseWord2.Empty();
+    m_stConnectWord.SetWindowText("");
+}
+
+void siwake::ShowRowAccount(int side, int row, const CString& name)
+{
+    if (row < 1 || row > 3)
+        return;
+    const int node = LoadRowDescriptions(side, row, name);
+    if (node == -2)
+        return;
+    const size_t slot = static_cast<size_t>(side * 3 + row - 1);
+    DescCombo(side).SetWindowText(m_strRowDesc[slot]);
+    m_strRowAccount[slot] = name;
+    if (side == 0 && node < 0)
+        ReportUnknownCauseAccount(name);
+}
+
+void siwake::PickRowAccount(int side, int row, const CString& name)
+{
+    if (row < 1 || row > 3)
+        return;
+    const int node = LoadRowDescriptions(side, row, name);
+    if (node == -2)
+        return;
+    const size_t slot = static_cast<size_t>(side * 3 + row - 1);
+    const CString old = m_strRowAccount[slot];
+    m_strRowAccount[slot] = name;
+    if (old != name) {
+        // Another account starts without a description, and stays without one
+        // for further picks until its field is entered again.
+        m_strRowDesc[slot].Empty();
+        m_strRowAccount[slot].Empty();
+        DescCombo(side).SetWindowText("");
+    } else {
+        DescCombo(side).SetWindowText(m_strRowDesc[slot]);
+    }
+    if (side == 0 && node < 0)
+        ReportUnknownCauseAccount(name);
+}
+
+void siwake::SetDescLabel(int side, int row, const CString& name)
+{
+    (side == 0 ? m_stDescLabel1 : m_stDescLabel2).SetWindowText(DescriptionLabel(side, row, name));
+}
+
+void siwake::ShowClassPrompt(BOOL show)
+{
+    const int command = show ? SW_SHOW : SW_HIDE;
+    if (CWnd* prompt = GetDlgItem(1111))
+        prompt->ShowWindow(command);
+    if (CWnd* bitmap = GetDlgItem(1123))
+        bitmap->ShowWindow(command);
+}
+
+void siwake::OnSelchangeClassList()
+{
+    if (m_lbTransactions.GetCurSel() == LB_ERR) {
+        AfxMessageBox(kNoRowSelected, MB_OK);
+        ClearEntryAndTable();
+        return;
+    }
+    const int k = m_lbClass.GetCurSel();
+    if (k == LB_ERR)
+        return;
+    const int row = m_nActiveRow;
+    if (row < 1 || row > 3)
+        return;
+    CComboBox& combo = m_cbCause[row - 1];
+    combo.ResetContent();
+    m_nClassIndex[static_cast<size_t>(row - 1)] = k;
+    FillList(combo, ChildNames(GetDocument()->m_arrDictionary, k + 1));
+}
+
+void siwake::OnSetfocusCause(int row)
+{
+    SetImeOpen(TRUE);
+    m_lbClass.SetCurSel(m_nClassIndex[static_cast<size_t>(row - 1)]);
+    m_nActiveRow = row;
+    RedrawClassFunnel(row);
+    CComboBox& combo = m_cbCause[row - 1];
+    const bool noClass = m_nClassIndex[static_cast<size_t>(row - 1)] == -1;
+    if (row == 1 ? noClass : (noClass && combo.GetCount() == 0))
+        ShowClassPrompt(TRUE);
+    const CString text = ComboText(combo);
+    ShowRowAccount(0, row, text);
+    RedrawDescBracket(0, row);
+    SetDescLabel(0, row, text);
+}
+
+void siwake::OnSelchangeCause1()
+{
+    const int selected = m_cbCause[0].GetCurSel();
+    if (m_lbClass.GetCurSel() == LB_ERR || selected == CB_ERR)
+        return;
+    CString name;
+    m_cbCause[0].GetLBText(selected, name);
+    PickRowAccount(0, 1, name);
+    OfferCompanionCauseAccounts(name);
+    OfferResultAccounts(name);
+    SetDescLabel(0, 1, name);
+}
+
+void siwake::OnSelchangeCompanion(int row)
+{
+    CComboBox& combo = m_cbCause[row - 1];
+    const int selected = combo.GetCurSel();
+    // A pick in a row that has a class of its own is taken when the field is next entered.
+    if (selected == CB_ERR || m_nClassIndex[static_cast<size_t>(row - 1)] != -1)
+        return;
+    CString name;
+    combo.GetLBText(selected, name);
+    FindCauseClass(row - 1, name);
+    m_lbClass.SetCurSel(m_nClassIndex[static_cast<size_t>(row - 1)]);
+    if (row == 2) {
+        // The account taken for row 2 is no longer offered for row 3.
+        for (int i = 0; i < m_cbCause[2].GetCount(); ++i) {
+            CString offered;
+            m_cbCause[2].GetLBText(i, offered);
+            if (offered == name) {
+                m_cbCause[2].DeleteString(static_cast<UINT>(i));
+                break;
+            }
+        }
+    }
+    PickRowAccount(0, row, name);
+    SetDescLabel(0, row, name);
+}
+
+void siwake::OnKillfocusCause(int row)
+{
+    SetImeOpen(FALSE);
+    const CString text = ComboText(m_cbCause[row - 1]);
+    if (row > 1 && text.IsEmpty())
+        m_strRowDesc[static_cast<size_t>(row - 1)].Empty();
+    if (!text.IsEmpty())
+        GetDocument()->m_strHintCause = text;
+    ShowClassPrompt(FALSE);
+}
+
+void siwake::OnSetfocusResult(int row)
+{
+    SetImeOpen(TRUE);
+    const CString text = ComboText(m_cbResult[row - 1]);
+    ShowRowAccount(1, row, text);
+    if (row == 1 && !text.IsEmpty())
+        SetResultPhrases(-1, text);
+    CMyDoc* document = GetDocument();
+    if (!text.IsEmpty() && document->m_strCurAccount.IsEmpty())
+        document->m_strCurAccount = text;
+    RedrawDescBracket(1, row);
+    SetDescLabel(1, row, text);
+}
+
+void siwake::OnSelchangeResult(int row)
+{
+    CComboBox& combo = m_cbResult[row - 1];
+    const int selected = combo.GetCurSel();
+    if (selected == CB_ERR)
+        return;
+    CString name;
+    combo.GetLBText(selected, name);
+    if (name.Left(2) == kHeaderMark) {
+        AfxMessageBox(kPickAnAccount, MB_OK);
+        return;
+    }
+    PickRowAccount(1, row, name);
+    if (row == 1)
+        SetResultPhrases(-1, name);
+    SetDescLabel(1, row, name);
+}
+
+void siwake::OnKillfocusResult(int row)
+{
+    const CString text = ComboText(m_cbResult[row - 1]);
+    if (row > 1 && text.IsEmpty())
+        m_strRowDesc[static_cast<size_t>(3 + row - 1)].Empty();
+    if (!text.IsEmpty())
+        GetDocument()->m_strHintCause = text;
+    SetImeOpen(FALSE);
+}
+
+void siwake::OnKillfocusDesc1()
+{
+    SetImeOpen(FALSE);
+    if (m_nActiveRow >= 1 && m_nActiveRow <= 3)
+        m_strRowDesc[static_cast<size_t>(m_nActiveRow - 1)] = ComboText(m_cbDesc1);
+}
+
+void siwake::OnKillfocusDesc2()
+{
+    SetImeOpen(FALSE);
+    if (m_nActiveResultRow >= 1 && m_nActiveResultRow <= 3)
+        m_strRowDesc[static_cast<size_t>(3 + m_nActiveResultRow - 1)] = ComboText(m_cbDesc2);
+}
+
+void siwake::OnClickedClassPrompt()
+{
+    m_lbClass.SetFocus();
+    ShowClassPrompt(FALSE);
+}
+
+// ---------------------------------------------------------------------------
+// Connecting word and phrases
+
+CString siwake::ConnectWordText(const CString& name)
+{
+    CMyDoc* document = GetDocument();
+    document->SetConnectWords(name);
+    for (size_t i = 0; i < 4; ++i)
+        m_strConnectPhrase[i] = document->m_strPhrase[i];
+    return ConnectChoiceText(m_nConnectIndex, m_strCauseWord1, m_strCauseWord2, m_strConnectPhrase);
+}
+
+void siwake::OnClickedConnectWord()
+{
+    m_nConnectIndex = NextConnectIndex(m_nConnectIndex, m_strConnectPhrase);
+    const CString word = ConnectChoiceText(m_nConnectIndex, m_strCauseWord1, m_strCauseWord2, m_strConnectPhrase);
+    m_stConnectWord.SetWindowText(word);
+    CString first;
+    CString second;
+    GetDlgItemText(1079, first);
+    GetDlgItemText(1080, second);
+    const CString oldFirst = first;
+    const CString oldSecond = second;
+    AgreeParticles(word, first, second);
+    if (first != oldFirst)
+        SetDlgItemText(1079, first);
+    if (second != oldSecond)
+        SetDlgItemText(1080, second);
+}
+
+CString siwake::PickedMonthDay() const
+{
+    SYSTEMTIME time{};
+    if (m_dtDate.GetTime(&time) != GDT_VALID)
+        return CString();
+    CString monthDay;
+    monthDay.Format("%02d/%02d", time.wMonth, time.wDay);
+    return monthDay;
+}
+
+void siwake::SetResultPhrases(int direction, const CString& name)
+{
+    const Dictionary& dictionary = GetDocument()->m_arrDictionary;
+    const int node = FindChildNode(dictionary, 8, name);
+    if (node < 0) {
+        SetDlgItemText(1079, "");
+        SetDlgItemText(1080, "");
+        return;
+    }
+    m_strResultPhrase1 = dictionary.GetAt(node)->m_strWord1;
+    m_strResultPhrase2 = dictionary.GetAt(node)->m_strWord2;
+    CString word;
+    m_stConnectWord.GetWindowText(word);
+    AgreeParticles(word, m_strResultPhrase1, m_strResultPhrase2);
+    SetDlgItemText(1079, m_strResultPhrase1);
+    SetDlgItemText(1080, m_strResultPhrase2);
+    if (direction == 1 || direction == 0) {
+        CheckDlgButton(1035, direction == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(1037, direction == 0 ? BST_CHECKED : BST_UNCHECKED);
+    }
+    const FixedPhraseCase fixed = FixedPhraseCases(m_nClassIndex[0], PickedMonthDay(), ComboText(m_cbCause[0]),
+                                                   name, m_strResultPhrase1, m_strResultPhrase2);
+    if (fixed.emptyFirst)
+        SetDlgItemText(1079, "");
+    if (fixed.emptySecond)
+        SetDlgItemText(1080, "");
+    if (fixed.radio != 0) {
+        CheckDlgButton(1035, fixed.radio == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(1037, fixed.radio == 2 ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+void siwake::OnClickedPhrase1()
+{
+    if (IsDlgButtonChecked(1037))
+        CheckDlgButton(1037, BST_UNCHECKED);
+}
+
+void siwake::OnClickedPhrase2()
+{
+    if (IsDlgButtonChecked(1035))
+        CheckDlgButton(1035, BST_UNCHECKED);
+}
+
+// ---------------------------------------------------------------------------
+// The debit/credit table
+
+void siwake::ComputeEntryTableLayout()
+{
+    const EntryTableGeometry g = EntryTableGeometryFor(ControlRect(1095), GetDocument()->m_nLayout[9]);
+    m_nGridLeft = g.left;
+    m_nGridTop = g.top;
+    m_nGridRowHeight = g.rowHeight;
+    m_nGridLineX = g.lineX;
+    m_nTableWidth = g.width;
+    m_nTableTextX = g.textX;
+    m_nTableTextDy = g.textDy;
+}
+
+void siwake::FillPanelShifted(CDC* pDC, int left, int top, int right, int bottom, COLORREF color)
+{
+    FillPanel(pDC, left + m_nScrollX, top + m_nScrollY, right + m_nScrollX, bottom + m_nScrollY, color);
+}
+
+void siwake::DrawTableText(CDC* pDC, int x, int row, const CString& text)
+{
+    pDC->TextOut(m_nGridLeft + x + m_nScrollX, m_nGridTop + row * m_nGridRowHeight + m_nTableTextDy + m_nScrollY,
+                 text);
+}
+
+void siwake::DrawTableRule(CDC* pDC, int row, const CString& penStyle, int red)
+{
+    CPen pen(PenStyleOf(penStyle), 1, RGB(red & 0xFF, 0, 0));
+    CPen* previous = pDC->SelectObject(&pen);
+    const int y = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
+    pDC->MoveTo(m_nGridLeft + m_nScrollX, y);
+    pDC->LineTo(m_nGridLeft + m_nGridLineX[4] + m_nScrollX, y);
+    pDC->SelectObject(previous);
+}
+
+namespace {
+
+void DrawColumnLines(CDC* pDC, int left, int top, int bottom, const std::vector<int>& offsets,
+                     const CString& penStyle, int red)
+{
+    CPen pen(PenStyleOf(penStyle), 1, RGB(red & 0xFF, 0, 0));
+    CPen* previous = pDC->SelectObject(&pen);
+    for (int offset : offsets) {
+        pDC->MoveTo(left + offset, top);
+        pDC->LineTo(left + offset, bottom);
+    }
+    pDC->SelectObject(previous);
+}
+
+}  // namespace
+
+void siwake::DrawTableColumns(CDC* pDC, int row, const CString& penStyle, int red)
+{
+    const int top = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
+    DrawColumnLines(pDC, m_nGridLeft + m_nScrollX, top, top + m_nGridRowHeight,
+                    {0, 0, m_nGridLineX[1], m_nGridLineX[2], m_nGridLineX[3], m_nGridLineX[4]}, penStyle, red);
+}
+
+void siwake::DrawRemarkColumns(CDC* pDC, int row, const CString& penStyle, int red)
+{
+    const int top = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
+    DrawColumnLines(pDC, m_nGridLeft + m_nScrollX, top, top + m_nGridRowHeight,
+                    {0, m_nGridLineX[1], m_nGridLineX[2], m_nGridLineX[4]}, penStyle, red);
+}
+
+namespace {
+
+// The heading row of the table, the same for an entry and for the empty table.
+void DrawHeadingRow(siwake& view, CDC* pDC, int fontTenths)
+{
+    const auto& x = view.m_nTableTextX;
+    const COLORREF black = RGB(0, 0, 0);
+    pDC->SetTextColor(black);
+    auto text = [&](int column, const CString& t) {
+        pDC->TextOut(view.m_nGridLeft + column + view.m_nScrollX,
+                     view.m_nGridTop + view.m_nTableTextDy + view.m_nScrollY, t);
+    };
+    text(x[0], "日付");
+    text(x[1], PadToWidth("<科目>", 16, kAlignCentre));
+    pDC->SetTextColor(kDescriptionColor);
+    text(x[2] - 20, PadToWidth("- - 摘要", 16, kAlignLeft));
+    text(x[3] + 20, PadToWidth("摘要 - -", 16, kAlignRight));
+    pDC->SetTextColor(black);
+    text(x[4] + 20, PadToWidth("<科目>", 16, kAlignCentre));
+    text(x[5] + fontTenths / 2, PadToWidth("借方", 14, kAlignCentre));
+    text(x[6] + fontTenths / 2, PadToWidth("貸方", 14, kAlignCentre));
+}
+
+}  // namespace
+
+void siwake::DrawEmptyEntryTable(CDC* pDC, BOOL fromPaint)
+{
+    ComputeEntryTableLayout();
+    if (!fromPaint)
+        m_nScrollX = m_nScrollY = 0;
+    const int L = m_nGridLeft;
+    const int T = m_nGridTop;
+    const int H = m_nGridRowHeight;
+    const int W = m_nTableWidth;
+
+    CFont font;
+    font.CreatePointFont(GetDocument()->m_nFontSize * 10, kFormFont, pDC);
+    CFont* previousFont = pDC->SelectObject(&font);
+    const int previousMode = pDC->SetBkMode(TRANSPARENT);
+    const COLORREF previousText = pDC->GetTextColor();
+
+    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 5 * H + 12, m_crBack);
+    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 4 * H + 10, kWhite);
+    DrawTableRule(pDC, 0, "PS_SOLID", 255);
+    DrawTableColumns(pDC, 0, "PS_SOLID", 255);
+    DrawHeadingRow(*this, pDC, GetDocument()->m_nFontSize * 10);
+    DrawTableRule(pDC, 1, "PS_SOLID", 255);
+    DrawTableColumns(pDC, 1, "PS_SOLID", 255);
+    for (int r = 0; r <= 3; ++r) {
+        DrawTableRule(pDC, r, "PS_SOLID", 255);
+        DrawTableColumns(pDC, r, "PS_SOLID", 255);
+        DrawTableRule(pDC, r + 1, "PS_SOLID", 255);
+    }
+
+    pDC->SetTextColor(previousText);
+    pDC->SetBkMode(previousMode);
+    pDC->SelectObject(previousFont);
+    DrawRaisedFrame(pDC, L - 10 + m_nScrollX, T - 10 + m_nScrollY, L + W + m_nScrollX, T + 4 * H + 11 + m_nScrollY);
+}
+
+void siwake::DrawEntryTable(CDC* pDC, const CMyObject2& entry, BOOL fromPaint)
+{
+    ComputeEntryTableLayout();
+    if (!fromPaint)
+        m_nScrollX = m_nScrollY = 0;
+    const int L = m_nGridLeft;
+    const int T = m_nGridTop;
+    const int H = m_nGridRowHeight;
+    const int W = m_nTableWidth;
+    const int fontTenths = GetDocument()->m_nFontSize * 10;
+    const auto& x = m_nTableTextX;
+
+    CFont font;
+    font.CreatePointFont(fontTenths, kFormFont, pDC);
+    CFont* previousFont = pDC->SelectObject(&font);
+    const int previousMode = pDC->SetBkMode(TRANSPARENT);
+    const COLORREF previousText = pDC->GetTextColor();
+
+    FillPanelShifted(pDC, L - 11, T - 10, L + W + 1, T + 5 * H + 12, m_crBack);
+    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 3 * H + 10, kWhite);
+    DrawTableRule(pDC, 0, "PS_SOLID", 255);
+    DrawTableColumns(pDC, 0, "PS_SOLID", 255);
+    DrawHeadingRow(*this, pDC, fontTenths);
+    DrawTableRule(pDC, 1, "PS_SOLID", 255);
+    DrawTableColumns(pDC, 1, "PS_SOLID", 255);
+
+    pDC->SetTextColor(kBlack);
+    DrawTableText(pDC, x[0], 1, entry.m_strDate.Mid(5, 5));
+
+    const EntryTableContent content = EntryTableContentOf(entry);
+    if (content.causeRows == 3)
+        FillPanelShifted(pDC, L - 10, T + 3 * H + 5, L + W, T + 4 * H + 10, kWhite);
+    if (content.resultRows == 3 && content.causeRows < 3)
+        FillPanelShifted(pDC, L - 10, T + 3 * H - 5, L + W, T + 4 * H + 10, kWhite);
+    for (size_t k = 0; k < content.rows.size(); ++k) {
+        const int row = static_cast<int>(k) + 1;
+        const EntryTableRow& line = content.rows[k];
+        if (k == 0 || !line.debit.account.IsEmpty()) {
+            pDC->SetTextColor(kBlack);
+            DrawTableText(pDC, x[1], row, "<" + line.debit.account + ">");
+            pDC->SetTextColor(kDescriptionColor);
+            DrawTableText(pDC, x[2], row, PadToWidth(line.debit.description, 16, kAlignLeft));
+            pDC->SetTextColor(kBlack);
+            DrawTableText(pDC, x[5], row, FormatAmount(line.debit.amount, m_nAmountWidth + 5, &m_nAmountFits));
+        }
+        if (k == 0 || !line.credit.account.IsEmpty()) {
+            pDC->SetTextColor(kBlack);
+            DrawTableText(pDC, x[4], row, PadToWidth("<" + line.credit.account + ">", 18, kAlignRight));
+            pDC->SetTextColor(kDescriptionColor);
+            DrawTableText(pDC, x[3], row, PadToWidth(line.credit.description, 16, kAlignRight));
+            pDC->SetTextColor(kBlack);
+            DrawTableText(pDC, x[6], row, FormatAmount(line.credit.amount, m_nAmountWidth + 5, &m_nAmountFits));
+        }
+    }
+
+    const int M = static_cast<int>(content.rows.size());
+    const int R = M + 1;
+    if (R > 2)
+        FillPanelShifted(pDC, L - 10, T + R * H, L + W, T + (R + 1) * H + 10, kWhite);
+    pDC->SetTextColor(kRemarkColor);
+    DrawTableText(pDC, x[0], R, "備考");
+    DrawTableText(pDC, x[1] + 10, R, PadToWidth(content.remark, 68, kAlignCentre));
+    pDC->SetTextColor(kBlack);
+
+    for (int r = 0; r <= M + 1; ++r) {
+        DrawTableRule(pDC, r, "PS_SOLID", 255);
+        if (r == M + 1)
+            DrawRemarkColumns(pDC, r, "PS_SOLID", 255);
+        else
+            DrawTableColumns(pDC, r, "PS_SOLID", 255);
+    }
+    DrawTableRule(pDC, M + 2, "PS_SOLID", 255);
+
+    pDC->SetTextColor(previousText);
+    pDC->SetBkMode(previousMode);
+    pDC->SelectObject(previousFont);
+    DrawRaisedFrame(pDC, L - 10 + m_nScrollX, T - 10 + m_nScrollY, L + W + m_nScrollX,
+                    T + (M + 2) * H + 11 + m_nScrollY);
+}
+
+void siwake::ShowEntryTable(const CMyObject2& entry)
+{
+    CClientDC dc(this);
+    DrawEntryTable(&dc, entry, FALSE);
+}
+
+void siwake::ClearEntryAndTable()
+{
+    ClearEntryFields();
+    CClientDC dc(this);
+    DrawEmptyEntryTable(&dc, FALSE);
+}
+
+BOOL siwake::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    const JournalArray& journal = GetDocument()->m_arrJournal;
+    m_printPages = PaginateJournal(journal);
+    // An empty journal prints nothing and says nothing.
+    if (m_printPages.empty())
+        return FALSE;
+    pInfo->SetMaxPage(static_cast<UINT>(m_printPages.size()) + 1);
+    return DoPreparePrinting(pInfo);
+}
+
+void siwake::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    // A4 portrait; without a printer there is nothing to force.
+    pInfo->ResetPaper(pDC, DMPAPER_A4, DMORIENT_PORTRAIT);
+    CFormView::OnBeginPrinting(pDC, pInfo);
+}
+
+void siwake::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    const JournalArray& journal = GetDocument()->m_arrJournal;
+    if (journal.GetSize() == 0)
+        return;
+    const CString yearText = FiscalYearOf(journal);
+    if (pInfo->m_nCurPage == 1)
+        DrawPagePlan(pDC, PlanJournalCover(yearText));
+    else
+        DrawPagePlan(pDC, PlanJournalPage(journal, m_printPages, static_cast<int>(pInfo->m_nCurPage) - 1, yearText));
+}
+
+void siwake::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    ComputeEntryTableLayout();
+    CFormView::OnEndPrinting(pDC, pInfo);
+}

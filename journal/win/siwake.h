@@ -1,0 +1,269 @@
+// siwake: the journal form view, the first view at start. Transactions are
+// entered here as sentences (date, cause accounts, connecting word, result
+// accounts, increase/decrease phrase, descriptions and remark), the journal is
+// listed, and the selected entry is shown as a debit/credit table. The first view
+// of a run also lays out the screen for every view.
+#pragma once
+
+#include "../journal_print_plan.h"
+#include "../../framework/win/stripe_list_box.h"
+
+#include "../../core/win/form_painting.h"
+#include "../../core/win/my_doc.h"
+#include "../../core/win/num_edit.h"
+
+#include "../../framework/win/common_controls.h"
+#include "../../framework/win/form_view.h"
+
+#include <array>
+#include <vector>
+
+class siwake : public CFormView {
+    DECLARE_DYNCREATE(siwake)
+    DECLARE_MESSAGE_MAP(siwake)
+public:
+    siwake();
+
+    CMyDoc* GetDocument() const { return static_cast<CMyDoc*>(m_pDocument); }
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+    void OnDraw(CDC* pDC) override;
+
+    // Form drawing.
+    void FillClassList();
+    void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
+    void DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom);
+    void DrawRowLinks(CDC* pDC, int causeRow);
+    void DrawPhraseBracket(CDC* pDC);
+    void DrawConnectWordMarks(CDC* pDC, COLORREF color, int width);
+    void RedrawClassFunnel(int row);
+    void RedrawDescBracket(int side, int row);
+
+    // Entry fields.
+    void ClearEntryFields();
+    void FillResultAccountLists(int keep);
+    void OfferCompanionCauseAccounts(CString name);
+    void OfferResultAccounts(const CString& name);
+    int FindCauseClass(int slot, const CString& name);
+    void ShowRowAccount(int side, int row, const CString& name);
+    void PickRowAccount(int side, int row, const CString& name);
+
+    // Connecting word and phrases.
+    CString ConnectWordText(const CString& name);
+    void SetResultPhrases(int direction, const CString& name);
+
+    // The debit/credit table.
+    void ComputeEntryTableLayout();
+    void DrawEntryTable(CDC* pDC, const CMyObject2& entry, BOOL fromPaint);
+    void DrawEmptyEntryTable(CDC* pDC, BOOL fromPaint);
+    void ShowEntryTable(const CMyObject2& entry);
+    void ClearEntryAndTable();
+    void DrawTableRule(CDC* pDC, int row, const CString& penStyle, int red);
+    void DrawTableColumns(CDC* pDC, int row, const CString& penStyle, int red);
+    void DrawRemarkColumns(CDC* pDC, int row, const CString& penStyle, int red);
+
+    // Handlers.
+    void OnSelchangeClassList();
+    void OnSetfocusCause1() { OnSetfocusCause(1); }
+    void OnSetfocusCause2() { OnSetfocusCause(2); }
+    void OnSetfocusCause3() { OnSetfocusCause(3); }
+    void OnSelchangeCause1();
+    void OnSelchangeCause2() { OnSelchangeCompanion(2); }
+    void OnSelchangeCause3() { OnSelchangeCompanion(3); }
+    void OnKillfocusCause1() { OnKillfocusCause(1); }
+    void OnKillfocusCause2() { OnKillfocusCause(2); }
+    void OnKillfocusCause3() { OnKillfocusCause(3); }
+    void OnSetfocusResult1() { OnSetfocusResult(1); }
+    void OnSetfocusResult2() { OnSetfocusResult(2); }
+    void OnSetfocusResult3() { OnSetfocusResult(3); }
+    void OnSelchangeResult1() { OnSelchangeResult(1); }
+    void OnSelchangeResult2() { OnSelchangeResult(2); }
+    void OnSelchangeResult3() { OnSelchangeResult(3); }
+    void OnKillfocusResult1() { OnKillfocusResult(1); }
+    void OnKillfocusResult2() { OnKillfocusResult(2); }
+    void OnKillfocusResult3() { OnKillfocusResult(3); }
+    void OnSetfocusDesc1() { SetImeOpen(TRUE); }
+    void OnSetfocusDesc2() { SetImeOpen(TRUE); }
+    void OnSetfocusRemark() { SetImeOpen(TRUE); }
+    void OnKillfocusDesc1();
+    void OnKillfocusDesc2();
+    void OnKillfocusRemark() { SetImeOpen(FALSE); }
+    void OnClickedClassPrompt();
+    void OnClickedPromptBitmap() { OnClickedClassPrompt(); }
+    void OnClickedConnectWord();
+    void OnClickedPhrase1();
+    void OnClickedPhrase2();
+
+    // Commit and validation.
+    void OnNewEntry();
+    CMyObject2* BuildEntry(CMyObject2* record);
+    void CheckOwnerAccounts(CMyObject2* entry);
+
+    // Dictionary check and registration on commit.
+    int CheckDictionary(int row, CString account, CString description);
+    int AskAccountClass(CString account);
+    int AskRegisterDescription(CString account, CString description);
+
+    // The journal list.
+    CString FormatListLine(const CMyObject2& entry);
+    void RebuildTransactionList();
+    void LoadEntryFields(const CMyObject2& entry);
+    void FillCauseAccountLists();
+    void OnSelchangeTransactionList();
+    void OnSortByDate();
+
+    // Editing.
+    void OnInsertRow();
+    void OnChangeEntry();
+    void OnDeleteRow();
+    void OnClearFields();
+    void OnEditCutLine();
+    void OnEditCopyLine();
+    void OnEditPasteInsert();
+    void OnEditPasteEnd();
+    void CopyEntryToClip(const CMyObject2& record);
+    CMyObject2* CopyClipToEntry(CMyObject2* record);
+
+    // Leaving an edited entry, book buttons, keys and focus.
+    int ConfirmLeaveEdit(CString destination);
+    void OnBookKanjyo();
+    void OnBookKinsen();
+    void OnBookKeihi();
+    void OnBookUriage();
+    void OnBookSiire();
+    void OnBookKessan();
+    void OnBookSettei();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnSetfocusResultAmount1();
+    void OnSetfocusAmount();
+    void OnInputHint();
+    void OnKillfocusFocusHolder();
+    void OnLeaving() override;
+    // For the input aids the main window runs on the journal.
+    void EndPendingInsertion();
+    // The year of the clock, for aid entries when no journal year is known.
+    static CString CurrentYearText();
+    void ShowAidEntries(int currentEntry);
+
+    // Controls.
+    CStatic m_stConnectWord;       // 1049
+    CNumEdit m_edCauseAmount[3];   // 1032, 1033, 1042
+    CNumEdit m_edResultAmount[3];  // 1024, 1025, 1026
+    CStripeListBox m_lbTransactions;  // 1000
+    CStatic m_stPhrase2;           // 1080
+    CStatic m_stDescLabel1;        // 1112
+    CStatic m_stDescLabel2;        // 1113
+    CComboBox m_cbRemark;          // 1045
+    CButton m_btBook[5];           // 1010, 1011, 1029, 1023, 1027
+    CButton m_grEntry;             // 1093
+    CButton m_grList;              // 1094
+    CButton m_grTable;             // 1095
+    CEdit m_edFocusHolder;         // 1061
+    CDateTimeCtrl m_dtDate;        // 1039
+    CComboBox m_cbCause[3];        // 1038, 1040, 1041
+    CComboBox m_cbResult[3];       // 1043, 1030, 1031
+    CComboBox m_cbDesc1;           // 1028
+    CComboBox m_cbDesc2;           // 1036
+    CListBox m_lbClass;            // 1034
+
+    int m_nConnectIndex = 0;
+    std::array<int, 6> m_nClassIndex{-1, -1, -1, -1, -1, -1};
+    int m_nActiveRow = 1;
+    int m_nActiveResultRow = 1;
+    std::array<CString, 6> m_strRowDesc;
+    std::array<CString, 6> m_strRowAccount;
+    std::array<CString, 4> m_strConnectPhrase;
+    CString m_strCauseWord1;
+    CString m_strCauseWord2;
+    CString m_strResultPhrase1;
+    CString m_strResultPhrase2;
+    BOOL m_bResultListsStale = FALSE;
+    int m_nShownLine = -1;
+    int m_nInsertLine = -1;
+    int m_nBuildStatus = 0;
+    int m_nRegisterClass = 0;
+    CString m_strYearText;
+    CMyObject2 m_clipEntry;
+    BOOL m_bLineCopied = FALSE;
+    BOOL m_bPainted = FALSE;
+    COLORREF m_crBack = 0;
+    CToolTipCtrl m_tooltip;
+    int m_nScrollX = 0;
+    int m_nScrollY = 0;
+    int m_nAmountWidth = 21;
+    int m_nAmountFits = 0;
+
+    // Geometry of the debit/credit table, computed before every drawing of it.
+    int m_nGridLeft = 0;
+    int m_nGridTop = 0;
+    int m_nGridRowHeight = 0;
+    std::array<int, 5> m_nGridLineX{};
+    int m_nTableWidth = 0;
+    std::array<int, 7> m_nTableTextX{};
+    int m_nTableTextDy = 0;
+
+protected:
+    // A book button: the question about the entry being edited, then the switch,
+    // which retires this view (nothing of it is touched afterwards).
+    void SwitchBook(const char* destination, UINT command);
+    // The date picker's date as "yyyy/MM/dd".
+    CString DateText() const;
+    void SetDateFromEntryText(const CString& date);
+    // The journal entry at index, or nullptr when the index names none.
+    CMyObject2* EntryAt(int index) const;
+    // The selected row of the transaction list, -1 when none.
+    int SelectedRow() const;
+    int NewEntryRow() const { return m_lbTransactions.GetCount() - 1; }
+    // The pending insertion greys the commands and book buttons that must wait.
+    void LockForInsertion(BOOL lock);
+    // Refuses (with its message) while a row insertion is pending.
+    BOOL RefuseWhileInserting(const char* message);
+    void MarkModified();
+    // The remark in half-width characters, whatever its length.
+    CString HalfWidthRemark(const CString& remark) const;
+    void SetAmountField(CNumEdit& field, const CString& amount);
+
+    void OnSetfocusCause(int row);
+    void OnSelchangeCompanion(int row);
+    void OnKillfocusCause(int row);
+    void OnSetfocusResult(int row);
+    void OnSelchangeResult(int row);
+    void OnKillfocusResult(int row);
+    // What a paint found to do, done once the paint has returned.
+    LRESULT OnAfterPaint(WPARAM wParam, LPARAM lParam);
+
+    // The screen layout of the run, the main window's place and size.
+    void LayOutScreen();
+    void ApplyRowHeightsAndLimits();
+    // Steps shared by showing and picking a row's account: the active row, the
+    // account's node (-1 unknown, -2 no name) and its descriptions in the list.
+    int LoadRowDescriptions(int side, int row, const CString& name);
+    // A cause account the class side does not hold, while a connecting word is shown.
+    void ReportUnknownCauseAccount(const CString& name);
+    CComboBox& DescCombo(int side) { return side == 0 ? m_cbDesc1 : m_cbDesc2; }
+    void SetDescLabel(int side, int row, const CString& name);
+    void ShowClassPrompt(BOOL show);
+    // The entry's month and day ("MM/dd") of the date picker.
+    CString PickedMonthDay() const;
+    // Whether the empty journal's list already shows the lone new-entry row.
+    bool ListShowsNewEntryRowOnly() const;
+    void ShowNewEntryRowOnly();
+    void FillPanelShifted(CDC* pDC, int left, int top, int right, int bottom, COLORREF color);
+    void DrawTableText(CDC* pDC, int x, int row, const CString& text);
+
+    BOOL m_bSetupReportPosted = FALSE;
+    BOOL m_bListFixPosted = FALSE;
+
+public:
+    // Printing the journal: page 1 is the cover, every later page a body page of
+    // the page table made for this print or preview.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
+    std::vector<JournalPrintPage> m_printPages;
+};
