@@ -48,8 +48,8 @@ const char* const kRemarkPresets[] = {
     "按分:料金×60%", "按分:料金×70%", "按分:料金×80%", "按分:料金×90%", "消費税5%", "消費税8%",
 };
 
-constexpr int kCauseIds[3] = {1038, 1040, 1041};
-constexpr int kResultIds[3] = {1043, 1030, 1031};
+constexpr int kCauseIds[3] = {IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3};
+constexpr int kResultIds[3] = {IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3};
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kDescriptionColor = RGB(128, 128, 255);
@@ -105,57 +105,57 @@ const MessageMap* siwake::GetThisMessageMap()
         on::Command(ID_FILE_PRINT, &siwake::OnFilePrint),
         on::Command(ID_FILE_PRINT_DIRECT, &siwake::OnFilePrint),
         on::Command(ID_FILE_PRINT_PREVIEW, &siwake::OnFilePrintPreview),
-        on::Control(CBN_SELCHANGE, 1038, &siwake::OnSelchangeCause1),
-        on::Control(CBN_SELCHANGE, 1043, &siwake::OnSelchangeResult1),
-        on::Control(CBN_SETFOCUS, 1038, &siwake::OnSetfocusCause1),
-        on::Control(CBN_SETFOCUS, 1040, &siwake::OnSetfocusCause2),
-        on::Control(CBN_SETFOCUS, 1041, &siwake::OnSetfocusCause3),
-        on::Control(CBN_SETFOCUS, 1028, &siwake::OnSetfocusDesc1),
-        on::Control(CBN_SETFOCUS, 1043, &siwake::OnSetfocusResult1),
-        on::Control(CBN_SETFOCUS, 1030, &siwake::OnSetfocusResult2),
-        on::Control(CBN_SETFOCUS, 1031, &siwake::OnSetfocusResult3),
-        on::Control(CBN_SETFOCUS, 1036, &siwake::OnSetfocusDesc2),
-        on::Control(BN_CLICKED, 1035, &siwake::OnClickedPhrase1),
-        on::Control(BN_CLICKED, 1037, &siwake::OnClickedPhrase2),
-        on::Control(CBN_KILLFOCUS, 1038, &siwake::OnKillfocusCause1),
-        on::Control(LBN_SELCHANGE, 1034, &siwake::OnSelchangeClassList),
-        on::Control(CBN_KILLFOCUS, 1028, &siwake::OnKillfocusDesc1),
-        on::Control(CBN_KILLFOCUS, 1043, &siwake::OnKillfocusResult1),
-        on::Control(CBN_KILLFOCUS, 1030, &siwake::OnKillfocusResult2),
-        on::Control(CBN_KILLFOCUS, 1031, &siwake::OnKillfocusResult3),
-        on::Control(CBN_KILLFOCUS, 1036, &siwake::OnKillfocusDesc2),
-        on::Control(CBN_KILLFOCUS, 1040, &siwake::OnKillfocusCause2),
-        on::Control(CBN_KILLFOCUS, 1041, &siwake::OnKillfocusCause3),
-        on::Control(CBN_KILLFOCUS, 1045, &siwake::OnKillfocusRemark),
-        on::Control(STN_CLICKED, 1049, &siwake::OnClickedConnectWord),
-        on::Control(STN_CLICKED, 1111, &siwake::OnClickedClassPrompt),
-        on::Control(CBN_SETFOCUS, 1045, &siwake::OnSetfocusRemark),
-        on::Control(CBN_SELCHANGE, 1030, &siwake::OnSelchangeResult2),
-        on::Control(CBN_SELCHANGE, 1031, &siwake::OnSelchangeResult3),
-        on::Control(CBN_SELCHANGE, 1040, &siwake::OnSelchangeCause2),
-        on::Control(CBN_SELCHANGE, 1041, &siwake::OnSelchangeCause3),
-        on::Control(STN_CLICKED, 1123, &siwake::OnClickedPromptBitmap),
-        on::Control(BN_CLICKED, 1092, &siwake::OnNewEntry),
-        on::Control(BN_CLICKED, 1018, &siwake::OnInsertRow),
-        on::Control(BN_CLICKED, 1009, &siwake::OnChangeEntry),
-        on::Control(BN_CLICKED, 1004, &siwake::OnDeleteRow),
-        on::Control(BN_CLICKED, 1005, &siwake::OnClearFields),
-        on::Control(LBN_SELCHANGE, 1000, &siwake::OnSelchangeTransactionList),
-        on::Control(BN_CLICKED, 1010, &siwake::OnBookKanjyo),
-        on::Control(BN_CLICKED, 1011, &siwake::OnBookKinsen),
-        on::Control(BN_CLICKED, 1029, &siwake::OnBookKeihi),
-        on::Control(BN_CLICKED, 1012, &siwake::OnBookUriage),
-        on::Control(BN_CLICKED, 1044, &siwake::OnBookSiire),
-        on::Control(BN_CLICKED, 1023, &siwake::OnBookKessan),
-        on::Control(BN_CLICKED, 1027, &siwake::OnBookSettei),
-        on::Control(BN_CLICKED, 1022, &siwake::OnInputHint),
-        on::Control(EN_SETFOCUS, 1024, &siwake::OnSetfocusResultAmount1),
-        on::Control(EN_SETFOCUS, 1025, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1026, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1032, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1033, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1042, &siwake::OnSetfocusAmount),
-        on::Control(EN_KILLFOCUS, 1061, &siwake::OnKillfocusFocusHolder),
+        on::Control(CBN_SELCHANGE, IDC_JOURNAL_CAUSE1, &siwake::OnSelchangeCause1),
+        on::Control(CBN_SELCHANGE, IDC_JOURNAL_RESULT1, &siwake::OnSelchangeResult1),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_CAUSE1, &siwake::OnSetfocusCause1),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_CAUSE2, &siwake::OnSetfocusCause2),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_CAUSE3, &siwake::OnSetfocusCause3),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_DESC1, &siwake::OnSetfocusDesc1),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_RESULT1, &siwake::OnSetfocusResult1),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_RESULT2, &siwake::OnSetfocusResult2),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_RESULT3, &siwake::OnSetfocusResult3),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_DESC2, &siwake::OnSetfocusDesc2),
+        on::Control(BN_CLICKED, IDC_JOURNAL_PHRASE1, &siwake::OnClickedPhrase1),
+        on::Control(BN_CLICKED, IDC_JOURNAL_PHRASE2, &siwake::OnClickedPhrase2),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_CAUSE1, &siwake::OnKillfocusCause1),
+        on::Control(LBN_SELCHANGE, IDC_JOURNAL_CLASS_LIST, &siwake::OnSelchangeClassList),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_DESC1, &siwake::OnKillfocusDesc1),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_RESULT1, &siwake::OnKillfocusResult1),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_RESULT2, &siwake::OnKillfocusResult2),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_RESULT3, &siwake::OnKillfocusResult3),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_DESC2, &siwake::OnKillfocusDesc2),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_CAUSE2, &siwake::OnKillfocusCause2),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_CAUSE3, &siwake::OnKillfocusCause3),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_REMARK, &siwake::OnKillfocusRemark),
+        on::Control(STN_CLICKED, IDC_JOURNAL_CONNECT_WORD, &siwake::OnClickedConnectWord),
+        on::Control(STN_CLICKED, IDC_JOURNAL_CLASS_PROMPT, &siwake::OnClickedClassPrompt),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_REMARK, &siwake::OnSetfocusRemark),
+        on::Control(CBN_SELCHANGE, IDC_JOURNAL_RESULT2, &siwake::OnSelchangeResult2),
+        on::Control(CBN_SELCHANGE, IDC_JOURNAL_RESULT3, &siwake::OnSelchangeResult3),
+        on::Control(CBN_SELCHANGE, IDC_JOURNAL_CAUSE2, &siwake::OnSelchangeCause2),
+        on::Control(CBN_SELCHANGE, IDC_JOURNAL_CAUSE3, &siwake::OnSelchangeCause3),
+        on::Control(STN_CLICKED, IDC_JOURNAL_CLASS_PROMPT_PICTURE, &siwake::OnClickedPromptBitmap),
+        on::Control(BN_CLICKED, IDC_JOURNAL_NEW_ENTRY, &siwake::OnNewEntry),
+        on::Control(BN_CLICKED, IDC_JOURNAL_INSERT, &siwake::OnInsertRow),
+        on::Control(BN_CLICKED, IDC_JOURNAL_CHANGE, &siwake::OnChangeEntry),
+        on::Control(BN_CLICKED, IDC_JOURNAL_DELETE, &siwake::OnDeleteRow),
+        on::Control(BN_CLICKED, IDC_JOURNAL_CLEAR, &siwake::OnClearFields),
+        on::Control(LBN_SELCHANGE, IDC_JOURNAL_TRANSACTION_LIST, &siwake::OnSelchangeTransactionList),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KANJYO, &siwake::OnBookKanjyo),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KINSEN, &siwake::OnBookKinsen),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KEIHI, &siwake::OnBookKeihi),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_URIAGE, &siwake::OnBookUriage),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_SIIRE, &siwake::OnBookSiire),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KESSAN, &siwake::OnBookKessan),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_SETTEI, &siwake::OnBookSettei),
+        on::Control(BN_CLICKED, IDC_JOURNAL_INPUT_HINT, &siwake::OnInputHint),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_RESULT_AMOUNT1, &siwake::OnSetfocusResultAmount1),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_RESULT_AMOUNT2, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_RESULT_AMOUNT3, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_CAUSE_AMOUNT1, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_CAUSE_AMOUNT2, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_CAUSE_AMOUNT3, &siwake::OnSetfocusAmount),
+        on::Control(EN_KILLFOCUS, IDC_JOURNAL_FOCUS_HOLDER, &siwake::OnKillfocusFocusHolder),
         on::Command(ID_SORT_BY_DATE, &siwake::OnSortByDate),
         on::Command(ID_OPENING_BALANCE, &siwake::OnOpeningBalance),
         on::Command(ID_EDIT_CUT_LINE, &siwake::OnEditCutLine),
@@ -176,37 +176,37 @@ siwake::siwake() : CFormView(IDD_SIWAKE) {}
 void siwake::DoDataExchange(CDataExchange* pDX)
 {
     CFormView::DoDataExchange(pDX);
-    DDX_Control(pDX, 1049, m_stConnectWord);
-    DDX_Control(pDX, 1042, m_edCauseAmount[2]);
-    DDX_Control(pDX, 1033, m_edCauseAmount[1]);
-    DDX_Control(pDX, 1032, m_edCauseAmount[0]);
-    DDX_Control(pDX, 1026, m_edResultAmount[2]);
-    DDX_Control(pDX, 1025, m_edResultAmount[1]);
-    DDX_Control(pDX, 1024, m_edResultAmount[0]);
-    DDX_Control(pDX, 1000, m_lbTransactions);
-    DDX_Control(pDX, 1080, m_stPhrase2);
-    DDX_Control(pDX, 1113, m_stDescLabel2);
-    DDX_Control(pDX, 1112, m_stDescLabel1);
-    DDX_Control(pDX, 1045, m_cbRemark);
-    DDX_Control(pDX, 1027, m_btBook[4]);
-    DDX_Control(pDX, 1023, m_btBook[3]);
-    DDX_Control(pDX, 1029, m_btBook[2]);
-    DDX_Control(pDX, 1011, m_btBook[1]);
-    DDX_Control(pDX, 1010, m_btBook[0]);
-    DDX_Control(pDX, 1095, m_grTable);
-    DDX_Control(pDX, 1094, m_grList);
-    DDX_Control(pDX, 1093, m_grEntry);
-    DDX_Control(pDX, 1061, m_edFocusHolder);
-    DDX_Control(pDX, 1041, m_cbCause[2]);
-    DDX_Control(pDX, 1040, m_cbCause[1]);
-    DDX_Control(pDX, 1039, m_dtDate);
-    DDX_Control(pDX, 1038, m_cbCause[0]);
-    DDX_Control(pDX, 1036, m_cbDesc2);
-    DDX_Control(pDX, 1031, m_cbResult[2]);
-    DDX_Control(pDX, 1030, m_cbResult[1]);
-    DDX_Control(pDX, 1043, m_cbResult[0]);
-    DDX_Control(pDX, 1028, m_cbDesc1);
-    DDX_Control(pDX, 1034, m_lbClass);
+    DDX_Control(pDX, IDC_JOURNAL_CONNECT_WORD, m_stConnectWord);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE_AMOUNT3, m_edCauseAmount[2]);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE_AMOUNT2, m_edCauseAmount[1]);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE_AMOUNT1, m_edCauseAmount[0]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT3, m_edResultAmount[2]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT2, m_edResultAmount[1]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT1, m_edResultAmount[0]);
+    DDX_Control(pDX, IDC_JOURNAL_TRANSACTION_LIST, m_lbTransactions);
+    DDX_Control(pDX, IDC_JOURNAL_PHRASE2_TEXT, m_stPhrase2);
+    DDX_Control(pDX, IDC_JOURNAL_DESC2_LABEL, m_stDescLabel2);
+    DDX_Control(pDX, IDC_JOURNAL_DESC1_LABEL, m_stDescLabel1);
+    DDX_Control(pDX, IDC_JOURNAL_REMARK, m_cbRemark);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_SETTEI, m_btBook[4]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KESSAN, m_btBook[3]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KEIHI, m_btBook[2]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KINSEN, m_btBook[1]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KANJYO, m_btBook[0]);
+    DDX_Control(pDX, IDC_JOURNAL_TABLE_GROUP, m_grTable);
+    DDX_Control(pDX, IDC_JOURNAL_LIST_GROUP, m_grList);
+    DDX_Control(pDX, IDC_JOURNAL_ENTRY_GROUP, m_grEntry);
+    DDX_Control(pDX, IDC_JOURNAL_FOCUS_HOLDER, m_edFocusHolder);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE3, m_cbCause[2]);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE2, m_cbCause[1]);
+    DDX_Control(pDX, IDC_JOURNAL_DATE, m_dtDate);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE1, m_cbCause[0]);
+    DDX_Control(pDX, IDC_JOURNAL_DESC2, m_cbDesc2);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT3, m_cbResult[2]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT2, m_cbResult[1]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT1, m_cbResult[0]);
+    DDX_Control(pDX, IDC_JOURNAL_DESC1, m_cbDesc1);
+    DDX_Control(pDX, IDC_JOURNAL_CLASS_LIST, m_lbClass);
 }
 
 BOOL siwake::PreTranslateMessage(MSG* pMsg)
@@ -274,10 +274,10 @@ void siwake::LayOutScreen()
         screenHeight = dc.GetDeviceCaps(VERTRES);
     }
     document->m_nRowHeight = ListRowHeight(document->m_nFontSize, dpi);
-    const WindowPlacement placement = MainWindowPlacement(dpi, screenWidth, screenHeight, ControlRect(1095));
+    const WindowPlacement placement = MainWindowPlacement(dpi, screenWidth, screenHeight, ControlRect(IDC_JOURNAL_TABLE_GROUP));
     if (mainWindow)
         mainWindow->MoveWindow(placement.x, placement.y, placement.width, placement.height, TRUE);
-    const auto words = LayoutWords(dpi, ControlRect(1010), ControlRect(1093), ControlRect(1095));
+    const auto words = LayoutWords(dpi, ControlRect(IDC_JOURNAL_BOOK_KANJYO), ControlRect(IDC_JOURNAL_ENTRY_GROUP), ControlRect(IDC_JOURNAL_TABLE_GROUP));
     for (size_t i = 0; i < words.size(); ++i)
         document->m_nLayout[i] = words[i];
     document->m_bLayoutDone = 1;
@@ -331,8 +331,8 @@ void siwake::OnDraw(CDC* pDC)
         int id;
         COLORREF color;
     };
-    for (const Group& group : {Group{1093, RGB(128, 128, 255)}, Group{1094, RGB(128, 255, 128)},
-                               Group{1095, RGB(255, 255, 128)}}) {
+    for (const Group& group : {Group{IDC_JOURNAL_ENTRY_GROUP, RGB(128, 128, 255)}, Group{IDC_JOURNAL_LIST_GROUP, RGB(128, 255, 128)},
+                               Group{IDC_JOURNAL_TABLE_GROUP, RGB(255, 255, 128)}}) {
         const CRect r = ControlRect(group.id);
         DrawFrame(pDC, r.left + 8, r.top + 14, r.right - 8, r.bottom - 8, group.color, 5);
     }
@@ -441,7 +441,7 @@ void siwake::DrawRowLinks(CDC* pDC, int causeRow)
 {
     const int dx = m_nScrollX;
     const int dy = m_nScrollY;
-    const CRect K = ControlRect(1034);
+    const CRect K = ControlRect(IDC_JOURNAL_CLASS_LIST);
     auto bracket = [&](const CRect& R, const CRect& D) {
         CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
         CPen* previous = pDC->SelectObject(&blue);
@@ -458,18 +458,18 @@ void siwake::DrawRowLinks(CDC* pDC, int causeRow)
         const CPoint funnel[4] = {CPoint(K.right + 3 + dx, K.top + dy), CPoint(R.left - 2 + dx, R.top + dy),
                                   CPoint(R.left - 2 + dx, R.bottom + dy), CPoint(K.right + 3 + dx, K.bottom + dy)};
         pDC->Polygon(funnel, 4);
-        bracket(R, ControlRect(1112));
+        bracket(R, ControlRect(IDC_JOURNAL_DESC1_LABEL));
     }
     if (m_nActiveResultRow >= 1 && m_nActiveResultRow <= 3)
-        bracket(ControlRect(kResultIds[m_nActiveResultRow - 1]), ControlRect(1113));
+        bracket(ControlRect(kResultIds[m_nActiveResultRow - 1]), ControlRect(IDC_JOURNAL_DESC2_LABEL));
 }
 
 void siwake::DrawPhraseBracket(CDC* pDC)
 {
     const int dx = m_nScrollX;
     const int dy = m_nScrollY;
-    const CRect M = ControlRect(1024);
-    const CRect P = ControlRect(1080);
+    const CRect M = ControlRect(IDC_JOURNAL_RESULT_AMOUNT1);
+    const CRect P = ControlRect(IDC_JOURNAL_PHRASE2_TEXT);
     const CPoint points[6] = {
         CPoint(M.right + dx, M.top - 6 + dy),      CPoint(P.right + 1 + dx, M.top - 6 + dy),
         CPoint(P.right + 1 + dx, P.bottom + 6 + dy), CPoint(M.right + 8 + dx, P.bottom + 6 + dy),
@@ -482,7 +482,7 @@ void siwake::DrawConnectWordMarks(CDC* pDC, COLORREF color, int width)
 {
     const int dx = m_nScrollX;
     const int dy = m_nScrollY;
-    const CRect W = ControlRect(1049);
+    const CRect W = ControlRect(IDC_JOURNAL_CONNECT_WORD);
     CPen pen(PS_SOLID, width, color);
     CPen* previous = pDC->SelectObject(&pen);
     pDC->MoveTo(W.left + 3 + dx, W.top - 3 + dy);
@@ -497,7 +497,7 @@ void siwake::RedrawClassFunnel(int row)
     if (row < 1 || row > 3)
         return;
     CClientDC dc(this);
-    const CRect K = ControlRect(1034);
+    const CRect K = ControlRect(IDC_JOURNAL_CLASS_LIST);
     const CRect R = ControlRect(kCauseIds[row - 1]);
     FillPanel(&dc, K.right + 2, K.top, R.left - 1, K.bottom, m_crBack);
     const CPoint funnel[4] = {CPoint(K.right + 3, K.top), CPoint(R.left - 2, R.top), CPoint(R.left - 2, R.bottom),
@@ -511,8 +511,8 @@ void siwake::RedrawDescBracket(int side, int row)
         return;
     CClientDC dc(this);
     const CRect R = ControlRect(side == 0 ? kCauseIds[row - 1] : kResultIds[row - 1]);
-    const CRect F = ControlRect(side == 0 ? 1038 : 1043);
-    const CRect D = ControlRect(side == 0 ? 1112 : 1113);
+    const CRect F = ControlRect(side == 0 ? IDC_JOURNAL_CAUSE1 : IDC_JOURNAL_RESULT1);
+    const CRect D = ControlRect(side == 0 ? IDC_JOURNAL_DESC1_LABEL : IDC_JOURNAL_DESC2_LABEL);
     if (side == 1)
         FillPanel(&dc, F.left - 5, F.top + 11, D.left - 1, D.top + 8, m_crBack);
     CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
@@ -537,10 +537,10 @@ void siwake::ClearEntryFields()
     for (CString& desc : m_strRowDesc)
         desc.Empty();
 
-    CheckDlgButton(1035, BST_UNCHECKED);
-    CheckDlgButton(1037, BST_UNCHECKED);
-    SetDlgItemText(1079, kDefaultPhrase1);
-    SetDlgItemText(1080, kDefaultPhrase2);
+    CheckDlgButton(IDC_JOURNAL_PHRASE1, BST_UNCHECKED);
+    CheckDlgButton(IDC_JOURNAL_PHRASE2, BST_UNCHECKED);
+    SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, kDefaultPhrase1);
+    SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, kDefaultPhrase2);
     m_nConnectIndex = 0;
     m_stConnectWord.SetWindowText(kDefaultConnectWord);
 
@@ -718,9 +718,9 @@ void siwake::SetDescLabel(int side, int row, const CString& name)
 void siwake::ShowClassPrompt(BOOL show)
 {
     const int command = show ? SW_SHOW : SW_HIDE;
-    if (CWnd* prompt = GetDlgItem(1111))
+    if (CWnd* prompt = GetDlgItem(IDC_JOURNAL_CLASS_PROMPT))
         prompt->ShowWindow(command);
-    if (CWnd* bitmap = GetDlgItem(1123))
+    if (CWnd* bitmap = GetDlgItem(IDC_JOURNAL_CLASS_PROMPT_PICTURE))
         bitmap->ShowWindow(command);
 }
 
@@ -890,15 +890,15 @@ void siwake::OnClickedConnectWord()
     m_stConnectWord.SetWindowText(word);
     CString first;
     CString second;
-    GetDlgItemText(1079, first);
-    GetDlgItemText(1080, second);
+    GetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, first);
+    GetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, second);
     const CString oldFirst = first;
     const CString oldSecond = second;
     AgreeParticles(word, first, second);
     if (first != oldFirst)
-        SetDlgItemText(1079, first);
+        SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, first);
     if (second != oldSecond)
-        SetDlgItemText(1080, second);
+        SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, second);
 }
 
 CString siwake::PickedMonthDay() const
@@ -916,8 +916,8 @@ void siwake::SetResultPhrases(int direction, const CString& name)
     const Dictionary& dictionary = GetDocument()->m_arrDictionary;
     const int node = FindChildNode(dictionary, 8, name);
     if (node < 0) {
-        SetDlgItemText(1079, "");
-        SetDlgItemText(1080, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, "");
         return;
     }
     m_strResultPhrase1 = dictionary.GetAt(node)->m_strWord1;
@@ -925,34 +925,34 @@ void siwake::SetResultPhrases(int direction, const CString& name)
     CString word;
     m_stConnectWord.GetWindowText(word);
     AgreeParticles(word, m_strResultPhrase1, m_strResultPhrase2);
-    SetDlgItemText(1079, m_strResultPhrase1);
-    SetDlgItemText(1080, m_strResultPhrase2);
+    SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, m_strResultPhrase1);
+    SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, m_strResultPhrase2);
     if (direction == 1 || direction == 0) {
-        CheckDlgButton(1035, direction == 1 ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(1037, direction == 0 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE1, direction == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE2, direction == 0 ? BST_CHECKED : BST_UNCHECKED);
     }
     const FixedPhraseCase fixed = FixedPhraseCases(m_nClassIndex[0], PickedMonthDay(), ComboText(m_cbCause[0]),
                                                    name, m_strResultPhrase1, m_strResultPhrase2);
     if (fixed.emptyFirst)
-        SetDlgItemText(1079, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, "");
     if (fixed.emptySecond)
-        SetDlgItemText(1080, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, "");
     if (fixed.radio != 0) {
-        CheckDlgButton(1035, fixed.radio == 1 ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(1037, fixed.radio == 2 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE1, fixed.radio == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE2, fixed.radio == 2 ? BST_CHECKED : BST_UNCHECKED);
     }
 }
 
 void siwake::OnClickedPhrase1()
 {
-    if (IsDlgButtonChecked(1037))
-        CheckDlgButton(1037, BST_UNCHECKED);
+    if (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2))
+        CheckDlgButton(IDC_JOURNAL_PHRASE2, BST_UNCHECKED);
 }
 
 void siwake::OnClickedPhrase2()
 {
-    if (IsDlgButtonChecked(1035))
-        CheckDlgButton(1035, BST_UNCHECKED);
+    if (IsDlgButtonChecked(IDC_JOURNAL_PHRASE1))
+        CheckDlgButton(IDC_JOURNAL_PHRASE1, BST_UNCHECKED);
 }
 
 // ---------------------------------------------------------------------------
@@ -960,7 +960,7 @@ void siwake::OnClickedPhrase2()
 
 void siwake::ComputeEntryTableLayout()
 {
-    const EntryTableGeometry g = EntryTableGeometryFor(ControlRect(1095), GetDocument()->m_nLayout[9]);
+    const EntryTableGeometry g = EntryTableGeometryFor(ControlRect(IDC_JOURNAL_TABLE_GROUP), GetDocument()->m_nLayout[9]);
     m_nGridLeft = g.left;
     m_nGridTop = g.top;
     m_nGridRowHeight = g.rowHeight;

@@ -152,25 +152,25 @@ public:
     void ShowAidEntries(int currentEntry);
 
     // Controls.
-    CStatic m_stConnectWord;       // 1049
-    CNumEdit m_edCauseAmount[3];   // 1032, 1033, 1042
-    CNumEdit m_edResultAmount[3];  // 1024, 1025, 1026
-    CStripeListBox m_lbTransactions;  // 1000
-    CStatic m_stPhrase2;           // 1080
-    CStatic m_stDescLabel1;        // 1112
-    CStatic m_stDescLabel2;        // 1113
-    CComboBox m_cbRemark;          // 1045
-    CButton m_btBook[5];           // 1010, 1011, 1029, 1023, 1027
-    CButton m_grEntry;             // 1093
-    CButton m_grList;              // 1094
-    CButton m_grTable;             // 1095
-    CEdit m_edFocusHolder;         // 1061
-    CDateTimeCtrl m_dtDate;        // 1039
-    CComboBox m_cbCause[3];        // 1038, 1040, 1041
-    CComboBox m_cbResult[3];       // 1043, 1030, 1031
-    CComboBox m_cbDesc1;           // 1028
-    CComboBox m_cbDesc2;           // 1036
-    CListBox m_lbClass;            // 1034
+    CStatic m_stConnectWord;
+    CNumEdit m_edCauseAmount[3];
+    CNumEdit m_edResultAmount[3];
+    CStripeListBox m_lbTransactions;
+    CStatic m_stPhrase2;
+    CStatic m_stDescLabel1;
+    CStatic m_stDescLabel2;
+    CComboBox m_cbRemark;
+    CButton m_btBook[5];
+    CButton m_grEntry;
+    CButton m_grList;
+    CButton m_grTable;
+    CEdit m_edFocusHolder;
+    CDateTimeCtrl m_dtDate;
+    CComboBox m_cbCause[3];
+    CComboBox m_cbResult[3];
+    CComboBox m_cbDesc1;
+    CComboBox m_cbDesc2;
+    CListBox m_lbClass;
 
     int m_nConnectIndex = 0;
     std::array<int, 6> m_nClassIndex{-1, -1, -1, -1, -1, -1};

@@ -5,6 +5,7 @@
 
 #include "../core/column_text.h"
 #include "../core/my_app.h"
+#include "../resources/resource.h"
 #include "../setup/bad_debt_entries.h"
 #include "../setup/inventory_entries.h"
 #include "../setup/kasidaore_dlg.h"
@@ -42,8 +43,8 @@ void siwake::EndPendingInsertion()
         return;
     m_lbTransactions.DeleteString(static_cast<UINT>(m_nInsertLine));
     m_nInsertLine = -1;
-    SetDlgItemText(1018, "行挿入");
-    SetDlgItemText(1004, "削除");
+    SetDlgItemText(IDC_JOURNAL_INSERT, "行挿入");
+    SetDlgItemText(IDC_JOURNAL_DELETE, "削除");
     LockForInsertion(FALSE);
 }
 

@@ -46,9 +46,9 @@ const char* const kInsertPendingCut = "挿入行の編集中です。切り取�
 const char* const kDeleteQuestion = "選択されている行を削除しますか？";
 const char* const kHelpFileName = "dazeruruvo.chm";
 
-constexpr int kCauseFieldIds[3] = {1038, 1040, 1041};
-constexpr int kResultFieldIds[3] = {1043, 1030, 1031};
-constexpr int kBookButtonIds[7] = {1010, 1011, 1029, 1012, 1044, 1023, 1027};
+constexpr int kCauseFieldIds[3] = {IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3};
+constexpr int kResultFieldIds[3] = {IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3};
+constexpr int kBookButtonIds[7] = {IDC_JOURNAL_BOOK_KANJYO, IDC_JOURNAL_BOOK_KINSEN, IDC_JOURNAL_BOOK_KEIHI, IDC_JOURNAL_BOOK_URIAGE, IDC_JOURNAL_BOOK_SIIRE, IDC_JOURNAL_BOOK_KESSAN, IDC_JOURNAL_BOOK_SETTEI};
 constexpr UINT kLockedCommands[] = {
     ID_EDIT_CUT_LINE, ID_EDIT_COPY_LINE, ID_EDIT_PASTE_INSERT, ID_EDIT_PASTE_END, ID_SORT_BY_DATE,
     ID_VIEW_SIWAKE, ID_VIEW_KANJYO, ID_VIEW_KINSEN, ID_VIEW_KEIHI, ID_VIEW_URIAGE, ID_VIEW_SIIRE,
@@ -229,7 +229,7 @@ CMyObject2* siwake::BuildEntry(CMyObject2* record)
         if (f.result[k].IsEmpty())
             m_strRowDesc[3 + k].Empty();
     }
-    f.direction = IsDlgButtonChecked(1035) ? 1 : (IsDlgButtonChecked(1037) ? 0 : -1);
+    f.direction = IsDlgButtonChecked(IDC_JOURNAL_PHRASE1) ? 1 : (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2) ? 0 : -1);
     m_nBuildStatus = 0;
 
     const CString converted = HalfWidthRemark(f.remark);
@@ -238,9 +238,9 @@ CMyObject2* siwake::BuildEntry(CMyObject2* record)
     CString phrase1 = m_strResultPhrase1;
     CString phrase2 = m_strResultPhrase2;
     if (phrase1.IsEmpty())
-        GetDlgItemText(1079, phrase1);
+        GetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, phrase1);
     if (phrase2.IsEmpty())
-        GetDlgItemText(1080, phrase2);
+        GetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, phrase2);
     const CString checked = CheckEntryFields(f, converted, phrase1, phrase2);
     if (!checked.IsEmpty())
         return refuse(checked);
@@ -512,8 +512,8 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
     RedrawDescBracket(0, 1);
     RedrawDescBracket(1, 1);
 
-    CheckDlgButton(1035, BST_UNCHECKED);
-    CheckDlgButton(1037, BST_UNCHECKED);
+    CheckDlgButton(IDC_JOURNAL_PHRASE1, BST_UNCHECKED);
+    CheckDlgButton(IDC_JOURNAL_PHRASE2, BST_UNCHECKED);
     SetResultPhrases(entry.m_nDirection, entry.m_strResult1);
     SetDescLabel(0, 1, entry.m_strCause1);
     SetDescLabel(1, 1, entry.m_strResult1);
@@ -605,8 +605,8 @@ void siwake::OnInsertRow()
         const CString date = before->m_strDate;
         m_lbTransactions.InsertString(sel, kInsertRowText);
         document->m_nInsertRow = m_nInsertLine = sel;
-        SetDlgItemText(1018, "挿入確定");
-        SetDlgItemText(1004, "挿入中止");
+        SetDlgItemText(IDC_JOURNAL_INSERT, "挿入確定");
+        SetDlgItemText(IDC_JOURNAL_DELETE, "挿入中止");
         LockForInsertion(TRUE);
         ClearEntryAndTable();
         m_lbTransactions.SetCurSel(sel);
@@ -634,8 +634,8 @@ void siwake::OnInsertRow()
     m_nShownLine = row;
     ShowEntryTable(*record);
     document->m_nInsertRow = m_nInsertLine = -1;
-    SetDlgItemText(1018, "行挿入");
-    SetDlgItemText(1004, "削除");
+    SetDlgItemText(IDC_JOURNAL_INSERT, "行挿入");
+    SetDlgItemText(IDC_JOURNAL_DELETE, "削除");
     LockForInsertion(FALSE);
     MarkModified();
 }
@@ -703,8 +703,8 @@ void siwake::OnDeleteRow()
         document->m_nCurEntry = sel - 1;
     } else {
         row = m_nInsertLine;
-        SetDlgItemText(1018, "行挿入");
-        SetDlgItemText(1004, "削除");
+        SetDlgItemText(IDC_JOURNAL_INSERT, "行挿入");
+        SetDlgItemText(IDC_JOURNAL_DELETE, "削除");
         LockForInsertion(FALSE);
     }
     m_lbTransactions.DeleteString(static_cast<UINT>(row));
@@ -873,7 +873,7 @@ int siwake::ConfirmLeaveEdit(CString destination)
             amounts[3 + k] = Normalized(WindowText(m_edResultAmount[i]));
         }
         const CString remark = WindowText(m_cbRemark);
-        d = IsDlgButtonChecked(1035) ? 1 : (IsDlgButtonChecked(1037) ? 0 : -1);
+        d = IsDlgButtonChecked(IDC_JOURNAL_PHRASE1) ? 1 : (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2) ? 0 : -1);
         const CMyObject2* entry = EntryAt(document->m_nCurEntry);
         if (!entry)
             return 0;
