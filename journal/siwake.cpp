@@ -21,6 +21,7 @@
 #include "../framework/win/win_app.h"
 #include "../resources/resource.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -50,6 +51,20 @@ const char* const kRemarkPresets[] = {
 
 constexpr int kCauseIds[3] = {IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3};
 constexpr int kResultIds[3] = {IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3};
+// The id ranges that hold each family of three combos (with other controls between).
+constexpr UINT kCauseIdFirst = std::min({IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3});
+constexpr UINT kCauseIdLast = std::max({IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3});
+constexpr UINT kResultIdFirst = std::min({IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3});
+constexpr UINT kResultIdLast = std::max({IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3});
+
+// The row (1 to 3) of a combo of the family, 0 for another control.
+int RowOfId(const int (&ids)[3], UINT id)
+{
+    for (int row = 1; row <= 3; ++row)
+        if (static_cast<UINT>(ids[row - 1]) == id)
+            return row;
+    return 0;
+}
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kDescriptionColor = RGB(128, 128, 255);
@@ -105,35 +120,23 @@ const MessageMap* siwake::GetThisMessageMap()
         on::Command(ID_FILE_PRINT, &siwake::OnFilePrint),
         on::Command(ID_FILE_PRINT_DIRECT, &siwake::OnFilePrint),
         on::Command(ID_FILE_PRINT_PREVIEW, &siwake::OnFilePrintPreview),
-        on::Control(CBN_SELCHANGE, IDC_JOURNAL_CAUSE1, &siwake::OnSelchangeCause1),
-        on::Control(CBN_SELCHANGE, IDC_JOURNAL_RESULT1, &siwake::OnSelchangeResult1),
-        on::Control(CBN_SETFOCUS, IDC_JOURNAL_CAUSE1, &siwake::OnSetfocusCause1),
-        on::Control(CBN_SETFOCUS, IDC_JOURNAL_CAUSE2, &siwake::OnSetfocusCause2),
-        on::Control(CBN_SETFOCUS, IDC_JOURNAL_CAUSE3, &siwake::OnSetfocusCause3),
         on::Control(CBN_SETFOCUS, IDC_JOURNAL_DESC1, &siwake::OnSetfocusDesc1),
-        on::Control(CBN_SETFOCUS, IDC_JOURNAL_RESULT1, &siwake::OnSetfocusResult1),
-        on::Control(CBN_SETFOCUS, IDC_JOURNAL_RESULT2, &siwake::OnSetfocusResult2),
-        on::Control(CBN_SETFOCUS, IDC_JOURNAL_RESULT3, &siwake::OnSetfocusResult3),
         on::Control(CBN_SETFOCUS, IDC_JOURNAL_DESC2, &siwake::OnSetfocusDesc2),
+        on::ControlRangeEx(CBN_SETFOCUS, kCauseIdFirst, kCauseIdLast, &siwake::OnSetfocusCauseId),
+        on::ControlRangeEx(CBN_SELCHANGE, kCauseIdFirst, kCauseIdLast, &siwake::OnSelchangeCauseId),
+        on::ControlRangeEx(CBN_KILLFOCUS, kCauseIdFirst, kCauseIdLast, &siwake::OnKillfocusCauseId),
+        on::ControlRangeEx(CBN_SETFOCUS, kResultIdFirst, kResultIdLast, &siwake::OnSetfocusResultId),
+        on::ControlRangeEx(CBN_SELCHANGE, kResultIdFirst, kResultIdLast, &siwake::OnSelchangeResultId),
+        on::ControlRangeEx(CBN_KILLFOCUS, kResultIdFirst, kResultIdLast, &siwake::OnKillfocusResultId),
         on::Control(BN_CLICKED, IDC_JOURNAL_PHRASE1, &siwake::OnClickedPhrase1),
         on::Control(BN_CLICKED, IDC_JOURNAL_PHRASE2, &siwake::OnClickedPhrase2),
-        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_CAUSE1, &siwake::OnKillfocusCause1),
         on::Control(LBN_SELCHANGE, IDC_JOURNAL_CLASS_LIST, &siwake::OnSelchangeClassList),
         on::Control(CBN_KILLFOCUS, IDC_JOURNAL_DESC1, &siwake::OnKillfocusDesc1),
-        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_RESULT1, &siwake::OnKillfocusResult1),
-        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_RESULT2, &siwake::OnKillfocusResult2),
-        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_RESULT3, &siwake::OnKillfocusResult3),
         on::Control(CBN_KILLFOCUS, IDC_JOURNAL_DESC2, &siwake::OnKillfocusDesc2),
-        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_CAUSE2, &siwake::OnKillfocusCause2),
-        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_CAUSE3, &siwake::OnKillfocusCause3),
         on::Control(CBN_KILLFOCUS, IDC_JOURNAL_REMARK, &siwake::OnKillfocusRemark),
         on::Control(STN_CLICKED, IDC_JOURNAL_CONNECT_WORD, &siwake::OnClickedConnectWord),
         on::Control(STN_CLICKED, IDC_JOURNAL_CLASS_PROMPT, &siwake::OnClickedClassPrompt),
         on::Control(CBN_SETFOCUS, IDC_JOURNAL_REMARK, &siwake::OnSetfocusRemark),
-        on::Control(CBN_SELCHANGE, IDC_JOURNAL_RESULT2, &siwake::OnSelchangeResult2),
-        on::Control(CBN_SELCHANGE, IDC_JOURNAL_RESULT3, &siwake::OnSelchangeResult3),
-        on::Control(CBN_SELCHANGE, IDC_JOURNAL_CAUSE2, &siwake::OnSelchangeCause2),
-        on::Control(CBN_SELCHANGE, IDC_JOURNAL_CAUSE3, &siwake::OnSelchangeCause3),
         on::Control(STN_CLICKED, IDC_JOURNAL_CLASS_PROMPT_PICTURE, &siwake::OnClickedPromptBitmap),
         on::Control(BN_CLICKED, IDC_JOURNAL_NEW_ENTRY, &siwake::OnNewEntry),
         on::Control(BN_CLICKED, IDC_JOURNAL_INSERT, &siwake::OnInsertRow),
@@ -741,6 +744,56 @@ void siwake::OnSelchangeClassList()
     combo.ResetContent();
     m_nClassIndex[static_cast<size_t>(row - 1)] = k;
     FillList(combo, ChildNames(GetDocument()->m_arrDictionary, k + 1));
+}
+
+BOOL siwake::OnSetfocusCauseId(UINT id)
+{
+    const int row = RowOfId(kCauseIds, id);
+    if (row != 0)
+        OnSetfocusCause(row);
+    return row != 0;
+}
+
+BOOL siwake::OnSelchangeCauseId(UINT id)
+{
+    const int row = RowOfId(kCauseIds, id);
+    if (row == 1)
+        OnSelchangeCause1();
+    else if (row != 0)
+        OnSelchangeCompanion(row);
+    return row != 0;
+}
+
+BOOL siwake::OnKillfocusCauseId(UINT id)
+{
+    const int row = RowOfId(kCauseIds, id);
+    if (row != 0)
+        OnKillfocusCause(row);
+    return row != 0;
+}
+
+BOOL siwake::OnSetfocusResultId(UINT id)
+{
+    const int row = RowOfId(kResultIds, id);
+    if (row != 0)
+        OnSetfocusResult(row);
+    return row != 0;
+}
+
+BOOL siwake::OnSelchangeResultId(UINT id)
+{
+    const int row = RowOfId(kResultIds, id);
+    if (row != 0)
+        OnSelchangeResult(row);
+    return row != 0;
+}
+
+BOOL siwake::OnKillfocusResultId(UINT id)
+{
+    const int row = RowOfId(kResultIds, id);
+    if (row != 0)
+        OnKillfocusResult(row);
+    return row != 0;
 }
 
 void siwake::OnSetfocusCause(int row)

@@ -66,24 +66,7 @@ public:
 
     // Handlers.
     void OnSelchangeClassList();
-    void OnSetfocusCause1() { OnSetfocusCause(1); }
-    void OnSetfocusCause2() { OnSetfocusCause(2); }
-    void OnSetfocusCause3() { OnSetfocusCause(3); }
     void OnSelchangeCause1();
-    void OnSelchangeCause2() { OnSelchangeCompanion(2); }
-    void OnSelchangeCause3() { OnSelchangeCompanion(3); }
-    void OnKillfocusCause1() { OnKillfocusCause(1); }
-    void OnKillfocusCause2() { OnKillfocusCause(2); }
-    void OnKillfocusCause3() { OnKillfocusCause(3); }
-    void OnSetfocusResult1() { OnSetfocusResult(1); }
-    void OnSetfocusResult2() { OnSetfocusResult(2); }
-    void OnSetfocusResult3() { OnSetfocusResult(3); }
-    void OnSelchangeResult1() { OnSelchangeResult(1); }
-    void OnSelchangeResult2() { OnSelchangeResult(2); }
-    void OnSelchangeResult3() { OnSelchangeResult(3); }
-    void OnKillfocusResult1() { OnKillfocusResult(1); }
-    void OnKillfocusResult2() { OnKillfocusResult(2); }
-    void OnKillfocusResult3() { OnKillfocusResult(3); }
     void OnSetfocusDesc1() { SetImeOpen(TRUE); }
     void OnSetfocusDesc2() { SetImeOpen(TRUE); }
     void OnSetfocusRemark() { SetImeOpen(TRUE); }
@@ -229,6 +212,15 @@ protected:
     CString HalfWidthRemark(const CString& remark) const;
     void SetAmountField(CNumEdit& field, const CString& amount);
 
+    // The three cause combos and the three result combos share one handler per
+    // notification; each takes the combo's id and declines the ids between them
+    // that belong to other controls.
+    BOOL OnSetfocusCauseId(UINT id);
+    BOOL OnSelchangeCauseId(UINT id);
+    BOOL OnKillfocusCauseId(UINT id);
+    BOOL OnSetfocusResultId(UINT id);
+    BOOL OnSelchangeResultId(UINT id);
+    BOOL OnKillfocusResultId(UINT id);
     void OnSetfocusCause(int row);
     void OnSelchangeCompanion(int row);
     void OnKillfocusCause(int row);
