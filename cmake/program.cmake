@@ -38,6 +38,7 @@ add_library(app_windows STATIC
   journal/journal_lines.cpp
   journal/bunrui_dlg.cpp
   journal/owner_account_check.cpp
+  journal/journal_edits.cpp
   books/ledger.cpp
   books/book_lists.cpp
   books/entry_detail.cpp

@@ -5,6 +5,7 @@
 // of a run also lays out the screen for every view.
 #pragma once
 
+#include "journal_edits.h"
 #include "journal_print_plan.h"
 #include "../framework/win/stripe_list_box.h"
 
@@ -107,7 +108,10 @@ public:
     void OnEditPasteInsert();
     void OnEditPasteEnd();
     void CopyEntryToClip(const CMyObject2& record);
-    CMyObject2* CopyClipToEntry(CMyObject2* record);
+    // The list, its selection and the current entry after an edit of the journal.
+    void ShowListEdit(const JournalEdit& edit);
+    // A pasted entry listed, shown and loaded into the fields.
+    void ShowPastedEntry(const JournalEdit& edit);
 
     // Leaving an edited entry, book buttons, keys and focus.
     int ConfirmLeaveEdit(CString destination);

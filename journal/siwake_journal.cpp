@@ -8,6 +8,7 @@
 #include "dictionary_check.h"
 #include "../core/entry_check.h"
 #include "entry_lists.h"
+#include "journal_edits.h"
 #include "journal_lines.h"
 
 #include "../core/amount_arithmetic.h"
@@ -338,10 +339,7 @@ void siwake::OnNewEntry()
         delete record;
         return;
     }
-    const int index = document->m_arrJournal.Add(record);
-    document->m_nCurEntry = index;
-    m_lbTransactions.InsertString(index, FormatListLine(*record));
-    m_lbTransactions.SetCurSel(NewEntryRow());
+    ShowListEdit(AddEntry(document->m_arrJournal, std::unique_ptr<CMyObject2>(record)));
     m_nShownLine = NewEntryRow();
     m_edFocusHolder.SetFocus();
     ShowEntryTable(*record);
@@ -626,11 +624,7 @@ void siwake::OnInsertRow()
         delete record;
         return;
     }
-    document->m_arrJournal.InsertAt(row, record);
-    m_lbTransactions.InsertString(row, FormatListLine(*record));
-    m_lbTransactions.DeleteString(static_cast<UINT>(row + 1));
-    m_lbTransactions.SetCurSel(row);
-    document->m_nCurEntry = row;
+    ShowListEdit(InsertEntry(document->m_arrJournal, row, std::unique_ptr<CMyObject2>(record)));
     m_nShownLine = row;
     ShowEntryTable(*record);
     document->m_nInsertRow = m_nInsertLine = -1;
@@ -660,9 +654,7 @@ void siwake::OnChangeEntry()
     BuildEntry(entry);
     if (m_nBuildStatus == -1)
         return;
-    m_lbTransactions.DeleteString(static_cast<UINT>(sel));
-    m_lbTransactions.InsertString(sel, FormatListLine(*entry));
-    m_lbTransactions.SetCurSel(sel);
+    ShowListEdit(ChangeEntry(GetDocument()->m_arrJournal, sel, *entry));
     ShowEntryTable(*entry);
     if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[static_cast<size_t>(m_nActiveRow - 1)].IsEmpty())
         m_cbDesc1.SetWindowText("");
@@ -687,9 +679,8 @@ void siwake::OnDeleteRow()
     const bool inserting = m_nInsertLine != -1;
     if (AfxMessageBox(inserting ? "挿入を中止し、挿入行を削除しますか？" : kDeleteQuestion, MB_YESNO) != IDYES)
         return;
-    int row = sel;
     if (!inserting) {
-        CMyObject2* entry = EntryAt(sel);
+        const CMyObject2* entry = EntryAt(sel);
         if (!entry)
             return;
         if (FindItemsStart(entry->m_strRemark) >= 0 &&
@@ -698,16 +689,13 @@ void siwake::OnDeleteRow()
                               "この取引を削除しますか？",
                           MB_YESNO) != IDYES)
             return;
-        document->m_arrJournal.RemoveAt(sel);
-        delete entry;
-        document->m_nCurEntry = sel - 1;
+        ShowListEdit(DeleteEntry(document->m_arrJournal, sel));
     } else {
-        row = m_nInsertLine;
         SetDlgItemText(IDC_JOURNAL_INSERT, "行挿入");
         SetDlgItemText(IDC_JOURNAL_DELETE, "削除");
         LockForInsertion(FALSE);
+        m_lbTransactions.DeleteString(static_cast<UINT>(m_nInsertLine));
     }
-    m_lbTransactions.DeleteString(static_cast<UINT>(row));
     document->m_nInsertRow = m_nInsertLine = -1;
     ClearEntryAndTable();
     m_lbTransactions.SetCurSel(-1);
@@ -728,11 +716,40 @@ void siwake::CopyEntryToClip(const CMyObject2& record)
     m_bLineCopied = TRUE;
 }
 
-CMyObject2* siwake::CopyClipToEntry(CMyObject2* record)
+void siwake::ShowListEdit(const JournalEdit& edit)
 {
-    if (record)
-        CopyEntryFields(m_clipEntry, *record);
-    return record;
+    switch (edit.change) {
+    case JournalEdit::ListChange::None:
+        return;
+    case JournalEdit::ListChange::Insert:
+        m_lbTransactions.InsertString(edit.row, FormatListLine(*edit.entry));
+        break;
+    case JournalEdit::ListChange::Replace:
+        m_lbTransactions.DeleteString(static_cast<UINT>(edit.row));
+        m_lbTransactions.InsertString(edit.row, FormatListLine(*edit.entry));
+        break;
+    case JournalEdit::ListChange::Remove:
+        m_lbTransactions.DeleteString(static_cast<UINT>(edit.row));
+        break;
+    }
+    m_lbTransactions.SetCurSel(edit.select);
+    if (edit.currentEntry)
+        GetDocument()->m_nCurEntry = *edit.currentEntry;
+}
+
+void siwake::ShowPastedEntry(const JournalEdit& edit)
+{
+    if (!edit.Done())
+        return;
+    // The pasted entry's line is written with its own connecting word.
+    const ClassCode code = DecodeClassCode(edit.entry->m_nClassCode);
+    if (code.known)
+        m_nConnectIndex = code.connectChoice;
+    ShowListEdit(edit);
+    m_nShownLine = edit.row;
+    ShowEntryTable(*edit.entry);
+    LoadEntryFields(*edit.entry);
+    MarkModified();
 }
 
 void siwake::OnEditCutLine()
@@ -769,11 +786,8 @@ void siwake::OnEditCutLine()
     if (m_nBuildStatus == -1)
         return;
     CopyEntryToClip(record);
-    document->m_arrJournal.RemoveAt(sel);
-    delete entry;
-    m_lbTransactions.DeleteString(static_cast<UINT>(sel));
+    ShowListEdit(DeleteEntry(document->m_arrJournal, sel));
     MarkModified();
-    document->m_nCurEntry = sel - 1;
     m_nShownLine = -1;
     ClearEntryAndTable();
     m_lbTransactions.SetCurSel(-1);
@@ -810,20 +824,7 @@ void siwake::OnEditPasteInsert()
         AfxMessageBox(kSelectRow, MB_OK);
         return;
     }
-    if (sel > document->m_arrJournal.GetSize())
-        return;
-    auto* record = CopyClipToEntry(new CMyObject2);
-    document->m_arrJournal.InsertAt(sel, record);
-    const ClassCode code = DecodeClassCode(record->m_nClassCode);
-    if (code.known)
-        m_nConnectIndex = code.connectChoice;
-    m_lbTransactions.InsertString(sel, FormatListLine(*record));
-    m_lbTransactions.SetCurSel(sel);
-    document->m_nCurEntry = sel;
-    m_nShownLine = sel;
-    ShowEntryTable(*record);
-    LoadEntryFields(*record);
-    MarkModified();
+    ShowPastedEntry(PasteEntry(document->m_arrJournal, sel, m_clipEntry));
 }
 
 void siwake::OnEditPasteEnd()
@@ -836,18 +837,7 @@ void siwake::OnEditPasteEnd()
     m_lbTransactions.SetCurSel(NewEntryRow());
     ClearEntryAndTable();
     m_nShownLine = NewEntryRow();
-    auto* record = CopyClipToEntry(new CMyObject2);
-    const int index = document->m_arrJournal.Add(record);
-    const ClassCode code = DecodeClassCode(record->m_nClassCode);
-    if (code.known)
-        m_nConnectIndex = code.connectChoice;
-    m_lbTransactions.InsertString(index, FormatListLine(*record));
-    m_lbTransactions.SetCurSel(index);
-    m_nShownLine = index;
-    document->m_nCurEntry = index;
-    ShowEntryTable(*record);
-    LoadEntryFields(*record);
-    MarkModified();
+    ShowPastedEntry(PasteEntryAtEnd(document->m_arrJournal, m_clipEntry));
 }
 
 // ---------------------------------------------------------------------------
