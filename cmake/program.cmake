@@ -39,6 +39,7 @@ add_library(app_windows STATIC
   journal/bunrui_dlg.cpp
   journal/owner_account_check.cpp
   journal/journal_edits.cpp
+  journal/entry_form.cpp
   books/ledger.cpp
   books/book_lists.cpp
   books/entry_detail.cpp

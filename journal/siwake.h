@@ -5,6 +5,7 @@
 // of a run also lays out the screen for every view.
 #pragma once
 
+#include "entry_form.h"
 #include "journal_edits.h"
 #include "journal_print_plan.h"
 #include "../framework/win/stripe_list_box.h"
@@ -17,6 +18,7 @@
 #include "../framework/win/form_view.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class siwake : public CFormView {
@@ -82,11 +84,14 @@ public:
 
     // Commit and validation.
     void OnNewEntry();
-    CMyObject2* BuildEntry(CMyObject2* record);
+    // The entry of the typed sentence, replacing base (whose item breakdown stays
+    // with the remark), or null after the refusal was shown.
+    std::unique_ptr<CMyObject2> BuildEntry(const CMyObject2& base);
+    void ShowFormField(const FieldText& shown);
     void CheckOwnerAccounts(CMyObject2* entry);
 
     // Dictionary check and registration on commit.
-    int CheckDictionary(int row, CString account, CString description);
+    RegistrationAnswers DictionaryAnswers();
     int AskAccountClass(CString account);
     int AskRegisterDescription(CString account, CString description);
 
@@ -173,8 +178,6 @@ public:
     BOOL m_bResultListsStale = FALSE;
     int m_nShownLine = -1;
     int m_nInsertLine = -1;
-    int m_nBuildStatus = 0;
-    int m_nRegisterClass = 0;
     CString m_strYearText;
     CMyObject2 m_clipEntry;
     BOOL m_bLineCopied = FALSE;

@@ -8,6 +8,7 @@
 #include "dictionary_check.h"
 #include "../core/entry_check.h"
 #include "entry_lists.h"
+#include "entry_form.h"
 #include "journal_edits.h"
 #include "journal_lines.h"
 
@@ -24,6 +25,7 @@
 #include "../resources/resource.h"
 #include "owner_account_check.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -196,15 +198,10 @@ void siwake::SetAmountField(CNumEdit& field, const CString& amount)
 // ---------------------------------------------------------------------------
 // Commit and validation
 
-CMyObject2* siwake::BuildEntry(CMyObject2* record)
+std::unique_ptr<CMyObject2> siwake::BuildEntry(const CMyObject2& base)
 {
-    auto refuse = [this, record](const CString& text) {
-        AfxMessageBox(text, MB_OK);
-        m_nBuildStatus = -1;
-        return record;
-    };
-
-    EntryFields f;
+    EntryForm form;
+    EntryFields& f = form.fields;
     f.date = DateText();
     for (int i = 0; i < 3; ++i) {
         const size_t k = static_cast<size_t>(i);
@@ -213,74 +210,62 @@ CMyObject2* siwake::BuildEntry(CMyObject2* record)
         f.causeAmount[k] = WindowText(m_edCauseAmount[i]);
         f.resultAmount[k] = WindowText(m_edResultAmount[i]);
     }
-    const CString refusal = NormalizeEntryAmounts(f);
-    if (!refusal.IsEmpty())
-        return refuse(refusal);
-    for (int i = 0; i < 3; ++i) {
-        const size_t k = static_cast<size_t>(i);
-        if (!f.causeAmount[k].IsEmpty())
-            SetAmountField(m_edCauseAmount[i], f.causeAmount[k]);
-        if (!f.resultAmount[k].IsEmpty())
-            SetAmountField(m_edResultAmount[i], f.resultAmount[k]);
-    }
     f.remark = WindowText(m_cbRemark);
-    for (size_t k = 1; k < 3; ++k) {
-        if (f.cause[k].IsEmpty())
-            m_strRowDesc[k].Empty();
-        if (f.result[k].IsEmpty())
-            m_strRowDesc[3 + k].Empty();
-    }
     f.direction = IsDlgButtonChecked(IDC_JOURNAL_PHRASE1) ? 1 : (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2) ? 0 : -1);
-    m_nBuildStatus = 0;
-
-    const CString converted = HalfWidthRemark(f.remark);
+    form.descriptions = m_strRowDesc;
+    form.classIndex = m_nClassIndex;
+    form.connectIndex = m_nConnectIndex;
+    form.halfWidthRemark = HalfWidthRemark(f.remark);
     // The question names the phrases offered; before a result account was picked
     // they are the texts the two buttons show.
-    CString phrase1 = m_strResultPhrase1;
-    CString phrase2 = m_strResultPhrase2;
-    if (phrase1.IsEmpty())
-        GetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, phrase1);
-    if (phrase2.IsEmpty())
-        GetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, phrase2);
-    const CString checked = CheckEntryFields(f, converted, phrase1, phrase2);
-    if (!checked.IsEmpty())
-        return refuse(checked);
+    form.phrase1 = m_strResultPhrase1;
+    form.phrase2 = m_strResultPhrase2;
+    if (form.phrase1.IsEmpty())
+        GetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, form.phrase1);
+    if (form.phrase2.IsEmpty())
+        GetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, form.phrase2);
 
-    for (int row = 0; row < 6; ++row) {
-        const CString& account = row < 3 ? f.cause[static_cast<size_t>(row)] : f.result[static_cast<size_t>(row - 3)];
-        if (CheckDictionary(row, account, m_strRowDesc[static_cast<size_t>(row)]) == -1) {
-            m_nBuildStatus = -1;
-            return record;
-        }
+    EntryBuild build = ::BuildEntry(form, GetDocument()->m_arrDictionary, DictionaryAnswers(), base,
+                                    [this](const FieldText& shown) { ShowFormField(shown); });
+    m_strRowDesc = form.descriptions;
+    m_nClassIndex = form.classIndex;
+    if (build.causeWordsChanged) {
+        m_strCauseWord1 = build.causeWord1;
+        m_strCauseWord2 = build.causeWord2;
     }
-    const int classCode = ClassCodeOf(m_nClassIndex, m_nConnectIndex);
+    if (build.resultBranchAdded)
+        m_bResultListsStale = TRUE;
+    if (build.refillResultLists)
+        FillResultAccountLists(1);
+    if (!build.refusal.IsEmpty()) {
+        AfxMessageBox(build.refusal, MB_OK);
+        if (build.apportionmentHelp)
+            AfxHtmlHelp(CString(kHelpFileName) + "::/" + App()->m_strHelpPageApportion + ".htm", HH_DISPLAY_TOPIC);
+    }
+    if (build.entry)
+        CheckOwnerAccounts(build.entry.get());
+    return std::move(build.entry);
+}
 
-    m_cbRemark.SetWindowText(converted);
-    const Apportionment apportionment = ApplyApportionment(f, m_nClassIndex, converted);
-    if (!apportionment.refusal.IsEmpty()) {
-        AfxMessageBox(apportionment.refusal, MB_OK);
-        AfxHtmlHelp(CString(kHelpFileName) + "::/" + App()->m_strHelpPageApportion + ".htm", HH_DISPLAY_TOPIC);
-        m_nBuildStatus = -1;
-        return record;
+void siwake::ShowFormField(const FieldText& shown)
+{
+    switch (shown.field) {
+    case EntryFormField::CauseAmount1:
+    case EntryFormField::CauseAmount2:
+    case EntryFormField::CauseAmount3:
+        m_edCauseAmount[static_cast<int>(shown.field) - static_cast<int>(EntryFormField::CauseAmount1)]
+            .SetWindowText(shown.text);
+        break;
+    case EntryFormField::ResultAmount1:
+    case EntryFormField::ResultAmount2:
+    case EntryFormField::ResultAmount3:
+        m_edResultAmount[static_cast<int>(shown.field) - static_cast<int>(EntryFormField::ResultAmount1)]
+            .SetWindowText(shown.text);
+        break;
+    case EntryFormField::Remark:
+        m_cbRemark.SetWindowText(shown.text);
+        break;
     }
-    if (apportionment.applied) {
-        SetAmountField(m_edCauseAmount[0], f.causeAmount[0]);
-        if (apportionment.rewroteCause2)
-            SetAmountField(m_edCauseAmount[1], f.causeAmount[1]);
-        SetAmountField(m_edResultAmount[0], f.resultAmount[0]);
-        m_cbRemark.SetWindowText(apportionment.remark);
-        // Whatever the remark asked, the committed entry balances.
-        const CString balance = CheckBalance(f);
-        if (!balance.IsEmpty())
-            return refuse(balance);
-    }
-    const CString owner = CheckOwnerDrawingsDescription(f, m_strRowDesc, m_nClassIndex);
-    if (!owner.IsEmpty())
-        return refuse(owner);
-
-    FillEntryRecord(*record, f, m_strRowDesc, apportionment.remark, classCode);
-    CheckOwnerAccounts(record);
-    return record;
 }
 
 void siwake::CheckOwnerAccounts(CMyObject2* entry)
@@ -330,16 +315,14 @@ void siwake::OnNewEntry()
         return;
     }
 
-    auto* record = new CMyObject2;
-    m_nBuildStatus = 0;
-    BuildEntry(record);
-    if (m_nBuildStatus == -1) {
+    std::unique_ptr<CMyObject2> built = BuildEntry(CMyObject2());
+    if (!built) {
         if (fromNone)
             m_lbTransactions.SetCurSel(NewEntryRow());
-        delete record;
         return;
     }
-    ShowListEdit(AddEntry(document->m_arrJournal, std::unique_ptr<CMyObject2>(record)));
+    const CMyObject2* record = built.get();
+    ShowListEdit(AddEntry(document->m_arrJournal, std::move(built)));
     m_nShownLine = NewEntryRow();
     m_edFocusHolder.SetFocus();
     ShowEntryTable(*record);
@@ -351,10 +334,8 @@ void siwake::OnNewEntry()
 // ---------------------------------------------------------------------------
 // Dictionary check and registration
 
-int siwake::CheckDictionary(int row, CString account, CString description)
+RegistrationAnswers siwake::DictionaryAnswers()
 {
-    if (row < 0 || row > 5)
-        return 0;
     RegistrationAnswers answers;
     answers.yesNo = [](const CString& text) { return AfxMessageBox(text, MB_YESNO) == IDYES; };
     answers.registerDescription = [this](const CString& name, const CString& desc) {
@@ -362,22 +343,7 @@ int siwake::CheckDictionary(int row, CString account, CString description)
     };
     answers.tell = [](const CString& text) { AfxMessageBox(text, MB_OK); };
     answers.askClass = [this](const CString& name) { return AskAccountClass(name); };
-    const size_t k = static_cast<size_t>(row);
-    m_nRegisterClass = m_nClassIndex[k] + 1;
-    const RowCheck check =
-        CheckDictionaryRow(GetDocument()->m_arrDictionary, row, account, description, m_nClassIndex[k], answers);
-    m_nRegisterClass = 0;
-    if (check.classSideAdded) {
-        m_strCauseWord1 = check.causeWord1;
-        m_strCauseWord2 = check.causeWord2;
-    }
-    if (check.resultBranchAdded)
-        m_bResultListsStale = TRUE;
-    if (check.refillResultLists)
-        FillResultAccountLists(1);
-    if (check.status == -1 && row >= 3)
-        m_nBuildStatus = -1;
-    return check.status;
+    return answers;
 }
 
 int siwake::AskAccountClass(CString account)
@@ -617,14 +583,11 @@ void siwake::OnInsertRow()
     const int row = m_nInsertLine;
     if (row < 0 || row > document->m_arrJournal.GetSize())
         return;
-    auto* record = new CMyObject2;
-    m_nBuildStatus = 0;
-    BuildEntry(record);
-    if (m_nBuildStatus == -1) {
-        delete record;
+    std::unique_ptr<CMyObject2> built = BuildEntry(CMyObject2());
+    if (!built)
         return;
-    }
-    ShowListEdit(InsertEntry(document->m_arrJournal, row, std::unique_ptr<CMyObject2>(record)));
+    const CMyObject2* record = built.get();
+    ShowListEdit(InsertEntry(document->m_arrJournal, row, std::move(built)));
     m_nShownLine = row;
     ShowEntryTable(*record);
     document->m_nInsertRow = m_nInsertLine = -1;
@@ -650,11 +613,10 @@ void siwake::OnChangeEntry()
     CMyObject2* entry = EntryAt(sel);
     if (!entry)
         return;
-    m_nBuildStatus = 0;
-    BuildEntry(entry);
-    if (m_nBuildStatus == -1)
+    const std::unique_ptr<CMyObject2> changed = BuildEntry(*entry);
+    if (!changed)
         return;
-    ShowListEdit(ChangeEntry(GetDocument()->m_arrJournal, sel, *entry));
+    ShowListEdit(ChangeEntry(GetDocument()->m_arrJournal, sel, *changed));
     ShowEntryTable(*entry);
     if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[static_cast<size_t>(m_nActiveRow - 1)].IsEmpty())
         m_cbDesc1.SetWindowText("");
@@ -778,14 +740,13 @@ void siwake::OnEditCutLine()
                           "この取引を削除しますか？",
                       MB_YESNO) != IDYES)
         return;
-    CMyObject2 record;
+    CMyObject2 base;
     // The item breakdown goes with the line.
-    record.m_strRemark = entry->m_strRemark;
-    m_nBuildStatus = 0;
-    BuildEntry(&record);
-    if (m_nBuildStatus == -1)
+    base.m_strRemark = entry->m_strRemark;
+    const std::unique_ptr<CMyObject2> record = BuildEntry(base);
+    if (!record)
         return;
-    CopyEntryToClip(record);
+    CopyEntryToClip(*record);
     ShowListEdit(DeleteEntry(document->m_arrJournal, sel));
     MarkModified();
     m_nShownLine = -1;
@@ -802,14 +763,13 @@ void siwake::OnEditCopyLine()
     }
     if (ConfirmLeaveEdit("copy") == -1)
         return;
-    CMyObject2 record;
+    CMyObject2 base;
     if (const CMyObject2* entry = m_nShownLine == sel ? EntryAt(sel) : nullptr)
-        record.m_strRemark = entry->m_strRemark;
-    m_nBuildStatus = 0;
-    BuildEntry(&record);
-    if (m_nBuildStatus == -1)
+        base.m_strRemark = entry->m_strRemark;
+    const std::unique_ptr<CMyObject2> record = BuildEntry(base);
+    if (!record)
         return;
-    CopyEntryToClip(record);
+    CopyEntryToClip(*record);
 }
 
 void siwake::OnEditPasteInsert()
