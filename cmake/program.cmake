@@ -29,6 +29,7 @@ add_library(app_windows STATIC
   journal/sentence_words.cpp
   journal/screen_layout.cpp
   journal/entry_table.cpp
+  journal/entry_table_painter.cpp
   journal/hint_search.cpp
   journal/hint_dlg.cpp
   journal/hint_diagram.cpp

@@ -3,7 +3,7 @@
 #include "journal_print.h"
 
 #include "entry_lists.h"
-#include "entry_table.h"
+#include "entry_table_painter.h"
 #include "journal_print.h"
 #include "screen_layout.h"
 #include "sentence_words.h"
@@ -65,10 +65,7 @@ int RowOfId(const int (&ids)[3], UINT id)
             return row;
     return 0;
 }
-const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kDescriptionColor = RGB(128, 128, 255);
-const COLORREF kRemarkColor = RGB(128, 64, 192);
 
 // Fills a list with drawing switched off.
 template <class List, class Texts>
@@ -102,12 +99,6 @@ SYSTEMTIME DateOfEntryText(const CString& date)
         time.wDay = static_cast<WORD>(atoi(date.Mid(6, 2)));
     }
     return time;
-}
-
-// A pen of the table's rules: solid for "PS_SOLID", dotted for any other name.
-int PenStyleOf(const CString& name)
-{
-    return name == "PS_SOLID" ? PS_SOLID : PS_DOT;
 }
 
 }  // namespace
@@ -362,9 +353,9 @@ void siwake::OnDraw(CDC* pDC)
 
     const int current = document->m_nCurEntry;
     if (current >= 0 && current < document->m_arrJournal.GetSize()) {
-        DrawEntryTable(pDC, *document->m_arrJournal.GetAt(current), TRUE);
+        m_tablePainter.DrawEntry(pDC, *document->m_arrJournal.GetAt(current), TablePlace(TRUE));
     } else {
-        DrawEmptyEntryTable(pDC, TRUE);
+        m_tablePainter.DrawEmpty(pDC, TablePlace(TRUE));
         // The list of an empty journal is put right after the paint, not during it.
         if (current == -1 && document->m_arrJournal.GetSize() == 0 && !ListShowsNewEntryRowOnly() &&
             !m_bListFixPosted) {
@@ -420,24 +411,6 @@ void siwake::DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLOR
     top += m_nScrollY;
     bottom += m_nScrollY;
     DrawFrameLines(pDC, left, top, right, bottom, color, width);
-}
-
-void siwake::DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom)
-{
-    // Both the grey outline and the raised edge are drawn where they are asked:
-    // callers pass coordinates that are already shifted or need no shift.
-    CPen pen(PS_SOLID, 1, RGB(192, 192, 192));
-    CPen* previous = pDC->SelectObject(&pen);
-    pDC->MoveTo(left - 1, top - 1);
-    pDC->LineTo(right, top - 1);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left - 1, bottom);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left - 1, top - 1);
-    pDC->LineTo(left - 1, bottom);
-    pDC->SelectObject(previous);
-    CRect edge(left, top, right, bottom);
-    pDC->DrawEdge(&edge, EDGE_RAISED, BF_RECT);
 }
 
 void siwake::DrawRowLinks(CDC* pDC, int causeRow)
@@ -1011,220 +984,35 @@ void siwake::OnClickedPhrase2()
 // ---------------------------------------------------------------------------
 // The debit/credit table
 
-void siwake::ComputeEntryTableLayout()
+EntryTablePlace siwake::TablePlace(BOOL fromPaint) const
 {
-    const EntryTableGeometry g = EntryTableGeometryFor(ControlRect(IDC_JOURNAL_TABLE_GROUP), GetDocument()->m_nLayout[9]);
-    m_nGridLeft = g.left;
-    m_nGridTop = g.top;
-    m_nGridRowHeight = g.rowHeight;
-    m_nGridLineX = g.lineX;
-    m_nTableWidth = g.width;
-    m_nTableTextX = g.textX;
-    m_nTableTextDy = g.textDy;
-}
-
-void siwake::FillPanelShifted(CDC* pDC, int left, int top, int right, int bottom, COLORREF color)
-{
-    FillPanel(pDC, left + m_nScrollX, top + m_nScrollY, right + m_nScrollX, bottom + m_nScrollY, color);
-}
-
-void siwake::DrawTableText(CDC* pDC, int x, int row, const CString& text)
-{
-    pDC->TextOut(m_nGridLeft + x + m_nScrollX, m_nGridTop + row * m_nGridRowHeight + m_nTableTextDy + m_nScrollY,
-                 text);
-}
-
-void siwake::DrawTableRule(CDC* pDC, int row, const CString& penStyle, int red)
-{
-    CPen pen(PenStyleOf(penStyle), 1, RGB(red & 0xFF, 0, 0));
-    CPen* previous = pDC->SelectObject(&pen);
-    const int y = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
-    pDC->MoveTo(m_nGridLeft + m_nScrollX, y);
-    pDC->LineTo(m_nGridLeft + m_nGridLineX[4] + m_nScrollX, y);
-    pDC->SelectObject(previous);
-}
-
-namespace {
-
-void DrawColumnLines(CDC* pDC, int left, int top, int bottom, const std::vector<int>& offsets,
-                     const CString& penStyle, int red)
-{
-    CPen pen(PenStyleOf(penStyle), 1, RGB(red & 0xFF, 0, 0));
-    CPen* previous = pDC->SelectObject(&pen);
-    for (int offset : offsets) {
-        pDC->MoveTo(left + offset, top);
-        pDC->LineTo(left + offset, bottom);
-    }
-    pDC->SelectObject(previous);
-}
-
-}  // namespace
-
-void siwake::DrawTableColumns(CDC* pDC, int row, const CString& penStyle, int red)
-{
-    const int top = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
-    DrawColumnLines(pDC, m_nGridLeft + m_nScrollX, top, top + m_nGridRowHeight,
-                    {0, 0, m_nGridLineX[1], m_nGridLineX[2], m_nGridLineX[3], m_nGridLineX[4]}, penStyle, red);
-}
-
-void siwake::DrawRemarkColumns(CDC* pDC, int row, const CString& penStyle, int red)
-{
-    const int top = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
-    DrawColumnLines(pDC, m_nGridLeft + m_nScrollX, top, top + m_nGridRowHeight,
-                    {0, m_nGridLineX[1], m_nGridLineX[2], m_nGridLineX[4]}, penStyle, red);
-}
-
-namespace {
-
-// The heading row of the table, the same for an entry and for the empty table.
-void DrawHeadingRow(siwake& view, CDC* pDC, int fontTenths)
-{
-    const auto& x = view.m_nTableTextX;
-    const COLORREF black = RGB(0, 0, 0);
-    pDC->SetTextColor(black);
-    auto text = [&](int column, const CString& t) {
-        pDC->TextOut(view.m_nGridLeft + column + view.m_nScrollX,
-                     view.m_nGridTop + view.m_nTableTextDy + view.m_nScrollY, t);
-    };
-    text(x[0], "日付");
-    text(x[1], PadToWidth("<科目>", 16, kAlignCentre));
-    pDC->SetTextColor(kDescriptionColor);
-    text(x[2] - 20, PadToWidth("- - 摘要", 16, kAlignLeft));
-    text(x[3] + 20, PadToWidth("摘要 - -", 16, kAlignRight));
-    pDC->SetTextColor(black);
-    text(x[4] + 20, PadToWidth("<科目>", 16, kAlignCentre));
-    text(x[5] + fontTenths / 2, PadToWidth("借方", 14, kAlignCentre));
-    text(x[6] + fontTenths / 2, PadToWidth("貸方", 14, kAlignCentre));
-}
-
-}  // namespace
-
-void siwake::DrawEmptyEntryTable(CDC* pDC, BOOL fromPaint)
-{
-    ComputeEntryTableLayout();
-    if (!fromPaint)
-        m_nScrollX = m_nScrollY = 0;
-    const int L = m_nGridLeft;
-    const int T = m_nGridTop;
-    const int H = m_nGridRowHeight;
-    const int W = m_nTableWidth;
-
-    CFont font;
-    font.CreatePointFont(GetDocument()->m_nFontSize * 10, kFormFont, pDC);
-    CFont* previousFont = pDC->SelectObject(&font);
-    const int previousMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF previousText = pDC->GetTextColor();
-
-    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 5 * H + 12, m_crBack);
-    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 4 * H + 10, kWhite);
-    DrawTableRule(pDC, 0, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 0, "PS_SOLID", 255);
-    DrawHeadingRow(*this, pDC, GetDocument()->m_nFontSize * 10);
-    DrawTableRule(pDC, 1, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 1, "PS_SOLID", 255);
-    for (int r = 0; r <= 3; ++r) {
-        DrawTableRule(pDC, r, "PS_SOLID", 255);
-        DrawTableColumns(pDC, r, "PS_SOLID", 255);
-        DrawTableRule(pDC, r + 1, "PS_SOLID", 255);
-    }
-
-    pDC->SetTextColor(previousText);
-    pDC->SetBkMode(previousMode);
-    pDC->SelectObject(previousFont);
-    DrawRaisedFrame(pDC, L - 10 + m_nScrollX, T - 10 + m_nScrollY, L + W + m_nScrollX, T + 4 * H + 11 + m_nScrollY);
-}
-
-void siwake::DrawEntryTable(CDC* pDC, const CMyObject2& entry, BOOL fromPaint)
-{
-    ComputeEntryTableLayout();
-    if (!fromPaint)
-        m_nScrollX = m_nScrollY = 0;
-    const int L = m_nGridLeft;
-    const int T = m_nGridTop;
-    const int H = m_nGridRowHeight;
-    const int W = m_nTableWidth;
-    const int fontTenths = GetDocument()->m_nFontSize * 10;
-    const auto& x = m_nTableTextX;
-
-    CFont font;
-    font.CreatePointFont(fontTenths, kFormFont, pDC);
-    CFont* previousFont = pDC->SelectObject(&font);
-    const int previousMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF previousText = pDC->GetTextColor();
-
-    FillPanelShifted(pDC, L - 11, T - 10, L + W + 1, T + 5 * H + 12, m_crBack);
-    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 3 * H + 10, kWhite);
-    DrawTableRule(pDC, 0, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 0, "PS_SOLID", 255);
-    DrawHeadingRow(*this, pDC, fontTenths);
-    DrawTableRule(pDC, 1, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 1, "PS_SOLID", 255);
-
-    pDC->SetTextColor(kBlack);
-    DrawTableText(pDC, x[0], 1, entry.m_strDate.Mid(5, 5));
-
-    const EntryTableContent content = EntryTableContentOf(entry);
-    if (content.causeRows == 3)
-        FillPanelShifted(pDC, L - 10, T + 3 * H + 5, L + W, T + 4 * H + 10, kWhite);
-    if (content.resultRows == 3 && content.causeRows < 3)
-        FillPanelShifted(pDC, L - 10, T + 3 * H - 5, L + W, T + 4 * H + 10, kWhite);
-    for (size_t k = 0; k < content.rows.size(); ++k) {
-        const int row = static_cast<int>(k) + 1;
-        const EntryTableRow& line = content.rows[k];
-        if (k == 0 || !line.debit.account.IsEmpty()) {
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[1], row, "<" + line.debit.account + ">");
-            pDC->SetTextColor(kDescriptionColor);
-            DrawTableText(pDC, x[2], row, PadToWidth(line.debit.description, 16, kAlignLeft));
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[5], row, FormatAmount(line.debit.amount, m_nAmountWidth + 5, &m_nAmountFits));
-        }
-        if (k == 0 || !line.credit.account.IsEmpty()) {
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[4], row, PadToWidth("<" + line.credit.account + ">", 18, kAlignRight));
-            pDC->SetTextColor(kDescriptionColor);
-            DrawTableText(pDC, x[3], row, PadToWidth(line.credit.description, 16, kAlignRight));
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[6], row, FormatAmount(line.credit.amount, m_nAmountWidth + 5, &m_nAmountFits));
-        }
-    }
-
-    const int M = static_cast<int>(content.rows.size());
-    const int R = M + 1;
-    if (R > 2)
-        FillPanelShifted(pDC, L - 10, T + R * H, L + W, T + (R + 1) * H + 10, kWhite);
-    pDC->SetTextColor(kRemarkColor);
-    DrawTableText(pDC, x[0], R, "備考");
-    DrawTableText(pDC, x[1] + 10, R, PadToWidth(content.remark, 68, kAlignCentre));
-    pDC->SetTextColor(kBlack);
-
-    for (int r = 0; r <= M + 1; ++r) {
-        DrawTableRule(pDC, r, "PS_SOLID", 255);
-        if (r == M + 1)
-            DrawRemarkColumns(pDC, r, "PS_SOLID", 255);
-        else
-            DrawTableColumns(pDC, r, "PS_SOLID", 255);
-    }
-    DrawTableRule(pDC, M + 2, "PS_SOLID", 255);
-
-    pDC->SetTextColor(previousText);
-    pDC->SetBkMode(previousMode);
-    pDC->SelectObject(previousFont);
-    DrawRaisedFrame(pDC, L - 10 + m_nScrollX, T - 10 + m_nScrollY, L + W + m_nScrollX,
-                    T + (M + 2) * H + 11 + m_nScrollY);
+    EntryTablePlace place;
+    place.frame = ControlRect(IDC_JOURNAL_TABLE_GROUP);
+    place.rightEdge = GetDocument()->m_nLayout[9];
+    place.fontSize = GetDocument()->m_nFontSize;
+    place.back = m_crBack;
+    // A drawing outside a paint draws on the client area as it stands.
+    if (fromPaint)
+        place.scroll = CPoint(m_nScrollX, m_nScrollY);
+    return place;
 }
 
 void siwake::ShowEntryTable(const CMyObject2& entry)
 {
     CClientDC dc(this);
-    DrawEntryTable(&dc, entry, FALSE);
+    m_tablePainter.DrawEntry(&dc, entry, TablePlace(FALSE));
+}
+
+void siwake::ShowEmptyTable()
+{
+    CClientDC dc(this);
+    m_tablePainter.DrawEmpty(&dc, TablePlace(FALSE));
 }
 
 void siwake::ClearEntryAndTable()
 {
     ClearEntryFields();
-    CClientDC dc(this);
-    DrawEmptyEntryTable(&dc, FALSE);
+    ShowEmptyTable();
 }
 
 BOOL siwake::OnPreparePrinting(CPrintInfo* pInfo)
@@ -1260,6 +1048,5 @@ void siwake::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
 void siwake::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
-    ComputeEntryTableLayout();
     CFormView::OnEndPrinting(pDC, pInfo);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "entry_form.h"
+#include "entry_table_painter.h"
 #include "journal_edits.h"
 #include "journal_print_plan.h"
 #include "../framework/win/stripe_list_box.h"
@@ -34,10 +35,40 @@ public:
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
 
+    // Printing the journal: page 1 is the cover, every later page a body page of
+    // the page table made for this print or preview.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnLeaving() override;
+
+    // What the window tests and the benchmark drive and read besides the controls' ids.
+    int AskAccountClass(CString account);
+    void RebuildTransactionList();
+    CNumEdit m_edCauseAmount[3];
+    CNumEdit m_edResultAmount[3];
+    CStripeListBox m_lbTransactions;
+    CComboBox m_cbRemark;
+    CDateTimeCtrl m_dtDate;
+    CComboBox m_cbCause[3];
+    CComboBox m_cbResult[3];
+    CListBox m_lbClass;
+    int m_nConnectIndex = 0;
+    std::array<int, 6> m_nClassIndex{-1, -1, -1, -1, -1, -1};
+    int m_nActiveRow = 1;
+    int m_nActiveResultRow = 1;
+    std::array<CString, 6> m_strRowDesc;
+    CString m_strCauseWord1;
+    CString m_strCauseWord2;
+    int m_nShownLine = -1;
+    CString m_strYearText;
+    BOOL m_bLineCopied = FALSE;
+
+private:
     // Form drawing.
     void FillClassList();
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
-    void DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom);
     void DrawRowLinks(CDC* pDC, int causeRow);
     void DrawPhraseBracket(CDC* pDC);
     void DrawConnectWordMarks(CDC* pDC, COLORREF color, int width);
@@ -57,15 +88,12 @@ public:
     CString ConnectWordText(const CString& name);
     void SetResultPhrases(int direction, const CString& name);
 
-    // The debit/credit table.
-    void ComputeEntryTableLayout();
-    void DrawEntryTable(CDC* pDC, const CMyObject2& entry, BOOL fromPaint);
-    void DrawEmptyEntryTable(CDC* pDC, BOOL fromPaint);
+    // The debit/credit table, drawn by m_tablePainter; TablePlace says where (by a
+    // paint, with the view's scroll position).
+    EntryTablePlace TablePlace(BOOL fromPaint) const;
     void ShowEntryTable(const CMyObject2& entry);
+    void ShowEmptyTable();
     void ClearEntryAndTable();
-    void DrawTableRule(CDC* pDC, int row, const CString& penStyle, int red);
-    void DrawTableColumns(CDC* pDC, int row, const CString& penStyle, int red);
-    void DrawRemarkColumns(CDC* pDC, int row, const CString& penStyle, int red);
 
     // Handlers.
     void OnSelchangeClassList();
@@ -92,12 +120,10 @@ public:
 
     // Dictionary check and registration on commit.
     RegistrationAnswers DictionaryAnswers();
-    int AskAccountClass(CString account);
     int AskRegisterDescription(CString account, CString description);
 
     // The journal list.
     CString FormatListLine(const CMyObject2& entry);
-    void RebuildTransactionList();
     void LoadEntryFields(const CMyObject2& entry);
     void FillCauseAccountLists();
     void OnSelchangeTransactionList();
@@ -134,7 +160,6 @@ public:
     void OnInputHint();
     void OnOpeningBalance();
     void OnKillfocusFocusHolder();
-    void OnLeaving() override;
     void OnInventory();
     void OnBadDebtAllowance();
     void OnKeywordSearch();
@@ -145,60 +170,31 @@ public:
 
     // Controls.
     CStatic m_stConnectWord;
-    CNumEdit m_edCauseAmount[3];
-    CNumEdit m_edResultAmount[3];
-    CStripeListBox m_lbTransactions;
     CStatic m_stPhrase2;
     CStatic m_stDescLabel1;
     CStatic m_stDescLabel2;
-    CComboBox m_cbRemark;
     CButton m_btBook[5];
     CButton m_grEntry;
     CButton m_grList;
     CButton m_grTable;
     CEdit m_edFocusHolder;
-    CDateTimeCtrl m_dtDate;
-    CComboBox m_cbCause[3];
-    CComboBox m_cbResult[3];
     CComboBox m_cbDesc1;
     CComboBox m_cbDesc2;
-    CListBox m_lbClass;
 
-    int m_nConnectIndex = 0;
-    std::array<int, 6> m_nClassIndex{-1, -1, -1, -1, -1, -1};
-    int m_nActiveRow = 1;
-    int m_nActiveResultRow = 1;
-    std::array<CString, 6> m_strRowDesc;
     std::array<CString, 6> m_strRowAccount;
     std::array<CString, 4> m_strConnectPhrase;
-    CString m_strCauseWord1;
-    CString m_strCauseWord2;
     CString m_strResultPhrase1;
     CString m_strResultPhrase2;
     BOOL m_bResultListsStale = FALSE;
-    int m_nShownLine = -1;
     int m_nInsertLine = -1;
-    CString m_strYearText;
     CMyObject2 m_clipEntry;
-    BOOL m_bLineCopied = FALSE;
     BOOL m_bPainted = FALSE;
     COLORREF m_crBack = 0;
     CToolTipCtrl m_tooltip;
     int m_nScrollX = 0;
     int m_nScrollY = 0;
-    int m_nAmountWidth = 21;
-    int m_nAmountFits = 0;
+    EntryTablePainter m_tablePainter;
 
-    // Geometry of the debit/credit table, computed before every drawing of it.
-    int m_nGridLeft = 0;
-    int m_nGridTop = 0;
-    int m_nGridRowHeight = 0;
-    std::array<int, 5> m_nGridLineX{};
-    int m_nTableWidth = 0;
-    std::array<int, 7> m_nTableTextX{};
-    int m_nTableTextDy = 0;
-
-protected:
     // A book button: the question about the entry being edited, then the switch,
     // which retires this view (nothing of it is touched afterwards).
     void SwitchBook(const char* destination, UINT command);
@@ -253,19 +249,9 @@ protected:
     // Whether the empty journal's list already shows the lone new-entry row.
     bool ListShowsNewEntryRowOnly() const;
     void ShowNewEntryRowOnly();
-    void FillPanelShifted(CDC* pDC, int left, int top, int right, int bottom, COLORREF color);
-    void DrawTableText(CDC* pDC, int x, int row, const CString& text);
 
     BOOL m_bSetupReportPosted = FALSE;
     BOOL m_bListFixPosted = FALSE;
-
-public:
-    // Printing the journal: page 1 is the cover, every later page a body page of
-    // the page table made for this print or preview.
-    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
-    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     std::vector<JournalPrintPage> m_printPages;
 };

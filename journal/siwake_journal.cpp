@@ -942,8 +942,7 @@ void siwake::OnInputHint()
 
 void siwake::OnKillfocusFocusHolder()
 {
-    CClientDC dc(this);
-    DrawEmptyEntryTable(&dc, FALSE);
+    ShowEmptyTable();
 }
 
 void siwake::OnLeaving()
