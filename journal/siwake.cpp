@@ -3,6 +3,7 @@
 #include "journal_print.h"
 
 #include "entry_lists.h"
+#include "entry_rows.h"
 #include "entry_table_painter.h"
 #include "journal_print.h"
 #include "screen_layout.h"
@@ -593,18 +594,18 @@ void siwake::OfferResultAccounts(const CString& name)
     }
 }
 
-int siwake::FindCauseClass(int slot, const CString& name)
+int siwake::FindCauseClass(std::size_t row, const CString& name)
 {
-    if (slot < 0 || slot >= 6)
+    if (row >= m_nClassIndex.size())
         return 0;
     if (name.IsEmpty()) {
-        m_nClassIndex[static_cast<size_t>(slot)] = -1;
+        m_nClassIndex[row] = -1;
         return 0;
     }
     const Dictionary& dictionary = GetDocument()->m_arrDictionary;
     const int classIndex = ClassIndexOfNode(dictionary, FindClassSideAccount(dictionary, name));
     if (classIndex >= 0)
-        m_nClassIndex[static_cast<size_t>(slot)] = classIndex;
+        m_nClassIndex[row] = classIndex;
     return 0;
 }
 
@@ -656,7 +657,7 @@ void siwake::ShowRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = static_cast<size_t>(side * 3 + row - 1);
+    const size_t slot = EntryRow(side, row);
     DescCombo(side).SetWindowText(m_strRowDesc[slot]);
     m_strRowAccount[slot] = name;
     if (side == 0 && node < 0)
@@ -670,7 +671,7 @@ void siwake::PickRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = static_cast<size_t>(side * 3 + row - 1);
+    const size_t slot = EntryRow(side, row);
     const CString old = m_strRowAccount[slot];
     m_strRowAccount[slot] = name;
     if (old != name) {
@@ -715,7 +716,7 @@ void siwake::OnSelchangeClassList()
         return;
     CComboBox& combo = m_cbCause[row - 1];
     combo.ResetContent();
-    m_nClassIndex[static_cast<size_t>(row - 1)] = k;
+    m_nClassIndex[EntryRow(kCauseSide, row)] = k;
     FillList(combo, ChildNames(GetDocument()->m_arrDictionary, k + 1));
 }
 
@@ -772,11 +773,11 @@ BOOL siwake::OnKillfocusResultId(UINT id)
 void siwake::OnSetfocusCause(int row)
 {
     SetImeOpen(TRUE);
-    m_lbClass.SetCurSel(m_nClassIndex[static_cast<size_t>(row - 1)]);
+    m_lbClass.SetCurSel(m_nClassIndex[EntryRow(kCauseSide, row)]);
     m_nActiveRow = row;
     RedrawClassFunnel(row);
     CComboBox& combo = m_cbCause[row - 1];
-    const bool noClass = m_nClassIndex[static_cast<size_t>(row - 1)] == -1;
+    const bool noClass = m_nClassIndex[EntryRow(kCauseSide, row)] == -1;
     if (row == 1 ? noClass : (noClass && combo.GetCount() == 0))
         ShowClassPrompt(TRUE);
     const CString text = ComboText(combo);
@@ -803,12 +804,12 @@ void siwake::OnSelchangeCompanion(int row)
     CComboBox& combo = m_cbCause[row - 1];
     const int selected = combo.GetCurSel();
     // A pick in a row that has a class of its own is taken when the field is next entered.
-    if (selected == CB_ERR || m_nClassIndex[static_cast<size_t>(row - 1)] != -1)
+    if (selected == CB_ERR || m_nClassIndex[EntryRow(kCauseSide, row)] != -1)
         return;
     CString name;
     combo.GetLBText(selected, name);
-    FindCauseClass(row - 1, name);
-    m_lbClass.SetCurSel(m_nClassIndex[static_cast<size_t>(row - 1)]);
+    FindCauseClass(EntryRow(kCauseSide, row), name);
+    m_lbClass.SetCurSel(m_nClassIndex[EntryRow(kCauseSide, row)]);
     if (row == 2) {
         // The account taken for row 2 is no longer offered for row 3.
         for (int i = 0; i < m_cbCause[2].GetCount(); ++i) {
@@ -829,7 +830,7 @@ void siwake::OnKillfocusCause(int row)
     SetImeOpen(FALSE);
     const CString text = ComboText(m_cbCause[row - 1]);
     if (row > 1 && text.IsEmpty())
-        m_strRowDesc[static_cast<size_t>(row - 1)].Empty();
+        m_strRowDesc[EntryRow(kCauseSide, row)].Empty();
     if (!text.IsEmpty())
         static_cast<CMyApp*>(AfxGetApp())->m_strHintCause = text;
     ShowClassPrompt(FALSE);
@@ -871,7 +872,7 @@ void siwake::OnKillfocusResult(int row)
 {
     const CString text = ComboText(m_cbResult[row - 1]);
     if (row > 1 && text.IsEmpty())
-        m_strRowDesc[static_cast<size_t>(3 + row - 1)].Empty();
+        m_strRowDesc[EntryRow(kResultSide, row)].Empty();
     if (!text.IsEmpty())
         static_cast<CMyApp*>(AfxGetApp())->m_strHintCause = text;
     SetImeOpen(FALSE);
@@ -881,14 +882,14 @@ void siwake::OnKillfocusDesc1()
 {
     SetImeOpen(FALSE);
     if (m_nActiveRow >= 1 && m_nActiveRow <= 3)
-        m_strRowDesc[static_cast<size_t>(m_nActiveRow - 1)] = ComboText(m_cbDesc1);
+        m_strRowDesc[EntryRow(kCauseSide, m_nActiveRow)] = ComboText(m_cbDesc1);
 }
 
 void siwake::OnKillfocusDesc2()
 {
     SetImeOpen(FALSE);
     if (m_nActiveResultRow >= 1 && m_nActiveResultRow <= 3)
-        m_strRowDesc[static_cast<size_t>(3 + m_nActiveResultRow - 1)] = ComboText(m_cbDesc2);
+        m_strRowDesc[EntryRow(kResultSide, m_nActiveResultRow)] = ComboText(m_cbDesc2);
 }
 
 void siwake::OnClickedClassPrompt()

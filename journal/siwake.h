@@ -80,7 +80,8 @@ private:
     void FillResultAccountLists(int keep);
     void OfferCompanionCauseAccounts(CString name);
     void OfferResultAccounts(const CString& name);
-    int FindCauseClass(int slot, const CString& name);
+    // The class of the cause account name, taken for the entry row row (entry_rows.h).
+    int FindCauseClass(std::size_t row, const CString& name);
     void ShowRowAccount(int side, int row, const CString& name);
     void PickRowAccount(int side, int row, const CString& name);
 

@@ -9,6 +9,7 @@
 #include "../core/entry_check.h"
 #include "entry_lists.h"
 #include "entry_form.h"
+#include "entry_rows.h"
 #include "journal_edits.h"
 #include "journal_lines.h"
 
@@ -449,13 +450,13 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
 
     const auto accounts = AccountsOf(entry);
     for (int i = 0; i < 3; ++i) {
-        m_cbCause[i].SetWindowText(*accounts[static_cast<size_t>(i)]);
-        m_cbResult[i].SetWindowText(*accounts[static_cast<size_t>(3 + i)]);
+        m_cbCause[i].SetWindowText(*accounts[EntryRow(kCauseSide, i + 1)]);
+        m_cbResult[i].SetWindowText(*accounts[EntryRow(kResultSide, i + 1)]);
     }
     const auto amounts = AmountsOf(entry);
     for (int i = 0; i < 3; ++i) {
-        SetAmountField(m_edCauseAmount[i], *amounts[static_cast<size_t>(i)]);
-        SetAmountField(m_edResultAmount[i], *amounts[static_cast<size_t>(3 + i)]);
+        SetAmountField(m_edCauseAmount[i], *amounts[EntryRow(kCauseSide, i + 1)]);
+        SetAmountField(m_edResultAmount[i], *amounts[EntryRow(kResultSide, i + 1)]);
     }
     m_cbRemark.SetWindowText(RemarkText(entry.m_strRemark));
     const auto descriptions = DescriptionsOf(entry);
@@ -618,10 +619,10 @@ void siwake::OnChangeEntry()
         return;
     ShowListEdit(ChangeEntry(GetDocument()->m_arrJournal, sel, *changed));
     ShowEntryTable(*entry);
-    if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[static_cast<size_t>(m_nActiveRow - 1)].IsEmpty())
+    if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[EntryRow(kCauseSide, m_nActiveRow)].IsEmpty())
         m_cbDesc1.SetWindowText("");
     if ((m_nActiveResultRow == 2 || m_nActiveResultRow == 3) &&
-        m_strRowDesc[static_cast<size_t>(3 + m_nActiveResultRow - 1)].IsEmpty())
+        m_strRowDesc[EntryRow(kResultSide, m_nActiveResultRow)].IsEmpty())
         m_cbDesc2.SetWindowText("");
     MarkModified();
 }
@@ -816,11 +817,12 @@ int siwake::ConfirmLeaveEdit(CString destination)
         std::array<CString, 6> accounts;
         std::array<CString, 6> amounts;
         for (int i = 0; i < 3; ++i) {
-            const size_t k = static_cast<size_t>(i);
-            accounts[k] = WindowText(m_cbCause[i]);
-            accounts[3 + k] = WindowText(m_cbResult[i]);
-            amounts[k] = Normalized(WindowText(m_edCauseAmount[i]));
-            amounts[3 + k] = Normalized(WindowText(m_edResultAmount[i]));
+            const size_t cause = EntryRow(kCauseSide, i + 1);
+            const size_t result = EntryRow(kResultSide, i + 1);
+            accounts[cause] = WindowText(m_cbCause[i]);
+            accounts[result] = WindowText(m_cbResult[i]);
+            amounts[cause] = Normalized(WindowText(m_edCauseAmount[i]));
+            amounts[result] = Normalized(WindowText(m_edResultAmount[i]));
         }
         const CString remark = WindowText(m_cbRemark);
         d = IsDlgButtonChecked(IDC_JOURNAL_PHRASE1) ? 1 : (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2) ? 0 : -1);
