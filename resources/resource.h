@@ -1,6 +1,8 @@
 // Ids shared by the resource scripts and the code of the main program.
 #pragma once
 
+#include "journal_view_ids.h"
+
 // Main frame: menu, accelerators, icon and title string.
 #define IDR_MAINFRAME 128
 

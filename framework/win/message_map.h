@@ -252,6 +252,16 @@ HandlerEntry<T> ControlRange(UINT code, UINT first, UINT last, void (T::*handler
                            [handler](T& t, MessageCall& m) { (t.*handler)(m.id); return TRUE; });
 }
 
+// A notification of controls first..last whose handler may decline an id of the
+// range (FALSE lets the search go on): for a family of controls whose ids are not
+// all neighbours, the handler takes the family's ids and declines the others.
+template <class T>
+HandlerEntry<T> ControlRangeEx(UINT code, UINT first, UINT last, BOOL (T::*handler)(UINT))
+{
+    return detail::Make<T>(MessageEntry::Kind::Command, first, last, static_cast<int>(code),
+                           [handler](T& t, MessageCall& m) { return (t.*handler)(m.id); });
+}
+
 // A control's notification through WM_NOTIFY: NM_CLICK, TVN_SELCHANGED, DTN_DATETIMECHANGE ...
 template <class T>
 HandlerEntry<T> Notify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*))

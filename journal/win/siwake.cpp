@@ -5,7 +5,14 @@
 #include "../screen_layout.h"
 #include "../../core/sentence_words.h"
 
+#include "../entry_lists.h"
+#include "../entry_rows.h"
+#include "entry_table_painter.h"
+#include "../screen_layout.h"
+#include "../../core/sentence_words.h"
+
 #include "../../core/amount_format.h"
+#include "../../core/win/book_form_view.h"
 #include "../../core/column_text.h"
 #include "../../core/fiscal_year.h"
 #include "../../core/menu_state.h"
@@ -18,6 +25,7 @@
 #include "../../framework/win/win_app.h"
 #include "../../resources/resource.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -45,12 +53,23 @@ const char* const kRemarkPresets[] = {
     "按分:料金×60%", "按分:料金×70%", "按分:料金×80%", "按分:料金×90%", "消費税5%", "消費税8%",
 };
 
-constexpr int kCauseIds[3] = {1038, 1040, 1041};
-constexpr int kResultIds[3] = {1043, 1030, 1031};
-const COLORREF kWhite = RGB(255, 255, 255);
+constexpr int kCauseIds[3] = {IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3};
+constexpr int kResultIds[3] = {IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3};
+// The id ranges that hold each family of three combos (with other controls between).
+constexpr UINT kCauseIdFirst = std::min({IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3});
+constexpr UINT kCauseIdLast = std::max({IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3});
+constexpr UINT kResultIdFirst = std::min({IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3});
+constexpr UINT kResultIdLast = std::max({IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3});
+
+// The row (1 to 3) of a combo of the family, 0 for another control.
+int RowOfId(const int (&ids)[3], UINT id)
+{
+    for (int row = 1; row <= 3; ++row)
+        if (static_cast<UINT>(ids[row - 1]) == id)
+            return row;
+    return 0;
+}
 const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kDescriptionColor = RGB(128, 128, 255);
-const COLORREF kRemarkColor = RGB(128, 64, 192);
 
 // Fills a list with drawing switched off.
 template <class List, class Texts>
@@ -86,12 +105,6 @@ SYSTEMTIME DateOfEntryText(const CString& date)
     return time;
 }
 
-// A pen of the table's rules: solid for "PS_SOLID", dotted for any other name.
-int PenStyleOf(const CString& name)
-{
-    return name == "PS_SOLID" ? PS_SOLID : PS_DOT;
-}
-
 }  // namespace
 
 IMPLEMENT_DYNCREATE(siwake, CFormView)
@@ -102,57 +115,45 @@ const MessageMap* siwake::GetThisMessageMap()
         on::Command(ID_FILE_PRINT, &siwake::OnFilePrint),
         on::Command(ID_FILE_PRINT_DIRECT, &siwake::OnFilePrint),
         on::Command(ID_FILE_PRINT_PREVIEW, &siwake::OnFilePrintPreview),
-        on::Control(CBN_SELCHANGE, 1038, &siwake::OnSelchangeCause1),
-        on::Control(CBN_SELCHANGE, 1043, &siwake::OnSelchangeResult1),
-        on::Control(CBN_SETFOCUS, 1038, &siwake::OnSetfocusCause1),
-        on::Control(CBN_SETFOCUS, 1040, &siwake::OnSetfocusCause2),
-        on::Control(CBN_SETFOCUS, 1041, &siwake::OnSetfocusCause3),
-        on::Control(CBN_SETFOCUS, 1028, &siwake::OnSetfocusDesc1),
-        on::Control(CBN_SETFOCUS, 1043, &siwake::OnSetfocusResult1),
-        on::Control(CBN_SETFOCUS, 1030, &siwake::OnSetfocusResult2),
-        on::Control(CBN_SETFOCUS, 1031, &siwake::OnSetfocusResult3),
-        on::Control(CBN_SETFOCUS, 1036, &siwake::OnSetfocusDesc2),
-        on::Control(BN_CLICKED, 1035, &siwake::OnClickedPhrase1),
-        on::Control(BN_CLICKED, 1037, &siwake::OnClickedPhrase2),
-        on::Control(CBN_KILLFOCUS, 1038, &siwake::OnKillfocusCause1),
-        on::Control(LBN_SELCHANGE, 1034, &siwake::OnSelchangeClassList),
-        on::Control(CBN_KILLFOCUS, 1028, &siwake::OnKillfocusDesc1),
-        on::Control(CBN_KILLFOCUS, 1043, &siwake::OnKillfocusResult1),
-        on::Control(CBN_KILLFOCUS, 1030, &siwake::OnKillfocusResult2),
-        on::Control(CBN_KILLFOCUS, 1031, &siwake::OnKillfocusResult3),
-        on::Control(CBN_KILLFOCUS, 1036, &siwake::OnKillfocusDesc2),
-        on::Control(CBN_KILLFOCUS, 1040, &siwake::OnKillfocusCause2),
-        on::Control(CBN_KILLFOCUS, 1041, &siwake::OnKillfocusCause3),
-        on::Control(CBN_KILLFOCUS, 1045, &siwake::OnKillfocusRemark),
-        on::Control(STN_CLICKED, 1049, &siwake::OnClickedConnectWord),
-        on::Control(STN_CLICKED, 1111, &siwake::OnClickedClassPrompt),
-        on::Control(CBN_SETFOCUS, 1045, &siwake::OnSetfocusRemark),
-        on::Control(CBN_SELCHANGE, 1030, &siwake::OnSelchangeResult2),
-        on::Control(CBN_SELCHANGE, 1031, &siwake::OnSelchangeResult3),
-        on::Control(CBN_SELCHANGE, 1040, &siwake::OnSelchangeCause2),
-        on::Control(CBN_SELCHANGE, 1041, &siwake::OnSelchangeCause3),
-        on::Control(STN_CLICKED, 1123, &siwake::OnClickedPromptBitmap),
-        on::Control(BN_CLICKED, 1092, &siwake::OnNewEntry),
-        on::Control(BN_CLICKED, 1018, &siwake::OnInsertRow),
-        on::Control(BN_CLICKED, 1009, &siwake::OnChangeEntry),
-        on::Control(BN_CLICKED, 1004, &siwake::OnDeleteRow),
-        on::Control(BN_CLICKED, 1005, &siwake::OnClearFields),
-        on::Control(LBN_SELCHANGE, 1000, &siwake::OnSelchangeTransactionList),
-        on::Control(BN_CLICKED, 1010, &siwake::OnBookKanjyo),
-        on::Control(BN_CLICKED, 1011, &siwake::OnBookKinsen),
-        on::Control(BN_CLICKED, 1029, &siwake::OnBookKeihi),
-        on::Control(BN_CLICKED, 1012, &siwake::OnBookUriage),
-        on::Control(BN_CLICKED, 1044, &siwake::OnBookSiire),
-        on::Control(BN_CLICKED, 1023, &siwake::OnBookKessan),
-        on::Control(BN_CLICKED, 1027, &siwake::OnBookSettei),
-        on::Control(BN_CLICKED, 1022, &siwake::OnInputHint),
-        on::Control(EN_SETFOCUS, 1024, &siwake::OnSetfocusResultAmount1),
-        on::Control(EN_SETFOCUS, 1025, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1026, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1032, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1033, &siwake::OnSetfocusAmount),
-        on::Control(EN_SETFOCUS, 1042, &siwake::OnSetfocusAmount),
-        on::Control(EN_KILLFOCUS, 1061, &siwake::OnKillfocusFocusHolder),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_DESC1, &siwake::OnSetfocusDesc1),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_DESC2, &siwake::OnSetfocusDesc2),
+        on::ControlRangeEx(CBN_SETFOCUS, kCauseIdFirst, kCauseIdLast, &siwake::OnSetfocusCauseId),
+        on::ControlRangeEx(CBN_SELCHANGE, kCauseIdFirst, kCauseIdLast, &siwake::OnSelchangeCauseId),
+        on::ControlRangeEx(CBN_KILLFOCUS, kCauseIdFirst, kCauseIdLast, &siwake::OnKillfocusCauseId),
+        on::ControlRangeEx(CBN_SETFOCUS, kResultIdFirst, kResultIdLast, &siwake::OnSetfocusResultId),
+        on::ControlRangeEx(CBN_SELCHANGE, kResultIdFirst, kResultIdLast, &siwake::OnSelchangeResultId),
+        on::ControlRangeEx(CBN_KILLFOCUS, kResultIdFirst, kResultIdLast, &siwake::OnKillfocusResultId),
+        on::Control(BN_CLICKED, IDC_JOURNAL_PHRASE1, &siwake::OnClickedPhrase1),
+        on::Control(BN_CLICKED, IDC_JOURNAL_PHRASE2, &siwake::OnClickedPhrase2),
+        on::Control(LBN_SELCHANGE, IDC_JOURNAL_CLASS_LIST, &siwake::OnSelchangeClassList),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_DESC1, &siwake::OnKillfocusDesc1),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_DESC2, &siwake::OnKillfocusDesc2),
+        on::Control(CBN_KILLFOCUS, IDC_JOURNAL_REMARK, &siwake::OnKillfocusRemark),
+        on::Control(STN_CLICKED, IDC_JOURNAL_CONNECT_WORD, &siwake::OnClickedConnectWord),
+        on::Control(STN_CLICKED, IDC_JOURNAL_CLASS_PROMPT, &siwake::OnClickedClassPrompt),
+        on::Control(CBN_SETFOCUS, IDC_JOURNAL_REMARK, &siwake::OnSetfocusRemark),
+        on::Control(STN_CLICKED, IDC_JOURNAL_CLASS_PROMPT_PICTURE, &siwake::OnClickedPromptBitmap),
+        on::Control(BN_CLICKED, IDC_JOURNAL_NEW_ENTRY, &siwake::OnNewEntry),
+        on::Control(BN_CLICKED, IDC_JOURNAL_INSERT, &siwake::OnInsertRow),
+        on::Control(BN_CLICKED, IDC_JOURNAL_CHANGE, &siwake::OnChangeEntry),
+        on::Control(BN_CLICKED, IDC_JOURNAL_DELETE, &siwake::OnDeleteRow),
+        on::Control(BN_CLICKED, IDC_JOURNAL_CLEAR, &siwake::OnClearFields),
+        on::Control(LBN_SELCHANGE, IDC_JOURNAL_TRANSACTION_LIST, &siwake::OnSelchangeTransactionList),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KANJYO, &siwake::OnBookKanjyo),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KINSEN, &siwake::OnBookKinsen),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KEIHI, &siwake::OnBookKeihi),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_URIAGE, &siwake::OnBookUriage),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_SIIRE, &siwake::OnBookSiire),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_KESSAN, &siwake::OnBookKessan),
+        on::Control(BN_CLICKED, IDC_JOURNAL_BOOK_SETTEI, &siwake::OnBookSettei),
+        on::Control(BN_CLICKED, IDC_JOURNAL_INPUT_HINT, &siwake::OnInputHint),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_RESULT_AMOUNT1, &siwake::OnSetfocusResultAmount1),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_RESULT_AMOUNT2, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_RESULT_AMOUNT3, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_CAUSE_AMOUNT1, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_CAUSE_AMOUNT2, &siwake::OnSetfocusAmount),
+        on::Control(EN_SETFOCUS, IDC_JOURNAL_CAUSE_AMOUNT3, &siwake::OnSetfocusAmount),
+        on::Control(EN_KILLFOCUS, IDC_JOURNAL_FOCUS_HOLDER, &siwake::OnKillfocusFocusHolder),
         on::Command(ID_SORT_BY_DATE, &siwake::OnSortByDate),
         on::Command(ID_EDIT_CUT_LINE, &siwake::OnEditCutLine),
         on::Command(ID_EDIT_COPY_LINE, &siwake::OnEditCopyLine),
@@ -169,37 +170,37 @@ siwake::siwake() : CFormView(IDD_SIWAKE) {}
 void siwake::DoDataExchange(CDataExchange* pDX)
 {
     CFormView::DoDataExchange(pDX);
-    DDX_Control(pDX, 1049, m_stConnectWord);
-    DDX_Control(pDX, 1042, m_edCauseAmount[2]);
-    DDX_Control(pDX, 1033, m_edCauseAmount[1]);
-    DDX_Control(pDX, 1032, m_edCauseAmount[0]);
-    DDX_Control(pDX, 1026, m_edResultAmount[2]);
-    DDX_Control(pDX, 1025, m_edResultAmount[1]);
-    DDX_Control(pDX, 1024, m_edResultAmount[0]);
-    DDX_Control(pDX, 1000, m_lbTransactions);
-    DDX_Control(pDX, 1080, m_stPhrase2);
-    DDX_Control(pDX, 1113, m_stDescLabel2);
-    DDX_Control(pDX, 1112, m_stDescLabel1);
-    DDX_Control(pDX, 1045, m_cbRemark);
-    DDX_Control(pDX, 1027, m_btBook[4]);
-    DDX_Control(pDX, 1023, m_btBook[3]);
-    DDX_Control(pDX, 1029, m_btBook[2]);
-    DDX_Control(pDX, 1011, m_btBook[1]);
-    DDX_Control(pDX, 1010, m_btBook[0]);
-    DDX_Control(pDX, 1095, m_grTable);
-    DDX_Control(pDX, 1094, m_grList);
-    DDX_Control(pDX, 1093, m_grEntry);
-    DDX_Control(pDX, 1061, m_edFocusHolder);
-    DDX_Control(pDX, 1041, m_cbCause[2]);
-    DDX_Control(pDX, 1040, m_cbCause[1]);
-    DDX_Control(pDX, 1039, m_dtDate);
-    DDX_Control(pDX, 1038, m_cbCause[0]);
-    DDX_Control(pDX, 1036, m_cbDesc2);
-    DDX_Control(pDX, 1031, m_cbResult[2]);
-    DDX_Control(pDX, 1030, m_cbResult[1]);
-    DDX_Control(pDX, 1043, m_cbResult[0]);
-    DDX_Control(pDX, 1028, m_cbDesc1);
-    DDX_Control(pDX, 1034, m_lbClass);
+    DDX_Control(pDX, IDC_JOURNAL_CONNECT_WORD, m_stConnectWord);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE_AMOUNT3, m_edCauseAmount[2]);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE_AMOUNT2, m_edCauseAmount[1]);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE_AMOUNT1, m_edCauseAmount[0]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT3, m_edResultAmount[2]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT2, m_edResultAmount[1]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT1, m_edResultAmount[0]);
+    DDX_Control(pDX, IDC_JOURNAL_TRANSACTION_LIST, m_lbTransactions);
+    DDX_Control(pDX, IDC_JOURNAL_PHRASE2_TEXT, m_stPhrase2);
+    DDX_Control(pDX, IDC_JOURNAL_DESC2_LABEL, m_stDescLabel2);
+    DDX_Control(pDX, IDC_JOURNAL_DESC1_LABEL, m_stDescLabel1);
+    DDX_Control(pDX, IDC_JOURNAL_REMARK, m_cbRemark);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_SETTEI, m_btBook[4]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KESSAN, m_btBook[3]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KEIHI, m_btBook[2]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KINSEN, m_btBook[1]);
+    DDX_Control(pDX, IDC_JOURNAL_BOOK_KANJYO, m_btBook[0]);
+    DDX_Control(pDX, IDC_JOURNAL_TABLE_GROUP, m_grTable);
+    DDX_Control(pDX, IDC_JOURNAL_LIST_GROUP, m_grList);
+    DDX_Control(pDX, IDC_JOURNAL_ENTRY_GROUP, m_grEntry);
+    DDX_Control(pDX, IDC_JOURNAL_FOCUS_HOLDER, m_edFocusHolder);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE3, m_cbCause[2]);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE2, m_cbCause[1]);
+    DDX_Control(pDX, IDC_JOURNAL_DATE, m_dtDate);
+    DDX_Control(pDX, IDC_JOURNAL_CAUSE1, m_cbCause[0]);
+    DDX_Control(pDX, IDC_JOURNAL_DESC2, m_cbDesc2);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT3, m_cbResult[2]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT2, m_cbResult[1]);
+    DDX_Control(pDX, IDC_JOURNAL_RESULT1, m_cbResult[0]);
+    DDX_Control(pDX, IDC_JOURNAL_DESC1, m_cbDesc1);
+    DDX_Control(pDX, IDC_JOURNAL_CLASS_LIST, m_lbClass);
 }
 
 BOOL siwake::PreTranslateMessage(MSG* pMsg)
@@ -267,10 +268,10 @@ void siwake::LayOutScreen()
         screenHeight = dc.GetDeviceCaps(VERTRES);
     }
     document->m_nRowHeight = ListRowHeight(document->m_nFontSize, dpi);
-    const WindowPlacement placement = MainWindowPlacement(dpi, screenWidth, screenHeight, ControlRect(1095));
+    const WindowPlacement placement = MainWindowPlacement(dpi, screenWidth, screenHeight, ControlRect(IDC_JOURNAL_TABLE_GROUP));
     if (mainWindow)
         mainWindow->MoveWindow(placement.x, placement.y, placement.width, placement.height, TRUE);
-    const auto words = LayoutWords(dpi, ControlRect(1010), ControlRect(1093), ControlRect(1095));
+    const auto words = LayoutWords(dpi, ControlRect(IDC_JOURNAL_BOOK_KANJYO), ControlRect(IDC_JOURNAL_ENTRY_GROUP), ControlRect(IDC_JOURNAL_TABLE_GROUP));
     for (size_t i = 0; i < words.size(); ++i)
         document->m_nLayout[i] = words[i];
     document->m_bLayoutDone = 1;
@@ -324,8 +325,8 @@ void siwake::OnDraw(CDC* pDC)
         int id;
         COLORREF color;
     };
-    for (const Group& group : {Group{1093, RGB(128, 128, 255)}, Group{1094, RGB(128, 255, 128)},
-                               Group{1095, RGB(255, 255, 128)}}) {
+    for (const Group& group : {Group{IDC_JOURNAL_ENTRY_GROUP, RGB(128, 128, 255)}, Group{IDC_JOURNAL_LIST_GROUP, RGB(128, 255, 128)},
+                               Group{IDC_JOURNAL_TABLE_GROUP, RGB(255, 255, 128)}}) {
         const CRect r = ControlRect(group.id);
         DrawFrame(pDC, r.left + 8, r.top + 14, r.right - 8, r.bottom - 8, group.color, 5);
     }
@@ -352,9 +353,9 @@ void siwake::OnDraw(CDC* pDC)
 
     const int current = document->m_nCurEntry;
     if (current >= 0 && current < document->m_arrJournal.GetSize()) {
-        DrawEntryTable(pDC, *document->m_arrJournal.GetAt(current), TRUE);
+        m_tablePainter.DrawEntry(pDC, *document->m_arrJournal.GetAt(current), TablePlace(TRUE));
     } else {
-        DrawEmptyEntryTable(pDC, TRUE);
+        m_tablePainter.DrawEmpty(pDC, TablePlace(TRUE));
         // The list of an empty journal is put right after the paint, not during it.
         if (current == -1 && document->m_arrJournal.GetSize() == 0 && !ListShowsNewEntryRowOnly() &&
             !m_bListFixPosted) {
@@ -412,29 +413,11 @@ void siwake::DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLOR
     DrawFrameLines(pDC, left, top, right, bottom, color, width);
 }
 
-void siwake::DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom)
-{
-    // Both the grey outline and the raised edge are drawn where they are asked:
-    // callers pass coordinates that are already shifted or need no shift.
-    CPen pen(PS_SOLID, 1, RGB(192, 192, 192));
-    CPen* previous = pDC->SelectObject(&pen);
-    pDC->MoveTo(left - 1, top - 1);
-    pDC->LineTo(right, top - 1);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left - 1, bottom);
-    pDC->LineTo(right, bottom);
-    pDC->MoveTo(left - 1, top - 1);
-    pDC->LineTo(left - 1, bottom);
-    pDC->SelectObject(previous);
-    CRect edge(left, top, right, bottom);
-    pDC->DrawEdge(&edge, EDGE_RAISED, BF_RECT);
-}
-
 void siwake::DrawRowLinks(CDC* pDC, int causeRow)
 {
     const int dx = m_nScrollX;
     const int dy = m_nScrollY;
-    const CRect K = ControlRect(1034);
+    const CRect K = ControlRect(IDC_JOURNAL_CLASS_LIST);
     auto bracket = [&](const CRect& R, const CRect& D) {
         CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
         CPen* previous = pDC->SelectObject(&blue);
@@ -451,18 +434,18 @@ void siwake::DrawRowLinks(CDC* pDC, int causeRow)
         const CPoint funnel[4] = {CPoint(K.right + 3 + dx, K.top + dy), CPoint(R.left - 2 + dx, R.top + dy),
                                   CPoint(R.left - 2 + dx, R.bottom + dy), CPoint(K.right + 3 + dx, K.bottom + dy)};
         pDC->Polygon(funnel, 4);
-        bracket(R, ControlRect(1112));
+        bracket(R, ControlRect(IDC_JOURNAL_DESC1_LABEL));
     }
     if (m_nActiveResultRow >= 1 && m_nActiveResultRow <= 3)
-        bracket(ControlRect(kResultIds[m_nActiveResultRow - 1]), ControlRect(1113));
+        bracket(ControlRect(kResultIds[m_nActiveResultRow - 1]), ControlRect(IDC_JOURNAL_DESC2_LABEL));
 }
 
 void siwake::DrawPhraseBracket(CDC* pDC)
 {
     const int dx = m_nScrollX;
     const int dy = m_nScrollY;
-    const CRect M = ControlRect(1024);
-    const CRect P = ControlRect(1080);
+    const CRect M = ControlRect(IDC_JOURNAL_RESULT_AMOUNT1);
+    const CRect P = ControlRect(IDC_JOURNAL_PHRASE2_TEXT);
     const CPoint points[6] = {
         CPoint(M.right + dx, M.top - 6 + dy),      CPoint(P.right + 1 + dx, M.top - 6 + dy),
         CPoint(P.right + 1 + dx, P.bottom + 6 + dy), CPoint(M.right + 8 + dx, P.bottom + 6 + dy),
@@ -475,7 +458,7 @@ void siwake::DrawConnectWordMarks(CDC* pDC, COLORREF color, int width)
 {
     const int dx = m_nScrollX;
     const int dy = m_nScrollY;
-    const CRect W = ControlRect(1049);
+    const CRect W = ControlRect(IDC_JOURNAL_CONNECT_WORD);
     CPen pen(PS_SOLID, width, color);
     CPen* previous = pDC->SelectObject(&pen);
     pDC->MoveTo(W.left + 3 + dx, W.top - 3 + dy);
@@ -490,7 +473,7 @@ void siwake::RedrawClassFunnel(int row)
     if (row < 1 || row > 3)
         return;
     CClientDC dc(this);
-    const CRect K = ControlRect(1034);
+    const CRect K = ControlRect(IDC_JOURNAL_CLASS_LIST);
     const CRect R = ControlRect(kCauseIds[row - 1]);
     FillPanel(&dc, K.right + 2, K.top, R.left - 1, K.bottom, m_crBack);
     const CPoint funnel[4] = {CPoint(K.right + 3, K.top), CPoint(R.left - 2, R.top), CPoint(R.left - 2, R.bottom),
@@ -504,8 +487,8 @@ void siwake::RedrawDescBracket(int side, int row)
         return;
     CClientDC dc(this);
     const CRect R = ControlRect(side == 0 ? kCauseIds[row - 1] : kResultIds[row - 1]);
-    const CRect F = ControlRect(side == 0 ? 1038 : 1043);
-    const CRect D = ControlRect(side == 0 ? 1112 : 1113);
+    const CRect F = ControlRect(side == 0 ? IDC_JOURNAL_CAUSE1 : IDC_JOURNAL_RESULT1);
+    const CRect D = ControlRect(side == 0 ? IDC_JOURNAL_DESC1_LABEL : IDC_JOURNAL_DESC2_LABEL);
     if (side == 1)
         FillPanel(&dc, F.left - 5, F.top + 11, D.left - 1, D.top + 8, m_crBack);
     CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
@@ -530,10 +513,10 @@ void siwake::ClearEntryFields()
     for (CString& desc : m_strRowDesc)
         desc.Empty();
 
-    CheckDlgButton(1035, BST_UNCHECKED);
-    CheckDlgButton(1037, BST_UNCHECKED);
-    SetDlgItemText(1079, kDefaultPhrase1);
-    SetDlgItemText(1080, kDefaultPhrase2);
+    CheckDlgButton(IDC_JOURNAL_PHRASE1, BST_UNCHECKED);
+    CheckDlgButton(IDC_JOURNAL_PHRASE2, BST_UNCHECKED);
+    SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, kDefaultPhrase1);
+    SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, kDefaultPhrase2);
     m_nConnectIndex = 0;
     m_stConnectWord.SetWindowText(kDefaultConnectWord);
 
@@ -610,18 +593,18 @@ void siwake::OfferResultAccounts(const CString& name)
     }
 }
 
-int siwake::FindCauseClass(int slot, const CString& name)
+int siwake::FindCauseClass(std::size_t row, const CString& name)
 {
-    if (slot < 0 || slot >= 6)
+    if (row >= m_nClassIndex.size())
         return 0;
     if (name.IsEmpty()) {
-        m_nClassIndex[static_cast<size_t>(slot)] = -1;
+        m_nClassIndex[row] = -1;
         return 0;
     }
     const Dictionary& dictionary = GetDocument()->m_arrDictionary;
     const int classIndex = ClassIndexOfNode(dictionary, FindClassSideAccount(dictionary, name));
     if (classIndex >= 0)
-        m_nClassIndex[static_cast<size_t>(slot)] = classIndex;
+        m_nClassIndex[row] = classIndex;
     return 0;
 }
 
@@ -673,7 +656,7 @@ void siwake::ShowRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = static_cast<size_t>(side * 3 + row - 1);
+    const size_t slot = EntryRow(side, row);
     DescCombo(side).SetWindowText(m_strRowDesc[slot]);
     m_strRowAccount[slot] = name;
     if (side == 0 && node < 0)
@@ -687,7 +670,7 @@ void siwake::PickRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = static_cast<size_t>(side * 3 + row - 1);
+    const size_t slot = EntryRow(side, row);
     const CString old = m_strRowAccount[slot];
     m_strRowAccount[slot] = name;
     if (old != name) {
@@ -711,9 +694,9 @@ void siwake::SetDescLabel(int side, int row, const CString& name)
 void siwake::ShowClassPrompt(BOOL show)
 {
     const int command = show ? SW_SHOW : SW_HIDE;
-    if (CWnd* prompt = GetDlgItem(1111))
+    if (CWnd* prompt = GetDlgItem(IDC_JOURNAL_CLASS_PROMPT))
         prompt->ShowWindow(command);
-    if (CWnd* bitmap = GetDlgItem(1123))
+    if (CWnd* bitmap = GetDlgItem(IDC_JOURNAL_CLASS_PROMPT_PICTURE))
         bitmap->ShowWindow(command);
 }
 
@@ -732,18 +715,68 @@ void siwake::OnSelchangeClassList()
         return;
     CComboBox& combo = m_cbCause[row - 1];
     combo.ResetContent();
-    m_nClassIndex[static_cast<size_t>(row - 1)] = k;
+    m_nClassIndex[EntryRow(kCauseSide, row)] = k;
     FillList(combo, ChildNames(GetDocument()->m_arrDictionary, k + 1));
+}
+
+BOOL siwake::OnSetfocusCauseId(UINT id)
+{
+    const int row = RowOfId(kCauseIds, id);
+    if (row != 0)
+        OnSetfocusCause(row);
+    return row != 0;
+}
+
+BOOL siwake::OnSelchangeCauseId(UINT id)
+{
+    const int row = RowOfId(kCauseIds, id);
+    if (row == 1)
+        OnSelchangeCause1();
+    else if (row != 0)
+        OnSelchangeCompanion(row);
+    return row != 0;
+}
+
+BOOL siwake::OnKillfocusCauseId(UINT id)
+{
+    const int row = RowOfId(kCauseIds, id);
+    if (row != 0)
+        OnKillfocusCause(row);
+    return row != 0;
+}
+
+BOOL siwake::OnSetfocusResultId(UINT id)
+{
+    const int row = RowOfId(kResultIds, id);
+    if (row != 0)
+        OnSetfocusResult(row);
+    return row != 0;
+}
+
+BOOL siwake::OnSelchangeResultId(UINT id)
+{
+    const int row = RowOfId(kResultIds, id);
+    if (row != 0)
+        OnSelchangeResult(row);
+    return row != 0;
+}
+
+BOOL siwake::OnKillfocusResultId(UINT id)
+{
+    const int row = RowOfId(kResultIds, id);
+    if (row != 0)
+        OnKillfocusResult(row);
+    return row != 0;
 }
 
 void siwake::OnSetfocusCause(int row)
 {
     SetImeOpen(TRUE);
-    m_lbClass.SetCurSel(m_nClassIndex[static_cast<size_t>(row - 1)]);
+    m_lbClass.SetCurSel(m_nClassIndex[EntryRow(kCauseSide, row)]);
     m_nActiveRow = row;
     RedrawClassFunnel(row);
     CComboBox& combo = m_cbCause[row - 1];
-    const bool noClass = m_nClassIndex[static_cast<size_t>(row - 1)] == -1;
+    const bool noClass = m_nClassIndex[EntryRow(kCauseSide, row)] == -1;
     if (row == 1 ? noClass : (noClass && combo.GetCount() == 0))
         ShowClassPrompt(TRUE);
     const CString text = ComboText(combo);
@@ -770,12 +803,12 @@ void siwake::OnSelchangeCompanion(int row)
     CComboBox& combo = m_cbCause[row - 1];
     const int selected = combo.GetCurSel();
     // A pick in a row that has a class of its own is taken when the field is next entered.
-    if (selected == CB_ERR || m_nClassIndex[static_cast<size_t>(row - 1)] != -1)
+    if (selected == CB_ERR || m_nClassIndex[EntryRow(kCauseSide, row)] != -1)
         return;
     CString name;
     combo.GetLBText(selected, name);
-    FindCauseClass(row - 1, name);
-    m_lbClass.SetCurSel(m_nClassIndex[static_cast<size_t>(row - 1)]);
+    FindCauseClass(EntryRow(kCauseSide, row), name);
+    m_lbClass.SetCurSel(m_nClassIndex[EntryRow(kCauseSide, row)]);
     if (row == 2) {
         // The account taken for row 2 is no longer offered for row 3.
         for (int i = 0; i < m_cbCause[2].GetCount(); ++i) {
@@ -796,7 +829,7 @@ void siwake::OnKillfocusCause(int row)
     SetImeOpen(FALSE);
     const CString text = ComboText(m_cbCause[row - 1]);
     if (row > 1 && text.IsEmpty())
-        m_strRowDesc[static_cast<size_t>(row - 1)].Empty();
+        m_strRowDesc[EntryRow(kCauseSide, row)].Empty();
     if (!text.IsEmpty())
         GetDocument()->m_strHintCause = text;
     ShowClassPrompt(FALSE);
@@ -838,7 +871,7 @@ void siwake::OnKillfocusResult(int row)
 {
     const CString text = ComboText(m_cbResult[row - 1]);
     if (row > 1 && text.IsEmpty())
-        m_strRowDesc[static_cast<size_t>(3 + row - 1)].Empty();
+        m_strRowDesc[EntryRow(kResultSide, row)].Empty();
     if (!text.IsEmpty())
         GetDocument()->m_strHintCause = text;
     SetImeOpen(FALSE);
@@ -848,14 +881,14 @@ void siwake::OnKillfocusDesc1()
 {
     SetImeOpen(FALSE);
     if (m_nActiveRow >= 1 && m_nActiveRow <= 3)
-        m_strRowDesc[static_cast<size_t>(m_nActiveRow - 1)] = ComboText(m_cbDesc1);
+        m_strRowDesc[EntryRow(kCauseSide, m_nActiveRow)] = ComboText(m_cbDesc1);
 }
 
 void siwake::OnKillfocusDesc2()
 {
     SetImeOpen(FALSE);
     if (m_nActiveResultRow >= 1 && m_nActiveResultRow <= 3)
-        m_strRowDesc[static_cast<size_t>(3 + m_nActiveResultRow - 1)] = ComboText(m_cbDesc2);
+        m_strRowDesc[EntryRow(kResultSide, m_nActiveResultRow)] = ComboText(m_cbDesc2);
 }
 
 void siwake::OnClickedClassPrompt()
@@ -883,15 +916,15 @@ void siwake::OnClickedConnectWord()
     m_stConnectWord.SetWindowText(word);
     CString first;
     CString second;
-    GetDlgItemText(1079, first);
-    GetDlgItemText(1080, second);
+    GetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, first);
+    GetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, second);
     const CString oldFirst = first;
     const CString oldSecond = second;
     AgreeParticles(word, first, second);
     if (first != oldFirst)
-        SetDlgItemText(1079, first);
+        SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, first);
     if (second != oldSecond)
-        SetDlgItemText(1080, second);
+        SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, second);
 }
 
 CString siwake::PickedMonthDay() const
@@ -909,8 +942,8 @@ void siwake::SetResultPhrases(int direction, const CString& name)
     const Dictionary& dictionary = GetDocument()->m_arrDictionary;
     const int node = FindChildNode(dictionary, 8, name);
     if (node < 0) {
-        SetDlgItemText(1079, "");
-        SetDlgItemText(1080, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, "");
         return;
     }
     m_strResultPhrase1 = dictionary.GetAt(node)->m_strWord1;
@@ -918,253 +951,68 @@ void siwake::SetResultPhrases(int direction, const CString& name)
     CString word;
     m_stConnectWord.GetWindowText(word);
     AgreeParticles(word, m_strResultPhrase1, m_strResultPhrase2);
-    SetDlgItemText(1079, m_strResultPhrase1);
-    SetDlgItemText(1080, m_strResultPhrase2);
+    SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, m_strResultPhrase1);
+    SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, m_strResultPhrase2);
     if (direction == 1 || direction == 0) {
-        CheckDlgButton(1035, direction == 1 ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(1037, direction == 0 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE1, direction == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE2, direction == 0 ? BST_CHECKED : BST_UNCHECKED);
     }
     const FixedPhraseCase fixed = FixedPhraseCases(m_nClassIndex[0], PickedMonthDay(), ComboText(m_cbCause[0]),
                                                    name, m_strResultPhrase1, m_strResultPhrase2);
     if (fixed.emptyFirst)
-        SetDlgItemText(1079, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, "");
     if (fixed.emptySecond)
-        SetDlgItemText(1080, "");
+        SetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, "");
     if (fixed.radio != 0) {
-        CheckDlgButton(1035, fixed.radio == 1 ? BST_CHECKED : BST_UNCHECKED);
-        CheckDlgButton(1037, fixed.radio == 2 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE1, fixed.radio == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_JOURNAL_PHRASE2, fixed.radio == 2 ? BST_CHECKED : BST_UNCHECKED);
     }
 }
 
 void siwake::OnClickedPhrase1()
 {
-    if (IsDlgButtonChecked(1037))
-        CheckDlgButton(1037, BST_UNCHECKED);
+    if (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2))
+        CheckDlgButton(IDC_JOURNAL_PHRASE2, BST_UNCHECKED);
 }
 
 void siwake::OnClickedPhrase2()
 {
-    if (IsDlgButtonChecked(1035))
-        CheckDlgButton(1035, BST_UNCHECKED);
+    if (IsDlgButtonChecked(IDC_JOURNAL_PHRASE1))
+        CheckDlgButton(IDC_JOURNAL_PHRASE1, BST_UNCHECKED);
 }
 
 // ---------------------------------------------------------------------------
 // The debit/credit table
 
-void siwake::ComputeEntryTableLayout()
+EntryTablePlace siwake::TablePlace(BOOL fromPaint) const
 {
-    const EntryTableGeometry g = EntryTableGeometryFor(ControlRect(1095), GetDocument()->m_nLayout[9]);
-    m_nGridLeft = g.left;
-    m_nGridTop = g.top;
-    m_nGridRowHeight = g.rowHeight;
-    m_nGridLineX = g.lineX;
-    m_nTableWidth = g.width;
-    m_nTableTextX = g.textX;
-    m_nTableTextDy = g.textDy;
-}
-
-void siwake::FillPanelShifted(CDC* pDC, int left, int top, int right, int bottom, COLORREF color)
-{
-    FillPanel(pDC, left + m_nScrollX, top + m_nScrollY, right + m_nScrollX, bottom + m_nScrollY, color);
-}
-
-void siwake::DrawTableText(CDC* pDC, int x, int row, const CString& text)
-{
-    pDC->TextOut(m_nGridLeft + x + m_nScrollX, m_nGridTop + row * m_nGridRowHeight + m_nTableTextDy + m_nScrollY,
-                 text);
-}
-
-void siwake::DrawTableRule(CDC* pDC, int row, const CString& penStyle, int red)
-{
-    CPen pen(PenStyleOf(penStyle), 1, RGB(red & 0xFF, 0, 0));
-    CPen* previous = pDC->SelectObject(&pen);
-    const int y = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
-    pDC->MoveTo(m_nGridLeft + m_nScrollX, y);
-    pDC->LineTo(m_nGridLeft + m_nGridLineX[4] + m_nScrollX, y);
-    pDC->SelectObject(previous);
-}
-
-namespace {
-
-void DrawColumnLines(CDC* pDC, int left, int top, int bottom, const std::vector<int>& offsets,
-                     const CString& penStyle, int red)
-{
-    CPen pen(PenStyleOf(penStyle), 1, RGB(red & 0xFF, 0, 0));
-    CPen* previous = pDC->SelectObject(&pen);
-    for (int offset : offsets) {
-        pDC->MoveTo(left + offset, top);
-        pDC->LineTo(left + offset, bottom);
-    }
-    pDC->SelectObject(previous);
-}
-
-}  // namespace
-
-void siwake::DrawTableColumns(CDC* pDC, int row, const CString& penStyle, int red)
-{
-    const int top = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
-    DrawColumnLines(pDC, m_nGridLeft + m_nScrollX, top, top + m_nGridRowHeight,
-                    {0, 0, m_nGridLineX[1], m_nGridLineX[2], m_nGridLineX[3], m_nGridLineX[4]}, penStyle, red);
-}
-
-void siwake::DrawRemarkColumns(CDC* pDC, int row, const CString& penStyle, int red)
-{
-    const int top = m_nGridTop + row * m_nGridRowHeight + m_nScrollY;
-    DrawColumnLines(pDC, m_nGridLeft + m_nScrollX, top, top + m_nGridRowHeight,
-                    {0, m_nGridLineX[1], m_nGridLineX[2], m_nGridLineX[4]}, penStyle, red);
-}
-
-namespace {
-
-// The heading row of the table, the same for an entry and for the empty table.
-void DrawHeadingRow(siwake& view, CDC* pDC, int fontTenths)
-{
-    const auto& x = view.m_nTableTextX;
-    const COLORREF black = RGB(0, 0, 0);
-    pDC->SetTextColor(black);
-    auto text = [&](int column, const CString& t) {
-        pDC->TextOut(view.m_nGridLeft + column + view.m_nScrollX,
-                     view.m_nGridTop + view.m_nTableTextDy + view.m_nScrollY, t);
-    };
-    text(x[0], "日付");
-    text(x[1], PadToWidth("<科目>", 16, kAlignCentre));
-    pDC->SetTextColor(kDescriptionColor);
-    text(x[2] - 20, PadToWidth("- - 摘要", 16, kAlignLeft));
-    text(x[3] + 20, PadToWidth("摘要 - -", 16, kAlignRight));
-    pDC->SetTextColor(black);
-    text(x[4] + 20, PadToWidth("<科目>", 16, kAlignCentre));
-    text(x[5] + fontTenths / 2, PadToWidth("借方", 14, kAlignCentre));
-    text(x[6] + fontTenths / 2, PadToWidth("貸方", 14, kAlignCentre));
-}
-
-}  // namespace
-
-void siwake::DrawEmptyEntryTable(CDC* pDC, BOOL fromPaint)
-{
-    ComputeEntryTableLayout();
-    if (!fromPaint)
-        m_nScrollX = m_nScrollY = 0;
-    const int L = m_nGridLeft;
-    const int T = m_nGridTop;
-    const int H = m_nGridRowHeight;
-    const int W = m_nTableWidth;
-
-    CFont font;
-    font.CreatePointFont(GetDocument()->m_nFontSize * 10, kFormFont, pDC);
-    CFont* previousFont = pDC->SelectObject(&font);
-    const int previousMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF previousText = pDC->GetTextColor();
-
-    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 5 * H + 12, m_crBack);
-    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 4 * H + 10, kWhite);
-    DrawTableRule(pDC, 0, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 0, "PS_SOLID", 255);
-    DrawHeadingRow(*this, pDC, GetDocument()->m_nFontSize * 10);
-    DrawTableRule(pDC, 1, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 1, "PS_SOLID", 255);
-    for (int r = 0; r <= 3; ++r) {
-        DrawTableRule(pDC, r, "PS_SOLID", 255);
-        DrawTableColumns(pDC, r, "PS_SOLID", 255);
-        DrawTableRule(pDC, r + 1, "PS_SOLID", 255);
-    }
-
-    pDC->SetTextColor(previousText);
-    pDC->SetBkMode(previousMode);
-    pDC->SelectObject(previousFont);
-    DrawRaisedFrame(pDC, L - 10 + m_nScrollX, T - 10 + m_nScrollY, L + W + m_nScrollX, T + 4 * H + 11 + m_nScrollY);
-}
-
-void siwake::DrawEntryTable(CDC* pDC, const CMyObject2& entry, BOOL fromPaint)
-{
-    ComputeEntryTableLayout();
-    if (!fromPaint)
-        m_nScrollX = m_nScrollY = 0;
-    const int L = m_nGridLeft;
-    const int T = m_nGridTop;
-    const int H = m_nGridRowHeight;
-    const int W = m_nTableWidth;
-    const int fontTenths = GetDocument()->m_nFontSize * 10;
-    const auto& x = m_nTableTextX;
-
-    CFont font;
-    font.CreatePointFont(fontTenths, kFormFont, pDC);
-    CFont* previousFont = pDC->SelectObject(&font);
-    const int previousMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF previousText = pDC->GetTextColor();
-
-    FillPanelShifted(pDC, L - 11, T - 10, L + W + 1, T + 5 * H + 12, m_crBack);
-    FillPanelShifted(pDC, L - 10, T - 10, L + W, T + 3 * H + 10, kWhite);
-    DrawTableRule(pDC, 0, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 0, "PS_SOLID", 255);
-    DrawHeadingRow(*this, pDC, fontTenths);
-    DrawTableRule(pDC, 1, "PS_SOLID", 255);
-    DrawTableColumns(pDC, 1, "PS_SOLID", 255);
-
-    pDC->SetTextColor(kBlack);
-    DrawTableText(pDC, x[0], 1, entry.m_strDate.Mid(5, 5));
-
-    const EntryTableContent content = EntryTableContentOf(entry);
-    if (content.causeRows == 3)
-        FillPanelShifted(pDC, L - 10, T + 3 * H + 5, L + W, T + 4 * H + 10, kWhite);
-    if (content.resultRows == 3 && content.causeRows < 3)
-        FillPanelShifted(pDC, L - 10, T + 3 * H - 5, L + W, T + 4 * H + 10, kWhite);
-    for (size_t k = 0; k < content.rows.size(); ++k) {
-        const int row = static_cast<int>(k) + 1;
-        const EntryTableRow& line = content.rows[k];
-        if (k == 0 || !line.debit.account.IsEmpty()) {
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[1], row, "<" + line.debit.account + ">");
-            pDC->SetTextColor(kDescriptionColor);
-            DrawTableText(pDC, x[2], row, PadToWidth(line.debit.description, 16, kAlignLeft));
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[5], row, FormatAmount(line.debit.amount, m_nAmountWidth + 5, &m_nAmountFits));
-        }
-        if (k == 0 || !line.credit.account.IsEmpty()) {
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[4], row, PadToWidth("<" + line.credit.account + ">", 18, kAlignRight));
-            pDC->SetTextColor(kDescriptionColor);
-            DrawTableText(pDC, x[3], row, PadToWidth(line.credit.description, 16, kAlignRight));
-            pDC->SetTextColor(kBlack);
-            DrawTableText(pDC, x[6], row, FormatAmount(line.credit.amount, m_nAmountWidth + 5, &m_nAmountFits));
-        }
-    }
-
-    const int M = static_cast<int>(content.rows.size());
-    const int R = M + 1;
-    if (R > 2)
-        FillPanelShifted(pDC, L - 10, T + R * H, L + W, T + (R + 1) * H + 10, kWhite);
-    pDC->SetTextColor(kRemarkColor);
-    DrawTableText(pDC, x[0], R, "備考");
-    DrawTableText(pDC, x[1] + 10, R, PadToWidth(content.remark, 68, kAlignCentre));
-    pDC->SetTextColor(kBlack);
-
-    for (int r = 0; r <= M + 1; ++r) {
-        DrawTableRule(pDC, r, "PS_SOLID", 255);
-        if (r == M + 1)
-            DrawRemarkColumns(pDC, r, "PS_SOLID", 255);
-        else
-            DrawTableColumns(pDC, r, "PS_SOLID", 255);
-    }
-    DrawTableRule(pDC, M + 2, "PS_SOLID", 255);
-
-    pDC->SetTextColor(previousText);
-    pDC->SetBkMode(previousMode);
-    pDC->SelectObject(previousFont);
-    DrawRaisedFrame(pDC, L - 10 + m_nScrollX, T - 10 + m_nScrollY, L + W + m_nScrollX,
-                    T + (M + 2) * H + 11 + m_nScrollY);
+    EntryTablePlace place;
+    place.frame = ControlRect(IDC_JOURNAL_TABLE_GROUP);
+    place.rightEdge = GetDocument()->m_nLayout[9];
+    place.fontSize = GetDocument()->m_nFontSize;
+    place.back = m_crBack;
+    // A drawing outside a paint draws on the client area as it stands.
+    if (fromPaint)
+        place.scroll = CPoint(m_nScrollX, m_nScrollY);
+    return place;
 }
 
 void siwake::ShowEntryTable(const CMyObject2& entry)
 {
     CClientDC dc(this);
-    DrawEntryTable(&dc, entry, FALSE);
+    m_tablePainter.DrawEntry(&dc, entry, TablePlace(FALSE));
+}
+
+void siwake::ShowEmptyTable()
+{
+    CClientDC dc(this);
+    m_tablePainter.DrawEmpty(&dc, TablePlace(FALSE));
 }
 
 void siwake::ClearEntryAndTable()
 {
     ClearEntryFields();
-    CClientDC dc(this);
-    DrawEmptyEntryTable(&dc, FALSE);
+    ShowEmptyTable();
 }
 
 BOOL siwake::OnPreparePrinting(CPrintInfo* pInfo)
@@ -1199,6 +1047,5 @@ void siwake::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
 void siwake::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
-    ComputeEntryTableLayout();
     CFormView::OnEndPrinting(pDC, pInfo);
 }

@@ -5,6 +5,9 @@
 // of a run also lays out the screen for every view.
 #pragma once
 
+#include "../entry_form.h"
+#include "entry_table_painter.h"
+#include "../journal_edits.h"
 #include "../journal_print_plan.h"
 #include "../../framework/win/stripe_list_box.h"
 
@@ -16,6 +19,7 @@
 #include "../../framework/win/form_view.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class siwake : public CFormView {
@@ -31,10 +35,47 @@ public:
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
 
+    // Printing the journal: page 1 is the cover, every later page a body page of
+    // the page table made for this print or preview.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnLeaving() override;
+
+    // For the input aids the main window runs on the journal: the pending
+    // insertion ended, the year of the clock for aid entries when no journal year
+    // is known, and the journal shown again with the entries an aid wrote.
+    void EndPendingInsertion();
+    static CString CurrentYearText();
+    void ShowAidEntries(int currentEntry);
+
+    // What the window tests and the benchmark drive and read besides the controls' ids.
+    int AskAccountClass(CString account);
+    void RebuildTransactionList();
+    CNumEdit m_edCauseAmount[3];
+    CNumEdit m_edResultAmount[3];
+    CStripeListBox m_lbTransactions;
+    CComboBox m_cbRemark;
+    CDateTimeCtrl m_dtDate;
+    CComboBox m_cbCause[3];
+    CComboBox m_cbResult[3];
+    CListBox m_lbClass;
+    int m_nConnectIndex = 0;
+    std::array<int, 6> m_nClassIndex{-1, -1, -1, -1, -1, -1};
+    int m_nActiveRow = 1;
+    int m_nActiveResultRow = 1;
+    std::array<CString, 6> m_strRowDesc;
+    CString m_strCauseWord1;
+    CString m_strCauseWord2;
+    int m_nShownLine = -1;
+    CString m_strYearText;
+    BOOL m_bLineCopied = FALSE;
+
+private:
     // Form drawing.
     void FillClassList();
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF color, int width);
-    void DrawRaisedFrame(CDC* pDC, int left, int top, int right, int bottom);
     void DrawRowLinks(CDC* pDC, int causeRow);
     void DrawPhraseBracket(CDC* pDC);
     void DrawConnectWordMarks(CDC* pDC, COLORREF color, int width);
@@ -46,7 +87,8 @@ public:
     void FillResultAccountLists(int keep);
     void OfferCompanionCauseAccounts(CString name);
     void OfferResultAccounts(const CString& name);
-    int FindCauseClass(int slot, const CString& name);
+    // The class of the cause account name, taken for the entry row row (entry_rows.h).
+    int FindCauseClass(std::size_t row, const CString& name);
     void ShowRowAccount(int side, int row, const CString& name);
     void PickRowAccount(int side, int row, const CString& name);
 
@@ -54,36 +96,16 @@ public:
     CString ConnectWordText(const CString& name);
     void SetResultPhrases(int direction, const CString& name);
 
-    // The debit/credit table.
-    void ComputeEntryTableLayout();
-    void DrawEntryTable(CDC* pDC, const CMyObject2& entry, BOOL fromPaint);
-    void DrawEmptyEntryTable(CDC* pDC, BOOL fromPaint);
+    // The debit/credit table, drawn by m_tablePainter; TablePlace says where (by a
+    // paint, with the view's scroll position).
+    EntryTablePlace TablePlace(BOOL fromPaint) const;
     void ShowEntryTable(const CMyObject2& entry);
+    void ShowEmptyTable();
     void ClearEntryAndTable();
-    void DrawTableRule(CDC* pDC, int row, const CString& penStyle, int red);
-    void DrawTableColumns(CDC* pDC, int row, const CString& penStyle, int red);
-    void DrawRemarkColumns(CDC* pDC, int row, const CString& penStyle, int red);
 
     // Handlers.
     void OnSelchangeClassList();
-    void OnSetfocusCause1() { OnSetfocusCause(1); }
-    void OnSetfocusCause2() { OnSetfocusCause(2); }
-    void OnSetfocusCause3() { OnSetfocusCause(3); }
     void OnSelchangeCause1();
-    void OnSelchangeCause2() { OnSelchangeCompanion(2); }
-    void OnSelchangeCause3() { OnSelchangeCompanion(3); }
-    void OnKillfocusCause1() { OnKillfocusCause(1); }
-    void OnKillfocusCause2() { OnKillfocusCause(2); }
-    void OnKillfocusCause3() { OnKillfocusCause(3); }
-    void OnSetfocusResult1() { OnSetfocusResult(1); }
-    void OnSetfocusResult2() { OnSetfocusResult(2); }
-    void OnSetfocusResult3() { OnSetfocusResult(3); }
-    void OnSelchangeResult1() { OnSelchangeResult(1); }
-    void OnSelchangeResult2() { OnSelchangeResult(2); }
-    void OnSelchangeResult3() { OnSelchangeResult(3); }
-    void OnKillfocusResult1() { OnKillfocusResult(1); }
-    void OnKillfocusResult2() { OnKillfocusResult(2); }
-    void OnKillfocusResult3() { OnKillfocusResult(3); }
     void OnSetfocusDesc1() { SetImeOpen(TRUE); }
     void OnSetfocusDesc2() { SetImeOpen(TRUE); }
     void OnSetfocusRemark() { SetImeOpen(TRUE); }
@@ -98,17 +120,18 @@ public:
 
     // Commit and validation.
     void OnNewEntry();
-    CMyObject2* BuildEntry(CMyObject2* record);
+    // The entry of the typed sentence, replacing base (whose item breakdown stays
+    // with the remark), or null after the refusal was shown.
+    std::unique_ptr<CMyObject2> BuildEntry(const CMyObject2& base);
+    void ShowFormField(const FieldText& shown);
     void CheckOwnerAccounts(CMyObject2* entry);
 
     // Dictionary check and registration on commit.
-    int CheckDictionary(int row, CString account, CString description);
-    int AskAccountClass(CString account);
+    RegistrationAnswers DictionaryAnswers();
     int AskRegisterDescription(CString account, CString description);
 
     // The journal list.
     CString FormatListLine(const CMyObject2& entry);
-    void RebuildTransactionList();
     void LoadEntryFields(const CMyObject2& entry);
     void FillCauseAccountLists();
     void OnSelchangeTransactionList();
@@ -124,7 +147,10 @@ public:
     void OnEditPasteInsert();
     void OnEditPasteEnd();
     void CopyEntryToClip(const CMyObject2& record);
-    CMyObject2* CopyClipToEntry(CMyObject2* record);
+    // The list, its selection and the current entry after an edit of the journal.
+    void ShowListEdit(const JournalEdit& edit);
+    // A pasted entry listed, shown and loaded into the fields.
+    void ShowPastedEntry(const JournalEdit& edit);
 
     // Leaving an edited entry, book buttons, keys and focus.
     int ConfirmLeaveEdit(CString destination);
@@ -141,71 +167,34 @@ public:
     void OnSetfocusAmount();
     void OnInputHint();
     void OnKillfocusFocusHolder();
-    void OnLeaving() override;
-    // For the input aids the main window runs on the journal.
-    void EndPendingInsertion();
-    // The year of the clock, for aid entries when no journal year is known.
-    static CString CurrentYearText();
-    void ShowAidEntries(int currentEntry);
 
     // Controls.
-    CStatic m_stConnectWord;       // 1049
-    CNumEdit m_edCauseAmount[3];   // 1032, 1033, 1042
-    CNumEdit m_edResultAmount[3];  // 1024, 1025, 1026
-    CStripeListBox m_lbTransactions;  // 1000
-    CStatic m_stPhrase2;           // 1080
-    CStatic m_stDescLabel1;        // 1112
-    CStatic m_stDescLabel2;        // 1113
-    CComboBox m_cbRemark;          // 1045
-    CButton m_btBook[5];           // 1010, 1011, 1029, 1023, 1027
-    CButton m_grEntry;             // 1093
-    CButton m_grList;              // 1094
-    CButton m_grTable;             // 1095
-    CEdit m_edFocusHolder;         // 1061
-    CDateTimeCtrl m_dtDate;        // 1039
-    CComboBox m_cbCause[3];        // 1038, 1040, 1041
-    CComboBox m_cbResult[3];       // 1043, 1030, 1031
-    CComboBox m_cbDesc1;           // 1028
-    CComboBox m_cbDesc2;           // 1036
-    CListBox m_lbClass;            // 1034
+    CStatic m_stConnectWord;
+    CStatic m_stPhrase2;
+    CStatic m_stDescLabel1;
+    CStatic m_stDescLabel2;
+    CButton m_btBook[5];
+    CButton m_grEntry;
+    CButton m_grList;
+    CButton m_grTable;
+    CEdit m_edFocusHolder;
+    CComboBox m_cbDesc1;
+    CComboBox m_cbDesc2;
 
-    int m_nConnectIndex = 0;
-    std::array<int, 6> m_nClassIndex{-1, -1, -1, -1, -1, -1};
-    int m_nActiveRow = 1;
-    int m_nActiveResultRow = 1;
-    std::array<CString, 6> m_strRowDesc;
     std::array<CString, 6> m_strRowAccount;
     std::array<CString, 4> m_strConnectPhrase;
-    CString m_strCauseWord1;
-    CString m_strCauseWord2;
     CString m_strResultPhrase1;
     CString m_strResultPhrase2;
     BOOL m_bResultListsStale = FALSE;
-    int m_nShownLine = -1;
     int m_nInsertLine = -1;
-    int m_nBuildStatus = 0;
-    int m_nRegisterClass = 0;
-    CString m_strYearText;
     CMyObject2 m_clipEntry;
-    BOOL m_bLineCopied = FALSE;
     BOOL m_bPainted = FALSE;
     COLORREF m_crBack = 0;
     CToolTipCtrl m_tooltip;
     int m_nScrollX = 0;
     int m_nScrollY = 0;
-    int m_nAmountWidth = 21;
-    int m_nAmountFits = 0;
+    EntryTablePainter m_tablePainter;
 
-    // Geometry of the debit/credit table, computed before every drawing of it.
-    int m_nGridLeft = 0;
-    int m_nGridTop = 0;
-    int m_nGridRowHeight = 0;
-    std::array<int, 5> m_nGridLineX{};
-    int m_nTableWidth = 0;
-    std::array<int, 7> m_nTableTextX{};
-    int m_nTableTextDy = 0;
-
-protected:
     // A book button: the question about the entry being edited, then the switch,
     // which retires this view (nothing of it is touched afterwards).
     void SwitchBook(const char* destination, UINT command);
@@ -226,6 +215,15 @@ protected:
     CString HalfWidthRemark(const CString& remark) const;
     void SetAmountField(CNumEdit& field, const CString& amount);
 
+    // The three cause combos and the three result combos share one handler per
+    // notification; each takes the combo's id and declines the ids between them
+    // that belong to other controls.
+    BOOL OnSetfocusCauseId(UINT id);
+    BOOL OnSelchangeCauseId(UINT id);
+    BOOL OnKillfocusCauseId(UINT id);
+    BOOL OnSetfocusResultId(UINT id);
+    BOOL OnSelchangeResultId(UINT id);
+    BOOL OnKillfocusResultId(UINT id);
     void OnSetfocusCause(int row);
     void OnSelchangeCompanion(int row);
     void OnKillfocusCause(int row);
@@ -251,19 +249,9 @@ protected:
     // Whether the empty journal's list already shows the lone new-entry row.
     bool ListShowsNewEntryRowOnly() const;
     void ShowNewEntryRowOnly();
-    void FillPanelShifted(CDC* pDC, int left, int top, int right, int bottom, COLORREF color);
-    void DrawTableText(CDC* pDC, int x, int row, const CString& text);
 
     BOOL m_bSetupReportPosted = FALSE;
     BOOL m_bListFixPosted = FALSE;
-
-public:
-    // Printing the journal: page 1 is the cover, every later page a body page of
-    // the page table made for this print or preview.
-    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
-    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     std::vector<JournalPrintPage> m_printPages;
 };

@@ -4,6 +4,7 @@
 #include "siwake.h"
 
 #include "../../core/column_text.h"
+#include "../../resources/resource.h"
 
 CString siwake::CurrentYearText()
 {
@@ -19,8 +20,8 @@ void siwake::EndPendingInsertion()
         return;
     m_lbTransactions.DeleteString(static_cast<UINT>(m_nInsertLine));
     m_nInsertLine = -1;
-    SetDlgItemText(1018, "行挿入");
-    SetDlgItemText(1004, "削除");
+    SetDlgItemText(IDC_JOURNAL_INSERT, "行挿入");
+    SetDlgItemText(IDC_JOURNAL_DELETE, "削除");
     LockForInsertion(FALSE);
 }
 

@@ -8,6 +8,9 @@
 #include "../dictionary_check.h"
 #include "../../core/entry_check.h"
 #include "../entry_lists.h"
+#include "../entry_form.h"
+#include "../entry_rows.h"
+#include "../journal_edits.h"
 #include "../journal_lines.h"
 
 #include "../../core/amount_arithmetic.h"
@@ -22,6 +25,7 @@
 #include "../../resources/resource.h"
 #include "../owner_account_check.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -44,9 +48,9 @@ const char* const kInsertPendingPaste = "挿入行の編集中です。貼り付
 const char* const kInsertPendingCut = "挿入行の編集中です。切り取りを中止します";
 const char* const kDeleteQuestion = "選択されている行を削除しますか？";
 
-constexpr int kCauseFieldIds[3] = {1038, 1040, 1041};
-constexpr int kResultFieldIds[3] = {1043, 1030, 1031};
-constexpr int kBookButtonIds[7] = {1010, 1011, 1029, 1012, 1044, 1023, 1027};
+constexpr int kCauseFieldIds[3] = {IDC_JOURNAL_CAUSE1, IDC_JOURNAL_CAUSE2, IDC_JOURNAL_CAUSE3};
+constexpr int kResultFieldIds[3] = {IDC_JOURNAL_RESULT1, IDC_JOURNAL_RESULT2, IDC_JOURNAL_RESULT3};
+constexpr int kBookButtonIds[7] = {IDC_JOURNAL_BOOK_KANJYO, IDC_JOURNAL_BOOK_KINSEN, IDC_JOURNAL_BOOK_KEIHI, IDC_JOURNAL_BOOK_URIAGE, IDC_JOURNAL_BOOK_SIIRE, IDC_JOURNAL_BOOK_KESSAN, IDC_JOURNAL_BOOK_SETTEI};
 
 CString WindowText(const CWnd& window)
 {
@@ -179,15 +183,10 @@ void siwake::SetAmountField(CNumEdit& field, const CString& amount)
 // ---------------------------------------------------------------------------
 // Commit and validation
 
-CMyObject2* siwake::BuildEntry(CMyObject2* record)
+std::unique_ptr<CMyObject2> siwake::BuildEntry(const CMyObject2& base)
 {
-    auto refuse = [this, record](const CString& text) {
-        AfxMessageBox(text, MB_OK);
-        m_nBuildStatus = -1;
-        return record;
-    };
-
-    EntryFields f;
+    EntryForm form;
+    EntryFields& f = form.fields;
     f.date = DateText();
     for (int i = 0; i < 3; ++i) {
         const size_t k = static_cast<size_t>(i);
@@ -196,74 +195,62 @@ CMyObject2* siwake::BuildEntry(CMyObject2* record)
         f.causeAmount[k] = WindowText(m_edCauseAmount[i]);
         f.resultAmount[k] = WindowText(m_edResultAmount[i]);
     }
-    const CString refusal = NormalizeEntryAmounts(f);
-    if (!refusal.IsEmpty())
-        return refuse(refusal);
-    for (int i = 0; i < 3; ++i) {
-        const size_t k = static_cast<size_t>(i);
-        if (!f.causeAmount[k].IsEmpty())
-            SetAmountField(m_edCauseAmount[i], f.causeAmount[k]);
-        if (!f.resultAmount[k].IsEmpty())
-            SetAmountField(m_edResultAmount[i], f.resultAmount[k]);
-    }
     f.remark = WindowText(m_cbRemark);
-    for (size_t k = 1; k < 3; ++k) {
-        if (f.cause[k].IsEmpty())
-            m_strRowDesc[k].Empty();
-        if (f.result[k].IsEmpty())
-            m_strRowDesc[3 + k].Empty();
-    }
-    f.direction = IsDlgButtonChecked(1035) ? 1 : (IsDlgButtonChecked(1037) ? 0 : -1);
-    m_nBuildStatus = 0;
-
-    const CString converted = HalfWidthRemark(f.remark);
+    f.direction = IsDlgButtonChecked(IDC_JOURNAL_PHRASE1) ? 1 : (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2) ? 0 : -1);
+    form.descriptions = m_strRowDesc;
+    form.classIndex = m_nClassIndex;
+    form.connectIndex = m_nConnectIndex;
+    form.halfWidthRemark = HalfWidthRemark(f.remark);
     // The question names the phrases offered; before a result account was picked
     // they are the texts the two buttons show.
-    CString phrase1 = m_strResultPhrase1;
-    CString phrase2 = m_strResultPhrase2;
-    if (phrase1.IsEmpty())
-        GetDlgItemText(1079, phrase1);
-    if (phrase2.IsEmpty())
-        GetDlgItemText(1080, phrase2);
-    const CString checked = CheckEntryFields(f, converted, phrase1, phrase2);
-    if (!checked.IsEmpty())
-        return refuse(checked);
+    form.phrase1 = m_strResultPhrase1;
+    form.phrase2 = m_strResultPhrase2;
+    if (form.phrase1.IsEmpty())
+        GetDlgItemText(IDC_JOURNAL_PHRASE1_TEXT, form.phrase1);
+    if (form.phrase2.IsEmpty())
+        GetDlgItemText(IDC_JOURNAL_PHRASE2_TEXT, form.phrase2);
 
-    for (int row = 0; row < 6; ++row) {
-        const CString& account = row < 3 ? f.cause[static_cast<size_t>(row)] : f.result[static_cast<size_t>(row - 3)];
-        if (CheckDictionary(row, account, m_strRowDesc[static_cast<size_t>(row)]) == -1) {
-            m_nBuildStatus = -1;
-            return record;
-        }
+    EntryBuild build = ::BuildEntry(form, GetDocument()->m_arrDictionary, DictionaryAnswers(), base,
+                                    [this](const FieldText& shown) { ShowFormField(shown); });
+    m_strRowDesc = form.descriptions;
+    m_nClassIndex = form.classIndex;
+    if (build.causeWordsChanged) {
+        m_strCauseWord1 = build.causeWord1;
+        m_strCauseWord2 = build.causeWord2;
     }
-    const int classCode = ClassCodeOf(m_nClassIndex, m_nConnectIndex);
+    if (build.resultBranchAdded)
+        m_bResultListsStale = TRUE;
+    if (build.refillResultLists)
+        FillResultAccountLists(1);
+    if (!build.refusal.IsEmpty()) {
+        AfxMessageBox(build.refusal, MB_OK);
+        if (build.apportionmentHelp)
+            AfxHtmlHelp(HelpPageAddress(HelpPages::kApportion), HH_DISPLAY_TOPIC);
+    }
+    if (build.entry)
+        CheckOwnerAccounts(build.entry.get());
+    return std::move(build.entry);
+}
 
-    m_cbRemark.SetWindowText(converted);
-    const Apportionment apportionment = ApplyApportionment(f, m_nClassIndex, converted);
-    if (!apportionment.refusal.IsEmpty()) {
-        AfxMessageBox(apportionment.refusal, MB_OK);
-        AfxHtmlHelp(HelpPageAddress(HelpPages::kApportion), HH_DISPLAY_TOPIC);
-        m_nBuildStatus = -1;
-        return record;
+void siwake::ShowFormField(const FieldText& shown)
+{
+    switch (shown.field) {
+    case EntryFormField::CauseAmount1:
+    case EntryFormField::CauseAmount2:
+    case EntryFormField::CauseAmount3:
+        m_edCauseAmount[static_cast<int>(shown.field) - static_cast<int>(EntryFormField::CauseAmount1)]
+            .SetWindowText(shown.text);
+        break;
+    case EntryFormField::ResultAmount1:
+    case EntryFormField::ResultAmount2:
+    case EntryFormField::ResultAmount3:
+        m_edResultAmount[static_cast<int>(shown.field) - static_cast<int>(EntryFormField::ResultAmount1)]
+            .SetWindowText(shown.text);
+        break;
+    case EntryFormField::Remark:
+        m_cbRemark.SetWindowText(shown.text);
+        break;
     }
-    if (apportionment.applied) {
-        SetAmountField(m_edCauseAmount[0], f.causeAmount[0]);
-        if (apportionment.rewroteCause2)
-            SetAmountField(m_edCauseAmount[1], f.causeAmount[1]);
-        SetAmountField(m_edResultAmount[0], f.resultAmount[0]);
-        m_cbRemark.SetWindowText(apportionment.remark);
-        // Whatever the remark asked, the committed entry balances.
-        const CString balance = CheckBalance(f);
-        if (!balance.IsEmpty())
-            return refuse(balance);
-    }
-    const CString owner = CheckOwnerDrawingsDescription(f, m_strRowDesc, m_nClassIndex);
-    if (!owner.IsEmpty())
-        return refuse(owner);
-
-    FillEntryRecord(*record, f, m_strRowDesc, apportionment.remark, classCode);
-    CheckOwnerAccounts(record);
-    return record;
 }
 
 void siwake::CheckOwnerAccounts(CMyObject2* entry)
@@ -313,19 +300,14 @@ void siwake::OnNewEntry()
         return;
     }
 
-    auto* record = new CMyObject2;
-    m_nBuildStatus = 0;
-    BuildEntry(record);
-    if (m_nBuildStatus == -1) {
+    std::unique_ptr<CMyObject2> built = BuildEntry(CMyObject2());
+    if (!built) {
         if (fromNone)
             m_lbTransactions.SetCurSel(NewEntryRow());
-        delete record;
         return;
     }
-    const int index = document->m_arrJournal.Add(record);
-    document->m_nCurEntry = index;
-    m_lbTransactions.InsertString(index, FormatListLine(*record));
-    m_lbTransactions.SetCurSel(NewEntryRow());
+    const CMyObject2* record = built.get();
+    ShowListEdit(AddEntry(document->m_arrJournal, std::move(built)));
     m_nShownLine = NewEntryRow();
     m_edFocusHolder.SetFocus();
     ShowEntryTable(*record);
@@ -337,10 +319,8 @@ void siwake::OnNewEntry()
 // ---------------------------------------------------------------------------
 // Dictionary check and registration
 
-int siwake::CheckDictionary(int row, CString account, CString description)
+RegistrationAnswers siwake::DictionaryAnswers()
 {
-    if (row < 0 || row > 5)
-        return 0;
     RegistrationAnswers answers;
     answers.yesNo = [](const CString& text) { return AfxMessageBox(text, MB_YESNO) == IDYES; };
     answers.registerDescription = [this](const CString& name, const CString& desc) {
@@ -348,22 +328,7 @@ int siwake::CheckDictionary(int row, CString account, CString description)
     };
     answers.tell = [](const CString& text) { AfxMessageBox(text, MB_OK); };
     answers.askClass = [this](const CString& name) { return AskAccountClass(name); };
-    const size_t k = static_cast<size_t>(row);
-    m_nRegisterClass = m_nClassIndex[k] + 1;
-    const RowCheck check =
-        CheckDictionaryRow(GetDocument()->m_arrDictionary, row, account, description, m_nClassIndex[k], answers);
-    m_nRegisterClass = 0;
-    if (check.classSideAdded) {
-        m_strCauseWord1 = check.causeWord1;
-        m_strCauseWord2 = check.causeWord2;
-    }
-    if (check.resultBranchAdded)
-        m_bResultListsStale = TRUE;
-    if (check.refillResultLists)
-        FillResultAccountLists(1);
-    if (check.status == -1 && row >= 3)
-        m_nBuildStatus = -1;
-    return check.status;
+    return answers;
 }
 
 int siwake::AskAccountClass(CString account)
@@ -469,13 +434,13 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
 
     const auto accounts = AccountsOf(entry);
     for (int i = 0; i < 3; ++i) {
-        m_cbCause[i].SetWindowText(*accounts[static_cast<size_t>(i)]);
-        m_cbResult[i].SetWindowText(*accounts[static_cast<size_t>(3 + i)]);
+        m_cbCause[i].SetWindowText(*accounts[EntryRow(kCauseSide, i + 1)]);
+        m_cbResult[i].SetWindowText(*accounts[EntryRow(kResultSide, i + 1)]);
     }
     const auto amounts = AmountsOf(entry);
     for (int i = 0; i < 3; ++i) {
-        SetAmountField(m_edCauseAmount[i], *amounts[static_cast<size_t>(i)]);
-        SetAmountField(m_edResultAmount[i], *amounts[static_cast<size_t>(3 + i)]);
+        SetAmountField(m_edCauseAmount[i], *amounts[EntryRow(kCauseSide, i + 1)]);
+        SetAmountField(m_edResultAmount[i], *amounts[EntryRow(kResultSide, i + 1)]);
     }
     m_cbRemark.SetWindowText(RemarkText(entry.m_strRemark));
     const auto descriptions = DescriptionsOf(entry);
@@ -496,8 +461,8 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
     RedrawDescBracket(0, 1);
     RedrawDescBracket(1, 1);
 
-    CheckDlgButton(1035, BST_UNCHECKED);
-    CheckDlgButton(1037, BST_UNCHECKED);
+    CheckDlgButton(IDC_JOURNAL_PHRASE1, BST_UNCHECKED);
+    CheckDlgButton(IDC_JOURNAL_PHRASE2, BST_UNCHECKED);
     SetResultPhrases(entry.m_nDirection, entry.m_strResult1);
     SetDescLabel(0, 1, entry.m_strCause1);
     SetDescLabel(1, 1, entry.m_strResult1);
@@ -589,8 +554,8 @@ void siwake::OnInsertRow()
         const CString date = before->m_strDate;
         m_lbTransactions.InsertString(sel, kInsertRowText);
         document->m_nInsertRow = m_nInsertLine = sel;
-        SetDlgItemText(1018, "挿入確定");
-        SetDlgItemText(1004, "挿入中止");
+        SetDlgItemText(IDC_JOURNAL_INSERT, "挿入確定");
+        SetDlgItemText(IDC_JOURNAL_DELETE, "挿入中止");
         LockForInsertion(TRUE);
         ClearEntryAndTable();
         m_lbTransactions.SetCurSel(sel);
@@ -603,23 +568,16 @@ void siwake::OnInsertRow()
     const int row = m_nInsertLine;
     if (row < 0 || row > document->m_arrJournal.GetSize())
         return;
-    auto* record = new CMyObject2;
-    m_nBuildStatus = 0;
-    BuildEntry(record);
-    if (m_nBuildStatus == -1) {
-        delete record;
+    std::unique_ptr<CMyObject2> built = BuildEntry(CMyObject2());
+    if (!built)
         return;
-    }
-    document->m_arrJournal.InsertAt(row, record);
-    m_lbTransactions.InsertString(row, FormatListLine(*record));
-    m_lbTransactions.DeleteString(static_cast<UINT>(row + 1));
-    m_lbTransactions.SetCurSel(row);
-    document->m_nCurEntry = row;
+    const CMyObject2* record = built.get();
+    ShowListEdit(InsertEntry(document->m_arrJournal, row, std::move(built)));
     m_nShownLine = row;
     ShowEntryTable(*record);
     document->m_nInsertRow = m_nInsertLine = -1;
-    SetDlgItemText(1018, "行挿入");
-    SetDlgItemText(1004, "削除");
+    SetDlgItemText(IDC_JOURNAL_INSERT, "行挿入");
+    SetDlgItemText(IDC_JOURNAL_DELETE, "削除");
     LockForInsertion(FALSE);
     MarkModified();
 }
@@ -640,18 +598,15 @@ void siwake::OnChangeEntry()
     CMyObject2* entry = EntryAt(sel);
     if (!entry)
         return;
-    m_nBuildStatus = 0;
-    BuildEntry(entry);
-    if (m_nBuildStatus == -1)
+    const std::unique_ptr<CMyObject2> changed = BuildEntry(*entry);
+    if (!changed)
         return;
-    m_lbTransactions.DeleteString(static_cast<UINT>(sel));
-    m_lbTransactions.InsertString(sel, FormatListLine(*entry));
-    m_lbTransactions.SetCurSel(sel);
+    ShowListEdit(ChangeEntry(GetDocument()->m_arrJournal, sel, *changed));
     ShowEntryTable(*entry);
-    if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[static_cast<size_t>(m_nActiveRow - 1)].IsEmpty())
+    if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[EntryRow(kCauseSide, m_nActiveRow)].IsEmpty())
         m_cbDesc1.SetWindowText("");
     if ((m_nActiveResultRow == 2 || m_nActiveResultRow == 3) &&
-        m_strRowDesc[static_cast<size_t>(3 + m_nActiveResultRow - 1)].IsEmpty())
+        m_strRowDesc[EntryRow(kResultSide, m_nActiveResultRow)].IsEmpty())
         m_cbDesc2.SetWindowText("");
     MarkModified();
 }
@@ -671,9 +626,8 @@ void siwake::OnDeleteRow()
     const bool inserting = m_nInsertLine != -1;
     if (AfxMessageBox(inserting ? "挿入を中止し、挿入行を削除しますか？" : kDeleteQuestion, MB_YESNO) != IDYES)
         return;
-    int row = sel;
     if (!inserting) {
-        CMyObject2* entry = EntryAt(sel);
+        const CMyObject2* entry = EntryAt(sel);
         if (!entry)
             return;
         if (FindItemsStart(entry->m_strRemark) >= 0 &&
@@ -682,16 +636,13 @@ void siwake::OnDeleteRow()
                               "この取引を削除しますか？",
                           MB_YESNO) != IDYES)
             return;
-        document->m_arrJournal.RemoveAt(sel);
-        delete entry;
-        document->m_nCurEntry = sel - 1;
+        ShowListEdit(DeleteEntry(document->m_arrJournal, sel));
     } else {
-        row = m_nInsertLine;
-        SetDlgItemText(1018, "行挿入");
-        SetDlgItemText(1004, "削除");
+        SetDlgItemText(IDC_JOURNAL_INSERT, "行挿入");
+        SetDlgItemText(IDC_JOURNAL_DELETE, "削除");
         LockForInsertion(FALSE);
+        m_lbTransactions.DeleteString(static_cast<UINT>(m_nInsertLine));
     }
-    m_lbTransactions.DeleteString(static_cast<UINT>(row));
     document->m_nInsertRow = m_nInsertLine = -1;
     ClearEntryAndTable();
     m_lbTransactions.SetCurSel(-1);
@@ -712,11 +663,40 @@ void siwake::CopyEntryToClip(const CMyObject2& record)
     m_bLineCopied = TRUE;
 }
 
-CMyObject2* siwake::CopyClipToEntry(CMyObject2* record)
+void siwake::ShowListEdit(const JournalEdit& edit)
 {
-    if (record)
-        CopyEntryFields(m_clipEntry, *record);
-    return record;
+    switch (edit.change) {
+    case JournalEdit::ListChange::None:
+        return;
+    case JournalEdit::ListChange::Insert:
+        m_lbTransactions.InsertString(edit.row, FormatListLine(*edit.entry));
+        break;
+    case JournalEdit::ListChange::Replace:
+        m_lbTransactions.DeleteString(static_cast<UINT>(edit.row));
+        m_lbTransactions.InsertString(edit.row, FormatListLine(*edit.entry));
+        break;
+    case JournalEdit::ListChange::Remove:
+        m_lbTransactions.DeleteString(static_cast<UINT>(edit.row));
+        break;
+    }
+    m_lbTransactions.SetCurSel(edit.select);
+    if (edit.currentEntry)
+        GetDocument()->m_nCurEntry = *edit.currentEntry;
+}
+
+void siwake::ShowPastedEntry(const JournalEdit& edit)
+{
+    if (!edit.Done())
+        return;
+    // The pasted entry's line is written with its own connecting word.
+    const ClassCode code = DecodeClassCode(edit.entry->m_nClassCode);
+    if (code.known)
+        m_nConnectIndex = code.connectChoice;
+    ShowListEdit(edit);
+    m_nShownLine = edit.row;
+    ShowEntryTable(*edit.entry);
+    LoadEntryFields(*edit.entry);
+    MarkModified();
 }
 
 void siwake::OnEditCutLine()
@@ -745,19 +725,15 @@ void siwake::OnEditCutLine()
                           "この取引を削除しますか？",
                       MB_YESNO) != IDYES)
         return;
-    CMyObject2 record;
+    CMyObject2 base;
     // The item breakdown goes with the line.
-    record.m_strRemark = entry->m_strRemark;
-    m_nBuildStatus = 0;
-    BuildEntry(&record);
-    if (m_nBuildStatus == -1)
+    base.m_strRemark = entry->m_strRemark;
+    const std::unique_ptr<CMyObject2> record = BuildEntry(base);
+    if (!record)
         return;
-    CopyEntryToClip(record);
-    document->m_arrJournal.RemoveAt(sel);
-    delete entry;
-    m_lbTransactions.DeleteString(static_cast<UINT>(sel));
+    CopyEntryToClip(*record);
+    ShowListEdit(DeleteEntry(document->m_arrJournal, sel));
     MarkModified();
-    document->m_nCurEntry = sel - 1;
     m_nShownLine = -1;
     ClearEntryAndTable();
     m_lbTransactions.SetCurSel(-1);
@@ -772,14 +748,13 @@ void siwake::OnEditCopyLine()
     }
     if (ConfirmLeaveEdit("copy") == -1)
         return;
-    CMyObject2 record;
+    CMyObject2 base;
     if (const CMyObject2* entry = m_nShownLine == sel ? EntryAt(sel) : nullptr)
-        record.m_strRemark = entry->m_strRemark;
-    m_nBuildStatus = 0;
-    BuildEntry(&record);
-    if (m_nBuildStatus == -1)
+        base.m_strRemark = entry->m_strRemark;
+    const std::unique_ptr<CMyObject2> record = BuildEntry(base);
+    if (!record)
         return;
-    CopyEntryToClip(record);
+    CopyEntryToClip(*record);
 }
 
 void siwake::OnEditPasteInsert()
@@ -794,20 +769,7 @@ void siwake::OnEditPasteInsert()
         AfxMessageBox(kSelectRow, MB_OK);
         return;
     }
-    if (sel > document->m_arrJournal.GetSize())
-        return;
-    auto* record = CopyClipToEntry(new CMyObject2);
-    document->m_arrJournal.InsertAt(sel, record);
-    const ClassCode code = DecodeClassCode(record->m_nClassCode);
-    if (code.known)
-        m_nConnectIndex = code.connectChoice;
-    m_lbTransactions.InsertString(sel, FormatListLine(*record));
-    m_lbTransactions.SetCurSel(sel);
-    document->m_nCurEntry = sel;
-    m_nShownLine = sel;
-    ShowEntryTable(*record);
-    LoadEntryFields(*record);
-    MarkModified();
+    ShowPastedEntry(PasteEntry(document->m_arrJournal, sel, m_clipEntry));
 }
 
 void siwake::OnEditPasteEnd()
@@ -820,18 +782,7 @@ void siwake::OnEditPasteEnd()
     m_lbTransactions.SetCurSel(NewEntryRow());
     ClearEntryAndTable();
     m_nShownLine = NewEntryRow();
-    auto* record = CopyClipToEntry(new CMyObject2);
-    const int index = document->m_arrJournal.Add(record);
-    const ClassCode code = DecodeClassCode(record->m_nClassCode);
-    if (code.known)
-        m_nConnectIndex = code.connectChoice;
-    m_lbTransactions.InsertString(index, FormatListLine(*record));
-    m_lbTransactions.SetCurSel(index);
-    m_nShownLine = index;
-    document->m_nCurEntry = index;
-    ShowEntryTable(*record);
-    LoadEntryFields(*record);
-    MarkModified();
+    ShowPastedEntry(PasteEntryAtEnd(document->m_arrJournal, m_clipEntry));
 }
 
 // ---------------------------------------------------------------------------
@@ -850,14 +801,15 @@ int siwake::ConfirmLeaveEdit(CString destination)
         std::array<CString, 6> accounts;
         std::array<CString, 6> amounts;
         for (int i = 0; i < 3; ++i) {
-            const size_t k = static_cast<size_t>(i);
-            accounts[k] = WindowText(m_cbCause[i]);
-            accounts[3 + k] = WindowText(m_cbResult[i]);
-            amounts[k] = Normalized(WindowText(m_edCauseAmount[i]));
-            amounts[3 + k] = Normalized(WindowText(m_edResultAmount[i]));
+            const size_t cause = EntryRow(kCauseSide, i + 1);
+            const size_t result = EntryRow(kResultSide, i + 1);
+            accounts[cause] = WindowText(m_cbCause[i]);
+            accounts[result] = WindowText(m_cbResult[i]);
+            amounts[cause] = Normalized(WindowText(m_edCauseAmount[i]));
+            amounts[result] = Normalized(WindowText(m_edResultAmount[i]));
         }
         const CString remark = WindowText(m_cbRemark);
-        d = IsDlgButtonChecked(1035) ? 1 : (IsDlgButtonChecked(1037) ? 0 : -1);
+        d = IsDlgButtonChecked(IDC_JOURNAL_PHRASE1) ? 1 : (IsDlgButtonChecked(IDC_JOURNAL_PHRASE2) ? 0 : -1);
         const CMyObject2* entry = EntryAt(document->m_nCurEntry);
         if (!entry)
             return 0;
@@ -976,8 +928,7 @@ void siwake::OnInputHint()
 
 void siwake::OnKillfocusFocusHolder()
 {
-    CClientDC dc(this);
-    DrawEmptyEntryTable(&dc, FALSE);
+    ShowEmptyTable();
 }
 
 void siwake::OnLeaving()

@@ -124,6 +124,56 @@ TEST(MessageMapTest, FirstMatchingEntryTakesTheCommand)
     }
 }
 
+constexpr UINT kControlFirst = 41000;
+constexpr UINT kControlLast = 41010;
+constexpr UINT kControlDeclined = 41005;
+
+// Control notifications of a range: the declining range comes first, a single
+// entry for the id it declines after it, and a range of another code.
+class ControlRangeTarget : public RecordingTarget {
+    DECLARE_MESSAGE_MAP(ControlRangeTarget)
+public:
+    BOOL OnMaybeControl(UINT id)
+    {
+        taken.push_back("maybe " + std::to_string(id));
+        return id != kControlDeclined;
+    }
+};
+
+const MessageMap* ControlRangeTarget::GetThisMessageMap()
+{
+    static const MessageMap map = MessageMap::Of<ControlRangeTarget>(
+        on::ControlRangeEx(CBN_SETFOCUS, kControlFirst, kControlLast, &ControlRangeTarget::OnMaybeControl),
+        on::Control(CBN_SETFOCUS, kControlDeclined, &ControlRangeTarget::OnSingle),
+        on::ControlRange(CBN_KILLFOCUS, kControlFirst, kControlLast, &ControlRangeTarget::OnRange));
+    return &map;
+}
+
+TEST(MessageMapTest, ControlRangesTakeTheirCodeAndHandTheIdOver)
+{
+    struct Case {
+        UINT id;
+        int code;
+        bool taken;
+        std::vector<std::string> handlers;
+    };
+    const Case cases[] = {
+        {kControlFirst, CBN_SETFOCUS, true, {"maybe 41000"}},
+        {kControlLast, CBN_SETFOCUS, true, {"maybe 41010"}},
+        {kControlDeclined, CBN_SETFOCUS, true, {"maybe 41005", "single"}},
+        {kControlFirst + 3, CBN_KILLFOCUS, true, {"range 41003"}},
+        {kControlDeclined, CBN_KILLFOCUS, true, {"range 41005"}},
+        {kControlLast + 1, CBN_SETFOCUS, false, {}},
+        {kControlFirst - 1, CBN_KILLFOCUS, false, {}},
+        {kControlFirst + 3, CBN_SELCHANGE, false, {}},
+    };
+    for (const Case& c : cases) {
+        ControlRangeTarget target;
+        EXPECT_EQ(c.taken, target.OnCmdMsg(c.id, c.code, nullptr, nullptr) != FALSE) << c.id << " " << c.code;
+        EXPECT_EQ(c.handlers, target.taken) << c.id << " " << c.code;
+    }
+}
+
 TEST(MessageMapTest, CommandsOutsideEveryEntryAreNotTaken)
 {
     DerivedTarget target;

@@ -15,6 +15,7 @@
 #include "journal/journal_lines.h"
 #include "journal/win/siwake.h"
 #include "resource.h"
+#include "tests/support/window_test_support.h"
 
 #include <deque>
 #include <string>
@@ -340,6 +341,7 @@ TEST_F(JournalEditingTest, PickingALineLoadsItAndLeavingAChangedEntryAsks)
     EXPECT_EQ("2,000", Text(1032));
 
     SelectRow(0);
+    Photograph(Frame(), "siwake_entry");
     EXPECT_TRUE(m_boxes.empty());
     EXPECT_EQ(0, Document()->m_nCurEntry);
     EXPECT_EQ("1,000", Text(1024));
