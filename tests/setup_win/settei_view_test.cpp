@@ -4,6 +4,8 @@
 // and a printed page read back from its metafile.
 #include "program_folder.h"
 
+#include "../support/entry_builder.h"
+
 #include "program_data.h"
 
 #include "core/dictionary_csv.h"
@@ -87,26 +89,19 @@ std::vector<CString> NodeLines(const DictionaryNodes& nodes)
     return lines;
 }
 
-CMyObject2* Entry(const char* cause, const char* causeDesc, const char* result, int classCode)
+// An entry naming the cause account with its description; its date and amount
+// do not matter to the dictionary. Written as the program writes it: amounts of
+// unused rows are "0".
+EntryBuilder Entry(const char* cause, const char* causeDesc, const char* result, int classCode)
 {
-    auto* entry = new CMyObject2;
-    entry->m_strDate = "2024/04/01";
-    entry->m_strCause1 = cause;
-    entry->m_strCauseDesc1 = causeDesc;
-    entry->m_strResult1 = result;
-    entry->m_strCauseAmount1 = entry->m_strResultAmount1 = "1000";
-    entry->m_strCauseAmount2 = entry->m_strCauseAmount3 = "0";
-    entry->m_strResultAmount2 = entry->m_strResultAmount3 = "0";
-    entry->m_nDirection = 0;
-    entry->m_nClassCode = classCode;
-    return entry;
+    return OneRowEntry("2024/04/01", cause, result, "1000", 0, classCode).CauseDesc(causeDesc).UnusedAmountsZero();
 }
 
 class SetteiViewTest : public ProgramFolderTest {
 protected:
     // The program started on the fixture (also as the initial dictionary unless
     // told otherwise) and switched to the dictionary editor.
-    void StartEditor(bool withInitial = true, std::initializer_list<CMyObject2*> entries = {},
+    void StartEditor(bool withInitial = true, std::initializer_list<EntryBuilder> entries = {},
                      int show = SW_HIDE)
     {
         CopyShippedSetupFiles();
@@ -121,8 +116,8 @@ protected:
         // The start completes the dictionary with the accounts it needs; the
         // tests work on the fixture as it is.
         LoadRecordFile(Path("zuvavodi.sdn"), Document()->m_arrDictionary);
-        for (CMyObject2* entry : entries)
-            Document()->m_arrJournal.Add(entry);
+        for (const EntryBuilder& entry : entries)
+            Document()->m_arrJournal.Add(entry.New());
         Frame()->SendMessage(WM_COMMAND, ID_VIEW_SETTEI);
         PumpWaitingMessages();
         ASSERT_NE(nullptr, View());
@@ -739,7 +734,7 @@ TEST_F(SetteiRebuildTest, AllAnswersAndResetThenAll)
     // 初期化してすべて実行 at the description question: the dictionary is first
     // the initial one again, where the account is looked up anew.
     Nodes()[9]->m_strName = "売上高";
-    Document()->m_arrJournal.InsertAt(0, Entry("通信費", "切手", "現金", 3005000));
+    Document()->m_arrJournal.InsertAt(0, Entry("通信費", "切手", "現金", 3005000).New());
     m_questions.clear();
     m_boxes.clear();
     AnswerQuestionsWith({1011});
