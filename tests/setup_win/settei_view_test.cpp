@@ -832,10 +832,11 @@ TEST_F(SetteiViewTest, ShippedDictionaryPagesStayOnTheSheet)
     EXPECT_EQ(static_cast<size_t>(Nodes().GetSize() - 1), names);
 }
 
-TEST_F(SetteiViewTest, PhotographsOfTheEditor)
+// The shipped dictionary in the editor: a cause account, one of its
+// descriptions and a result account each show their name under the heading of
+// their kind. Photographed when a shot folder is asked for.
+TEST_F(SetteiViewTest, ShippedDictionaryShowsEachKindOfNodeUnderItsHeading)
 {
-    if (!ShotFolder())
-        GTEST_SKIP() << "set ZIRERE_SHOTS to a folder for the pictures";
     CopyShippedSetupFiles();
     WriteFileBytes(Path("zuvavodi.sdo"), ReadFileBytes(CString(PROGRAM_DATA_FOLDER) + "\\zuvavodi.sdo"));
     m_answers.messageBox = [](const MessageBoxRequest&) { return IDYES; };
@@ -847,16 +848,23 @@ TEST_F(SetteiViewTest, PhotographsOfTheEditor)
     ASSERT_GT(accounts.count, 0);
     Select(accounts.first);
     View()->m_tree.Expand(View()->FindItemOfNode(5), TVE_EXPAND);
+    EXPECT_EQ(CString("原因科目名"), Text(IDC_DICT_NAME_GROUP));
+    EXPECT_EQ(CString("現金"), Text(IDC_DICT_NAME));
     Photograph("settei_account");
     int described = -1;
     for (int a = accounts.first; a < accounts.first + accounts.count && described < 0; ++a)
         if (dict_edit::ChildRun(Nodes(), a).count > 0)
             described = a;
     ASSERT_GE(described, 0);
+    EXPECT_EQ(CString("当座預金"), Nodes()[described]->m_strName);
     Select(dict_edit::ChildRun(Nodes(), described).first);
+    EXPECT_EQ(CString("摘要名"), Text(IDC_DICT_NAME_GROUP));
+    EXPECT_EQ(CString("あおば銀行"), Text(IDC_DICT_NAME));
     Photograph("settei_description");
     const dict_edit::Run results = dict_edit::ChildRun(Nodes(), 8);
     Select(results.first);
+    EXPECT_EQ(CString("結果科目名"), Text(IDC_DICT_NAME_GROUP));
+    EXPECT_EQ(CString("現金"), Text(IDC_DICT_NAME));
     Photograph("settei_result");
 }
 
