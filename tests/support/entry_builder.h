@@ -34,11 +34,6 @@ class EntryBuilder {
 public:
     explicit EntryBuilder(const CString& date = CString()) : m_date(date) {}
 
-    EntryBuilder& Date(const CString& date)
-    {
-        m_date = date;
-        return *this;
-    }
     // The next cause row.
     EntryBuilder& Cause(const CString& account, const CString& amount = CString(),
                         const CString& description = CString())
