@@ -74,7 +74,7 @@ TEST_F(EntryDetailTest, ClassCodeCasesDigitsAndExpenseAccount)
 {
     struct Case {
         const char* name;
-        CMyObject2* entry;
+        EntryBuilder entry;
         const char* account;
         int accountRow;
         int classSelection;
@@ -97,13 +97,13 @@ TEST_F(EntryDetailTest, ClassCodeCasesDigitsAndExpenseAccount)
          "受取利息", 4, 0, 0, "35", ""},
     };
     for (Case& c : cases) {
-        j.Add(c.entry);
-        const EntryDetail detail = DescribeEntry(*c.entry, c.account, "", 0);
+        const CMyObject2& entry = j.Add(c.entry);
+        const EntryDetail detail = DescribeEntry(entry, c.account, "", 0);
         EXPECT_EQ(c.accountRow, detail.accountRow) << c.name;
         EXPECT_EQ(c.classSelection, detail.classSelection) << c.name;
         EXPECT_EQ(c.connectIndex, detail.connectIndex) << c.name;
-        EXPECT_EQ(c.digits, BookDigits(*c.entry)) << c.name;
-        EXPECT_EQ(c.expense, ExpenseRowOf(*c.entry).account) << c.name;
+        EXPECT_EQ(c.digits, BookDigits(entry)) << c.name;
+        EXPECT_EQ(c.expense, ExpenseRowOf(entry).account) << c.name;
     }
 }
 

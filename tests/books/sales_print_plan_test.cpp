@@ -22,7 +22,7 @@ void AddSales(OwnedJournal& j, int count, const std::vector<int>& items = {})
 {
     for (int k = 0; k < count; ++k) {
         const int n = k < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(k)] : 0;
-        j.journal.Add(MakeEntry("2024/05/01", {{"売掛金", "100"}}, {{"売上", "100", "客"}}, 0, 4110000, Items(n)));
+        j.Add(MakeEntry("2024/05/01", {{"売掛金", "100"}}, {{"売上", "100", "客"}}, 0, 4110000, Items(n)));
     }
 }
 
@@ -103,7 +103,7 @@ TEST(SalesPrintPlan, LandscapeKeepsAnEntryWholeAndSplitsItemLists)
         // The filter decides: the entry with items is not printed, so portrait.
         OwnedJournal j;
         AddSales(j, 1);
-        j.journal.Add(MakeEntry("2024/06/01", {{"売掛金", "1"}}, {{"売上", "1", "別"}}, 0, 4110000, Items(2)));
+        j.Add(MakeEntry("2024/06/01", {{"売掛金", "1"}}, {{"売上", "1", "別"}}, 0, 4110000, Items(2)));
         const SalesLedger ledger = BuildSalesLedger(j.journal, SalesBook::Sales, "客");
         EXPECT_FALSE(PlanSalesPrint(j.journal, ledger).breakdown);
         EXPECT_TRUE(PlanSalesPrint(j.journal, BuildSalesLedger(j.journal, SalesBook::Sales, "")).breakdown);
@@ -112,7 +112,7 @@ TEST(SalesPrintPlan, LandscapeKeepsAnEntryWholeAndSplitsItemLists)
         // An entry with two sales rows prints both rows, each with its remark line,
         // and its items once, after the last of them; both amounts count in the totals.
         OwnedJournal j;
-        j.journal.Add(MakeEntry("2024/06/02", {{"現金", "600"}}, {{"売上", "400", "A"}, {"売上", "200", "B"}}, 0,
+        j.Add(MakeEntry("2024/06/02", {{"現金", "600"}}, {{"売上", "400", "A"}, {"売上", "200", "B"}}, 0,
                                 4110000, Items(2)));
         const SalesPrintPlan plan = PlanSalesPrint(j.journal, BuildSalesLedger(j.journal, SalesBook::Sales, ""));
         ASSERT_EQ(7u, plan.lines.size());

@@ -20,7 +20,7 @@ CString ItemsRemark(int n, const char* quantity = "2", const char* price = "1,00
     return remark;
 }
 
-CMyObject2* Sale(const char* amount, const char* partner, const CString& remark = "")
+EntryBuilder Sale(const char* amount, const char* partner, const CString& remark = "")
 {
     return MakeEntry("2024/05/01", {{"売掛金", amount, partner}}, {{"売上", amount, partner}}, 0, 5110000, remark);
 }

@@ -278,8 +278,8 @@ TEST_F(BookViewTest, TheOpeningCashShownIsTheEntryTheButtonWrites)
     CopyShippedSetupFiles();
     ASSERT_TRUE(Start());
     // A sale, then cash the owner pays in during the year: no opening cash.
-    Document()->m_arrJournal.Add(RowOneEntry("2024/03/01", "売上", "現金", "100", 1, 1005000));
-    Document()->m_arrJournal.Add(RowOneEntry("2024/06/01", "現金", "元入金", "5000", 0, 5007000));
+    Document()->m_arrJournal.Add(OneRowEntry("2024/03/01", "売上", "現金", "100", 1, 1005000).New());
+    Document()->m_arrJournal.Add(OneRowEntry("2024/06/01", "現金", "元入金", "5000", 0, 5007000).New());
     Command(ID_VIEW_KINSEN);
     kinsen* cash = Shown<kinsen>();
     ASSERT_NE(nullptr, cash);

@@ -27,12 +27,12 @@ constexpr int kDateEdit = 1115;
 class SalesBookTest : public BookWindowTest {
 protected:
     // An empty journal filled with the entries given (the document owns them).
-    void StartWith(std::initializer_list<CMyObject2*> entries)
+    void StartWith(std::initializer_list<EntryBuilder> entries)
     {
         CopyShippedSetupFiles();
         ASSERT_TRUE(Start());
-        for (CMyObject2* entry : entries)
-            Document()->m_arrJournal.Add(entry);
+        for (const EntryBuilder& entry : entries)
+            Document()->m_arrJournal.Add(entry.New());
     }
 
     void PickPartner(const char* name) { PickItem(IDC_PARTNER_LIST, name); }
@@ -387,10 +387,10 @@ void AddPrintFixture(JournalArray& journal)
     CString items = "1月分";
     for (int i = 1; i <= 40; ++i)
         AppendItem(items, {"品" + IntToText(i), "2", "個", "1,000", "円"});
-    journal.Add(MakeEntry("2024/01/10", {{"売掛金", "50000", "乙"}}, {{"売上", "50000", "乙"}}, 0, 5110000));
-    journal.Add(MakeEntry("2024/01/20", {{"売掛金", "80000", "甲"}}, {{"売上", "80000", "甲"}}, 0, 5110000, items));
+    journal.Add(MakeEntry("2024/01/10", {{"売掛金", "50000", "乙"}}, {{"売上", "50000", "乙"}}, 0, 5110000).New());
+    journal.Add(MakeEntry("2024/01/20", {{"売掛金", "80000", "甲"}}, {{"売上", "80000", "甲"}}, 0, 5110000, items).New());
     for (int i = 0; i < 20; ++i)
-        journal.Add(MakeEntry("2024/02/01", {{"売掛金", "1000", "乙"}}, {{"売上", "1000", "乙"}}, 0, 5110000));
+        journal.Add(MakeEntry("2024/02/01", {{"売掛金", "1000", "乙"}}, {{"売上", "1000", "乙"}}, 0, 5110000).New());
 }
 
 CString TextAtPage(const std::vector<PageText>& texts, int x, int row)

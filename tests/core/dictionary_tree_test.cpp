@@ -4,6 +4,7 @@
 
 #include "core/my_object2.h"
 #include "core/node_words.h"
+#include "support/entry_builder.h"
 
 namespace {
 
@@ -23,21 +24,8 @@ protected:
         partner->m_strName = name;
         m_partners.Add(partner);
     }
-    CMyObject2& AddEntry(const char* cause, const char* causeDesc, const char* result, const char* resultDesc,
-                         int classCode)
-    {
-        auto* entry = new CMyObject2;
-        entry->m_strDate = "2023/04/01";
-        entry->m_strCause1 = cause;
-        entry->m_strCauseDesc1 = causeDesc;
-        entry->m_strResult1 = result;
-        entry->m_strResultDesc1 = resultDesc;
-        entry->m_strCauseAmount1 = entry->m_strResultAmount1 = "1000";
-        entry->m_nDirection = 1;
-        entry->m_nClassCode = classCode;
-        m_journal.Add(entry);
-        return *entry;
-    }
+    // An entry of the previous year's journal.
+    void Add(const EntryBuilder& entry) { m_journal.Add(entry.New()); }
 
     DictionaryNodes m_nodes;
     DictionaryNodes m_expected;
@@ -173,14 +161,15 @@ TEST_F(DictionaryTreeTest, TheWorkDictionaryTakesWhatThePreviousYearUsedAndTheDi
 {
     MakeDictionary(SmallDictionary(), m_nodes);
     const auto dictionaryBefore = NodeLines(m_nodes);
-    AddEntry("通信費", "切手", "現金", "", 3005000);          // new description of a known cause account
-    AddEntry("売上", "A商店", "定期預金", "D銀行", 1005000);  // new result account of class 5
-    AddEntry("未登録", "", "現金", "小口", 0);               // no class digits: the unknown account is left out
-    AddEntry("謎科目", "", "現金", "", 9095000);             // class digit 9: left out as well
-    CMyObject2& threeRows = AddEntry("元入金", "", "現金", "", 7005000);
-    threeRows.m_strCause2 = "雑収入";
-    threeRows.m_strCauseDesc2 = "還付金";
-    threeRows.m_nClassCode = 7105000;
+    // A new description of a known cause account.
+    Add(OneRowEntry("2023/04/01", "通信費", "現金", "1000", 1, 3005000).CauseDesc("切手"));
+    // A new result account of class 5.
+    Add(OneRowEntry("2023/04/01", "売上", "定期預金", "1000", 1, 1005000).CauseDesc("A商店").ResultDesc("D銀行"));
+    // No class digits: the unknown account is left out.
+    Add(OneRowEntry("2023/04/01", "未登録", "現金", "1000", 1, 0).ResultDesc("小口"));
+    // Class digit 9: left out as well.
+    Add(OneRowEntry("2023/04/01", "謎科目", "現金", "1000", 1, 9095000));
+    Add(OneRowEntry("2023/04/01", "元入金", "現金", "1000", 1, 7105000).Cause("雑収入", "", "還付金"));
 
     DictionaryNodes work;
     CarryForwardSlots slots;
@@ -202,8 +191,8 @@ TEST_F(DictionaryTreeTest, TheWorkDictionaryTakesWhatThePreviousYearUsedAndTheDi
 TEST_F(DictionaryTreeTest, AWorkDictionaryOfKnownAccountsIsACopy)
 {
     MakeDictionary(SmallDictionary(), m_nodes);
-    AddEntry("売上", "A商店", "普通預金", "C銀行", 1005000);
-    AddEntry("", "", "", "", 0);
+    Add(OneRowEntry("2023/04/01", "売上", "普通預金", "1000", 1, 1005000).CauseDesc("A商店").ResultDesc("C銀行"));
+    Add(OneRowEntry("2023/04/01", "", "", "1000", 1, 0));
     DictionaryNodes work;
     CarryForwardSlots slots;
     BuildWorkDictionary(m_nodes, m_journal, work, slots);

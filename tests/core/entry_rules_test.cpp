@@ -4,6 +4,7 @@
 #include "core/fiscal_year.h"
 #include "core/inventory_account.h"
 #include "core/opening_entry.h"
+#include "support/entry_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,37 +28,18 @@ TEST(EntrySide, DirectionZeroPutsTheCauseRowsOnTheDebitSide)
     EXPECT_FALSE(entry.CauseIsDebit());
 }
 
-struct OwnedEntries {
-    JournalArray journal;
-    ~OwnedEntries()
-    {
-        for (int i = 0; i < journal.GetSize(); ++i)
-            delete journal[i];
-    }
-    CMyObject2& Add(const char* date, const char* cause, const char* result, const char* amount = "1")
-    {
-        auto* e = new CMyObject2;
-        e->m_strDate = date;
-        e->m_strCause1 = cause;
-        e->m_strResult1 = result;
-        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
-        journal.Add(e);
-        return *e;
-    }
-};
-
 TEST(FiscalYear, TheYearOfTheFirstEntry)
 {
-    OwnedEntries none;
+    OwnedJournal none;
     EXPECT_EQ("", FiscalYearOf(none.journal));
     struct Case {
         const char* firstDate;
         const char* year;
     } const cases[] = {{"2024/03/01", "2024"}, {"1999/12/31", "1999"}, {"", ""}, {"24/01/01", ""}, {"２０２４", ""}};
     for (const Case& c : cases) {
-        OwnedEntries j;
-        j.Add(c.firstDate, "売上", "現金");
-        j.Add("2030/01/01", "売上", "現金");
+        OwnedJournal j;
+        j.Add(OneRowEntry(c.firstDate, "売上", "現金", "1", -1, 0));
+        j.Add(OneRowEntry("2030/01/01", "売上", "現金", "1", -1, 0));
         EXPECT_EQ(c.year, FiscalYearOf(j.journal)) << c.firstDate;
     }
     for (const char* year : {"2024", "0000"})
@@ -76,12 +58,12 @@ TEST(InventoryAccount, NamesHoldingTanaoroshi)
 
 TEST(OpeningEntry, OneOfFirstJanuaryAgainstCapital)
 {
-    OwnedEntries j;
-    j.Add("2024/01/01", "現金", "元入金", "180000");             // 0: opening cash
-    j.Add("2024/06/30", "元入金", "現金", "50000");              // 1: paid in during the year
-    j.Add("2024/01/01", "元入金", "買掛金", "300").m_nDirection = 1;  // 2: a liability, turned round
-    j.Add("2024/01/01", "売上", "現金");                         // 3: no capital
-    j.Add("2023/01/01", "普通預金", "元入金");                    // 4: another year
+    OwnedJournal j;
+    j.Add(OneRowEntry("2024/01/01", "現金", "元入金", "180000", -1, 0));  // 0: opening cash
+    j.Add(OneRowEntry("2024/06/30", "元入金", "現金", "50000", -1, 0));   // 1: paid in during the year
+    j.Add(OneRowEntry("2024/01/01", "元入金", "買掛金", "300", 1, 0));    // 2: a liability, turned round
+    j.Add(OneRowEntry("2024/01/01", "売上", "現金", "1", -1, 0));         // 3: no capital
+    j.Add(OneRowEntry("2023/01/01", "普通預金", "元入金", "1", -1, 0));   // 4: another year
     const bool opening[] = {true, false, true, false, false};
     for (int i = 0; i < j.journal.GetSize(); ++i)
         EXPECT_EQ(opening[i], IsOpeningEntry(*j.journal[i], "2024")) << i;

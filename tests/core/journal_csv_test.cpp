@@ -12,34 +12,22 @@ class JournalCsvTest : public ::testing::Test {
 protected:
     void TearDown() override { DeleteRecords(m_journal); }
 
-    CMyObject2& Add(const char* date, int direction, const CString& remark)
-    {
-        auto* entry = new CMyObject2;
-        entry->m_strDate = date;
-        entry->m_nDirection = direction;
-        entry->m_strRemark = remark;
-        m_journal.Add(entry);
-        return *entry;
-    }
+    void Add(const EntryBuilder& entry) { m_journal.Add(entry.New()); }
     // A cash sale (result rows debit) and a purchase with a second cause row
     // (cause rows debit) whose remark is nothing but an item breakdown.
     void AddTwoEntries()
     {
-        CMyObject2& sale = Add("2024/01/05", 1, "手渡し" + RemarkItem("品目A"));
-        sale.m_strCause1 = "売上";
-        sale.m_strCauseAmount1 = "1000";
-        sale.m_strCauseDesc1 = "A商店";
-        sale.m_strResult1 = "現金";
-        sale.m_strResultAmount1 = "1000";
-        CMyObject2& purchase = Add("2024/02/10", 0, RemarkItem("内訳"));
-        purchase.m_strCause1 = "仕入";
-        purchase.m_strCauseAmount1 = "500";
-        purchase.m_strCauseDesc1 = "B商事";
-        purchase.m_strCause2 = "通信費";
-        purchase.m_strCauseAmount2 = "300";
-        purchase.m_strCauseDesc2 = "切手";
-        purchase.m_strResult1 = "現金";
-        purchase.m_strResultAmount1 = "800";
+        Add(EntryBuilder("2024/01/05")
+                .Cause("売上", "1000", "A商店")
+                .Result("現金", "1000")
+                .Direction(1)
+                .Remark("手渡し" + RemarkItem("品目A")));
+        Add(EntryBuilder("2024/02/10")
+                .Cause("仕入", "500", "B商事")
+                .Cause("通信費", "300", "切手")
+                .Result("現金", "800")
+                .Direction(0)
+                .Remark(RemarkItem("内訳")));
     }
 
     CTypedPtrArray<CObArray, CMyObject2*> m_journal;
@@ -48,7 +36,7 @@ protected:
 TEST_F(JournalCsvTest, OneLineFormPutsTheDebitSideFirstAndCutsTheRemarkAtTheBreakdown)
 {
     AddTwoEntries();
-    Add("2024/03/01", -1, "").m_strCause1 = "雑収入";  // no phrase: result rows are debit
+    Add(EntryBuilder("2024/03/01").Cause("雑収入").Direction(-1));  // no phrase: result rows are debit
     EXPECT_EQ(std::string("日付,1借方科目,金額,2借方科目,金額,3借方科目,金額,借方摘要,1貸方科目,金額,2貸方科目,金額,3貸方科目,金額,貸方摘要\r\n"
                           "2024/01/05,現金,1000,,,,,,売上,1000,,,,,A商店 手渡し\r\n"
                           "2024/02/10,仕入,500,通信費,300,,,B商事,現金,800,,,,, \r\n"
@@ -81,13 +69,11 @@ TEST_F(JournalCsvTest, AnEmptyJournalGivesTheHeaderOrNothing)
 
 TEST_F(JournalCsvTest, FieldsWithCommasQuotesOrLineBreaksAreQuotedAndKeepTheirColumns)
 {
-    CMyObject2& entry = Add("2024/03/01", 0, "行1\n行2");
-    entry.m_strCause1 = "売上";
-    entry.m_strCauseAmount1 = "100";
-    entry.m_strCauseDesc1 = "甲,乙";
-    entry.m_strResult1 = "現金";
-    entry.m_strResultAmount1 = "100";
-    entry.m_strResultDesc1 = "\"特\"";
+    Add(EntryBuilder("2024/03/01")
+            .Cause("売上", "100", "甲,乙")
+            .Result("現金", "100", "\"特\"")
+            .Direction(0)
+            .Remark("行1\n行2"));
     const CString text = JournalCsvText(m_journal, 1);
     EXPECT_NE(std::string::npos,
               text.str().find("2024/03/01,売上,100,,,,,\"甲,乙\",現金,100,,,,,\"\"\"特\"\" 行1\n行2\"\r\n"));

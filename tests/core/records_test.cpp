@@ -3,6 +3,7 @@
 #include "core/my_object2.h"
 #include "framework/archive.h"
 #include "framework/arrays.h"
+#include "support/entry_builder.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -71,15 +72,7 @@ TEST(JournalEntry, OneEntryJournalHasItsExactBytesBothWays)
 {
     ASSERT_EQ(74u, kOneEntryJournal.size());
     OwnedArray<CMyObject2> journal;
-    auto* entry = new CMyObject2;
-    entry->m_strDate = "2024/01/01";
-    entry->m_strCause1 = "現金";
-    entry->m_strResult1 = "元入金";
-    entry->m_strCauseAmount1 = "1000";
-    entry->m_strResultAmount1 = "1000";
-    entry->m_nDirection = 1;
-    entry->m_nClassCode = 5007000;
-    journal.Add(entry);
+    journal.Add(OneRowEntry("2024/01/01", "現金", "元入金", "1000", 1, 5007000).New());
     EXPECT_EQ(kOneEntryJournal, StoreArray(journal));
 
     OwnedArray<CMyObject2> read;

@@ -99,10 +99,7 @@ TEST_F(DictionaryAidsTest, ACancelledPartnerDialogChangesNothing)
 TEST_F(DictionaryAidsTest, CarryForwardReadsThePreviousYearAndCompletesTheWorkDictionary)
 {
     CTypedPtrArray<CObArray, CMyObject2*> previous;
-    CMyObject2* entry = SaleEntry("2023/06/01", "300");
-    entry->m_strResult1 = "定期預金";
-    entry->m_strResultDesc1 = "D銀行";
-    previous.Add(entry);
+    previous.Add(OneRowEntry("2023/06/01", "売上", "定期預金", "300", 1, 1005000).ResultDesc("D銀行").New());
     SaveRecordFile(Path("2023.siz"), previous);
     DeleteRecords(previous);
     const auto dictionary = NodeLines(Document()->m_arrDictionary);

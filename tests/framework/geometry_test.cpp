@@ -4,30 +4,52 @@
 
 namespace {
 
-TEST(Geometry, PointAndSizeArithmetic)
+// A control's rectangle as the scrolled forms use it: where it shows now, taken
+// back by the scroll position to where the form drew it, and the part of it that
+// the client area still shows.
+TEST(Geometry, ScrolledControlBackInFormCoordinatesAndItsVisiblePart)
 {
-    CPoint p(10, 20);
-    p += CSize(5, -5);
-    EXPECT_EQ(CPoint(15, 15), p);
-    p -= CPoint(20, 0);
-    EXPECT_EQ(CPoint(-5, 15), p);
-    EXPECT_EQ(CSize(7, -3), CPoint(10, 2) - CPoint(3, 5));
-    EXPECT_EQ(CPoint(13, 7), CPoint(10, 2) + CSize(3, 5));
-    EXPECT_EQ(CPoint(-1, 2), -CPoint(1, -2));
-    EXPECT_NE(CSize(1, 2), CSize(2, 1));
+    const CRect inForm(CPoint(40, 300), CSize(200, 30));
+    const CPoint scroll(20, 280);
+    const CRect shown = inForm - scroll;
+    EXPECT_EQ(CRect(20, 20, 220, 50), shown);
+    CRect back = shown;
+    back.OffsetRect(scroll.x, scroll.y);
+    EXPECT_EQ(inForm, back);
+    EXPECT_EQ(inForm.Size(), back.Size());
+    EXPECT_EQ(CSize(20, 280), inForm.TopLeft() - shown.TopLeft());
+
+    const CRect client(0, 0, 150, 100);
+    struct Case {
+        CPoint scroll;
+        CRect visible;
+    } const cases[] = {
+        {CPoint(20, 280), CRect(20, 20, 150, 50)},  // cut at the right edge
+        {CPoint(0, 250), CRect(40, 50, 150, 80)},
+        {CPoint(0, 200), CRect()},  // just below the client area: nothing
+        {CPoint(0, 330), CRect()},  // just above it: nothing
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.visible, (inForm - c.scroll) & client) << c.scroll.x << "," << c.scroll.y;
 }
 
-TEST(Geometry, RectangleMeasures)
+// In the metric mapping modes y grows upwards: a rectangle made from its device
+// corners comes out upside down, empty until it is normalised, and normalised it
+// has the size and the centre of the device rectangle, y negated.
+TEST(Geometry, RectangleFromMetricCornersIsEmptyUntilNormalised)
 {
-    CRect r(10, 20, 110, 70);
-    EXPECT_EQ(100, r.Width());
-    EXPECT_EQ(50, r.Height());
-    EXPECT_EQ(CSize(100, 50), r.Size());
-    EXPECT_EQ(CPoint(10, 20), r.TopLeft());
-    EXPECT_EQ(CPoint(110, 70), r.BottomRight());
-    EXPECT_EQ(CPoint(60, 45), r.CenterPoint());
-    EXPECT_EQ(CRect(10, 20, 110, 70), CRect(CPoint(10, 20), CSize(100, 50)));
-    EXPECT_EQ(CRect(10, 20, 110, 70), CRect(CPoint(10, 20), CPoint(110, 70)));
+    const CRect device(CPoint(100, 200), CSize(300, 150));
+    const CPoint corners[2] = {CPoint(device.left, -device.top), CPoint(device.right, -device.bottom)};
+    CRect metric(corners[0], corners[1]);
+    EXPECT_TRUE(metric.IsRectEmpty());
+    EXPECT_EQ(CSize(300, -150), metric.Size());
+    metric.NormalizeRect();
+    EXPECT_EQ(CRect(100, -350, 400, -200), metric);
+    EXPECT_EQ(CSize(300, 150), metric.Size());
+    const CPoint centre = device.CenterPoint();
+    EXPECT_EQ(CPoint(centre.x, -centre.y), metric.CenterPoint());
+    EXPECT_TRUE(metric.PtInRect(CPoint(100, -350)));
+    EXPECT_FALSE(metric.PtInRect(CPoint(400, -200)));
 }
 
 TEST(Geometry, EmptyAndNullRectangles)

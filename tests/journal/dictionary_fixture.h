@@ -3,6 +3,7 @@
 #pragma once
 
 #include "journal/entry_lists.h"
+#include "support/entry_builder.h"
 
 #include <initializer_list>
 #include <memory>
@@ -66,7 +67,7 @@ private:
     }
 };
 
-// A list of records owned by the test.
+// A list of records owned by the test, given by their accounts alone.
 class Entries {
 public:
     ~Entries()
@@ -77,22 +78,15 @@ public:
     CMyObject2& Add(const char* cause1, std::initializer_list<const char*> others = {},
                     std::initializer_list<const char*> results = {})
     {
-        auto* e = new CMyObject2;
-        e->m_strCause1 = cause1;
-        auto o = others.begin();
-        if (o != others.end())
-            e->m_strCause2 = *o++;
-        if (o != others.end())
-            e->m_strCause3 = *o++;
-        auto r = results.begin();
-        if (r != results.end())
-            e->m_strResult1 = *r++;
-        if (r != results.end())
-            e->m_strResult2 = *r++;
-        if (r != results.end())
-            e->m_strResult3 = *r++;
-        list.Add(e);
-        return *e;
+        EntryBuilder entry;
+        entry.Cause(cause1);
+        for (const char* cause : others)
+            entry.Cause(cause);
+        for (const char* result : results)
+            entry.Result(result);
+        CMyObject2* added = entry.New();
+        list.Add(added);
+        return *added;
     }
     void Repeat(int times, const char* cause1, const char* result1)
     {

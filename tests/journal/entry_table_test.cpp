@@ -6,15 +6,10 @@
 
 namespace {
 
-void Fill(CMyObject2& e, int direction)
+// A sale to 山田商店 of 1000, one row on each side.
+EntryBuilder Sale(int direction)
 {
-    e.m_strDate = "2024/03/15";
-    e.m_strCause1 = "売上";
-    e.m_strCauseAmount1 = "1000";
-    e.m_strCauseDesc1 = "山田商店";
-    e.m_strResult1 = "現金";
-    e.m_strResultAmount1 = "1000";
-    e.m_nDirection = direction;
+    return EntryBuilder("2024/03/15").Cause("売上", "1000", "山田商店").Result("現金", "1000").Direction(direction);
 }
 
 TEST(EntryTable, GeometryFromTheGroupBox)
@@ -41,7 +36,7 @@ TEST(EntryTable, DirectionDecidesTheDebitSide)
     } cases[] = {{0, "売上", "現金"}, {1, "現金", "売上"}, {-1, "現金", "売上"}};
     for (const Case& c : cases) {
         CMyObject2 e;
-        Fill(e, c.direction);
+        Sale(c.direction).WriteTo(e);
         const EntryTableContent t = EntryTableContentOf(e);
         ASSERT_EQ(1u, t.rows.size());
         EXPECT_EQ(c.debit, t.rows[0].debit.account) << c.direction;
@@ -55,12 +50,7 @@ TEST(EntryTable, DirectionDecidesTheDebitSide)
 TEST(EntryTable, ThreeCauseRowsAgainstOneResult)
 {
     CMyObject2 e;
-    Fill(e, 0);
-    e.m_strCause2 = "雑収入";
-    e.m_strCauseAmount2 = "200";
-    e.m_strCause3 = "受取利息";
-    e.m_strCauseAmount3 = "5";
-    e.m_strRemark = "3月分" + RemarkItem("内訳");
+    Sale(0).Cause("雑収入", "200").Cause("受取利息", "5").Remark("3月分" + RemarkItem("内訳")).WriteTo(e);
     const EntryTableContent t = EntryTableContentOf(e);
     ASSERT_EQ(3u, t.rows.size());
     EXPECT_EQ(3, t.causeRows);
@@ -76,11 +66,8 @@ TEST(EntryTable, ThreeCauseRowsAgainstOneResult)
 TEST(EntryTable, AThirdAccountAfterAnEmptySecondIsShownAsThePrintShowsIt)
 {
     CMyObject2 e;
-    Fill(e, 1);
-    e.m_strResult3 = "普通預金";
-    e.m_strResultAmount3 = "300";
-    e.m_strResultDesc2 = "残り";  // a description on an empty row shows nothing
-    e.m_strRemark = RemarkItem("品名");
+    // A description on an empty row shows nothing.
+    Sale(1).Result("", "", "残り").Result("普通預金", "300").Remark(RemarkItem("品名")).WriteTo(e);
     const EntryTableContent t = EntryTableContentOf(e);
     ASSERT_EQ(3u, t.rows.size());
     EXPECT_EQ(3, t.resultRows);

@@ -4,6 +4,7 @@
 #include "journal/hint_search.h"
 
 #include "journal/dictionary_fixture.h"
+#include "support/entry_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,24 +26,13 @@ public:
     Samples(std::initializer_list<SampleFields> samples)
     {
         for (const SampleFields& sample : samples) {
-            auto* s = new CMyObject2;
-            s->m_strDate = sample.explanation;
-            s->m_strCause1 = sample.causes[0];
-            s->m_strCause2 = sample.causes[1];
-            s->m_strCause3 = sample.causes[2];
-            s->m_strResult1 = sample.results[0];
-            s->m_strResult2 = sample.results[1];
-            s->m_strResult3 = sample.results[2];
-            s->m_strCauseDesc1 = sample.causeDescs[0];
-            s->m_strCauseDesc2 = sample.causeDescs[1];
-            s->m_strCauseDesc3 = sample.causeDescs[2];
-            s->m_strResultDesc1 = sample.resultDescs[0];
-            s->m_strResultDesc2 = sample.resultDescs[1];
-            s->m_strResultDesc3 = sample.resultDescs[2];
-            s->m_strRemark = sample.remark;
-            // Amounts are never searched.
-            s->m_strCauseAmount1 = "現金";
-            list.Add(s);
+            // The explanation stands where an entry has its date; amounts are never searched.
+            EntryBuilder s(sample.explanation);
+            for (size_t i = 0; i < 3; ++i)
+                s.Cause(sample.causes[i], i == 0 ? "現金" : "", sample.causeDescs[i]);
+            for (size_t i = 0; i < 3; ++i)
+                s.Result(sample.results[i], "", sample.resultDescs[i]);
+            list.Add(s.Remark(sample.remark).New());
         }
     }
     ~Samples()

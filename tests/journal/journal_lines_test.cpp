@@ -24,20 +24,6 @@ DictionaryFixture Dict()
                              {8, "長期", "へ振替え　　　です", ""}};
 }
 
-std::unique_ptr<CMyObject2> Entry(const char* date, const char* cause1, const char* result1, const char* amount,
-                                  int direction)
-{
-    auto entry = std::make_unique<CMyObject2>();
-    CMyObject2& e = *entry;
-    e.m_strDate = date;
-    e.m_strCause1 = cause1;
-    e.m_strResult1 = result1;
-    e.m_strCauseAmount1 = amount;
-    e.m_strResultAmount1 = amount;
-    e.m_nDirection = direction;
-    return entry;
-}
-
 TEST(JournalLine, FixedColumnsByteForByte)
 {
     DictionaryFixture d = Dict();
@@ -47,21 +33,21 @@ TEST(JournalLine, FixedColumnsByteForByte)
     CString word1;
     CString word2;
     EXPECT_EQ(" 2024/01/05 |            売上 について               現金 を受取り                 |            1,000   | ",
-              formatter.Line(*Entry("2024/01/05", "売上", "現金", "1000", 1), 0, &word1, &word2));
+              formatter.Line(*OneRowEntry("2024/01/05", "売上", "現金", "1000", 1, 0).Owned(), 0, &word1, &word2));
     EXPECT_EQ("について", word1);
     EXPECT_EQ("として", word2);
 
     // Unknown cause account, direction -1, other accounts, descriptions shown once,
     // the remark before "[]" with its own trailing blank.
-    const auto entry = Entry("2024/02/29", "謎", "現金", "1000.50", -1);
-    CMyObject2& e = *entry;
-    e.m_strCauseAmount2 = "200";
-    e.m_strCause2 = "雑費";
-    e.m_strResult2 = "普通預金";
-    e.m_strCauseDesc1 = "A社";
-    e.m_strResultDesc1 = "A社";
-    e.m_strResultDesc2 = "B";
-    e.m_strRemark = "メモ " + RemarkItem("item");
+    const auto entry = EntryBuilder("2024/02/29")
+                           .Cause("謎", "1000.50", "A社")
+                           .Cause("雑費", "200")
+                           .Result("現金", "1000.50", "A社")
+                           .Result("普通預金", "", "B")
+                           .Direction(-1)
+                           .Remark("メモ " + RemarkItem("item"))
+                           .Owned();
+    const CMyObject2& e = *entry;
     EXPECT_EQ(" 2024/02/29 |              謎                        現金                          |"
               "            1,200.50| 雑費 普通預金 :A社 B  メモ ",
               formatter.Line(e, 0));
@@ -70,11 +56,11 @@ TEST(JournalLine, FixedColumnsByteForByte)
     // 15 bytes or more loses its full-width blanks at byte 14.
     EXPECT_EQ(" 2024/03/01 |Aあいうえおかき.                        長期 へ振替え です            |"
               "       12,345,678   | ",
-              formatter.Line(*Entry("2024/03/01", "Aあいうえおかきく", "長期", "12345678", 1), 0));
+              formatter.Line(*OneRowEntry("2024/03/01", "Aあいうえおかきく", "長期", "12345678", 1, 0).Owned(), 0));
 
     // A candidate phrase of the cause account as the connecting word; a remark
     // that begins with "[]" adds nothing.
-    const auto sale = Entry("2024/04/01", "売掛金", "現金", "5", 1);
+    const auto sale = OneRowEntry("2024/04/01", "売掛金", "現金", "5", 1, 0).Owned();
     CMyObject2& c = *sale;
     c.m_strRemark = RemarkItem("x");
     EXPECT_EQ(" 2024/04/01 |          売掛金 を回収して             現金 を受取り                 |"
@@ -83,7 +69,7 @@ TEST(JournalLine, FixedColumnsByteForByte)
     // The second phrase for direction 0, made to agree in the same way.
     EXPECT_EQ(" 2024/05/01 |            売上 について               現金 を支払い                 |"
               "                5   | ",
-              formatter.Line(*Entry("2024/05/01", "売上", "現金", "5", 0), 0));
+              formatter.Line(*OneRowEntry("2024/05/01", "売上", "現金", "5", 0, 0).Owned(), 0));
     // The first word "を" turns "を受…" into "で受…" only; the stored words stay.
     EXPECT_EQ("で受取り", AgreedPhrase("を", "を受取り"));
     EXPECT_EQ("を支払い", AgreedPhrase("について", "で支払い"));
@@ -126,10 +112,13 @@ TEST(JournalLine, AmountColumnIsTheExactSumOfTheCauseAmounts)
         {{"1234567890123456789012345678901", "1", ""}, nullptr},
     };
     for (const Case& c : cases) {
-        const auto entry = Entry("2024/01/05", "売上", "現金", "", 1);
-        entry->m_strCauseAmount1 = c.amounts[0];
-        entry->m_strCauseAmount2 = c.amounts[1];
-        entry->m_strCauseAmount3 = c.amounts[2];
+        const auto entry = EntryBuilder("2024/01/05")
+                               .Cause("売上", c.amounts[0])
+                               .Cause("", c.amounts[1])
+                               .Cause("", c.amounts[2])
+                               .Result("現金")
+                               .Direction(1)
+                               .Owned();
         const CString sum = AddSubAmounts(AddSubAmounts(c.amounts[0], c.amounts[1], 1), c.amounts[2], 1);
         const CString column = AmountColumn(formatter.Line(*entry, 0));
         SCOPED_TRACE(std::string(c.amounts[0]) + " + " + c.amounts[1] + " + " + c.amounts[2]);
@@ -161,7 +150,7 @@ TEST(JournalLine, OneFormatterForManyLinesGivesEachLineItsOwnPhrase)
         {"売上", "長期", 1, 0}, {"売掛金", "現金", 0, 2}, {"売上", "現金", -1, 0}, {"売上", "現金", 1, 0},
     };
     for (const Row& row : rows) {
-        const auto entry = Entry("2024/06/30", row.cause, row.result, "10", row.direction);
+        const auto entry = OneRowEntry("2024/06/30", row.cause, row.result, "10", row.direction, 0).Owned();
         const JournalLineFormatter fresh(d.dict);
         EXPECT_EQ(fresh.Line(*entry, row.connectIndex), shared.Line(*entry, row.connectIndex))
             << row.cause << " " << row.direction << " " << row.connectIndex;
@@ -170,17 +159,13 @@ TEST(JournalLine, OneFormatterForManyLinesGivesEachLineItsOwnPhrase)
 
 TEST(JournalLine, BookWordsOfAnEntry)
 {
-    const auto cash = Entry("2024/01/05", "現金", "現金", "1", 0);
-    CMyObject2& e = *cash;
-    e.m_strCause2 = "売上";
-    e.m_strResult2 = "仕入";
-    e.m_nClassCode = 5150000;
+    const auto cash = MakeEntry("2024/01/05", {{"現金", "1"}, {"売上"}}, {{"現金", "1"}, {"仕入"}}, 0, 5150000).Owned();
+    const CMyObject2& e = *cash;
     EXPECT_EQ("3356", BookWordsOf(e).bookCodes);
     EXPECT_EQ("", BookWordsOf(e).expenseAccount);
-    const auto expense = Entry("2024/01/05", "水道光熱費", "現金", "1", 0);
-    CMyObject2& x = *expense;
-    x.m_strCause2 = "仕入";
-    x.m_nClassCode = 3250000;  // row 1 class 3, row 2 class 2: the 3 wins
+    // Row 1 class 3, row 2 class 2: the 3 wins.
+    const auto expense = MakeEntry("2024/01/05", {{"水道光熱費", "1"}, {"仕入"}}, {{"現金", "1"}}, 0, 3250000).Owned();
+    const CMyObject2& x = *expense;
     const EntryBookWords words = BookWordsOf(x);
     EXPECT_EQ("水道光熱費", words.expenseAccount);
     EXPECT_EQ("364", words.bookCodes);

@@ -68,10 +68,9 @@ TEST(JournalPrintPlan, LineCountsCountRowsAndTheMonthEndBlock)
 {
     Journal journal;
     journal.Add(SaleEntry("2024/01/31", "1"));
-    journal.Add(SaleEntry("2024/01/31", "1"));
+    journal.Add(
+        MakeEntry("2024/01/31", {{"売上", "1"}, {"雑収入"}}, {{"現金", "1"}, {""}, {"普通預金"}}, 1, 1005000).New());
     journal.Add(SaleEntry("2024/02/01", "1"));
-    journal.GetAt(1)->m_strCause2 = "雑収入";
-    journal.GetAt(1)->m_strResult3 = "普通預金";
     EXPECT_EQ(1, PrintedLineCount(journal, 0));
     EXPECT_EQ(2 + 1 + 1 + 2, PrintedLineCount(journal, 1));
     EXPECT_EQ(2, PrintedLineCount(journal, 2));
@@ -80,11 +79,11 @@ TEST(JournalPrintPlan, LineCountsCountRowsAndTheMonthEndBlock)
 TEST(JournalPrintPlan, OneEntryPrintsHeadingEntryRemarkAndGrandTotal)
 {
     Journal journal;
-    CMyObject2* sale = SaleEntry("2024/01/05", "1000");
-    sale->m_strCauseDesc1 = "店頭";
-    sale->m_strResultDesc1 = "手元";
-    sale->m_strRemark = "朝市" + RemarkItem("りんご");
-    journal.Add(sale);
+    journal.Add(OneRowEntry("2024/01/05", "売上", "現金", "1000", 1, 1005000)
+                    .CauseDesc("店頭")
+                    .ResultDesc("手元")
+                    .Remark("朝市" + RemarkItem("りんご"))
+                    .New());
     const auto pages = PaginateJournal(journal);
     const PagePlan page = PlanJournalPage(journal, pages, 1, "2024");
 
@@ -173,13 +172,10 @@ TEST(JournalPrintPlan, PagesCarryTheTextArithmeticsRunningTotals)
     Journal journal;
     const char* const amounts[] = {"1000", "250.50", "-300", "1,000", "999999999999999999.99", "7"};
     for (int i = 0; i < 120; ++i) {
-        auto* e = new CMyObject2;
-        e->m_strDate.Format("2024/%02d/01", 1 + i / 10);
-        e->m_strCause1 = "売上";
-        e->m_strResult1 = "現金";
-        e->m_strCauseAmount1 = amounts[i % 6];
-        e->m_strCauseAmount2 = i % 4 == 0 ? "5" : "";
-        journal.Add(e);
+        CString date;
+        date.Format("2024/%02d/01", 1 + i / 10);
+        journal.Add(
+            EntryBuilder(date).Cause("売上", amounts[i % 6]).Cause("", i % 4 == 0 ? "5" : "").Result("現金").New());
     }
     const auto pages = PaginateJournal(journal);
     ASSERT_GT(pages.size(), 2u);

@@ -1,6 +1,8 @@
 // The advice about an entry that decreases one of the owner's accounts.
 #include "journal/owner_account_check.h"
 
+#include "support/entry_builder.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,10 +29,7 @@ TEST(OwnerAccountCheck, DebitLoanOrCreditDrawingsAreAdvised)
     };
     for (const auto& c : cases) {
         CMyObject2 entry;
-        entry.m_strCause1 = c.cause1;
-        entry.m_strCause2 = c.cause2;
-        entry.m_strResult1 = c.result1;
-        entry.m_nDirection = c.direction;
+        EntryBuilder().Cause(c.cause1).Cause(c.cause2).Result(c.result1).Direction(c.direction).WriteTo(entry);
         const OwnerAccountAdvice advice = OwnerAccountAdviceFor(entry);
         EXPECT_EQ(c.owner, advice.owner) << c.cause1;
         EXPECT_EQ(c.hintResult, advice.hintResult) << c.cause1;

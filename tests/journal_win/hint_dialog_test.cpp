@@ -63,24 +63,12 @@ protected:
             delete hints.GetAt(i);
         hints.RemoveAll();
         for (const Sample& s : samples) {
-            auto* e = new CMyObject2;
-            e->m_strDate = s.explanation;
-            e->m_strCause1 = s.causes[0];
-            e->m_strCause2 = s.causes[1];
-            e->m_strCause3 = s.causes[2];
-            e->m_strResult1 = s.results[0];
-            e->m_strResult2 = s.results[1];
-            e->m_strResult3 = s.results[2];
-            e->m_strCauseAmount1 = s.causeAmounts[0];
-            e->m_strCauseAmount2 = s.causeAmounts[1];
-            e->m_strCauseAmount3 = s.causeAmounts[2];
-            e->m_strResultAmount1 = s.causeAmounts[0];
-            e->m_strCauseDesc1 = s.causeDescs[0];
-            e->m_strCauseDesc2 = s.causeDescs[1];
-            e->m_strCauseDesc3 = s.causeDescs[2];
-            e->m_nDirection = s.direction;
-            e->m_nClassCode = s.classCode;
-            hints.Add(e);
+            // The explanation stands where an entry has its date.
+            EntryBuilder e(s.explanation);
+            for (size_t i = 0; i < 3; ++i)
+                e.Cause(s.causes[i], s.causeAmounts[i], s.causeDescs[i]);
+            e.Result(s.results[0], s.causeAmounts[0]).Result(s.results[1]).Result(s.results[2]);
+            hints.Add(e.Direction(s.direction).ClassCode(s.classCode).New());
         }
     }
 

@@ -38,29 +38,12 @@ protected:
         m_answers.messageBox = AnswerFromQueue(m_boxes, m_buttons);
     }
 
-    // Starts on a journal file of entries (date, cause, result, amount, class code).
-    struct Row {
-        const char* date;
-        const char* cause;
-        const char* result;
-        const char* amount;
-        int classCode;
-        CString remark = "";
-    };
-    void StartWith(std::initializer_list<Row> rows)
+    // Starts on a journal file of these entries.
+    void StartWith(std::initializer_list<EntryBuilder> entries)
     {
         CTypedPtrArray<CObArray, CMyObject2*> journal;
-        for (const Row& row : rows) {
-            auto* e = new CMyObject2;
-            e->m_strDate = row.date;
-            e->m_strCause1 = row.cause;
-            e->m_strResult1 = row.result;
-            e->m_strCauseAmount1 = e->m_strResultAmount1 = row.amount;
-            e->m_strRemark = row.remark;
-            e->m_nDirection = 1;
-            e->m_nClassCode = row.classCode;
-            journal.Add(e);
-        }
+        for (const EntryBuilder& entry : entries)
+            journal.Add(entry.New());
         SaveRecordFile(Path("2024.siz"), journal);
         DeleteRecords(journal);
         WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());
@@ -332,8 +315,8 @@ TEST_F(JournalEditingTest, UnknownAccountsAndDescriptionsAreRegisteredThroughThe
 
 TEST_F(JournalEditingTest, PickingALineLoadsItAndLeavingAChangedEntryAsks)
 {
-    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000, "ﾒﾓ" + RemarkItem("品,1,1000")},
-               {"2024/01/06", "売上", "現金", "2000", 1005000}});
+    StartWith({OneRowEntry("2024/01/05", "売上", "現金", "1000", 1, 1005000).Remark("ﾒﾓ" + RemarkItem("品,1,1000")),
+               OneRowEntry("2024/01/06", "売上", "現金", "2000", 1, 1005000)});
     // After loading, the last entry is current and shown.
     EXPECT_EQ(1, Document()->m_nCurEntry);
     EXPECT_EQ(1, View()->m_lbTransactions.GetCurSel());
@@ -388,7 +371,8 @@ TEST_F(JournalEditingTest, ALoadedEntryShowsTheConnectingWordOfItsLine)
 {
     // The second cause account is on no class of the dictionary: its line has
     // no connecting word, and neither has the sentence it loads.
-    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000}, {"2024/01/06", "謎の科目", "現金", "2000", 1005000}});
+    StartWith({OneRowEntry("2024/01/05", "売上", "現金", "1000", 1, 1005000),
+               OneRowEntry("2024/01/06", "謎の科目", "現金", "2000", 1, 1005000)});
     const CString noWord(' ', 10);
     EXPECT_EQ(noWord, Rows()[1].Mid(30, 10));
     EXPECT_EQ("", Text(1049));
@@ -406,7 +390,7 @@ TEST_F(JournalEditingTest, ALoadedEntryShowsTheConnectingWordOfItsLine)
 
 TEST_F(JournalEditingTest, TabWalksOnlyTheFieldsOfAOneRowSentence)
 {
-    StartWith({{"2024/01/05", "売上", "現金", "1000", 1005000}});
+    StartWith({OneRowEntry("2024/01/05", "売上", "現金", "1000", 1, 1005000)});
     const int expected[] = {1039, 1034, 1038, 1032, 1043, 1024, 1035, 1092, 1022};
     HWND view = View()->GetSafeHwnd();
     HWND at = ::GetDlgItem(view, 1039);
@@ -434,9 +418,9 @@ TEST_F(JournalEditingTest, TabWalksOnlyTheFieldsOfAOneRowSentence)
 
 TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
 {
-    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000},
-               {"2024/02/01", "売上", "現金", "200", 1005000, RemarkItem("品,2,100")},
-               {"2024/03/01", "売上", "現金", "300", 1005000}});
+    StartWith({OneRowEntry("2024/01/01", "売上", "現金", "100", 1, 1005000),
+               OneRowEntry("2024/02/01", "売上", "現金", "200", 1, 1005000).Remark(RemarkItem("品,2,100")),
+               OneRowEntry("2024/03/01", "売上", "現金", "300", 1, 1005000)});
 
     // Insert in front of row 1: the "***" row, the date of that entry, the lock.
     SelectRow(1);
@@ -527,7 +511,7 @@ TEST_F(JournalEditingTest, InsertDeleteCutCopyAndPasteKeepTheListAligned)
 
 TEST_F(JournalEditingTest, CancellingAnInsertionLeavesTheJournalAndUnlocks)
 {
-    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    StartWith({OneRowEntry("2024/01/01", "売上", "現金", "100", 1, 1005000)});
     SelectRow(0);
     Click(1018);
     m_buttons = {IDYES};
@@ -545,7 +529,7 @@ TEST_F(JournalEditingTest, ABookSwitchDuringAnInsertionAbandonsItAndUnlocks)
     // The book commands are greyed during an insertion and do nothing when
     // they come anyway (an accelerator); a switch made past the menu gives up the
     // insertion while the journal view still has its document, and unlocks.
-    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    StartWith({OneRowEntry("2024/01/01", "売上", "現金", "100", 1, 1005000)});
     SelectRow(0);
     Click(1018);
     ASSERT_EQ(0, Document()->m_nInsertRow);
@@ -567,7 +551,7 @@ TEST_F(JournalEditingTest, ABookSwitchDuringAnInsertionAbandonsItAndUnlocks)
 
 TEST_F(JournalEditingTest, BookButtonSwitchesFromInsideItsHandlerAfterTheQuestion)
 {
-    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    StartWith({OneRowEntry("2024/01/01", "売上", "現金", "100", 1, 1005000)});
     // A new sentence begun: the question; No stays.
     SelectRow(1);
     SetText(1038, "売上");
@@ -722,14 +706,7 @@ TEST_F(JournalEditingTest, ABusyYearIsListedSortedAndEditedInStep)
         date.Format("2024/%02d/%02d", 12 - (i / 1700) % 12, 28 - (i / 61) % 28);
         CString amount;
         amount.Format("%d", i + 1);
-        auto* e = new CMyObject2;
-        e->m_strDate = date;
-        e->m_strCause1 = "売上";
-        e->m_strResult1 = "現金";
-        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
-        e->m_nDirection = 1;
-        e->m_nClassCode = 1005000;
-        journal.Add(e);
+        journal.Add(OneRowEntry(date, "売上", "現金", amount, 1, 1005000).New());
     }
     SaveRecordFile(Path("2024.siz"), journal);
     DeleteRecords(journal);
@@ -763,18 +740,16 @@ TEST_F(JournalEditingTest, ABusyYearIsListedSortedAndEditedInStep)
 // (the list goes to the new-entry row first, then back up to the entry).
 TEST_F(JournalEditingTest, RebuiltListShowsTheCurrentEntryAtTheTopOfTheList)
 {
-    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    StartWith({OneRowEntry("2024/01/01", "売上", "現金", "100", 1, 1005000)});
     auto& journal = Document()->m_arrJournal;
     for (int i = 1; i < 40; ++i) {
-        auto* e = new CMyObject2;
-        e->m_strDate.Format("2024/02/%02d", 1 + i % 28);
-        e->m_strCause1 = i % 3 == 0 ? "売掛金" : "売上";
-        e->m_strResult1 = "現金";
-        e->m_strCauseAmount1.Format("%d", i * 100);
-        e->m_strResultAmount1 = e->m_strCauseAmount1;
-        e->m_nDirection = i % 2;
-        e->m_nClassCode = i % 3 == 0 ? 5005002 : 1005000;
-        journal.Add(e);
+        CString date;
+        date.Format("2024/02/%02d", 1 + i % 28);
+        CString amount;
+        amount.Format("%d", i * 100);
+        const bool receivable = i % 3 == 0;
+        const char* cause = receivable ? "売掛金" : "売上";
+        journal.Add(OneRowEntry(date, cause, "現金", amount, i % 2, receivable ? 5005002 : 1005000).New());
     }
     View()->RebuildTransactionList();
     CStripeListBox& list = View()->m_lbTransactions;
@@ -811,7 +786,7 @@ TEST_F(JournalEditingTest, RebuiltListShowsTheCurrentEntryAtTheTopOfTheList)
 
 TEST_F(JournalEditingTest, ANewEmptyJournalHasNoYear)
 {
-    StartWith({{"2024/01/01", "売上", "現金", "100", 1005000}});
+    StartWith({OneRowEntry("2024/01/01", "売上", "現金", "100", 1, 1005000)});
     CMyDoc* document = Document();
     EXPECT_EQ("2024", document->m_strYear);
     Command(ID_FILE_NEW);

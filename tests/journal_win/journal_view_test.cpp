@@ -241,12 +241,7 @@ TEST_F(JournalViewTest, CausePickOffersRankedCompanionsAndResultAccountsWithLabe
     DeleteRecords(document->m_arrHints);
     // Hint examples count before the journal: 普通預金 three times, 現金 twice, 売掛金 once.
     auto add = [](auto& array, const char* cause2, const char* result1) {
-        auto* e = new CMyObject2;
-        e->m_strDate = "2024/01/05";
-        e->m_strCause1 = "売上";
-        e->m_strCause2 = cause2;
-        e->m_strResult1 = result1;
-        array.Add(e);
+        array.Add(EntryBuilder("2024/01/05").Cause("売上").Cause(cause2).Result(result1).New());
     };
     add(document->m_arrHints, "", "現金");
     add(document->m_arrHints, "雑収入", "普通預金");

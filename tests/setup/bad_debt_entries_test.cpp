@@ -2,6 +2,8 @@
 // the limit, the hand-over on OK and the entries written in their order.
 #include "setup/bad_debt_entries.h"
 
+#include "support/entry_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,14 +30,7 @@ protected:
     }
     void Add(const Row& row)
     {
-        auto* e = new CMyObject2;
-        e->m_strDate = "2024/05/01";
-        e->m_strCause1 = row.cause;
-        e->m_strResult1 = row.result;
-        e->m_nDirection = row.direction;
-        e->m_nClassCode = row.classCode;
-        e->m_strCauseAmount1 = e->m_strResultAmount1 = row.amount;
-        m_journal.Add(e);
+        m_journal.Add(OneRowEntry("2024/05/01", row.cause, row.result, row.amount, row.direction, row.classCode).New());
     }
     std::vector<std::string> Lines() const
     {
@@ -75,9 +70,7 @@ TEST_F(BadDebtTest, ReceivablesFollowTheSideOnWhichTheirClassGrows)
     }
     // Rows 2 and 3 count for (A).
     Clear();
-    Add({"売上", "現金", 1, "100", 1005500});
-    m_journal[0]->m_strResult2 = "売掛金";
-    m_journal[0]->m_strResultAmount2 = "250";
+    m_journal.Add(OneRowEntry("2024/05/01", "売上", "現金", "100", 1, 1005500).Result("売掛金", "250").New());
     EXPECT_EQ(RecognizeBadDebt(m_journal).receivables.str(), "250");
 }
 

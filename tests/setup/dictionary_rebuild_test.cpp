@@ -2,6 +2,7 @@
 
 #include "core/dictionary_fixture.h"
 #include "setup/dictionary_edit.h"
+#include "support/entry_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,13 +39,7 @@ struct Fixture {
             delete n[i];
         n.RemoveAll();
     }
-    CMyObject2& Entry(int classCode)
-    {
-        auto* e = new CMyObject2;
-        e->m_nClassCode = classCode;
-        journal.Add(e);
-        return *e;
-    }
+    void Add(const EntryBuilder& entry) { journal.Add(entry.New()); }
     Outcome Run()
     {
         Rebuild rebuild(
@@ -82,10 +77,7 @@ struct Fixture {
 TEST(DictionaryRebuild, NothingMissingAsksNothing)
 {
     Fixture f;
-    auto& e = f.Entry(1005000);
-    e.m_strCause1 = "売上";
-    e.m_strCauseDesc1 = "A商店";
-    e.m_strResult1 = "現金";
+    f.Add(EntryBuilder().Cause("売上", "", "A商店").Result("現金").ClassCode(1005000));
     const int size = f.nodes.GetSize();
     const Outcome out = f.Run();
     EXPECT_TRUE(f.asked.empty());
@@ -96,10 +88,7 @@ TEST(DictionaryRebuild, NothingMissingAsksNothing)
 TEST(DictionaryRebuild, MissingCauseAccountWithDescriptionAsksTwice)
 {
     Fixture f;
-    auto& e = f.Entry(3005000);
-    e.m_strCause1 = "広告費";
-    e.m_strCauseDesc1 = "チラシ";
-    e.m_strResult1 = "現金";
+    f.Add(EntryBuilder().Cause("広告費", "", "チラシ").Result("現金").ClassCode(3005000));
     const Outcome out = f.Run();
     ASSERT_EQ(f.asked.size(), 2u);
     EXPECT_EQ(f.asked[0].mode, 0);
@@ -121,9 +110,7 @@ TEST(DictionaryRebuild, MissingCauseAccountWithDescriptionAsksTwice)
 TEST(DictionaryRebuild, MissingResultRowRegistersCauseAndResultAccount)
 {
     Fixture f;
-    auto& e = f.Entry(1006000);
-    e.m_strCause1 = "売上";
-    e.m_strResult1 = "小口現金";
+    f.Add(EntryBuilder().Cause("売上").Result("小口現金").ClassCode(1006000));
     const Outcome out = f.Run();
     ASSERT_EQ(f.asked.size(), 1u);
     EXPECT_EQ(f.asked[0].text1, "資産");
@@ -153,12 +140,8 @@ TEST(DictionaryRebuild, AnswersAllAndCancelAll)
     for (const auto& c : cases) {
         Fixture f;
         f.answers = {c.answer};
-        auto& a = f.Entry(3000000);
-        a.m_strCause1 = "広告費";
-        a.m_strCauseDesc1 = "チラシ";
-        auto& b = f.Entry(3000000);
-        b.m_strCause1 = "旅費";
-        b.m_strCauseDesc1 = "出張";
+        f.Add(EntryBuilder().Cause("広告費", "", "チラシ").ClassCode(3000000));
+        f.Add(EntryBuilder().Cause("旅費", "", "出張").ClassCode(3000000));
         const Outcome out = f.Run();
         EXPECT_EQ(f.asked.size(), c.questions) << c.answer;
         EXPECT_EQ(out.registered, c.registered) << c.answer;
@@ -172,16 +155,15 @@ TEST(DictionaryRebuild, AnswersAllAndCancelAll)
 TEST(DictionaryRebuild, RowsWithoutClassDigits)
 {
     Fixture f;
-    auto& a = f.Entry(0);
-    a.m_strCause1 = "不明科目";
+    f.Add(EntryBuilder().Cause("不明科目"));
     const int size = f.nodes.GetSize();
     f.Run();
     EXPECT_TRUE(f.asked.empty());
     EXPECT_EQ(f.nodes.GetSize(), size);
 
     Fixture g;
-    g.Entry(2000000).m_strCause1 = "仕入";
-    g.Entry(12).m_strCause1 = "外注費";
+    g.Add(EntryBuilder().Cause("仕入").ClassCode(2000000));
+    g.Add(EntryBuilder().Cause("外注費").ClassCode(12));
     const Outcome out = g.Run();
     EXPECT_EQ(out.registered, 1);
     ASSERT_TRUE(g.IsTree());
@@ -195,11 +177,9 @@ TEST(DictionaryRebuild, ResetAndAllLooksIndexesUpAgain)
 {
     Fixture f;
     f.answers = {kRegister, kResetAndAll};
-    auto& e = f.Entry(3000000);
-    e.m_strCause1 = "広告費";
-    e.m_strCauseDesc1 = "チラシ";
-    auto& later = f.Entry(5000000);
-    later.m_strCause1 = "普通預金";  // in the old dictionary, not in the initial one
+    f.Add(EntryBuilder().Cause("広告費", "", "チラシ").ClassCode(3000000));
+    // 普通預金 is in the old dictionary, not in the initial one.
+    f.Add(EntryBuilder().Cause("普通預金").ClassCode(5000000));
     const Outcome out = f.Run();
     EXPECT_EQ(f.resets, 1);
     EXPECT_EQ(f.asked.size(), 2u);

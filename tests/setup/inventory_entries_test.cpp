@@ -2,6 +2,8 @@
 // entries it writes, changes and removes.
 #include "setup/inventory_entries.h"
 
+#include "support/entry_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,13 +27,7 @@ protected:
     }
     void Add(const Row& row)
     {
-        auto* e = new CMyObject2;
-        e->m_strDate = "2024/05/01";
-        e->m_strCause1 = row.cause;
-        e->m_strResult1 = row.result;
-        e->m_nDirection = row.direction;
-        e->m_strCauseAmount1 = e->m_strResultAmount1 = row.amount;
-        m_journal.Add(e);
+        m_journal.Add(OneRowEntry("2024/05/01", row.cause, row.result, row.amount, row.direction, 0).New());
     }
     // "cause>result:amount" per entry, for comparing the journal.
     std::vector<std::string> Lines() const

@@ -2,6 +2,8 @@
 // the position kept between openings, the texts shown and the amounts.
 #include "setup/keyword_search.h"
 
+#include "support/entry_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -25,24 +27,12 @@ public:
     Journal(std::initializer_list<JournalRow> rows)
     {
         for (const JournalRow& s : rows) {
-            auto* e = new CMyObject2;
-            e->m_strDate = s.date;
-            e->m_strCause1 = s.causes[0];
-            e->m_strCause2 = s.causes[1];
-            e->m_strCause3 = s.causes[2];
-            e->m_strResult1 = s.results[0];
-            e->m_strResult2 = s.results[1];
-            e->m_strResult3 = s.results[2];
-            e->m_strCauseDesc1 = s.causeDescs[0];
-            e->m_strCauseDesc2 = s.causeDescs[1];
-            e->m_strCauseDesc3 = s.causeDescs[2];
-            e->m_strResultDesc1 = s.resultDescs[0];
-            e->m_strResultDesc2 = s.resultDescs[1];
-            e->m_strResultDesc3 = s.resultDescs[2];
-            e->m_strRemark = s.remark;
-            e->m_strCauseAmount1 = s.amounts[0];
-            e->m_strResultAmount1 = s.amounts[1];
-            entries.Add(e);
+            EntryBuilder e(s.date);
+            e.Cause(s.causes[0], s.amounts[0], s.causeDescs[0]).Cause(s.causes[1], "", s.causeDescs[1]);
+            e.Cause(s.causes[2], "", s.causeDescs[2]);
+            e.Result(s.results[0], s.amounts[1], s.resultDescs[0]).Result(s.results[1], "", s.resultDescs[1]);
+            e.Result(s.results[2], "", s.resultDescs[2]);
+            entries.Add(e.Remark(s.remark).New());
         }
     }
     ~Journal()

@@ -5,6 +5,7 @@
 
 #include "core/dictionary_fixture.h"
 #include "core/record_file.h"
+#include "support/entry_builder.h"
 
 #include "../../setup/opening_rows.h"
 
@@ -40,22 +41,12 @@ struct OpeningFixture {
     OpeningFixture(const OpeningFixture&) = delete;
     OpeningFixture& operator=(const OpeningFixture&) = delete;
 
-    // An entry of one row per side: cause / result of the amount.
-    CMyObject2& Entry(const char* date, const char* cause, const char* result, const char* amount, int direction,
-                      int classCode, const char* causeDesc = "", const char* resultDesc = "")
+    // The entry, written as the program writes it: amounts of unused rows are "0".
+    CMyObject2& Add(const EntryBuilder& entry)
     {
-        auto* e = new CMyObject2;
-        e->m_strDate = date;
-        e->m_strCause1 = cause;
-        e->m_strResult1 = result;
-        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
-        e->m_strCauseAmount2 = e->m_strCauseAmount3 = e->m_strResultAmount2 = e->m_strResultAmount3 = "0";
-        e->m_strCauseDesc1 = causeDesc;
-        e->m_strResultDesc1 = resultDesc;
-        e->m_nDirection = direction;
-        e->m_nClassCode = classCode;
-        journal.Add(e);
-        return *e;
+        CMyObject2* added = EntryBuilder(entry).UnusedAmountsZero().New();
+        journal.Add(added);
+        return *added;
     }
 
     // "account|description|kind|status|entry|balance" per row, blanks of the blank

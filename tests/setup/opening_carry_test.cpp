@@ -34,14 +34,14 @@ TEST(OpeningCarry, SignOfAPosting)
 TEST(OpeningCarry, ClosingBalancesBecomeTheRows)
 {
     OpeningFixture f;
-    f.Entry("2024/01/01", "現金", "元入金", "1000", 0, 5007000);
-    f.Entry("2024/01/01", "普通預金", "元入金", "800", 0, 5007000, "C銀行");
-    f.Entry("2024/02/01", "売上", "現金", "500", 1, 1005000);
-    f.Entry("2024/02/02", "仕入", "買掛金", "300", 0, 2004000);
-    f.Entry("2024/02/03", "現金", "普通預金", "100", 0, 5005000, "", "C銀行");
-    f.Entry("2024/02/04", "売上", "売掛金", "40", 1, 1005000, "", "A商店");
+    f.Add(OneRowEntry("2024/01/01", "現金", "元入金", "1000", 0, 5007000));
+    f.Add(OneRowEntry("2024/01/01", "普通預金", "元入金", "800", 0, 5007000).CauseDesc("C銀行"));
+    f.Add(OneRowEntry("2024/02/01", "売上", "現金", "500", 1, 1005000));
+    f.Add(OneRowEntry("2024/02/02", "仕入", "買掛金", "300", 0, 2004000));
+    f.Add(OneRowEntry("2024/02/03", "現金", "普通預金", "100", 0, 5005000).ResultDesc("C銀行"));
+    f.Add(OneRowEntry("2024/02/04", "売上", "売掛金", "40", 1, 1005000).ResultDesc("A商店"));
     // An asset that closes on the credit side carries a negative balance.
-    f.Entry("2024/03/01", "通信費", "建物", "70", 0, 3006000);
+    f.Add(OneRowEntry("2024/03/01", "通信費", "建物", "70", 0, 3006000));
     const CString year = CarryForwardBalances(f.dictionary, f.journal, f.rows);
     EXPECT_STREQ("2025", year);
 
@@ -69,10 +69,10 @@ TEST(OpeningCarry, ClosingBalancesBecomeTheRows)
 TEST(OpeningCarry, CapitalAndEntriesWithoutClassDigits)
 {
     OpeningFixture f;
-    f.Entry("2023/05/01", "元入金", "資本金", "900", 0, 7007000);
+    f.Add(OneRowEntry("2023/05/01", "元入金", "資本金", "900", 0, 7007000));
     // No class digits: the account's own rows give its side (direction 1 puts
     // 現金 on the debit side and 買掛金 on the credit side).
-    f.Entry("2023/06/01", "買掛金", "現金", "50", 1, 0);
+    f.Add(OneRowEntry("2023/06/01", "買掛金", "現金", "50", 1, 0));
     EXPECT_STREQ("2024", CarryForwardBalances(f.dictionary, f.journal, f.rows));
     EXPECT_STREQ("900", f.At("資本金", "未設定の合計").m_strBalance);
     EXPECT_STREQ("50", f.At("買掛金", "未設定の合計").m_strBalance);
@@ -84,7 +84,7 @@ TEST(OpeningCarry, AnEmptyOrUndatedJournalGivesNoYear)
     OpeningFixture f;
     EXPECT_STREQ("", CarryForwardBalances(f.dictionary, f.journal, f.rows));
     EXPECT_EQ(BlankBalance(), f.At("現金", "合計").m_strBalance);
-    f.Entry("abcd/01/01", "売上", "現金", "5", 1, 1005000);
+    f.Add(OneRowEntry("abcd/01/01", "売上", "現金", "5", 1, 1005000));
     EXPECT_STREQ("", CarryForwardBalances(f.dictionary, f.journal, f.rows));
     EXPECT_STREQ("5", f.At("現金", "合計").m_strBalance);
 }
@@ -94,8 +94,8 @@ TEST(OpeningCarry, OnlyTheYearBeforeTheOpenJournalsIsCarriedWithoutAQuestion)
     OpeningFixture previous;
     OpeningFixture open;
     EXPECT_EQ(0, YearsOfCarry(previous.journal, open.journal).previous);
-    previous.Entry("2022/05/01", "売上", "現金", "5", 1, 1005000);
-    open.Entry("2025/01/01", "現金", "元入金", "7", 0, 5007000);
+    previous.Add(OneRowEntry("2022/05/01", "売上", "現金", "5", 1, 1005000));
+    open.Add(OneRowEntry("2025/01/01", "現金", "元入金", "7", 0, 5007000));
     const CarryYears years = YearsOfCarry(previous.journal, open.journal);
     EXPECT_EQ(2022, years.previous);
     EXPECT_EQ(2025, years.open);
@@ -119,14 +119,14 @@ TEST(OpeningCarry, OnlyTheYearBeforeTheOpenJournalsIsCarriedWithoutAQuestion)
 TEST(OpeningCarry, CarriedRowsBecomeOpeningEntries)
 {
     OpeningFixture f;
-    f.Entry("2024/01/01", "普通預金", "元入金", "800", 0, 5007000, "C銀行");
-    f.Entry("2024/02/01", "売上", "現金", "500", 1, 1005000);
-    f.Entry("2024/02/02", "仕入", "買掛金", "300", 0, 2004000);
+    f.Add(OneRowEntry("2024/01/01", "普通預金", "元入金", "800", 0, 5007000).CauseDesc("C銀行"));
+    f.Add(OneRowEntry("2024/02/01", "売上", "現金", "500", 1, 1005000));
+    f.Add(OneRowEntry("2024/02/02", "仕入", "買掛金", "300", 0, 2004000));
     const CString year = CarryForwardBalances(f.dictionary, f.journal, f.rows);
 
     OpeningFixture thisYear;
-    thisYear.Entry("2025/01/01", "現金", "元入金", "1", 0, 5007000);
-    thisYear.Entry("2025/03/01", "現金", "元入金", "2", 0, 5007000);
+    thisYear.Add(OneRowEntry("2025/01/01", "現金", "元入金", "1", 0, 5007000));
+    thisYear.Add(OneRowEntry("2025/03/01", "現金", "元入金", "2", 0, 5007000));
     const OpeningOutcome out = ApplyOpeningBalances(thisYear.journal, f.rows, year, 0);
     ASSERT_TRUE(out.refusal.IsEmpty()) << out.refusal.str();
     std::vector<std::string> lines;

@@ -189,9 +189,9 @@ TEST_F(OpeningEdit, ASelectionWithoutRowsIsRefused)
 
 TEST_F(OpeningEdit, TheOwnersCapitalEntriesOfOtherDaysAreNeitherReadNorTouched)
 {
-    f.Entry("2024/01/01", "現金", "元入金", "180000", 0, 5007000);
-    f.Entry("2024/03/01", "売上", "現金", "10", 1, 1005000);
-    f.Entry("2024/06/30", "元入金", "現金", "50000", 1, 7005000);
+    f.Add(OneRowEntry("2024/01/01", "現金", "元入金", "180000", 0, 5007000));
+    f.Add(OneRowEntry("2024/03/01", "売上", "現金", "10", 1, 1005000));
+    f.Add(OneRowEntry("2024/06/30", "元入金", "現金", "50000", 1, 7005000));
     EXPECT_TRUE(PrepareBalanceRows(f.dictionary, f.journal, f.rows).empty());
     editor.RowsRebuilt();
     editor.SelectAccount(f.Row("現金", "合計"));
@@ -209,7 +209,7 @@ TEST_F(OpeningEdit, TheOwnersCapitalEntriesOfOtherDaysAreNeitherReadNorTouched)
 
 TEST_F(OpeningEdit, ABalanceReadFromTheJournalIsChanged)
 {
-    f.Entry("2025/01/01", "現金", "元入金", "500", 0, 5007000);
+    f.Add(OneRowEntry("2025/01/01", "現金", "元入金", "500", 0, 5007000));
     PrepareBalanceRows(f.dictionary, f.journal, f.rows);
     editor.SelectAccount(f.Row("現金", "合計"));
     EXPECT_STREQ("500   ", editor.FieldText() + "   ");

@@ -1,5 +1,6 @@
 #include "../../setup/opening_entries.h"
 #include "../../statements/statement_pages.h"
+#include "../support/entry_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,19 +32,7 @@ struct Fixture {
         row->m_strBalance = balance;
         rows.Add(row);
     }
-    void Entry(const char* date, const char* cause, const char* result, const char* amount, int direction,
-               const char* causeDesc = "")
-    {
-        auto* e = new CMyObject2;
-        e->m_strDate = date;
-        e->m_strCause1 = cause;
-        e->m_strResult1 = result;
-        e->m_strCauseAmount1 = e->m_strResultAmount1 = amount;
-        e->m_strCauseDesc1 = causeDesc;
-        e->m_nDirection = direction;
-        e->m_nClassCode = 5001000;
-        journal.Add(e);
-    }
+    void Add(const EntryBuilder& entry) { journal.Add(entry.New()); }
     std::vector<CString> Causes() const
     {
         std::vector<CString> names;
@@ -95,7 +84,7 @@ TEST(OpeningEntries, FillsEveryFieldByKind)
 TEST(OpeningEntries, NewRowsGoToTheFrontInReverseRowOrder)
 {
     Fixture f;
-    f.Entry("2025/03/01", "消耗品費", "現金", "800", 0);
+    f.Add(OneRowEntry("2025/03/01", "消耗品費", "現金", "800", 0, 5001000));
     f.Row(5, S::kNew, "現金", "未設定の合計", "1000");
     f.Row(5, S::kNew, "普通預金", "未設定の合計", "2000");
     f.Row(5, S::kNew, "売掛金", "未設定の合計", "3000");
@@ -108,10 +97,10 @@ TEST(OpeningEntries, NewRowsGoToTheFrontInReverseRowOrder)
 TEST(OpeningEntries, ChangesDeletesAndLeavesTheRestAlone)
 {
     Fixture f;
-    f.Entry("2025/01/01", "現金", "元入金", "1000", 0);
-    f.Entry("2025/01/01", "売掛金", "元入金", "10", 0, "北商店");
-    f.Entry("2025/01/01", "売掛金", "元入金", "20", 0, "北商店");
-    f.Entry("2025/02/01", "売上", "売掛金", "30", 1);
+    f.Add(OneRowEntry("2025/01/01", "現金", "元入金", "1000", 0, 5001000));
+    f.Add(OneRowEntry("2025/01/01", "売掛金", "元入金", "10", 0, 5001000).CauseDesc("北商店"));
+    f.Add(OneRowEntry("2025/01/01", "売掛金", "元入金", "20", 0, 5001000).CauseDesc("北商店"));
+    f.Add(OneRowEntry("2025/02/01", "売上", "売掛金", "30", 1, 5001000));
     f.Row(5, S::kChanged, "現金", "未設定の合計", "1,500", 0);
     f.Row(5, S::kDeleted, "売掛金", "北商店", "");
     f.Row(5, S::kBuilt, "普通預金", "未設定の合計", "");
@@ -128,9 +117,10 @@ TEST(OpeningEntries, ChangesDeletesAndLeavesTheRestAlone)
 TEST(OpeningEntries, EntriesOfOtherDaysAgainstCapitalAreNeverChangedNorDeleted)
 {
     Fixture f;
-    f.Entry("2025/04/01", "現金", "元入金", "20", 0);             // the user's capital paid in
-    f.Entry("2025/01/01", "売掛金", "元入金", "10", 0, "北商店");  // the opening entry
-    f.Entry("2025/06/30", "売掛金", "元入金", "30", 0, "北商店");  // the user's own again
+    // The user's capital paid in, the opening entry, the user's own again.
+    f.Add(OneRowEntry("2025/04/01", "現金", "元入金", "20", 0, 5001000));
+    f.Add(OneRowEntry("2025/01/01", "売掛金", "元入金", "10", 0, 5001000).CauseDesc("北商店"));
+    f.Add(OneRowEntry("2025/06/30", "売掛金", "元入金", "30", 0, 5001000).CauseDesc("北商店"));
     // The dialog read the April entry as the balance of 現金; the balance is changed.
     f.Row(5, S::kChanged, "現金", "未設定の合計", "900", 0);
     f.Row(5, S::kDeleted, "売掛金", "北商店", "");
@@ -151,8 +141,7 @@ TEST(OpeningEntries, EntriesOfOtherDaysAgainstCapitalAreNeverChangedNorDeleted)
 TEST(OpeningEntries, DeletingTheOnlyEntryLeavesNoCurrentEntry)
 {
     Fixture f;
-    f.Entry("2025/01/01", "元入金", "買掛金", "700", 1);
-    f.journal[0]->m_strResultDesc1 = "";
+    f.Add(OneRowEntry("2025/01/01", "元入金", "買掛金", "700", 1, 5001000));
     f.Row(4, S::kDeleted, "買掛金", "未設定の合計", "");
     const OpeningOutcome out = ApplyOpeningBalances(f.journal, f.rows, "2025", 0);
     EXPECT_TRUE(out.changed);
@@ -163,7 +152,7 @@ TEST(OpeningEntries, DeletingTheOnlyEntryLeavesNoCurrentEntry)
 TEST(OpeningEntries, NothingToDoChangesNothing)
 {
     Fixture f;
-    f.Entry("2025/01/01", "現金", "元入金", "1000", 0);
+    f.Add(OneRowEntry("2025/01/01", "現金", "元入金", "1000", 0, 5001000));
     f.Row(5, S::kBuilt, "現金", "未設定の合計", "1000", 0);
     f.Row(5, S::kDeleted, "売掛金", "未設定の合計", "");
     const OpeningOutcome out = ApplyOpeningBalances(f.journal, f.rows, "2025", 0);
@@ -176,7 +165,7 @@ TEST(OpeningEntries, RefusesBalancesThatAreNoAmountsBeforeChangingAnything)
     const char* const refused[] = {"1.2.3", "12円", ""};
     for (const char* balance : refused) {
         Fixture f;
-        f.Entry("2025/01/01", "現金", "元入金", "1000", 0);
+        f.Add(OneRowEntry("2025/01/01", "現金", "元入金", "1000", 0, 5001000));
         f.Row(5, S::kChanged, "現金", "未設定の合計", "200", 0);
         f.Row(5, S::kNew, "売掛金", "未設定の合計", balance);
         const OpeningOutcome out = ApplyOpeningBalances(f.journal, f.rows, "2025", 0);
@@ -193,11 +182,11 @@ TEST(OpeningEntries, RefusesBalancesThatAreNoAmountsBeforeChangingAnything)
 TEST(OpeningEntries, CarryForwardReplacesOnlyThisYearsOpeningEntries)
 {
     Fixture f;
-    f.Entry("2025/01/01", "現金", "元入金", "999", 0);           // replaced
-    f.Entry("2025/01/01", "元入金", "買掛金", "50", 1);          // replaced
-    f.Entry("2025/06/30", "現金", "元入金", "300", 0);           // the user's own: kept
-    f.Entry("2025/01/01", "普通預金", "現金", "70", 0);          // no 元入金: kept
-    f.Entry("2024/01/01", "現金", "元入金", "5", 0);             // another year: kept
+    f.Add(OneRowEntry("2025/01/01", "現金", "元入金", "999", 0, 5001000));  // replaced
+    f.Add(OneRowEntry("2025/01/01", "元入金", "買掛金", "50", 1, 5001000));  // replaced
+    f.Add(OneRowEntry("2025/06/30", "現金", "元入金", "300", 0, 5001000));  // the user's own: kept
+    f.Add(OneRowEntry("2025/01/01", "普通預金", "現金", "70", 0, 5001000));  // no 元入金: kept
+    f.Add(OneRowEntry("2024/01/01", "現金", "元入金", "5", 0, 5001000));    // another year: kept
     f.Row(4, S::kFromPrevYear, "買掛金", "合計", "400");
     f.Row(4, S::kFromPrevYear, "買掛金", "未設定の合計", "400");
     f.Row(5, S::kFromPrevYear, "現金", "合計", "1200");
@@ -229,7 +218,7 @@ TEST(OpeningEntries, CarryForwardOfZeroBalancesStillMarksTheJournalChanged)
 TEST(OpeningEntries, TrialBalanceShowsTheWrittenBalances)
 {
     Fixture f;
-    f.Entry("2025/04/01", "現金", "売上", "500", 1);
+    f.Add(OneRowEntry("2025/04/01", "現金", "売上", "500", 1, 5001000));
     f.journal[0]->m_nClassCode = 5001000;
     f.Row(5, S::kNew, "現金", "未設定の合計", "10,000");
     f.Row(4, S::kNew, "買掛金", "未設定の合計", "3,000");

@@ -46,8 +46,8 @@ TEST(OpeningRows, AccountsOnlyTheJournalUsesFollowTheirClass)
     OpeningFixture f;
     // A first entry without class digits names no class: its unknown account is
     // passed over instead of being filed under the root.
-    f.Entry("2025/01/05", "謎口座", "現金", "10", 0, 99999);
-    f.Entry("2025/01/06", "定期預金", "現金", "100", 0, 5005000, "D銀行");
+    f.Add(OneRowEntry("2025/01/05", "謎口座", "現金", "10", 0, 99999));
+    f.Add(OneRowEntry("2025/01/06", "定期預金", "現金", "100", 0, 5005000).CauseDesc("D銀行"));
     // 事業主借 outside 負債 does get rows.
     DeleteRecords(f.dictionary);
     FixtureDictionary tree = OpeningDictionary();
@@ -65,13 +65,12 @@ TEST(OpeningRows, AccountsOnlyTheJournalUsesFollowTheirClass)
 TEST(OpeningRows, ReadsTheOpeningEntriesOfTheJournal)
 {
     OpeningFixture f;
-    f.Entry("2025/01/01", "元入金", "現金", "1000", 1, 7005000);
-    f.Entry("2025/01/01", "現金", "元入金", "500", 0, 5007000);
-    f.Entry("2025/01/01", "普通預金", "元入金", "800", 0, 5007000, "C銀行");
+    f.Add(OneRowEntry("2025/01/01", "元入金", "現金", "1000", 1, 7005000));
+    f.Add(OneRowEntry("2025/01/01", "現金", "元入金", "500", 0, 5007000));
+    f.Add(OneRowEntry("2025/01/01", "普通預金", "元入金", "800", 0, 5007000).CauseDesc("C銀行"));
     // 元入金 only in row 2: no opening entry, nothing is read from it.
-    CMyObject2& second = f.Entry("2025/01/01", "買掛金", "売上", "70", 0, 4001000);
-    second.m_strResult2 = "元入金";
-    f.Entry("2025/03/01", "売上", "現金", "5", 1, 1005000);
+    f.Add(OneRowEntry("2025/01/01", "買掛金", "売上", "70", 0, 4001000).Result("元入金"));
+    f.Add(OneRowEntry("2025/03/01", "売上", "現金", "5", 1, 1005000));
     const std::vector<CString> messages = PrepareBalanceRows(f.dictionary, f.journal, f.rows);
     EXPECT_EQ(std::vector<CString>{CString("[ 現金 ] の期首残高設定が重複しています。")}, messages);
 
@@ -89,8 +88,8 @@ TEST(OpeningRows, ReadsTheOpeningEntriesOfTheJournal)
 TEST(OpeningRows, TwoEntriesForOneDescriptionAreReported)
 {
     OpeningFixture f;
-    f.Entry("2025/01/01", "売掛金", "元入金", "10", 0, 5007000, "A商店");
-    f.Entry("2025/01/01", "売掛金", "元入金", "20", 0, 5007000, "A商店");
+    f.Add(OneRowEntry("2025/01/01", "売掛金", "元入金", "10", 0, 5007000).CauseDesc("A商店"));
+    f.Add(OneRowEntry("2025/01/01", "売掛金", "元入金", "20", 0, 5007000).CauseDesc("A商店"));
     EXPECT_EQ(std::vector<CString>{CString("[ 売掛金 ] [ A商店 ] の期首残高設定が重複しています。")},
               PrepareBalanceRows(f.dictionary, f.journal, f.rows));
     EXPECT_STREQ("20", f.At("売掛金", "A商店").m_strBalance);
@@ -100,8 +99,8 @@ TEST(OpeningRows, TwoEntriesForOneDescriptionAreReported)
 TEST(OpeningRows, MarksWhatTheJournalUsesWithoutABalance)
 {
     OpeningFixture f;
-    f.Entry("2025/02/01", "売上", "売掛金", "300", 1, 1005000, "", "A商店");
-    f.Entry("2025/02/02", "売上", "現金", "300", 1, 1005000);
+    f.Add(OneRowEntry("2025/02/01", "売上", "売掛金", "300", 1, 1005000).ResultDesc("A商店"));
+    f.Add(OneRowEntry("2025/02/02", "売上", "現金", "300", 1, 1005000));
     PrepareBalanceRows(f.dictionary, f.journal, f.rows);
     EXPECT_EQ(UnsetMark(), f.At("売掛金", "合計").m_strBalance);
     EXPECT_EQ(UnsetMark(), f.At("売掛金", "A商店").m_strBalance);

@@ -3,6 +3,7 @@
 #include "setup/partner_list.h"
 
 #include "core/dictionary_fixture.h"
+#include "support/entry_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -44,14 +45,7 @@ TEST_F(PartnerListTest, CollectedByKindWithoutDoublesOrCarryAndOwnUseNames)
     MakeDictionary(tree, m_dictionary);
 
     // A description that only the journal uses (仕入 in class 2, 現金 in class 5).
-    auto* entry = new CMyObject2;
-    entry->m_strDate = "3月1日";
-    entry->m_strCause1 = "仕入";
-    entry->m_strCauseDesc1 = "F食品";
-    entry->m_strResult1 = "現金";
-    entry->m_strCauseAmount1 = entry->m_strResultAmount1 = "1000";
-    entry->m_nClassCode = 2005000;
-    m_journal.Add(entry);
+    m_journal.Add(OneRowEntry("3月1日", "仕入", "現金", "1000", -1, 2005000).CauseDesc("F食品").New());
     CarryForwardSlots slots;
     BuildWorkDictionary(m_dictionary, m_journal, m_work, slots);
     CollectPartners(m_work, m_partners);

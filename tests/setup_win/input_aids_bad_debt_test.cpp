@@ -6,10 +6,10 @@
 
 namespace {
 
-const AidRow kSale{"2024/02/01", "売上", "売掛金", "100", 1, 1005000};
-const AidRow kOpening{"2024/01/01", "貸倒引当金", "元入金", "10000", 1, 4007000};
-const AidRow kReversal{"2024/12/31", "貸倒引当金", "貸倒引当金繰戻額", "10000", 0, 4001000};
-const AidRow kProvision{"2024/12/31", "貸倒引当金", "貸倒引当金繰入額", "8000", 1, 4003000};
+const EntryBuilder kSale = OneRowEntry("2024/02/01", "売上", "売掛金", "100", 1, 1005000);
+const EntryBuilder kOpening = OneRowEntry("2024/01/01", "貸倒引当金", "元入金", "10000", 1, 4007000);
+const EntryBuilder kReversal = OneRowEntry("2024/12/31", "貸倒引当金", "貸倒引当金繰戻額", "10000", 0, 4001000);
+const EntryBuilder kProvision = OneRowEntry("2024/12/31", "貸倒引当金", "貸倒引当金繰入額", "8000", 1, 4003000);
 
 class BadDebtTest : public InputAidsTest {
 protected:
@@ -68,9 +68,9 @@ TEST_F(BadDebtTest, ReceivablesGrowOnTheSideTheirClassGrowsAndAreCurrentAssetsWi
     } cases[] = {{0, "1,000   "}, {1005000, "1,000   "}, {1000000, "-1,000   "}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.classCode);
-        AidRow sale = kSale;
-        sale.amount = "1000";
-        sale.classCode = c.classCode;
+        EntryBuilder sale = kSale;
+        sale.Amount("1000");
+        sale.ClassCode(c.classCode);
         StartWith({sale});
         CString shown;
         RunBadDebt([&](CDialog& dlg) {
@@ -107,8 +107,8 @@ TEST_F(BadDebtTest, FirstUseThenTheReversalIsProposedAndWrittenBeforeTheProvisio
     EXPECT_EQ((std::vector<CString>{Field18("10,000   "), Field18("10,000   "), Field18("8,000   "), "記帳済", "未記帳",
                                     "記帳済"}),
               shown);
-    AidRow provision = kProvision;
-    provision.amount = "9000";
+    EntryBuilder provision = kProvision;
+    provision.Amount("9000");
     EXPECT_EQ((std::vector<std::string>{EntryLine(kOpening), EntryLine(kSale), EntryLine(kReversal),
                                         EntryLine(provision)}),
               JournalLines());

@@ -5,6 +5,8 @@
 
 #include "program_folder.h"
 
+#include "../support/entry_builder.h"
+
 #include "core/record_file.h"
 #include "framework/win/controls.h"
 #include "framework/win/dialog.h"
@@ -18,40 +20,6 @@
 #include <string>
 #include <vector>
 
-// One journal entry: row 1 of each side and the rows 2 written when given.
-struct AidRow {
-    const char* date;
-    const char* cause;
-    const char* result;
-    const char* amount;
-    int direction;
-    int classCode;
-    const char* causeDesc = "";
-    const char* resultDesc = "";
-    const char* remark = "";
-    const char* cause2 = "";
-    const char* causeDesc2 = "";
-};
-
-inline CMyObject2* AidEntry(const AidRow& row)
-{
-    auto* e = new CMyObject2;
-    e->m_strDate = row.date;
-    e->m_strCause1 = row.cause;
-    e->m_strResult1 = row.result;
-    e->m_strCauseAmount1 = e->m_strResultAmount1 = row.amount;
-    e->m_strCauseAmount2 = e->m_strCauseAmount3 = "0";
-    e->m_strResultAmount2 = e->m_strResultAmount3 = "0";
-    e->m_strCauseDesc1 = row.causeDesc;
-    e->m_strResultDesc1 = row.resultDesc;
-    e->m_strRemark = row.remark;
-    e->m_strCause2 = row.cause2;
-    e->m_strCauseDesc2 = row.causeDesc2;
-    e->m_nDirection = row.direction;
-    e->m_nClassCode = row.classCode;
-    return e;
-}
-
 // An entry as one line: date, accounts, amounts, direction and class code.
 inline std::string EntryLine(const CMyObject2& e)
 {
@@ -60,12 +28,11 @@ inline std::string EntryLine(const CMyObject2& e)
            " c" + std::to_string(e.m_nClassCode);
 }
 
-inline std::string EntryLine(const AidRow& row)
+inline std::string EntryLine(const EntryBuilder& entry)
 {
-    CMyObject2* e = AidEntry(row);
-    std::string line = EntryLine(*e);
-    delete e;
-    return line;
+    CMyObject2 e;
+    entry.WriteTo(e);
+    return EntryLine(e);
 }
 
 inline CString DlgText(CDialog& dlg, int id)
@@ -126,12 +93,13 @@ protected:
         m_answers.messageBox = AnswerFromQueue(m_boxes, m_buttons);
     }
 
-    // Starts the program on a journal file of these entries.
-    void StartWith(std::initializer_list<AidRow> rows)
+    // Starts the program on a journal file of these entries, written as the
+    // program writes them: amounts of unused rows are "0".
+    void StartWith(std::initializer_list<EntryBuilder> entries)
     {
         CTypedPtrArray<CObArray, CMyObject2*> journal;
-        for (const AidRow& row : rows)
-            journal.Add(AidEntry(row));
+        for (const EntryBuilder& entry : entries)
+            journal.Add(EntryBuilder(entry).UnusedAmountsZero().New());
         SaveRecordFile(Path("2024.siz"), journal);
         DeleteRecords(journal);
         WriteFileBytes(Path("duzizezi.ino"), Path("2024.siz").str());

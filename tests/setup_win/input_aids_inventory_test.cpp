@@ -5,10 +5,10 @@
 
 namespace {
 
-const AidRow kPurchase{"2024/03/01", "仕入", "現金", "50000", 0, 2005000};
-const AidRow kOpening{"2024/01/01", "棚卸資産", "元入金", "100000", 0, 5007000};
-const AidRow kTransfer{"2024/01/01", "棚卸資産", "仕入", "100000", 1, 5002000};
-const AidRow kClosing{"2024/12/31", "棚卸資産", "仕入", "30000", 0, 5002000};
+const EntryBuilder kPurchase = OneRowEntry("2024/03/01", "仕入", "現金", "50000", 0, 2005000);
+const EntryBuilder kOpening = OneRowEntry("2024/01/01", "棚卸資産", "元入金", "100000", 0, 5007000);
+const EntryBuilder kTransfer = OneRowEntry("2024/01/01", "棚卸資産", "仕入", "100000", 1, 5002000);
+const EntryBuilder kClosing = OneRowEntry("2024/12/31", "棚卸資産", "仕入", "30000", 0, 5002000);
 
 class InventoryTest : public InputAidsTest {
 protected:
@@ -136,12 +136,12 @@ TEST_F(InventoryTest, CancelAndTypingWithoutSetLeaveTheJournalAlone)
 
 TEST_F(InventoryTest, TwoMatchingOpeningEntriesShowTheirSumAndKeepItAfterAChange)
 {
-    AidRow earlier = kOpening;
-    earlier.amount = "100";
-    AidRow later = kOpening;
-    later.amount = "50";
-    AidRow transfer = kTransfer;
-    transfer.amount = "150";
+    EntryBuilder earlier = kOpening;
+    earlier.Amount("100");
+    EntryBuilder later = kOpening;
+    later.Amount("50");
+    EntryBuilder transfer = kTransfer;
+    transfer.Amount("150");
     StartWith({earlier, later, transfer, kClosing});
     CString shown;
     RunInventory([&](CDialog& dlg) {
@@ -152,8 +152,8 @@ TEST_F(InventoryTest, TwoMatchingOpeningEntriesShowTheirSumAndKeepItAfterAChange
     EXPECT_EQ(Field18("150   "), shown);
     // The earlier entry keeps its 100; the later carries the rest, so the
     // opening inventory sums to the figure set, not to twice the earlier one.
-    later.amount = "100";
-    transfer.amount = "200";
+    later.Amount("100");
+    transfer.Amount("200");
     EXPECT_EQ((std::vector<std::string>{EntryLine(earlier), EntryLine(later), EntryLine(transfer),
                                         EntryLine(kClosing)}),
               JournalLines());
@@ -166,8 +166,8 @@ TEST_F(InventoryTest, ZeroRemovesTheOpeningEntriesAndTheClosingEntryStillGetsIts
         Apply(dlg, "0", "70000");
         DlgClick(dlg, IDOK);
     });
-    AidRow closing = kClosing;
-    closing.amount = "70000";
+    EntryBuilder closing = kClosing;
+    closing.Amount("70000");
     EXPECT_EQ((std::vector<std::string>{EntryLine(kPurchase), EntryLine(closing)}), JournalLines());
     EXPECT_EQ(1, Document()->m_nCurEntry);
     EXPECT_TRUE(Document()->IsModified());
@@ -202,8 +202,8 @@ TEST_F(InventoryTest, DeleteAsksFirstAndOnYesRemovesTheClosingEntry)
 
 TEST_F(InventoryTest, AFigureTooLongForItsFieldIsNotReadBackFromTheOverflowMark)
 {
-    AidRow closing = kClosing;
-    closing.amount = "1234567890123";
+    EntryBuilder closing = kClosing;
+    closing.Amount("1234567890123");
     StartWith({kPurchase, closing});
     CString shown;
     RunInventory([&](CDialog& dlg) {

@@ -42,8 +42,7 @@ protected:
         SaveRecordFile(Path("zuvavodi.sdn"), nodes);
         DeleteRecords(nodes);
         // A supplier that only the journal names.
-        AidRow purchase{"2024/03/01", "仕入", "現金", "1000", 0, 2005000};
-        purchase.causeDesc = "F食品";
+        EntryBuilder purchase = OneRowEntry("2024/03/01", "仕入", "現金", "1000", 0, 2005000).CauseDesc("F食品");
         StartWith({purchase});
     }
 

@@ -8,31 +8,25 @@
 
 namespace {
 
-AidRow Row(const char* date, const char* cause, const char* result, const char* amount, int classCode)
-{
-    return AidRow{date, cause, result, amount, 1, classCode};
-}
-
 class KeywordSearchTest : public InputAidsTest {
 protected:
     void SetUp() override
     {
         InputAidsTest::SetUp();
-        AidRow descHit = Row("2024/01/05", "売上", "現金", "1234.50", 1005000);
-        descHit.causeDesc = "A商店";
-        AidRow remarkHit = Row("2024/01/10", "仕入", "現金", "300", 2005000);
-        remarkHit.remark = "B商店より[]x商店";
-        AidRow secondDesc = Row("2024/02/01", "消耗品費", "現金", "500", 3305000);
-        secondDesc.cause2 = "雑費";
-        secondDesc.causeDesc2 = "C商店";
-        AidRow afterMarks = Row("2024/02/02", "売上", "現金", "700", 1005000);
-        afterMarks.remark = "見本[]商店";
-        AidRow resultDesc = Row("2024/03/01", "売上", "売掛金", "900", 1005000);
-        resultDesc.resultDesc = "D商店";
-        AidRow twoFields = Row("2024/04/01", "商店会費", "現金", "100", 3005000);
-        twoFields.remark = "E商店";
+        EntryBuilder descHit = OneRowEntry("2024/01/05", "売上", "現金", "1234.50", 1, 1005000);
+        descHit.CauseDesc("A商店");
+        EntryBuilder remarkHit = OneRowEntry("2024/01/10", "仕入", "現金", "300", 1, 2005000);
+        remarkHit.Remark("B商店より[]x商店");
+        EntryBuilder secondDesc = OneRowEntry("2024/02/01", "消耗品費", "現金", "500", 1, 3305000);
+        secondDesc.Cause("雑費", "", "C商店");
+        EntryBuilder afterMarks = OneRowEntry("2024/02/02", "売上", "現金", "700", 1, 1005000);
+        afterMarks.Remark("見本[]商店");
+        EntryBuilder resultDesc = OneRowEntry("2024/03/01", "売上", "売掛金", "900", 1, 1005000);
+        resultDesc.ResultDesc("D商店");
+        EntryBuilder twoFields = OneRowEntry("2024/04/01", "商店会費", "現金", "100", 1, 3005000);
+        twoFields.Remark("E商店");
         StartWith({descHit, remarkHit, secondDesc, afterMarks, resultDesc, twoFields,
-                   Row("2024/05/01", "売上", "現金", "12345", 1005000)});
+                   OneRowEntry("2024/05/01", "売上", "現金", "12345", 1, 1005000)});
         m_before = JournalLines();
     }
 
@@ -157,8 +151,8 @@ TEST_F(KeywordSearchTest, ARadioClickPutsBackThePhraseShownChecked)
 {
     // The owner's purchase reads only the second way, whatever the entry's direction.
     Stop();
-    AidRow purchase = Row("2024/06/01", "買掛金", "仕入", "800", 4002000);
-    purchase.causeDesc = "F商店";
+    EntryBuilder purchase = OneRowEntry("2024/06/01", "買掛金", "仕入", "800", 1, 4002000);
+    purchase.CauseDesc("F商店");
     StartWith({purchase});
     m_before = JournalLines();
     RunSearch([](CKensakuDlg& dlg) {

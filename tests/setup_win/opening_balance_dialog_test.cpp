@@ -3,6 +3,8 @@
 // are then read on the year the dialog wrote.
 #include "program_folder.h"
 
+#include "../support/entry_builder.h"
+
 #include "program_data.h"
 
 #include "core/record_file.h"
@@ -15,22 +17,6 @@
 #include <vector>
 
 namespace {
-
-CMyObject2* Entry(const char* date, const char* cause, const char* result, const char* amount, int direction,
-                  int classCode, const char* causeDesc = "")
-{
-    auto* entry = new CMyObject2;
-    entry->m_strDate = date;
-    entry->m_strCause1 = cause;
-    entry->m_strResult1 = result;
-    entry->m_strCauseAmount1 = entry->m_strResultAmount1 = amount;
-    entry->m_strCauseAmount2 = entry->m_strCauseAmount3 = "0";
-    entry->m_strResultAmount2 = entry->m_strResultAmount3 = "0";
-    entry->m_strCauseDesc1 = causeDesc;
-    entry->m_nDirection = direction;
-    entry->m_nClassCode = classCode;
-    return entry;
-}
 
 // Drives the live dialog as a user would: picks lines, types and presses buttons.
 class DialogDriver {
@@ -109,12 +95,13 @@ private:
 
 class OpeningBalanceDialogTest : public ProgramFolderTest {
 protected:
-    void StartWith(std::initializer_list<CMyObject2*> entries, int show = SW_HIDE)
+    // The entries as the program writes them: amounts of unused rows are "0".
+    void StartWith(std::initializer_list<EntryBuilder> entries, int show = SW_HIDE)
     {
         CopyShippedSetupFiles();
         ASSERT_TRUE(Start(show));
-        for (CMyObject2* entry : entries)
-            Document()->m_arrJournal.Add(entry);
+        for (const EntryBuilder& entry : entries)
+            Document()->m_arrJournal.Add(EntryBuilder(entry).UnusedAmountsZero().New());
         Journal()->RebuildTransactionList();
         Document()->SetModifiedFlag(FALSE);
         m_answers.messageBox = [](const MessageBoxRequest&) { return IDOK; };
@@ -168,11 +155,11 @@ protected:
                 return line;
         return CString();
     }
-    void WritePreviousYear(const char* name, std::initializer_list<CMyObject2*> entries)
+    void WritePreviousYear(const char* name, std::initializer_list<EntryBuilder> entries)
     {
         CTypedPtrArray<CObArray, CMyObject2*> journal;
-        for (CMyObject2* entry : entries)
-            journal.Add(entry);
+        for (const EntryBuilder& entry : entries)
+            journal.Add(EntryBuilder(entry).UnusedAmountsZero().New());
         SaveRecordFile(Path(name), journal);
         DeleteRecords(journal);
         m_answers.fileDialog = [this, name](FileDialogRequest& request) {
@@ -184,7 +171,7 @@ protected:
 
 TEST_F(OpeningBalanceDialogTest, BalancesSetInTheDialogOpenTheJournalAndTheTrialBalance)
 {
-    StartWith({Entry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
+    StartWith({OneRowEntry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
         DialogDriver d(dialog);
         EXPECT_FALSE(d.Visible(1008));
@@ -232,8 +219,8 @@ TEST_F(OpeningBalanceDialogTest, BalancesSetInTheDialogOpenTheJournalAndTheTrial
 
 TEST_F(OpeningBalanceDialogTest, CancelLeavesTheJournalAndTheModifiedFlag)
 {
-    StartWith({Entry("2025/01/01", "現金", "元入金", "700", 0, 5007000),
-               Entry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
+    StartWith({OneRowEntry("2025/01/01", "現金", "元入金", "700", 0, 5007000),
+               OneRowEntry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
     const auto before = JournalLines();
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
         DialogDriver d(dialog);
@@ -265,14 +252,16 @@ TEST_F(OpeningBalanceDialogTest, CancelLeavesTheJournalAndTheModifiedFlag)
 
 TEST_F(OpeningBalanceDialogTest, CarryForwardFromThePreviousYearsFile)
 {
-    WritePreviousYear("2024.siz", {Entry("2024/01/01", "現金", "元入金", "1000", 0, 5007000),
-                                   Entry("2024/01/01", "他店商品券", "元入金", "300", 0, 5007000, "ビール券"),
-                                   Entry("2024/05/01", "売上", "現金", "500", 1, 1005000),
-                                   Entry("2024/06/01", "仕入", "買掛金", "200", 0, 2004000),
-                                   Entry("2024/07/01", "他店商品券", "現金", "50", 0, 5005000, "共通商品券")});
+    WritePreviousYear("2024.siz", {OneRowEntry("2024/01/01", "現金", "元入金", "1000", 0, 5007000),
+                                   OneRowEntry("2024/01/01", "他店商品券", "元入金", "300", 0, 5007000)
+                                       .CauseDesc("ビール券"),
+                                   OneRowEntry("2024/05/01", "売上", "現金", "500", 1, 1005000),
+                                   OneRowEntry("2024/06/01", "仕入", "買掛金", "200", 0, 2004000),
+                                   OneRowEntry("2024/07/01", "他店商品券", "現金", "50", 0, 5005000)
+                                       .CauseDesc("共通商品券")});
     // This year's old opening entry goes; the user's own 元入金 entry of April stays.
-    StartWith({Entry("2025/01/01", "現金", "元入金", "1", 0, 5007000),
-               Entry("2025/04/01", "現金", "元入金", "20", 0, 5007000)},
+    StartWith({OneRowEntry("2025/01/01", "現金", "元入金", "1", 0, 5007000),
+               OneRowEntry("2025/04/01", "現金", "元入金", "20", 0, 5007000)},
               SW_SHOW);
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
         DialogDriver d(dialog);
@@ -313,7 +302,7 @@ TEST_F(OpeningBalanceDialogTest, CarryForwardFromThePreviousYearsFile)
 TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
 {
     // An empty journal has no year of its own: the file's year decides.
-    WritePreviousYear("2022.siz", {Entry("2022/03/01", "売上", "現金", "500", 1, 1005000)});
+    WritePreviousYear("2022.siz", {OneRowEntry("2022/03/01", "売上", "現金", "500", 1, 1005000)});
     StartWith({});
     Document()->m_strYear = "2025";
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
@@ -346,11 +335,11 @@ TEST_F(OpeningBalanceDialogTest, TheCarriedYearIsPublishedOnlyOnOk)
 
 TEST_F(OpeningBalanceDialogTest, AFileOfAnotherYearIsCarriedOnlyWhenTheUserSaysSo)
 {
-    WritePreviousYear("2022.siz", {Entry("2022/01/01", "現金", "元入金", "1000", 0, 5007000),
-                                   Entry("2022/05/01", "売上", "現金", "500", 1, 1005000)});
+    WritePreviousYear("2022.siz", {OneRowEntry("2022/01/01", "現金", "元入金", "1000", 0, 5007000),
+                                   OneRowEntry("2022/05/01", "売上", "現金", "500", 1, 1005000)});
     // The open journal of 2025 already has its opening entry.
-    StartWith({Entry("2025/01/01", "現金", "元入金", "700", 0, 5007000),
-               Entry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
+    StartWith({OneRowEntry("2025/01/01", "現金", "元入金", "700", 0, 5007000),
+               OneRowEntry("2025/03/01", "売上", "現金", "5000", 1, 1005000)});
     const std::vector<std::string> before = JournalLines();
     const CString question = "指定されたファイルは 2022 年の会計データです。\n\n開いている会計データは 2025 "
                              "年のもので、前年度は 2024 年です。\n\nこのファイルの期末残高を 2025 "
@@ -385,7 +374,7 @@ TEST_F(OpeningBalanceDialogTest, AFileOfAnotherYearIsCarriedOnlyWhenTheUserSaysS
 // and the user's own entries must file it once, under one class.
 TEST_F(OpeningBalanceDialogTest, CapitalAccountOnTheStatements)
 {
-    StartWith({Entry("2025/02/01", "資本金", "現金", "50000", 1, 7005000)});
+    StartWith({OneRowEntry("2025/02/01", "資本金", "現金", "50000", 1, 7005000)});
     m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
         DialogDriver d(dialog);
         d.SetBalance(1034, "資本金", "300,000");
@@ -398,25 +387,35 @@ TEST_F(OpeningBalanceDialogTest, CapitalAccountOnTheStatements)
     EXPECT_NE(-1, LineWith(trial, "資本金").Find("350,000"));
 }
 
-TEST_F(OpeningBalanceDialogTest, PhotographsWithTheSampleJournal)
+// The sample journal's opening entries, as the dialog shows them: each account's
+// balance, and an account kept per description with its descriptions' balances.
+// Photographed when a shot folder is asked for.
+TEST_F(OpeningBalanceDialogTest, SampleJournalsOpeningBalancesPerAccountAndDescription)
 {
-    if (!ShotFolder())
-        GTEST_SKIP() << "set ZIRERE_SHOTS to a folder for the pictures";
     CopyShippedSetupFiles();
     ASSERT_TRUE(Start(SW_SHOW));
     LoadRecordFile(CString(PROGRAM_DATA_FOLDER) + "\\ｻﾝﾌﾟﾙ2024.siz", Document()->m_arrJournal);
     Journal()->RebuildTransactionList();
     m_answers.messageBox = [](const MessageBoxRequest&) { return IDOK; };
-    m_answers.dialogs[IDD_KISHU_ZANDAKA] = [](CDialog& dialog) {
+    bool shown = false;
+    m_answers.dialogs[IDD_KISHU_ZANDAKA] = [&shown](CDialog& dialog) {
+        shown = true;
         DialogDriver d(dialog);
+        EXPECT_EQ(BalanceLine("現金", "180000"), d.LineOf(1001, "現金"));
+        EXPECT_EQ(BalanceLine("当座預金", "480000"), d.LineOf(1001, "当座預金"));
+        EXPECT_EQ(BalanceLine("売掛金", "535000"), d.LineOf(1001, "売掛金"));
+        EXPECT_EQ(BalanceLine("買掛金", "1024700"), d.LineOf(1034, "買掛金"));
+        EXPECT_EQ(BalanceLine("借入金", "1800000"), d.LineOf(1034, "借入金"));
         Photograph(&dialog, "opening_balance_sample_journal");
-        if (d.Pick(1001, "普通預金")) {
-            d.Click(1106);
-            Photograph(&dialog, "opening_balance_sample_detail");
-        }
+        ASSERT_TRUE(d.Pick(1001, "普通預金"));
+        d.Click(1106);
+        EXPECT_EQ(BalanceLine("あおば銀行", "1650000"), d.LineOf(1008, "あおば銀行"));
+        Photograph(&dialog, "opening_balance_sample_detail");
         dialog.SendMessage(WM_COMMAND, IDCANCEL);
     };
     RunCommand();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Document()->IsModified());
 }
 
 }  // namespace

@@ -2,46 +2,25 @@
 // year that the page tests share.
 #pragma once
 
+#include "../support/entry_builder.h"
 #include "statements/account_totals.h"
-
-#include "core/my_object2.h"
 
 #include <initializer_list>
 #include <memory>
 #include <vector>
 
-struct FixtureRow {
-    const char* account;
-    const char* amount;
-};
-
 class FixtureJournal {
 public:
-    // Up to three cause and three result rows; direction 0 makes the cause rows debit.
+    FixtureJournal& Add(const EntryBuilder& entry)
+    {
+        m_entries.emplace_back(entry.New());
+        return *this;
+    }
+    // An entry given as a table of up to three cause and three result rows.
     FixtureJournal& Add(const char* date, std::initializer_list<FixtureRow> causes,
                         std::initializer_list<FixtureRow> results, int direction, int classCode)
     {
-        auto entry = std::make_unique<CMyObject2>();
-        entry->m_strDate = date;
-        CString* causeAccounts[] = {&entry->m_strCause1, &entry->m_strCause2, &entry->m_strCause3};
-        CString* causeAmounts[] = {&entry->m_strCauseAmount1, &entry->m_strCauseAmount2, &entry->m_strCauseAmount3};
-        CString* resultAccounts[] = {&entry->m_strResult1, &entry->m_strResult2, &entry->m_strResult3};
-        CString* resultAmounts[] = {&entry->m_strResultAmount1, &entry->m_strResultAmount2,
-                                    &entry->m_strResultAmount3};
-        int i = 0;
-        for (const FixtureRow& row : causes) {
-            *causeAccounts[i] = row.account;
-            *causeAmounts[i++] = row.amount;
-        }
-        i = 0;
-        for (const FixtureRow& row : results) {
-            *resultAccounts[i] = row.account;
-            *resultAmounts[i++] = row.amount;
-        }
-        entry->m_nDirection = direction;
-        entry->m_nClassCode = classCode;
-        m_entries.push_back(std::move(entry));
-        return *this;
+        return Add(MakeEntry(date, causes, results, direction, classCode));
     }
 
     Journal View() const
