@@ -211,8 +211,8 @@ CString BusiestCustomer(const Journal& journal)
 {
     std::map<std::string, int> lines;
     for (const CMyObject2* entry : journal) {
-        const int slot = SalesAccountSlot(*entry, SalesBook::Sales);
-        const CString partner = slot < 0 ? CString() : PartnerOfLine(*entry, slot);
+        const int entryRow = SalesAccountRow(*entry, SalesBook::Sales);
+        const CString partner = entryRow < 0 ? CString() : PartnerOfLine(*entry, entryRow);
         if (!partner.IsEmpty())
             ++lines[partner.str()];
     }

@@ -47,9 +47,9 @@ AccountGroups GatherAccountGroups(const JournalArray& journal)
         const ClassCode code = entry ? DecodeClassCode(entry->m_nClassCode) : ClassCode();
         if (!code.known)
             continue;
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            const CString& account = SlotAccount(*entry, slot);
-            const AccountGroup group = GroupOfClassDigit(code.rowClass[slot - kFirstSlot]);
+        for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+            const CString& account = RowAccount(*entry, entryRow);
+            const AccountGroup group = GroupOfClassDigit(code.rowClass[entryRow]);
             if (account.IsEmpty() || group == kGroupNone || !seen[group].insert(account.view()).second)
                 continue;
             // A marked name and its plain name are one account.
@@ -68,9 +68,9 @@ std::vector<CString> GatherExpenseAccounts(const JournalArray& journal)
         const ClassCode code = entry ? DecodeClassCode(entry->m_nClassCode) : ClassCode();
         if (!code.known)
             continue;
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            const int digit = code.rowClass[slot - kFirstSlot];
-            const CString& account = SlotAccount(*entry, slot);
+        for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+            const int digit = code.rowClass[entryRow];
+            const CString& account = RowAccount(*entry, entryRow);
             if ((digit == 2 || digit == 3) && !account.IsEmpty() && seen.insert(account.view()).second)
                 names.push_back(account);
         }
@@ -101,8 +101,8 @@ bool EntryNamesAccount(const JournalArray& journal, int index, const CString& ac
 {
     if (index < 0 || index >= journal.GetSize() || !journal.GetAt(index))
         return false;
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-        if (SlotAccount(*journal.GetAt(index), slot) == account)
+    for (int entryRow = 0; entryRow < kEntryRows; ++entryRow)
+        if (RowAccount(*journal.GetAt(index), entryRow) == account)
             return true;
     return false;
 }

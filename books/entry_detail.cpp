@@ -9,10 +9,10 @@ CString BookDigits(const CMyObject2& entry)
 {
     CString digits;
     for (const auto& [name, digit] : {std::pair<const char*, char>{"現金", '3'}, {"売上", '5'}, {"仕入", '6'}})
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-            if (SlotAccount(entry, slot) == name)
+        for (int entryRow = 0; entryRow < kEntryRows; ++entryRow)
+            if (RowAccount(entry, entryRow) == name)
                 digits += digit;
-    if (ExpenseRowOf(entry).slot != 0)
+    if (ExpenseRowOf(entry).entryRow >= 0)
         digits += '4';
     return digits;
 }
@@ -22,11 +22,11 @@ ExpenseRow ExpenseRowOf(const CMyObject2& entry)
     ExpenseRow row;
     const ClassCode code = DecodeClassCode(entry.m_nClassCode);
     for (int wanted : {3, 2}) {
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            if (code.rowClass[slot - kFirstSlot] == wanted) {
-                row.slot = slot;
-                row.account = SlotAccount(entry, slot);
-                row.description = SlotDescription(entry, slot);
+        for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+            if (code.rowClass[entryRow] == wanted) {
+                row.entryRow = entryRow;
+                row.account = RowAccount(entry, entryRow);
+                row.description = RowDescription(entry, entryRow);
                 return row;
             }
         }
@@ -38,41 +38,41 @@ EntryDetail DescribeEntry(const CMyObject2& entry, const CString& account, const
 {
     EntryDetail detail;
     detail.date = " " + entry.m_strDate;
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-        detail.accounts[slot - kFirstSlot] = SlotAccount(entry, slot);
-        detail.amounts[slot - kFirstSlot] = FormatAmount(SlotAmount(entry, slot), 0);
+    for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+        detail.accounts[entryRow] = RowAccount(entry, entryRow);
+        detail.amounts[entryRow] = FormatAmount(RowAmount(entry, entryRow), 0);
     }
     detail.causeDescription = entry.m_strCauseDesc1;
     detail.resultDescription = entry.m_strResultDesc1;
 
     detail.accountRow = previousRow;
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-        if (SlotAccount(entry, slot) != account)
+    for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+        if (RowAccount(entry, entryRow) != account)
             continue;
-        detail.accountRow = slot;
-        if (slot == 3 || slot == 4)
-            detail.causeDescription = SlotDescription(entry, slot);
-        else if (slot == 6 || slot == 7)
-            detail.resultDescription = SlotDescription(entry, slot);
+        detail.accountRow = entryRow;
+        if (entryRow == 1 || entryRow == 2)
+            detail.causeDescription = RowDescription(entry, entryRow);
+        else if (entryRow == 4 || entryRow == 5)
+            detail.resultDescription = RowDescription(entry, entryRow);
     }
 
     if (!filter.IsEmpty()) {
-        if (detail.accountRow < 5 && (filter == entry.m_strCauseDesc1 || filter == entry.m_strCauseDesc2 ||
+        if (detail.accountRow < 3 && (filter == entry.m_strCauseDesc1 || filter == entry.m_strCauseDesc2 ||
                                       filter == entry.m_strCauseDesc3))
             detail.filterSide = 1;
-        if (detail.accountRow > 4 && (filter == entry.m_strResultDesc1 || filter == entry.m_strResultDesc2 ||
+        if (detail.accountRow >= 3 && (filter == entry.m_strResultDesc1 || filter == entry.m_strResultDesc2 ||
                                       filter == entry.m_strResultDesc3))
             detail.filterSide = 2;
     }
 
     if (const ClassCode code = DecodeClassCode(entry.m_nClassCode); code.known) {
-        const int causeRow = detail.accountRow == 3 ? 1 : detail.accountRow == 4 ? 2 : 0;
+        const int causeRow = detail.accountRow == 1 || detail.accountRow == 2 ? detail.accountRow : 0;
         detail.classSelection = code.rowClass[causeRow] - 1;
         detail.connectIndex = code.connectChoice;
     }
 
-    detail.resultAccount = detail.accountRow == 6   ? entry.m_strResult2
-                           : detail.accountRow == 7 ? entry.m_strResult3
+    detail.resultAccount = detail.accountRow == 4   ? entry.m_strResult2
+                           : detail.accountRow == 5 ? entry.m_strResult3
                                                     : entry.m_strResult1;
     detail.remark = RemarkText(entry.m_strRemark);
     detail.firstPhrase = entry.m_nDirection == 1;

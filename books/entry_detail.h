@@ -17,9 +17,10 @@ using Dictionary = CTypedPtrArray<CObArray, CKiso*>;
 CString BookDigits(const CMyObject2& entry);
 
 // The row that gives an entry its expense account: the first row of class 3
-// (費用(経費.損失)), else the first of class 2; slot 0 when there is none.
+// (費用(経費.損失)), else the first of class 2; entryRow -1 when there is none
+// (rows numbered as in core/entry_rows.h).
 struct ExpenseRow {
-    int slot = 0;
+    int entryRow = -1;
     CString account;
     CString description;
 };
@@ -32,7 +33,7 @@ struct EntryDetail {
     CString causeDescription;        // 摘要1
     CString resultDescription;       // 摘要2
     CString remark;                  // up to the item breakdown
-    int accountRow = 0;              // slot of the book's account (the last row naming it), else as before
+    int accountRow = -1;             // entry row (0-5) of the book's account (the last row naming it), else as before
     int filterSide = 0;              // 1 a cause description equals the filter, 2 a result one
     int classSelection = -1;         // item of the class list, -1 none
     int connectIndex = 0;

@@ -28,72 +28,31 @@ CString AmountCell(const CString& amount)
 
 }  // namespace
 
-const CString& SlotAccount(const CMyObject2& entry, int slot)
+CString CounterAccounts(const CMyObject2& entry, int entryRow)
 {
-    switch (slot) {
-    case 2: return entry.m_strCause1;
-    case 3: return entry.m_strCause2;
-    case 4: return entry.m_strCause3;
-    case 5: return entry.m_strResult1;
-    case 6: return entry.m_strResult2;
-    default: return entry.m_strResult3;
-    }
-}
-
-const CString& SlotAmount(const CMyObject2& entry, int slot)
-{
-    switch (slot) {
-    case 2: return entry.m_strCauseAmount1;
-    case 3: return entry.m_strCauseAmount2;
-    case 4: return entry.m_strCauseAmount3;
-    case 5: return entry.m_strResultAmount1;
-    case 6: return entry.m_strResultAmount2;
-    default: return entry.m_strResultAmount3;
-    }
-}
-
-const CString& SlotDescription(const CMyObject2& entry, int slot)
-{
-    switch (slot) {
-    case 2: return entry.m_strCauseDesc1;
-    case 3: return entry.m_strCauseDesc2;
-    case 4: return entry.m_strCauseDesc3;
-    case 5: return entry.m_strResultDesc1;
-    case 6: return entry.m_strResultDesc2;
-    default: return entry.m_strResultDesc3;
-    }
-}
-
-bool SlotIsDebit(const CMyObject2& entry, int slot)
-{
-    return RowIsDebit(entry.m_nDirection, IsCauseSlot(slot));
-}
-
-CString CounterAccounts(const CMyObject2& entry, int slot)
-{
-    if (IsCauseSlot(slot))
+    if (IsCauseRow(entryRow))
         return entry.m_strResult1 + " " + entry.m_strResult2 + " " + entry.m_strResult3;
     return entry.m_strCause1 + " " + entry.m_strCause2 + " " + entry.m_strCause3;
 }
 
-const CString& FirstCounterAccount(const CMyObject2& entry, int slot)
+const CString& FirstCounterAccount(const CMyObject2& entry, int entryRow)
 {
-    return IsCauseSlot(slot) ? entry.m_strResult1 : entry.m_strCause1;
+    return IsCauseRow(entryRow) ? entry.m_strResult1 : entry.m_strCause1;
 }
 
-CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remark, const CString& balance,
+CString FormatLedgerLine(const CMyObject2& entry, int entryRow, const CString& remark, const CString& balance,
                          int balanceWidth, ColumnFit fit)
 {
     CString line = entry.m_strDate;
     line += " | ";
-    line += FitToColumn(SlotDescription(entry, slot) + " " + remark, kDescriptionWidth, kAlignLeft, fit);
-    const CString amount = AmountCell(SlotAmount(entry, slot));
-    if (SlotIsDebit(entry, slot))
+    line += FitToColumn(RowDescription(entry, entryRow) + " " + remark, kDescriptionWidth, kAlignLeft, fit);
+    const CString amount = AmountCell(RowAmount(entry, entryRow));
+    if (EntryRowIsDebit(entry, entryRow))
         line += "|" + amount + " " + FitToColumn("|", kAmountWidth, kAlignLeft);
     else
         line += FitToColumn("|", kAmountWidth + 1, kAlignLeft) + "|" + amount;
     line += " | ";
-    line += FitToColumn(CounterAccounts(entry, slot), kCounterWidth, kAlignLeft, fit);
+    line += FitToColumn(CounterAccounts(entry, entryRow), kCounterWidth, kAlignLeft, fit);
     line += "|";
     line += FormatAmount(balance, balanceWidth);
     return line;
@@ -104,7 +63,7 @@ CString LineText(const JournalArray& journal, const LedgerLine& line, const Line
     const CMyObject2* entry = line.entry >= 0 && line.entry < journal.GetSize() ? journal.GetAt(line.entry) : nullptr;
     if (!entry)
         return CString();
-    return FormatLedgerLine(*entry, line.slot, RemarkText(entry->m_strRemark), line.balance, layout.balanceWidth, layout.fit);
+    return FormatLedgerLine(*entry, line.entryRow, RemarkText(entry->m_strRemark), line.balance, layout.balanceWidth, layout.fit);
 }
 
 CString CutFilter(const CString& filter, int descChars)
@@ -120,13 +79,13 @@ bool FilterIsOpeningDescription(const Ledger& ledger, const CString& filter)
     return false;
 }
 
-LedgerLine LedgerRun::Line(const CMyObject2& entry, int index, int slot)
+LedgerLine LedgerRun::Line(const CMyObject2& entry, int index, int entryRow)
 {
     LedgerLine line;
     line.entry = index;
-    line.slot = slot;
-    line.debit = SlotIsDebit(entry, slot);
-    line.amount = SlotAmount(entry, slot);
+    line.entryRow = entryRow;
+    line.debit = EntryRowIsDebit(entry, entryRow);
+    line.amount = RowAmount(entry, entryRow);
     (line.debit ? m_debit : m_credit).Add(line.amount);
     if (line.debit == m_growsOnDebit)
         m_balance.Add(line.amount);
@@ -149,17 +108,17 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
         if (!entry)
             continue;
         bool gaveLine = false;
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            if (SlotAccount(*entry, slot) != options.account)
+        for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+            if (RowAccount(*entry, entryRow) != options.account)
                 continue;
-            const CString description = CutToBytes(SlotDescription(*entry, slot), options.descChars);
+            const CString description = CutToBytes(RowDescription(*entry, entryRow), options.descChars);
             if (options.filtered && filter != kAllDescriptions && description != filter)
                 continue;
             gaveLine = true;
-            ledger.lines.push_back(run.Line(*entry, index, slot));
+            ledger.lines.push_back(run.Line(*entry, index, entryRow));
 
             if (!description.IsEmpty() && seenDescriptions.insert(description.str()).second)
-                ledger.descriptions.push_back({description, FirstCounterAccount(*entry, slot) == kCapital});
+                ledger.descriptions.push_back({description, FirstCounterAccount(*entry, entryRow) == kCapital});
         }
         if (!gaveLine)
             continue;

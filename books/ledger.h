@@ -7,6 +7,7 @@
 
 #include "../core/amount_sum.h"
 #include "../core/column_text.h"
+#include "../core/entry_rows.h"
 #include "../core/journal_array.h"
 #include "../core/my_object2.h"
 #include "../core/remark_items.h"
@@ -14,26 +15,11 @@
 
 #include <vector>
 
-// The six account rows of an entry, numbered as the entry's fields: 2, 3, 4 the
-// cause rows 1 to 3, 5, 6, 7 the result rows 1 to 3.
-constexpr int kFirstSlot = 2;
-constexpr int kLastSlot = 7;
-inline bool IsCauseSlot(int slot) { return slot < 5; }
-
-const CString& SlotAccount(const CMyObject2& entry, int slot);
-const CString& SlotAmount(const CMyObject2& entry, int slot);
-const CString& SlotDescription(const CMyObject2& entry, int slot);
-
-// The one rule of the records for the side of a row: direction 0 puts the cause
-// rows on the debit side; 1, and -1 (no phrase), put the result rows there.
-// Totals, balances and the column of an amount all follow it.
-bool SlotIsDebit(const CMyObject2& entry, int slot);
-
 // The three accounts of the other side of the row, joined by one blank each
 // ("元入金  " for a lone 元入金).
-CString CounterAccounts(const CMyObject2& entry, int slot);
+CString CounterAccounts(const CMyObject2& entry, int entryRow);
 // The first account of the other side of the row.
-const CString& FirstCounterAccount(const CMyObject2& entry, int slot);
+const CString& FirstCounterAccount(const CMyObject2& entry, int entryRow);
 
 // One line of a ledger list: date | description and remark | debit | credit |
 // counter accounts | balance, in fixed byte widths (an empty amount still fills
@@ -41,7 +27,7 @@ const CString& FirstCounterAccount(const CMyObject2& entry, int slot);
 // 26 in the general ledger and 27 in the other books; fit says whether the
 // description and counter texts lose their leading blanks first (general
 // ledger) or are measured as they are.
-CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remark, const CString& balance,
+CString FormatLedgerLine(const CMyObject2& entry, int entryRow, const CString& remark, const CString& balance,
                          int balanceWidth, ColumnFit fit);
 
 // How a book writes its lines (see FormatLedgerLine): the width of the balance
@@ -66,7 +52,7 @@ struct LedgerOptions {
 // shown (LineText), so that a book of thousands of lines writes the few in view.
 struct LedgerLine {
     int entry = 0;  // journal index
-    int slot = 0;   // row of the entry
+    int entryRow = 0;   // row of the entry
     bool debit = false;
     CString amount;
     CString balance;  // after this line
@@ -78,7 +64,7 @@ class LedgerRun {
 public:
     explicit LedgerRun(bool growsOnDebit) : m_growsOnDebit(growsOnDebit) {}
     // The line of the entry's row, counted into the totals.
-    LedgerLine Line(const CMyObject2& entry, int index, int slot);
+    LedgerLine Line(const CMyObject2& entry, int index, int entryRow);
     CString DebitTotal() const { return m_debit.Text(); }
     CString CreditTotal() const { return m_credit.Text(); }
     CString Balance() const { return m_balance.Text(); }

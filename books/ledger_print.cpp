@@ -127,14 +127,14 @@ void Headings(PageBuilder& page, int row, PrintBook book, bool allAccounts)
 }
 
 // The description column of an entry's three rows.
-void EntryDescription(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int slot, int row)
+void EntryDescription(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int entryRow, int row)
 {
-    const CString counter = CounterAccounts(entry, slot);
+    const CString counter = CounterAccounts(entry, entryRow);
     const CString remark = RemarkText(entry.m_strRemark);
     const bool capital = counter == kCapitalCounter;
-    const CString& description = SlotDescription(entry, slot);
+    const CString& description = RowDescription(entry, entryRow);
     if (job.allAccounts) {
-        page.Text(314, row, SlotAccount(entry, slot));
+        page.Text(314, row, RowAccount(entry, entryRow));
         page.Text(614, row, description);
         if (capital)
             page.Text(314, row + 1, FitToColumn(CString(kCarriedLabel) + " 元入金", 48, kAlignRight));
@@ -172,15 +172,15 @@ void EntryDescription(PageBuilder& page, const PrintJob& job, const CMyObject2& 
 }
 
 // An entry's three rows below row k, with the balance after it; answers the new k.
-int EntryRows(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int slot, int k, const CString& balance)
+int EntryRows(PageBuilder& page, const PrintJob& job, const CMyObject2& entry, int entryRow, int k, const CString& balance)
 {
     ++k;
     page.Rule(k);
     page.Grid(k);
     page.Text(144, k, entry.m_strDate.Mid(5, 5));
     page.Text(144, k + 2, "  備考");
-    EntryDescription(page, job, entry, slot, k);
-    page.Amount(SlotIsDebit(entry, slot) ? kDebitColumn : kCreditColumn, k, SlotAmount(entry, slot));
+    EntryDescription(page, job, entry, entryRow, k);
+    page.Amount(EntryRowIsDebit(entry, entryRow) ? kDebitColumn : kCreditColumn, k, RowAmount(entry, entryRow));
     // The balance stands on the second row, beside the counter accounts.
     page.Rule(k + 1, true);
     page.Grid(k + 1);
@@ -218,9 +218,9 @@ void CarriedBlock(PageBuilder& page, const CString& debit, const CString& credit
     page.TotalsBlock(4, debit, credit, balance, creditBeforeBalance);
 }
 
-int GroupOfLine(const CMyObject2& entry, int slot, int previous)
+int GroupOfLine(const CMyObject2& entry, int entryRow, int previous)
 {
-    const AccountGroup group = GroupOfClassDigit(DecodeClassCode(entry.m_nClassCode).rowClass[slot - kFirstSlot]);
+    const AccountGroup group = GroupOfClassDigit(DecodeClassCode(entry.m_nClassCode).rowClass[entryRow]);
     return group == kGroupNone ? previous : group;
 }
 
@@ -261,7 +261,7 @@ PagePlan SingleAccountPage(const PrintJob& job, int page)
                 k = 4;
             }
         }
-        k = EntryRows(builder, job, *entry, job.lines[i].slot, k, job.lines[i].balance);
+        k = EntryRows(builder, job, *entry, job.lines[i].entryRow, k, job.lines[i].balance);
         if (i == table.last) {
             const bool lastLine = i == static_cast<int>(job.lines.size()) - 1;
             PageEnd(builder, k, lastLine ? "総合計" : "後ページへ繰り越し", table.debit, table.credit,
@@ -317,7 +317,7 @@ PagePlan AllAccountsPage(const PrintJob& job, int page)
         const CMyObject2* entry = EntryAt(job.journal, line.entry);
         if (!entry)
             continue;
-        group = GroupOfLine(*entry, line.slot, group);
+        group = GroupOfLine(*entry, line.entryRow, group);
         if (i == table.first) {
             builder.Text(304, 0, job.year + "年");
             builder.Centred(0, RowTop(1), 2100, RowTop(2), "－ " + line.account + " －");
@@ -330,13 +330,13 @@ PagePlan AllAccountsPage(const PrintJob& job, int page)
                 k = 4;
             }
         }
-        const CString& amount = SlotAmount(*entry, line.slot);
-        if (SlotIsDebit(*entry, line.slot))
+        const CString& amount = RowAmount(*entry, line.entryRow);
+        if (EntryRowIsDebit(*entry, line.entryRow))
             debit = AddSubAmounts(debit, amount, 1);
         else
             credit = AddSubAmounts(credit, amount, 1);
         const CString balance = Balance(debit, credit, GroupHasCreditBalance(group));
-        k = EntryRows(builder, job, *entry, line.slot, k, balance);
+        k = EntryRows(builder, job, *entry, line.entryRow, k, balance);
         if (pageEnds)
             PageEnd(builder, k, i == count - 1 ? "合計" : "後ページへ繰り越し", debit, credit, balance, page, true);
     }
@@ -377,7 +377,7 @@ std::vector<AllAccountsLine> BuildAllAccountsLines(const AccountGroups& groups, 
     // journal and row order; the accounts are then laid out in list order.
     struct Row {
         int entry;
-        int slot;
+        int entryRow;
     };
     std::unordered_map<std::string, std::vector<Row>> rowsOf;
     for (const auto& names : groups)
@@ -388,13 +388,13 @@ std::vector<AllAccountsLine> BuildAllAccountsLines(const AccountGroups& groups, 
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
             continue;
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            const CString& account = SlotAccount(*entry, slot);
+        for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+            const CString& account = RowAccount(*entry, entryRow);
             if (account.IsEmpty())
                 continue;
             const auto found = rowsOf.find(account.str());
             if (found != rowsOf.end()) {
-                found->second.push_back({index, slot});
+                found->second.push_back({index, entryRow});
                 ++total;
             }
         }
@@ -405,7 +405,7 @@ std::vector<AllAccountsLine> BuildAllAccountsLines(const AccountGroups& groups, 
         for (const CString& name : groups[group]) {
             lines.push_back({kAccountStart, 0, group, name});
             for (const Row& row : rowsOf[name.str()])
-                lines.push_back({row.entry, row.slot, group, name});
+                lines.push_back({row.entry, row.entryRow, group, name});
             lines.push_back({kAccountEnd, 0, group, name});
         }
     }
@@ -430,7 +430,7 @@ std::vector<LedgerPage> PaginateAllAccounts(const std::vector<AllAccountsLine>& 
             credit = AmountSum();
         } else if (line.entry >= 0 && line.entry < journal.GetSize() && journal.GetAt(line.entry)) {
             const CMyObject2& entry = *journal.GetAt(line.entry);
-            (SlotIsDebit(entry, line.slot) ? debit : credit).Add(SlotAmount(entry, line.slot));
+            (EntryRowIsDebit(entry, line.entryRow) ? debit : credit).Add(RowAmount(entry, line.entryRow));
         }
         ++count;
         if (count == limit) {

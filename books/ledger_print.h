@@ -34,7 +34,7 @@ constexpr int kAccountStart = -1;
 constexpr int kAccountEnd = -2;
 struct AllAccountsLine {
     int entry = 0;
-    int slot = 0;
+    int entryRow = 0;
     int group = kGroupNone;
     CString account;  // the account the line belongs to, as the list names it
 };

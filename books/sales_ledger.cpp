@@ -33,19 +33,19 @@ bool IsBookClassDigit(SalesBook book, int digit)
     return book == SalesBook::Sales ? digit == 1 : (digit == 2 || digit == 3);
 }
 
-int SalesAccountSlot(const CMyObject2& entry, SalesBook book)
+int SalesAccountRow(const CMyObject2& entry, SalesBook book)
 {
     const CString account = SalesBookAccount(book);
-    for (int slot = kLastSlot; slot >= kFirstSlot; --slot) {
-        if (SlotAccount(entry, slot) == account)
-            return slot;
+    for (int entryRow = kEntryRows - 1; entryRow >= 0; --entryRow) {
+        if (RowAccount(entry, entryRow) == account)
+            return entryRow;
     }
     return -1;
 }
 
-CString PartnerOfLine(const CMyObject2& entry, int slot)
+CString PartnerOfLine(const CMyObject2& entry, int entryRow)
 {
-    return CutToBytes(SlotDescription(entry, slot), kPartnerBytes);
+    return CutToBytes(RowDescription(entry, entryRow), kPartnerBytes);
 }
 
 LineLayout SalesLineLayout()
@@ -69,15 +69,15 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
         if (!entry)
             continue;
         // One line per row that names the book's account, as in the other books.
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            if (SlotAccount(*entry, slot) != account)
+        for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+            if (RowAccount(*entry, entryRow) != account)
                 continue;
-            const CString partner = PartnerOfLine(*entry, slot);
+            const CString partner = PartnerOfLine(*entry, entryRow);
             if (!partner.IsEmpty() && seenPartners.insert(partner.str()).second)
                 ledger.partners.push_back(partner);
             if (!all && partner != filter)
                 continue;
-            ledger.lines.push_back(run.Line(*entry, index, slot));
+            ledger.lines.push_back(run.Line(*entry, index, entryRow));
         }
     }
     ledger.debitTotal = run.DebitTotal();
@@ -90,8 +90,8 @@ bool EntryIsBookClass(const CMyObject2& entry, SalesBook book)
 {
     const ClassCode code = DecodeClassCode(entry.m_nClassCode);
     const CString account = SalesBookAccount(book);
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-        if (IsBookClassDigit(book, code.rowClass[slot - kFirstSlot]) && SlotAccount(entry, slot) == account)
+    for (int entryRow = 0; entryRow < kEntryRows; ++entryRow) {
+        if (IsBookClassDigit(book, code.rowClass[entryRow]) && RowAccount(entry, entryRow) == account)
             return true;
     }
     return false;
@@ -117,8 +117,8 @@ std::vector<CString> GatherProductNames(const JournalArray& journal, SalesBook b
 CString BreakdownCaption(const CMyObject2& entry, SalesBook book)
 {
     // The description of the book's last row in the entry.
-    const int slot = SalesAccountSlot(entry, book);
-    const CString partner = slot < 0 ? CString() : SlotDescription(entry, slot);
+    const int entryRow = SalesAccountRow(entry, book);
+    const CString partner = entryRow < 0 ? CString() : RowDescription(entry, entryRow);
     const CString account = SalesBookAccount(book);
     return " " + entry.m_strDate.Mid(5, 2) + "月" + entry.m_strDate.Mid(8, 2) + "日 [ " + partner + " ] " +
            account + "内訳の編集";

@@ -18,11 +18,11 @@ bool IsBookClassDigit(SalesBook book, int digit);
 
 // The row of the entry that holds the book's account: the last of rows 2 to 7
 // whose account is exactly the book's; -1 when none.
-int SalesAccountSlot(const CMyObject2& entry, SalesBook book);
+int SalesAccountRow(const CMyObject2& entry, SalesBook book);
 
 // The partner of a line: the row's description cut to 16 bytes on a character boundary.
 constexpr int kPartnerBytes = 16;
-CString PartnerOfLine(const CMyObject2& entry, int slot);
+CString PartnerOfLine(const CMyObject2& entry, int entryRow);
 
 // The layout of the books' lines: date | description and remark text | debit |
 // credit | counter accounts | balance, 153 bytes when no cell holds a "."

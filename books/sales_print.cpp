@@ -123,18 +123,18 @@ void Headings(LandscapePage& page)
     page.Text(2542, 2, "     残高");
 }
 
-void EntryLine(LandscapePage& page, const CMyObject2& entry, int slot, int row)
+void EntryLine(LandscapePage& page, const CMyObject2& entry, int entryRow, int row)
 {
     page.Rule(row);
     page.Grid(row);
     page.Text(194, row, "  " + entry.m_strDate.Mid(5, 5));
-    page.Text(414, row, SlotDescription(entry, slot));
-    const CString counter = CounterAccounts(entry, slot);
+    page.Text(414, row, RowDescription(entry, entryRow));
+    const CString counter = CounterAccounts(entry, entryRow);
     if (counter == kCapitalCounter)
         page.Text(734, row, FitBookText(kCarriedLabel, 48, kAlignRight));
     else
         page.Text(1034, row, FitBookText(counter, 48, kAlignRight));
-    page.Amount(SlotIsDebit(entry, slot) ? kDebitColumn : kCreditColumn, row, SlotAmount(entry, slot));
+    page.Amount(EntryRowIsDebit(entry, entryRow) ? kDebitColumn : kCreditColumn, row, RowAmount(entry, entryRow));
 }
 
 // The balance stands on the remark line, as the entry's ledger line holds it.
@@ -248,11 +248,11 @@ PagePlan LandscapePagePlan(const SalesPrintJob& job, int page)
     for (int i = table.first; i <= table.last; ++i, ++row) {
         const SalesPrintLine& line = lines[static_cast<std::size_t>(i)];
         const CMyObject2* entry = EntryAt(job.journal, line.entry);
-        const int slot = line.slot;
-        if (!entry || slot < kFirstSlot || slot > kLastSlot)
+        const int entryRow = line.entryRow;
+        if (!entry || entryRow < 0 || entryRow >= kEntryRows)
             continue;
         if (line.kind == 0)
-            EntryLine(builder, *entry, slot, row);
+            EntryLine(builder, *entry, entryRow, row);
         else if (line.kind == 1)
             RemarkLine(builder, *entry, row, BalanceAfter(job, i));
         else if (line.kind == 2)

@@ -22,9 +22,9 @@ SalesPrintPlan PlanSalesPrint(const JournalArray& journal, const SalesLedger& le
     for (int l = 0; l < static_cast<int>(ledger.lines.size()); ++l) {
         const LedgerLine& ledgerLine = ledger.lines[static_cast<std::size_t>(l)];
         const int j = ledgerLine.entry;
-        const int slot = ledgerLine.slot;
-        plan.lines.push_back({j, 0, slot, l});
-        plan.lines.push_back({j, 1, slot, l});
+        const int entryRow = ledgerLine.entryRow;
+        plan.lines.push_back({j, 0, entryRow, l});
+        plan.lines.push_back({j, 1, entryRow, l});
         pageLines.push_back({l, 0});
         pageLines.push_back({l, 1});
         const bool entryGoesOn = l + 1 < static_cast<int>(ledger.lines.size()) &&
@@ -33,11 +33,11 @@ SalesPrintPlan PlanSalesPrint(const JournalArray& journal, const SalesLedger& le
         if (items == 0)
             continue;
         plan.breakdown = true;
-        plan.lines.push_back({j, 2, slot, l});
+        plan.lines.push_back({j, 2, entryRow, l});
         pageLines.push_back({l, 2});
         for (int n = 1; n <= items; ++n) {
             const int kind = n < items ? n + 2 : -(items + 2);
-            plan.lines.push_back({j, kind, slot, l});
+            plan.lines.push_back({j, kind, entryRow, l});
             pageLines.push_back({l, kind});
         }
     }

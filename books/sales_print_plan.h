@@ -14,7 +14,7 @@
 struct SalesPrintLine {
     int entry = 0;
     int kind = 0;
-    int slot = 0;        // the row of the entry that the entry line and its remark line print
+    int entryRow = 0;        // the row of the entry that the entry line and its remark line print
     int ledgerLine = 0;  // the ledger line it belongs to, which holds the balance after it
 };
 

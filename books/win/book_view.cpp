@@ -310,10 +310,10 @@ void CLedgerBookView::DrawDetailConnectors(CDC* pDC, int accountRow)
     const int dy = m_nScrollY;
     int causeRow = 1;
     int resultRow = 1;
-    if (accountRow >= 2 && accountRow <= 4)
-        causeRow = accountRow - 1;
-    else if (accountRow >= 5 && accountRow <= 7)
-        resultRow = accountRow - 4;
+    if (accountRow >= 0 && IsCauseRow(accountRow))
+        causeRow = accountRow + 1;
+    else if (accountRow >= 3 && accountRow < kEntryRows)
+        resultRow = accountRow - 2;
     const CRect cls = ControlRect(c.classList);
     const CRect ca = ControlRect(c.cause[causeRow - 1]);
     const CRect ra = ControlRect(c.result[resultRow - 1]);
@@ -347,7 +347,7 @@ void CLedgerBookView::DrawDetailConnectors(CDC* pDC, int accountRow)
     for (int i = 0; i < 3; ++i) {
         const CRect f = ControlRect(c.cause[i]);
         DrawFieldFrame(pDC, f.left - 1, f.top - 1, f.right + 1, f.bottom + 1,
-                       accountRow == i + 2 ? m_crHighlight : m_crBackground, 2);
+                       accountRow == i ? m_crHighlight : m_crBackground, 2);
     }
     if (FramesDescriptions()) {
         const CRect f = ControlRect(c.desc1);
@@ -372,7 +372,7 @@ void CLedgerBookView::DrawDetailConnectors(CDC* pDC, int accountRow)
     for (int i = 0; i < 3; ++i) {
         const CRect f = ControlRect(c.result[i]);
         DrawFieldFrame(pDC, f.left - 1, f.top - 1, f.right + 1, f.bottom + 1,
-                       accountRow == i + 5 ? m_crHighlight : m_crBackground, 2);
+                       accountRow == i + 3 ? m_crHighlight : m_crBackground, 2);
     }
     if (FramesDescriptions()) {
         const CRect f = ControlRect(c.desc2);

@@ -103,7 +103,7 @@ public:
     CString m_strBalance;
     int m_nInitEntry = -1;
     int m_nRestoreMode = kRestoreNone;
-    int m_nAccountRow = 0;
+    int m_nAccountRow = -1;
     int m_nFilterSide = 0;
     int m_nConnectIndex = 0;
     BOOL m_bFirstPhraseShown = FALSE;

@@ -200,7 +200,7 @@ void CSalesBookView::RestorePartnerFilter()
     const JournalArray& journal = GetDocument()->m_arrJournal;
     if (m_nInitEntry < 0 || m_nInitEntry >= journal.GetSize())
         return;
-    if (SalesAccountSlot(*journal.GetAt(m_nInitEntry), m_book) >= 0)
+    if (SalesAccountRow(*journal.GetAt(m_nInitEntry), m_book) >= 0)
         m_strDescFilter = GetDocument()->m_strFilter;
 }
 
@@ -238,7 +238,7 @@ void CSalesBookView::BuildLedger()
     if (restoreLine >= 0) {
         m_nRestoreMode = kRestoreFromJournal;
         const LedgerLine& line = m_ledger.lines[static_cast<std::size_t>(restoreLine)];
-        m_strCurPartner = PartnerOfLine(*document->m_arrJournal.GetAt(line.entry), line.slot);
+        m_strCurPartner = PartnerOfLine(*document->m_arrJournal.GetAt(line.entry), line.entryRow);
     }
 
     if (m_ledger.lines.empty()) {

@@ -6,7 +6,7 @@
 #include "../../core/sentence_words.h"
 
 #include "../entry_lists.h"
-#include "../entry_rows.h"
+#include "../../core/entry_rows.h"
 #include "entry_table_painter.h"
 #include "../screen_layout.h"
 #include "../../core/sentence_words.h"
@@ -656,7 +656,7 @@ void siwake::ShowRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = EntryRow(side, row);
+    const size_t slot = RowOfField(side, row);
     DescCombo(side).SetWindowText(m_strRowDesc[slot]);
     m_strRowAccount[slot] = name;
     if (side == 0 && node < 0)
@@ -670,7 +670,7 @@ void siwake::PickRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = EntryRow(side, row);
+    const size_t slot = RowOfField(side, row);
     const CString old = m_strRowAccount[slot];
     m_strRowAccount[slot] = name;
     if (old != name) {
@@ -715,7 +715,7 @@ void siwake::OnSelchangeClassList()
         return;
     CComboBox& combo = m_cbCause[row - 1];
     combo.ResetContent();
-    m_nClassIndex[EntryRow(kCauseSide, row)] = k;
+    m_nClassIndex[RowOfField(kCauseSide, row)] = k;
     FillList(combo, ChildNames(GetDocument()->m_arrDictionary, k + 1));
 }
 
@@ -772,11 +772,11 @@ BOOL siwake::OnKillfocusResultId(UINT id)
 void siwake::OnSetfocusCause(int row)
 {
     SetImeOpen(TRUE);
-    m_lbClass.SetCurSel(m_nClassIndex[EntryRow(kCauseSide, row)]);
+    m_lbClass.SetCurSel(m_nClassIndex[RowOfField(kCauseSide, row)]);
     m_nActiveRow = row;
     RedrawClassFunnel(row);
     CComboBox& combo = m_cbCause[row - 1];
-    const bool noClass = m_nClassIndex[EntryRow(kCauseSide, row)] == -1;
+    const bool noClass = m_nClassIndex[RowOfField(kCauseSide, row)] == -1;
     if (row == 1 ? noClass : (noClass && combo.GetCount() == 0))
         ShowClassPrompt(TRUE);
     const CString text = ComboText(combo);
@@ -803,12 +803,12 @@ void siwake::OnSelchangeCompanion(int row)
     CComboBox& combo = m_cbCause[row - 1];
     const int selected = combo.GetCurSel();
     // A pick in a row that has a class of its own is taken when the field is next entered.
-    if (selected == CB_ERR || m_nClassIndex[EntryRow(kCauseSide, row)] != -1)
+    if (selected == CB_ERR || m_nClassIndex[RowOfField(kCauseSide, row)] != -1)
         return;
     CString name;
     combo.GetLBText(selected, name);
-    FindCauseClass(EntryRow(kCauseSide, row), name);
-    m_lbClass.SetCurSel(m_nClassIndex[EntryRow(kCauseSide, row)]);
+    FindCauseClass(RowOfField(kCauseSide, row), name);
+    m_lbClass.SetCurSel(m_nClassIndex[RowOfField(kCauseSide, row)]);
     if (row == 2) {
         // The account taken for row 2 is no longer offered for row 3.
         for (int i = 0; i < m_cbCause[2].GetCount(); ++i) {
@@ -829,7 +829,7 @@ void siwake::OnKillfocusCause(int row)
     SetImeOpen(FALSE);
     const CString text = ComboText(m_cbCause[row - 1]);
     if (row > 1 && text.IsEmpty())
-        m_strRowDesc[EntryRow(kCauseSide, row)].Empty();
+        m_strRowDesc[RowOfField(kCauseSide, row)].Empty();
     if (!text.IsEmpty())
         GetDocument()->m_strHintCause = text;
     ShowClassPrompt(FALSE);
@@ -871,7 +871,7 @@ void siwake::OnKillfocusResult(int row)
 {
     const CString text = ComboText(m_cbResult[row - 1]);
     if (row > 1 && text.IsEmpty())
-        m_strRowDesc[EntryRow(kResultSide, row)].Empty();
+        m_strRowDesc[RowOfField(kResultSide, row)].Empty();
     if (!text.IsEmpty())
         GetDocument()->m_strHintCause = text;
     SetImeOpen(FALSE);
@@ -881,14 +881,14 @@ void siwake::OnKillfocusDesc1()
 {
     SetImeOpen(FALSE);
     if (m_nActiveRow >= 1 && m_nActiveRow <= 3)
-        m_strRowDesc[EntryRow(kCauseSide, m_nActiveRow)] = ComboText(m_cbDesc1);
+        m_strRowDesc[RowOfField(kCauseSide, m_nActiveRow)] = ComboText(m_cbDesc1);
 }
 
 void siwake::OnKillfocusDesc2()
 {
     SetImeOpen(FALSE);
     if (m_nActiveResultRow >= 1 && m_nActiveResultRow <= 3)
-        m_strRowDesc[EntryRow(kResultSide, m_nActiveResultRow)] = ComboText(m_cbDesc2);
+        m_strRowDesc[RowOfField(kResultSide, m_nActiveResultRow)] = ComboText(m_cbDesc2);
 }
 
 void siwake::OnClickedClassPrompt()

@@ -9,7 +9,7 @@
 #include "../../core/entry_check.h"
 #include "../entry_lists.h"
 #include "../entry_form.h"
-#include "../entry_rows.h"
+#include "../../core/entry_rows.h"
 #include "../journal_edits.h"
 #include "../journal_lines.h"
 
@@ -434,13 +434,13 @@ void siwake::LoadEntryFields(const CMyObject2& entry)
 
     const auto accounts = AccountsOf(entry);
     for (int i = 0; i < 3; ++i) {
-        m_cbCause[i].SetWindowText(*accounts[EntryRow(kCauseSide, i + 1)]);
-        m_cbResult[i].SetWindowText(*accounts[EntryRow(kResultSide, i + 1)]);
+        m_cbCause[i].SetWindowText(*accounts[RowOfField(kCauseSide, i + 1)]);
+        m_cbResult[i].SetWindowText(*accounts[RowOfField(kResultSide, i + 1)]);
     }
     const auto amounts = AmountsOf(entry);
     for (int i = 0; i < 3; ++i) {
-        SetAmountField(m_edCauseAmount[i], *amounts[EntryRow(kCauseSide, i + 1)]);
-        SetAmountField(m_edResultAmount[i], *amounts[EntryRow(kResultSide, i + 1)]);
+        SetAmountField(m_edCauseAmount[i], *amounts[RowOfField(kCauseSide, i + 1)]);
+        SetAmountField(m_edResultAmount[i], *amounts[RowOfField(kResultSide, i + 1)]);
     }
     m_cbRemark.SetWindowText(RemarkText(entry.m_strRemark));
     const auto descriptions = DescriptionsOf(entry);
@@ -603,10 +603,10 @@ void siwake::OnChangeEntry()
         return;
     ShowListEdit(ChangeEntry(GetDocument()->m_arrJournal, sel, *changed));
     ShowEntryTable(*entry);
-    if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[EntryRow(kCauseSide, m_nActiveRow)].IsEmpty())
+    if ((m_nActiveRow == 2 || m_nActiveRow == 3) && m_strRowDesc[RowOfField(kCauseSide, m_nActiveRow)].IsEmpty())
         m_cbDesc1.SetWindowText("");
     if ((m_nActiveResultRow == 2 || m_nActiveResultRow == 3) &&
-        m_strRowDesc[EntryRow(kResultSide, m_nActiveResultRow)].IsEmpty())
+        m_strRowDesc[RowOfField(kResultSide, m_nActiveResultRow)].IsEmpty())
         m_cbDesc2.SetWindowText("");
     MarkModified();
 }
@@ -801,8 +801,8 @@ int siwake::ConfirmLeaveEdit(CString destination)
         std::array<CString, 6> accounts;
         std::array<CString, 6> amounts;
         for (int i = 0; i < 3; ++i) {
-            const size_t cause = EntryRow(kCauseSide, i + 1);
-            const size_t result = EntryRow(kResultSide, i + 1);
+            const size_t cause = RowOfField(kCauseSide, i + 1);
+            const size_t result = RowOfField(kResultSide, i + 1);
             accounts[cause] = WindowText(m_cbCause[i]);
             accounts[result] = WindowText(m_cbResult[i]);
             amounts[cause] = Normalized(WindowText(m_edCauseAmount[i]));

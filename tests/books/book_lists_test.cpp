@@ -84,21 +84,21 @@ TEST_F(EntryDetailTest, ClassCodeCasesDigitsAndExpenseAccount)
     };
     OwnedJournal j;
     Case cases[] = {
-        {"opening cash", MakeEntry("2024/01/01", {{"現金", "1"}}, {{"元入金", "1"}}, 0, 5007000), "現金", 2, 4, 0, "3", ""},
-        {"expense paid in cash", MakeEntry("2024/01/02", {{"旅費交通費", "1"}}, {{"現金", "1"}}, 0, 3005001), "現金", 5, 2,
+        {"opening cash", MakeEntry("2024/01/01", {{"現金", "1"}}, {{"元入金", "1"}}, 0, 5007000), "現金", 0, 4, 0, "3", ""},
+        {"expense paid in cash", MakeEntry("2024/01/02", {{"旅費交通費", "1"}}, {{"現金", "1"}}, 0, 3005001), "現金", 3, 2,
          1, "34", "旅費交通費"},
         {"class 3 wins over 2", MakeEntry("2024/01/03", {{"仕入", "1"}}, {{"未払金", "1"}, {"雑費", "1"}}, 0, 2004300),
-         "雑費", 6, 1, 0, "64", "雑費"},
-        {"cash twice", MakeEntry("2024/01/04", {{"現金", "1"}}, {{"売上", "1"}, {"現金", "1"}}, 0, 5001500), "現金", 6, 4,
+         "雑費", 4, 1, 0, "64", "雑費"},
+        {"cash twice", MakeEntry("2024/01/04", {{"現金", "1"}}, {{"売上", "1"}, {"現金", "1"}}, 0, 5001500), "現金", 4, 4,
          0, "335", ""},
-        {"six digits", MakeEntry("2024/01/05", {{"現金", "1"}}, {{"元入金", "1"}}, 0, 500700), "現金", 2, -1, 0, "3", ""},
-        {"no class digits", MakeEntry("2024/01/06", {{"現金", "1"}}, {{"売上", "1"}}, 0, 5001), "売上", 5, -1, 0, "35", ""},
+        {"six digits", MakeEntry("2024/01/05", {{"現金", "1"}}, {{"元入金", "1"}}, 0, 500700), "現金", 0, -1, 0, "3", ""},
+        {"no class digits", MakeEntry("2024/01/06", {{"現金", "1"}}, {{"売上", "1"}}, 0, 5001), "売上", 3, -1, 0, "35", ""},
         {"cause row 3", MakeEntry("2024/01/07", {{"売上", "1"}, {"雑収入", "1"}, {"受取利息", "1"}}, {{"現金", "3"}}, 1, 1115000),
-         "受取利息", 4, 0, 0, "35", ""},
+         "受取利息", 2, 0, 0, "35", ""},
     };
     for (Case& c : cases) {
         const CMyObject2& entry = j.Add(c.entry);
-        const EntryDetail detail = DescribeEntry(entry, c.account, "", 0);
+        const EntryDetail detail = DescribeEntry(entry, c.account, "", -1);
         EXPECT_EQ(c.accountRow, detail.accountRow) << c.name;
         EXPECT_EQ(c.classSelection, detail.classSelection) << c.name;
         EXPECT_EQ(c.connectIndex, detail.connectIndex) << c.name;
@@ -112,12 +112,12 @@ TEST_F(EntryDetailTest, FieldsDescriptionsFilterSideAndRemark)
     OwnedJournal j{MakeEntry("2024/02/10", {{"売上", "1234", "d1"}, {"売上", "5.5", "d2"}},
                              {{"現金", "1239.5", "r1"}, {"普通預金", "", "r2"}}, 1, 1105500, "メモ" + RemarkItem("a"))};
     const CMyObject2& entry = *j.journal.GetAt(0);
-    const EntryDetail detail = DescribeEntry(entry, "普通預金", "r2", 3);
+    const EntryDetail detail = DescribeEntry(entry, "普通預金", "r2", 1);
     EXPECT_EQ(" 2024/02/10", detail.date);
     EXPECT_EQ("1,234", detail.amounts[0]);
     EXPECT_EQ("5.50", detail.amounts[1]);
     EXPECT_EQ("", detail.amounts[4]);
-    EXPECT_EQ(6, detail.accountRow);
+    EXPECT_EQ(4, detail.accountRow);
     EXPECT_EQ("d1", detail.causeDescription);
     EXPECT_EQ("r2", detail.resultDescription);
     EXPECT_EQ(2, detail.filterSide);
@@ -125,12 +125,12 @@ TEST_F(EntryDetailTest, FieldsDescriptionsFilterSideAndRemark)
     EXPECT_EQ("メモ", detail.remark);
     EXPECT_TRUE(detail.firstPhrase);
     // The filter on the other side of the account's row.
-    EXPECT_EQ(0, DescribeEntry(entry, "普通預金", "d2", 3).filterSide);
+    EXPECT_EQ(0, DescribeEntry(entry, "普通預金", "d2", 1).filterSide);
     // No row names the account: the previous row stays.
-    EXPECT_EQ(3, DescribeEntry(entry, "仕入", "", 3).accountRow);
+    EXPECT_EQ(1, DescribeEntry(entry, "仕入", "", 1).accountRow);
     // Direction -1 shows the second phrase, as 0 does.
     OwnedJournal none{MakeEntry("2024/02/11", {{"売上", "1"}}, {{"現金", "1"}}, -1, 1005000)};
-    EXPECT_FALSE(DescribeEntry(*none.journal.GetAt(0), "現金", "", 0).firstPhrase);
+    EXPECT_FALSE(DescribeEntry(*none.journal.GetAt(0), "現金", "", -1).firstPhrase);
 }
 
 TEST_F(EntryDetailTest, ConnectingWordPhrasesAndUnknownCauseAccount)

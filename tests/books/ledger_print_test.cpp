@@ -259,8 +259,8 @@ TEST(LedgerPrint, BalancesAreTheLedgerLinesAndMatchTheRunningTotals)
         CString credit = "0";
         for (std::size_t i = 0; i < job.lines.size(); ++i) {
             const CMyObject2& entry = *j.journal.GetAt(job.lines[i].entry);
-            CString& total = SlotIsDebit(entry, job.lines[i].slot) ? debit : credit;
-            total = AddSubAmounts(total, SlotAmount(entry, job.lines[i].slot), 1);
+            CString& total = EntryRowIsDebit(entry, job.lines[i].entryRow) ? debit : credit;
+            total = AddSubAmounts(total, RowAmount(entry, job.lines[i].entryRow), 1);
             const CString running = creditBalance ? AddSubAmounts(credit, debit, -1) : AddSubAmounts(debit, credit, -1);
             EXPECT_EQ(running, job.lines[i].balance) << creditBalance << " line " << i;
         }

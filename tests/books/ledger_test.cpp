@@ -48,17 +48,17 @@ TEST(LedgerSides, OneRuleForTotalsAndColumnsInEveryDirection)
 {
     struct Case {
         int direction;
-        int slot;
+        int entryRow;
         bool debit;
     } cases[] = {
-        {0, 2, true}, {0, 4, true}, {0, 5, false}, {0, 7, false},
-        {1, 2, false}, {1, 5, true},
-        {-1, 2, false}, {-1, 3, false}, {-1, 5, true}, {-1, 7, true},
+        {0, 0, true}, {0, 2, true}, {0, 3, false}, {0, 5, false},
+        {1, 0, false}, {1, 3, true},
+        {-1, 0, false}, {-1, 1, false}, {-1, 3, true}, {-1, 5, true},
     };
     for (const Case& c : cases) {
         CMyObject2 entry;
         entry.m_nDirection = c.direction;
-        EXPECT_EQ(c.debit, SlotIsDebit(entry, c.slot)) << c.direction << " " << c.slot;
+        EXPECT_EQ(c.debit, EntryRowIsDebit(entry, c.entryRow)) << c.direction << " " << c.entryRow;
     }
 
     // An imported entry without a phrase: its cause row is credit in the total and
@@ -86,9 +86,9 @@ TEST(LedgerLines, WorkedExampleOfTwoRowsOfOneAccount)
     const Ledger sales = BuildLedger(j.journal, GeneralLedger("売上", true));
     ASSERT_EQ(3u, sales.lines.size());
     EXPECT_EQ(7, sales.lines[1].entry);
-    EXPECT_EQ(2, sales.lines[1].slot);
+    EXPECT_EQ(0, sales.lines[1].entryRow);
     EXPECT_EQ(7, sales.lines[2].entry);
-    EXPECT_EQ(3, sales.lines[2].slot);
+    EXPECT_EQ(1, sales.lines[2].entryRow);
     EXPECT_EQ("400", sales.lines[1].balance);
     EXPECT_EQ("600", sales.lines[2].balance);
     EXPECT_EQ("600", sales.creditTotal);

@@ -31,9 +31,9 @@ TEST(SalesLedger, OneLinePerRowAndTheBalanceOfEachBook)
         MakeEntry("2024/01/09", {{"仕入", "70", "C"}}, {{"現金", "70"}}, 0, 2400000)};
     const SalesLedger sales = BuildSalesLedger(j.journal, SalesBook::Sales, "すべて");
     ASSERT_EQ(5u, sales.lines.size());
-    EXPECT_EQ(2, sales.lines[1].slot);
+    EXPECT_EQ(0, sales.lines[1].entryRow);
     EXPECT_TRUE(sales.lines[1].debit);
-    EXPECT_EQ(6, sales.lines[2].slot);
+    EXPECT_EQ(4, sales.lines[2].entryRow);
     EXPECT_EQ(CString("500"), sales.lines[2].amount);
     EXPECT_TRUE(sales.lines[3].debit);
     EXPECT_EQ(CString("500"), sales.debitTotal);

@@ -117,10 +117,10 @@ TEST(SalesPrintPlan, LandscapeKeepsAnEntryWholeAndSplitsItemLists)
         const SalesPrintPlan plan = PlanSalesPrint(j.journal, BuildSalesLedger(j.journal, SalesBook::Sales, ""));
         ASSERT_EQ(7u, plan.lines.size());
         const int kinds[] = {0, 1, 0, 1, 2, 3, -4};
-        const int slots[] = {5, 5, 6, 6, 6, 6, 6};
+        const int rows[] = {3, 3, 4, 4, 4, 4, 4};
         for (std::size_t i = 0; i < plan.lines.size(); ++i) {
             EXPECT_EQ(kinds[i], plan.lines[i].kind) << i;
-            EXPECT_EQ(slots[i], plan.lines[i].slot) << i;
+            EXPECT_EQ(rows[i], plan.lines[i].entryRow) << i;
         }
         EXPECT_EQ(CString("600"), plan.pages.back().credit);
     }

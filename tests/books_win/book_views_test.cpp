@@ -85,8 +85,8 @@ protected:
         int rows = 0;
         const auto& journal = Document()->m_arrJournal;
         for (int i = 0; i < journal.GetSize(); ++i)
-            for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
-                rows += SlotAccount(*journal.GetAt(i), slot) == account ? 1 : 0;
+            for (int entryRow = 0; entryRow < kEntryRows; ++entryRow)
+                rows += RowAccount(*journal.GetAt(i), entryRow) == account ? 1 : 0;
         return rows;
     }
 

@@ -94,7 +94,7 @@ int EntriesNaming(const JournalArray& journal, const char* account)
 {
     int count = 0;
     for (int i = 0; i < journal.GetSize(); ++i)
-        count += SalesAccountSlot(*journal.GetAt(i), CString(account) == "売上" ? SalesBook::Sales
+        count += SalesAccountRow(*journal.GetAt(i), CString(account) == "売上" ? SalesBook::Sales
                                                                                 : SalesBook::Purchases) >= 0;
     return count;
 }
@@ -140,7 +140,7 @@ TEST_F(SalesBookTest, SampleJournalBothBooksPartnerFilterAndItems)
     EXPECT_EQ("【 売上 】  [ 居酒屋はなみ ]", Text(IDC_SALES_LEDGER_GROUP));
     EXPECT_EQ("居酒屋はなみ", Document()->m_strFilter);
     for (const LedgerLine& line : sales->m_ledger.lines)
-        EXPECT_EQ("居酒屋はなみ", PartnerOfLine(*Document()->m_arrJournal.GetAt(line.entry), line.slot));
+        EXPECT_EQ("居酒屋はなみ", PartnerOfLine(*Document()->m_arrJournal.GetAt(line.entry), line.entryRow));
     // A line whose entry has items: its breakdown listed, the group retitled.
     int withItems = -1;
     for (int i = 0; i < static_cast<int>(sales->m_ledger.lines.size()) && withItems < 0; ++i)
@@ -191,8 +191,8 @@ TEST_F(SalesBookTest, LinesAndPartnersOfASmallJournal)
     CSiire* view = Shown<CSiire>();
     ASSERT_NE(nullptr, view);
     ASSERT_EQ(4, view->m_lbLedger.GetCount());
-    EXPECT_EQ(2, view->m_ledger.lines[0].slot);
-    EXPECT_EQ(5, view->m_ledger.lines[1].slot);
+    EXPECT_EQ(0, view->m_ledger.lines[0].entryRow);
+    EXPECT_EQ(5, view->m_ledger.lines[1].entryRow);
     EXPECT_EQ(3, view->m_lbLedger.GetCurSel());
     EXPECT_EQ((std::vector<CString>{"問屋A", "問屋B"}), view->m_listPartners);
     ASSERT_EQ(3, view->m_lbPartners.GetCount());
