@@ -6,7 +6,9 @@
 #include "../core/remark_items.h"
 #include "../core/sjis_text.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 const char* const kAllDescriptions = "すべて";
@@ -25,6 +27,14 @@ CString AmountCell(const CString& amount)
     // An empty amount fills its cell with blanks, so the later columns stay in line.
     return PadToWidth(FormatAmount(amount, kAmountWidth), kAmountWidth, kAlignRight);
 }
+
+// The descriptions met so far, looked up by their bytes without a copy: a
+// busy account's thousands of lines repeat a few hundred descriptions.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>()(text); }
+};
+using SeenTexts = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
 }  // namespace
 
@@ -143,7 +153,7 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
     ledger.layout.fit = options.fit;
     const CString filter = CutFilter(options.filter, options.descChars);
     LedgerRun run(!options.creditBalance);
-    std::unordered_set<std::string> seenDescriptions;
+    SeenTexts seenDescriptions;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
@@ -158,8 +168,10 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             gaveLine = true;
             ledger.lines.push_back(run.Line(*entry, index, slot));
 
-            if (!description.IsEmpty() && seenDescriptions.insert(description.str()).second)
+            if (!description.IsEmpty() && seenDescriptions.find(description.view()) == seenDescriptions.end()) {
+                seenDescriptions.insert(description.str());
                 ledger.descriptions.push_back({description, FirstCounterAccount(*entry, slot) == kCapital});
+            }
         }
         if (!gaveLine)
             continue;
