@@ -6,10 +6,6 @@
 #include "../core/remark_items.h"
 #include "../core/sjis_text.h"
 
-#include <functional>
-#include <string>
-#include <string_view>
-#include <unordered_set>
 
 const char* const kAllDescriptions = "すべて";
 
@@ -27,14 +23,6 @@ CString AmountCell(const CString& amount)
     // An empty amount fills its cell with blanks, so the later columns stay in line.
     return PadToWidth(FormatAmount(amount, kAmountWidth), kAmountWidth, kAlignRight);
 }
-
-// The descriptions met so far, looked up by their bytes without a copy: a
-// busy account's thousands of lines repeat a few hundred descriptions.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>()(text); }
-};
-using SeenTexts = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
 }  // namespace
 
@@ -109,6 +97,14 @@ CString FormatLedgerLine(const CMyObject2& entry, int slot, const CString& remar
     return line;
 }
 
+bool FirstSeen(SeenTextSet& seen, const CString& text)
+{
+    if (seen.find(text.view()) != seen.end())
+        return false;
+    seen.insert(text.str());
+    return true;
+}
+
 CString LineText(const JournalArray& journal, const LedgerLine& line, const LineLayout& layout)
 {
     const CMyObject2* entry = line.entry >= 0 && line.entry < journal.GetSize() ? journal.GetAt(line.entry) : nullptr;
@@ -153,7 +149,7 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
     ledger.layout.fit = options.fit;
     const CString filter = CutFilter(options.filter, options.descChars);
     LedgerRun run(!options.creditBalance);
-    SeenTexts seenDescriptions;
+    SeenTextSet seenDescriptions;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
@@ -168,10 +164,8 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             gaveLine = true;
             ledger.lines.push_back(run.Line(*entry, index, slot));
 
-            if (!description.IsEmpty() && seenDescriptions.find(description.view()) == seenDescriptions.end()) {
-                seenDescriptions.insert(description.str());
+            if (!description.IsEmpty() && FirstSeen(seenDescriptions, description))
                 ledger.descriptions.push_back({description, FirstCounterAccount(*entry, slot) == kCapital});
-            }
         }
         if (!gaveLine)
             continue;

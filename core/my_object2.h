@@ -16,7 +16,7 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Entries are made in the blocks of one pool (record_pool.h): a year loaded
-    // is a few dozen allocations, and a year loaded again reuses the last one's memory.
+    // is a few dozen allocations instead of one per entry.
     static void* operator new(std::size_t size);
     static void operator delete(void* entry, std::size_t size) noexcept;
 

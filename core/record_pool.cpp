@@ -1,6 +1,7 @@
 #include "record_pool.h"
 
 #include <algorithm>
+#include <functional>
 #include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -24,28 +25,53 @@ bool RecordPoolsActive()
 }
 
 RecordPool::RecordPool(std::size_t size, std::size_t blockRecords)
-    : m_size((std::max(size, sizeof(FreeRecord)) + kAlign - 1) / kAlign * kAlign), m_blockRecords(blockRecords)
+    : m_size((std::max(size, sizeof(FreeRecord)) + kAlign - 1) / kAlign * kAlign),
+      m_blockRecords(std::max<std::size_t>(blockRecords, 1))
 {
+}
+
+std::size_t RecordPool::NewBlock()
+{
+    Block block;
+    block.bytes.reset(new std::byte[m_size * m_blockRecords]);
+    // Chained in order, so that records made one after another lie one after another.
+    FreeRecord* next = nullptr;
+    for (std::size_t i = m_blockRecords; i-- > 0;)
+        next = new (block.bytes.get() + i * m_size) FreeRecord{next};
+    block.free = next;
+    const auto at = std::upper_bound(m_blocks.begin(), m_blocks.end(), block.bytes.get(),
+                                     [](const std::byte* bytes, const Block& b) {
+                                         return std::less<const std::byte*>()(bytes, b.bytes.get());
+                                     });
+    const auto index = static_cast<std::size_t>(at - m_blocks.begin());
+    m_blocks.insert(at, std::move(block));
+    ++m_emptyBlocks;
+    return index;
+}
+
+std::size_t RecordPool::BlockOf(const void* record) const
+{
+    const auto* bytes = static_cast<const std::byte*>(record);
+    const auto after = std::upper_bound(m_blocks.begin(), m_blocks.end(), bytes,
+                                        [](const std::byte* b, const Block& block) {
+                                            return std::less<const std::byte*>()(b, block.bytes.get());
+                                        });
+    return static_cast<std::size_t>(after - m_blocks.begin()) - 1;
 }
 
 void* RecordPool::Take()
 {
     if (!RecordPoolsActive())
         return ::operator new(m_size);
-    if (!m_free) {
-        // A new block, its records chained in order so that records made one after
-        // another lie one after another.
-        std::unique_ptr<std::byte[]> block(new std::byte[m_size * m_blockRecords]);
-        FreeRecord* next = nullptr;
-        for (std::size_t i = m_blockRecords; i-- > 0;) {
-            auto* record = new (block.get() + i * m_size) FreeRecord{next};
-            next = record;
-        }
-        m_free = next;
-        m_blocks.push_back(std::move(block));
+    if (m_current >= m_blocks.size() || !m_blocks[m_current].free) {
+        const auto withFree = std::find_if(m_blocks.begin(), m_blocks.end(), [](const Block& b) { return b.free; });
+        m_current = withFree != m_blocks.end() ? static_cast<std::size_t>(withFree - m_blocks.begin()) : NewBlock();
     }
-    FreeRecord* record = m_free;
-    m_free = record->next;
+    Block& block = m_blocks[m_current];
+    FreeRecord* record = block.free;
+    block.free = record->next;
+    if (block.live++ == 0)
+        --m_emptyBlocks;
     return record;
 }
 
@@ -57,5 +83,18 @@ void RecordPool::Give(void* record) noexcept
         ::operator delete(record);
         return;
     }
-    m_free = new (record) FreeRecord{m_free};
+    const std::size_t index = BlockOf(record);
+    Block& block = m_blocks[index];
+    block.free = new (record) FreeRecord{block.free};
+    if (--block.live > 0)
+        return;
+    if (m_emptyBlocks == 0) {
+        m_emptyBlocks = 1;  // kept in reserve
+        return;
+    }
+    m_blocks.erase(m_blocks.begin() + static_cast<std::ptrdiff_t>(index));
+    if (m_current > index)
+        --m_current;
+    else if (m_current == index)
+        m_current = m_blocks.size();
 }

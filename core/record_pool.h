@@ -1,13 +1,12 @@
 // RecordPool: the memory of records of one size, taken from the system in
-// blocks of many records and kept once taken. A busy year's twenty thousand
-// entries are then a few dozen allocations instead of twenty thousand, and a
-// journal loaded again (another file opened, the figures computed afresh) is
-// made in the memory the last one left, not in fresh pages the system must
-// first hand out, which on a loaded machine costs more than reading the file.
+// blocks of many records. A busy year's twenty thousand entries are then a few
+// dozen allocations instead of twenty thousand, each of which costs the heap's
+// lock and search; a block whose records were all given back is returned to
+// the system (one such block is kept in reserve, so that a record made and
+// deleted at a block's edge does not take and return a block each time).
 //
-// A record given back is reused by the next one made; blocks are never
-// returned. Under the address sanitizer every record is an allocation of its
-// own, so that a use after delete is still caught.
+// Under the address sanitizer every record is an allocation of its own, so
+// that a use after delete is still caught.
 #pragma once
 
 #include <cstddef>
@@ -24,18 +23,28 @@ public:
     void* Take();
     void Give(void* record) noexcept;
 
-    // The blocks taken so far.
+    // The blocks held now.
     std::size_t BlockCount() const { return m_blocks.size(); }
 
 private:
     struct FreeRecord {
         FreeRecord* next;
     };
+    struct Block {
+        std::unique_ptr<std::byte[]> bytes;
+        FreeRecord* free = nullptr;
+        std::size_t live = 0;
+    };
+
+    // The block that holds record (blocks are kept in address order).
+    std::size_t BlockOf(const void* record) const;
+    std::size_t NewBlock();
 
     std::size_t m_size;
     std::size_t m_blockRecords;
-    FreeRecord* m_free = nullptr;
-    std::vector<std::unique_ptr<std::byte[]>> m_blocks;
+    std::vector<Block> m_blocks;
+    std::size_t m_current = 0;  // a block with free records, when there is one
+    std::size_t m_emptyBlocks = 0;
 };
 
 // Whether the pools hand out memory of their own (not under the address sanitizer).
