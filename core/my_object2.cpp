@@ -62,6 +62,11 @@ void CMyObject2::Serialize(CArchive& ar)
     }
 }
 
+bool CMyObject2::ReleaseUnusedMemory()
+{
+    return EntryPool().ReleaseEmptyBlocks();
+}
+
 void CopyEntryFields(const CMyObject2& from, CMyObject2& to)
 {
     to.m_strDate = from.m_strDate;

@@ -45,7 +45,6 @@ std::size_t RecordPool::NewBlock()
                                      });
     const auto index = static_cast<std::size_t>(at - m_blocks.begin());
     m_blocks.insert(at, std::move(block));
-    ++m_emptyBlocks;
     return index;
 }
 
@@ -70,8 +69,7 @@ void* RecordPool::Take()
     Block& block = m_blocks[m_current];
     FreeRecord* record = block.free;
     block.free = record->next;
-    if (block.live++ == 0)
-        --m_emptyBlocks;
+    ++block.live;
     return record;
 }
 
@@ -83,18 +81,24 @@ void RecordPool::Give(void* record) noexcept
         ::operator delete(record);
         return;
     }
-    const std::size_t index = BlockOf(record);
-    Block& block = m_blocks[index];
+    Block& block = m_blocks[BlockOf(record)];
     block.free = new (record) FreeRecord{block.free};
-    if (--block.live > 0)
-        return;
-    if (m_emptyBlocks == 0) {
-        m_emptyBlocks = 1;  // kept in reserve
-        return;
+    --block.live;
+}
+
+bool RecordPool::ReleaseEmptyBlocks()
+{
+    const std::size_t before = m_blocks.size();
+    bool reserveKept = false;
+    std::vector<Block> kept;
+    kept.reserve(before);
+    for (Block& block : m_blocks) {
+        if (block.live == 0 && reserveKept)
+            continue;
+        reserveKept = reserveKept || block.live == 0;
+        kept.push_back(std::move(block));
     }
-    m_blocks.erase(m_blocks.begin() + static_cast<std::ptrdiff_t>(index));
-    if (m_current > index)
-        --m_current;
-    else if (m_current == index)
-        m_current = m_blocks.size();
+    m_blocks = std::move(kept);
+    m_current = m_blocks.size();
+    return m_blocks.size() != before;
 }

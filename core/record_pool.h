@@ -1,9 +1,10 @@
 // RecordPool: the memory of records of one size, taken from the system in
 // blocks of many records. A busy year's twenty thousand entries are then a few
 // dozen allocations instead of twenty thousand, each of which costs the heap's
-// lock and search; a block whose records were all given back is returned to
-// the system (one such block is kept in reserve, so that a record made and
-// deleted at a block's edge does not take and return a block each time).
+// lock and search. Records given back are reused by the next ones made, so that
+// a journal loaded again right after another is made in memory already at hand
+// instead of fresh pages; the blocks left empty go back to the system when the
+// program is idle (ReleaseEmptyBlocks), one kept in reserve.
 //
 // Under the address sanitizer every record is an allocation of its own, so
 // that a use after delete is still caught.
@@ -22,6 +23,9 @@ public:
 
     void* Take();
     void Give(void* record) noexcept;
+    // Returns the blocks no record is taken from to the system, but one; TRUE
+    // when there was any to return.
+    bool ReleaseEmptyBlocks();
 
     // The blocks held now.
     std::size_t BlockCount() const { return m_blocks.size(); }
@@ -44,7 +48,6 @@ private:
     std::size_t m_blockRecords;
     std::vector<Block> m_blocks;
     std::size_t m_current = 0;  // a block with free records, when there is one
-    std::size_t m_emptyBlocks = 0;
 };
 
 // Whether the pools hand out memory of their own (not under the address sanitizer).

@@ -1,6 +1,6 @@
 // The pool the journal's entries are made in: records of a block are handed out
-// one by one and reused once given back; emptied blocks go back but one; entries
-// made and deleted through it keep their fields as any other object.
+// one by one and reused once given back; empty blocks go back when asked, one
+// kept; entries made and deleted through it keep their fields as any other object.
 #include "core/my_object2.h"
 #include "core/record_pool.h"
 
@@ -33,26 +33,31 @@ TEST(RecordPool, RecordsOfABlockAreReusedOnceGivenBack)
     if (!RecordPoolsActive()) {
         // Under the address sanitizer every record is an allocation of its own.
         EXPECT_EQ(0u, pool.BlockCount());
+        EXPECT_FALSE(pool.ReleaseEmptyBlocks());
         return;
     }
-    // The emptied blocks went back to the system but one, kept in reserve: the
-    // block of the first four records, emptied first.
-    EXPECT_EQ(1u, pool.BlockCount());
-    std::set<void*> again;
-    for (int i = 0; i < 4; ++i)
-        again.insert(pool.Take());
-    EXPECT_EQ(std::set<void*>(first.begin(), first.begin() + 4), again);
-    EXPECT_EQ(1u, pool.BlockCount());
-    void* fifth = pool.Take();
-    EXPECT_EQ(2u, pool.BlockCount());
-    // Its block emptied is the reserve now; the first block emptied again goes back.
-    pool.Give(fifth);
-    EXPECT_EQ(2u, pool.BlockCount());
+    // Made again in the memory given back: twelve records' room, no block added.
+    EXPECT_EQ(3u, pool.BlockCount());
+    std::vector<void*> again;
+    for (int i = 0; i < 12; ++i)
+        again.push_back(pool.Take());
+    EXPECT_EQ(12u, std::set<void*>(again.begin(), again.end()).size());
+    EXPECT_EQ(3u, pool.BlockCount());
+    // A block still in use stays; of the empty ones one is kept in reserve.
+    void* held = again.front();
     for (void* record : again)
-        pool.Give(record);
+        if (record != held)
+            pool.Give(record);
+    EXPECT_TRUE(pool.ReleaseEmptyBlocks());
+    EXPECT_EQ(2u, pool.BlockCount());
+    EXPECT_FALSE(pool.ReleaseEmptyBlocks());
+    pool.Give(held);
+    EXPECT_TRUE(pool.ReleaseEmptyBlocks());
     EXPECT_EQ(1u, pool.BlockCount());
-    EXPECT_EQ(fifth, pool.Take());
-    pool.Give(fifth);
+    // The reserve serves the next records.
+    void* next = pool.Take();
+    EXPECT_EQ(1u, pool.BlockCount());
+    pool.Give(next);
 }
 
 TEST(RecordPool, EntriesMadeInThePoolKeepTheirFields)
