@@ -87,6 +87,9 @@ BOOL CMyApp::OnIdle(LONG lCount)
     // The views a switch left go first, then the spares of the next switches are made.
     if (frame && (frame->DestroyRetiredViews() || frame->MakeSpareView()))
         more = TRUE;
+    // Then the memory of the entries deleted goes back to the system.
+    else if (CMyObject2::ReleaseUnusedMemory())
+        more = TRUE;
     return more;
 }
 

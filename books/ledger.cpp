@@ -6,8 +6,6 @@
 #include "../core/remark_items.h"
 #include "../core/sjis_text.h"
 
-#include <string>
-#include <unordered_set>
 
 const char* const kAllDescriptions = "すべて";
 
@@ -58,6 +56,14 @@ CString FormatLedgerLine(const CMyObject2& entry, int entryRow, const CString& r
     return line;
 }
 
+bool FirstSeen(SeenTextSet& seen, const CString& text)
+{
+    if (seen.find(text.view()) != seen.end())
+        return false;
+    seen.insert(text.str());
+    return true;
+}
+
 CString LineText(const JournalArray& journal, const LedgerLine& line, const LineLayout& layout)
 {
     const CMyObject2* entry = line.entry >= 0 && line.entry < journal.GetSize() ? journal.GetAt(line.entry) : nullptr;
@@ -102,7 +108,7 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
     ledger.layout.fit = options.fit;
     const CString filter = CutFilter(options.filter, options.descChars);
     LedgerRun run(!options.creditBalance);
-    std::unordered_set<std::string> seenDescriptions;
+    SeenTextSet seenDescriptions;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
@@ -117,7 +123,7 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             gaveLine = true;
             ledger.lines.push_back(run.Line(*entry, index, entryRow));
 
-            if (!description.IsEmpty() && seenDescriptions.insert(description.str()).second)
+            if (!description.IsEmpty() && FirstSeen(seenDescriptions, description))
                 ledger.descriptions.push_back({description, FirstCounterAccount(*entry, entryRow) == kCapital});
         }
         if (!gaveLine)

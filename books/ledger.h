@@ -13,6 +13,10 @@
 #include "../core/remark_items.h"
 #include "../framework/arrays.h"
 
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 // The three accounts of the other side of the row, joined by one blank each
@@ -76,6 +80,16 @@ private:
     AmountSum m_balance;
     bool m_growsOnDebit;
 };
+
+// Texts met so far (descriptions, partners, product names), looked up by their
+// bytes without a copy: a busy book's thousands of lines repeat a few hundred.
+struct TextBytesHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>()(text); }
+};
+using SeenTextSet = std::unordered_set<std::string, TextBytesHash, std::equal_to<>>;
+// Whether text is met for the first time; it is counted as met.
+bool FirstSeen(SeenTextSet& seen, const CString& text);
 
 // The text of a line in a book of that layout; empty when the journal no longer holds its entry.
 CString LineText(const JournalArray& journal, const LedgerLine& line, const LineLayout& layout);

@@ -15,12 +15,6 @@ namespace {
 
 constexpr int kBalanceWidth = 27;
 
-void AddDistinct(std::vector<CString>& list, const CString& text)
-{
-    if (!text.IsEmpty() && std::find(list.begin(), list.end(), text) == list.end())
-        list.push_back(text);
-}
-
 }  // namespace
 
 const char* SalesBookAccount(SalesBook book)
@@ -63,7 +57,7 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
     // Sales count credit minus debit, purchases debit minus credit.
     LedgerRun run(book == SalesBook::Purchases);
     const CString account = SalesBookAccount(book);
-    std::unordered_set<std::string> seenPartners;
+    SeenTextSet seenPartners;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
@@ -73,7 +67,7 @@ SalesLedger BuildSalesLedger(const JournalArray& journal, SalesBook book, const 
             if (RowAccount(*entry, entryRow) != account)
                 continue;
             const CString partner = PartnerOfLine(*entry, entryRow);
-            if (!partner.IsEmpty() && seenPartners.insert(partner.str()).second)
+            if (!partner.IsEmpty() && FirstSeen(seenPartners, partner))
                 ledger.partners.push_back(partner);
             if (!all && partner != filter)
                 continue;
@@ -100,6 +94,7 @@ bool EntryIsBookClass(const CMyObject2& entry, SalesBook book)
 std::vector<CString> GatherProductNames(const JournalArray& journal, SalesBook book)
 {
     std::vector<CString> names;
+    SeenTextSet seen;
     for (int index = 0; index < journal.GetSize(); ++index) {
         const CMyObject2* entry = journal.GetAt(index);
         if (!entry)
@@ -109,7 +104,8 @@ std::vector<CString> GatherProductNames(const JournalArray& journal, SalesBook b
         if (items.empty() || !EntryIsBookClass(*entry, book))
             continue;
         for (const SalesItem& item : items)
-            AddDistinct(names, item.name);
+            if (!item.name.IsEmpty() && FirstSeen(seen, item.name))
+                names.push_back(item.name);
     }
     return names;
 }

@@ -1,10 +1,40 @@
 #include "my_object2.h"
 
+#include "record_pool.h"
+
 #include "../framework/archive.h"
 
 #include <cstdint>
 
 IMPLEMENT_SERIAL(CMyObject2, CObject, 0)
+
+namespace {
+
+// Some 170 KB a block. The pool lives as long as the program: entries may be
+// deleted by the destructors of other objects that outlive any other static.
+constexpr std::size_t kEntriesPerBlock = 512;
+
+RecordPool& EntryPool()
+{
+    static RecordPool* const pool = new RecordPool(sizeof(CMyObject2), kEntriesPerBlock);
+    return *pool;
+}
+
+}  // namespace
+
+void* CMyObject2::operator new(std::size_t size)
+{
+    // A class made from this one, larger, has memory of its own.
+    return size == sizeof(CMyObject2) ? EntryPool().Take() : ::operator new(size);
+}
+
+void CMyObject2::operator delete(void* entry, std::size_t size) noexcept
+{
+    if (size == sizeof(CMyObject2))
+        EntryPool().Give(entry);
+    else
+        ::operator delete(entry);
+}
 
 void CMyObject2::Serialize(CArchive& ar)
 {
@@ -30,6 +60,11 @@ void CMyObject2::Serialize(CArchive& ar)
         m_nDirection = direction;
         m_nClassCode = classCode;
     }
+}
+
+bool CMyObject2::ReleaseUnusedMemory()
+{
+    return EntryPool().ReleaseEmptyBlocks();
 }
 
 void CopyEntryFields(const CMyObject2& from, CMyObject2& to)

@@ -6,12 +6,23 @@
 #include "../framework/cstring.h"
 #include "../framework/object.h"
 
+#include <cstddef>
+
 class CMyObject2 : public CObject {
     DECLARE_SERIAL(CMyObject2)
 public:
     CMyObject2() = default;
 
     void Serialize(CArchive& ar) override;
+
+    // Entries are made in the blocks of one pool (record_pool.h): a year loaded
+    // is a few dozen allocations instead of one per entry, and a year loaded
+    // right after another is made in the memory the last one left.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* entry, std::size_t size) noexcept;
+    // Gives the pool's empty blocks back to the system, but one (the program's
+    // idle work); TRUE when there were any.
+    static bool ReleaseUnusedMemory();
 
     // Whether the cause rows are the debit side (the rule in entry_side.h).
     bool CauseIsDebit() const { return CauseRowsAreDebit(m_nDirection); }

@@ -12,8 +12,10 @@
 #include "../core/connect_words.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -178,6 +180,65 @@ CString JournalLineFormatter::Line(const CMyObject2& entry, int connectIndex, CS
     return CString(line);
 }
 
+bool JournalLineFormatter::CauseWords(const CMyObject2& entry, CString& word1, CString& word2) const
+{
+    const auto cause = m_causeNodes.find(Key(entry.m_strCause1));
+    if (cause == m_causeNodes.end())
+        return false;
+    const CKiso* node = m_dictionary.GetAt(cause->second);
+    word1 = node->m_strWord1;
+    word2 = node->m_strWord2;
+    return true;
+}
+
+JournalListLines::JournalListLines(const JournalArray& journal, const Dictionary& dictionary)
+    : m_journal(journal), m_dictionary(dictionary)
+{
+    m_entries.reserve(static_cast<size_t>(journal.GetSize()));
+    int connectIndex = 0;
+    for (int i = 0; i < journal.GetSize(); ++i) {
+        const CMyObject2* entry = journal.GetAt(i);
+        const ClassCode code = DecodeClassCode(entry->m_nClassCode);
+        if (code.known) {
+            m_lastCode = code;
+            connectIndex = code.connectChoice;
+        }
+        m_entries.push_back({entry, connectIndex});
+    }
+    m_formatter = std::make_unique<JournalLineFormatter>(dictionary);
+    m_formatterNodes = dictionary.GetSize();
+    for (int i = journal.GetSize() - 1; i >= 0 && !m_wordsFound; --i)
+        m_wordsFound = m_formatter->CauseWords(*journal.GetAt(i), m_word1, m_word2);
+}
+
+int JournalListLines::CurrentIndex(const CMyObject2* entry, int index) const
+{
+    if (index >= 0 && index < m_journal.GetSize() && m_journal.GetAt(index) == entry)
+        return index;
+    // Rows were inserted or deleted before it since: its place is looked for,
+    // comparing addresses only.
+    for (int i = 0; i < m_journal.GetSize(); ++i)
+        if (m_journal.GetAt(i) == entry)
+            return i;
+    return -1;
+}
+
+CString JournalListLines::Text(int index) const
+{
+    if (index < 0 || index >= Count())
+        return CString();
+    const Shown& shown = m_entries[static_cast<size_t>(index)];
+    const int current = CurrentIndex(shown.entry, index);
+    if (current < 0)
+        return CString();
+    // Committing an entry may add accounts to the dictionary, which moves its nodes.
+    if (m_dictionary.GetSize() != m_formatterNodes) {
+        m_formatter = std::make_unique<JournalLineFormatter>(m_dictionary);
+        m_formatterNodes = m_dictionary.GetSize();
+    }
+    return m_formatter->Line(*m_journal.GetAt(current), shown.connectIndex);
+}
+
 EntryBookWords BookWordsOf(const CMyObject2& entry)
 {
     const std::array<const CString*, 6> accounts = {&entry.m_strCause1,  &entry.m_strCause2,  &entry.m_strCause3,
@@ -198,9 +259,34 @@ EntryBookWords BookWordsOf(const CMyObject2& entry)
     return words;
 }
 
+namespace {
+
+// The number atoi reads from the (up to) two bytes of date at first: blanks, a
+// sign, then digits; 0 when there are none. Read in place: a year's sort reads
+// sixty thousand of them.
+int TwoByteNumber(std::string_view date, std::size_t first)
+{
+    if (first >= date.size())
+        return 0;
+    const std::string_view part = date.substr(first, 2);
+    std::size_t i = 0;
+    while (i < part.size() && std::isspace(static_cast<unsigned char>(part[i])))
+        ++i;
+    bool negative = false;
+    if (i < part.size() && (part[i] == '+' || part[i] == '-'))
+        negative = part[i++] == '-';
+    int value = 0;
+    for (; i < part.size() && part[i] >= '0' && part[i] <= '9'; ++i)
+        value = value * 10 + (part[i] - '0');
+    return negative ? -value : value;
+}
+
+}  // namespace
+
 int DateSortKey(const CString& date)
 {
-    return atoi(date.Mid(2, 2)) * 10000 + atoi(date.Mid(5, 2)) * 100 + atoi(date.Mid(8, 2));
+    const std::string_view bytes = date.view();
+    return TwoByteNumber(bytes, 2) * 10000 + TwoByteNumber(bytes, 5) * 100 + TwoByteNumber(bytes, 8);
 }
 
 void SortJournalByDate(JournalArray& journal)

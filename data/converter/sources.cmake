@@ -20,6 +20,7 @@ set(ZIRERE_DATA_CONVERTER_BASE_SOURCES
   framework/archive.cpp
   framework/posix/file_posix.cpp
   core/my_object2.cpp
+  core/record_pool.cpp
   core/kiso.cpp
   core/class_code.cpp
   core/amount_arithmetic.cpp

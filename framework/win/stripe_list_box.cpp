@@ -16,15 +16,6 @@ const COLORREF kSeparator = RGB(192, 192, 192);
 // Room reserved per row when a list of strings is filled: the journal's lines are about this long.
 constexpr size_t kBytesPerRow = 140;
 
-std::vector<CString> WrittenRows(int count, const std::function<CString(int)>& textOf)
-{
-    std::vector<CString> rows;
-    rows.reserve(static_cast<size_t>(std::max(count, 0)));
-    for (int row = 0; row < count; ++row)
-        rows.push_back(textOf(row));
-    return rows;
-}
-
 }  // namespace
 
 CStripeListBox::CStripeListBox() : m_crStripe(RGB(224, 255, 224)), m_crText(::GetSysColor(COLOR_WINDOWTEXT)) {}
@@ -36,7 +27,7 @@ bool CStripeListBox::KeepsLines() const
 
 int CStripeListBox::KeptRowCount() const
 {
-    return m_textOf ? m_textCount : static_cast<int>(m_lines.size());
+    return m_rows.empty() ? m_numberedCount : static_cast<int>(m_rows.size());
 }
 
 CString CStripeListBox::RowText(int index) const
@@ -44,12 +35,25 @@ CString CStripeListBox::RowText(int index) const
     if (KeepsLines()) {
         if (index < 0 || index >= KeptRowCount())
             return CString();
-        return m_textOf ? m_textOf(index) : m_lines[static_cast<size_t>(index)];
+        if (m_rows.empty())
+            return m_textOf(index);
+        const Row& row = m_rows[static_cast<size_t>(index)];
+        return row.number >= 0 && m_textOf ? m_textOf(row.number) : row.text;
     }
     CString text;
     if (index >= 0)
         GetText(index, text);
     return text;
+}
+
+void CStripeListBox::ListRows()
+{
+    if (!m_rows.empty() || m_numberedCount == 0)
+        return;
+    m_rows.resize(static_cast<size_t>(m_numberedCount));
+    for (int row = 0; row < m_numberedCount; ++row)
+        m_rows[static_cast<size_t>(row)].number = row;
+    m_numberedCount = 0;
 }
 
 // Switching drawing back on shows the list: a list that was hidden is left as it was.
@@ -76,9 +80,12 @@ void CStripeListBox::SetLines(std::vector<CString> lines)
     if (KeepsLines()) {
         DefWindowProc(LB_RESETCONTENT, 0, 0);
         m_textOf = nullptr;
-        m_textCount = 0;
-        m_lines = std::move(lines);
-        DefWindowProc(LB_SETCOUNT, m_lines.size(), 0);
+        m_numberedCount = 0;
+        m_rows.clear();
+        m_rows.resize(lines.size());
+        for (size_t i = 0; i < lines.size(); ++i)
+            m_rows[i].text = std::move(lines[i]);
+        DefWindowProc(LB_SETCOUNT, m_rows.size(), 0);
         return;
     }
     ResetContent();
@@ -90,24 +97,19 @@ void CStripeListBox::SetLines(std::vector<CString> lines)
 void CStripeListBox::ShowLines(int count, std::function<CString(int)> textOf)
 {
     if (!KeepsLines()) {
-        SetLines(WrittenRows(count, textOf));
+        std::vector<CString> lines;
+        lines.reserve(static_cast<size_t>(std::max(count, 0)));
+        for (int row = 0; row < count; ++row)
+            lines.push_back(textOf(row));
+        SetLines(std::move(lines));
         return;
     }
     const Batch batch(*this);
     DefWindowProc(LB_RESETCONTENT, 0, 0);
-    m_lines.clear();
+    m_rows.clear();
     m_textOf = std::move(textOf);
-    m_textCount = std::max(count, 0);
-    DefWindowProc(LB_SETCOUNT, static_cast<WPARAM>(m_textCount), 0);
-}
-
-void CStripeListBox::KeepWrittenTexts()
-{
-    if (!m_textOf)
-        return;
-    m_lines = WrittenRows(m_textCount, m_textOf);
-    m_textOf = nullptr;
-    m_textCount = 0;
+    m_numberedCount = std::max(count, 0);
+    DefWindowProc(LB_SETCOUNT, static_cast<WPARAM>(m_numberedCount), 0);
 }
 
 LRESULT CStripeListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -123,32 +125,32 @@ bool CStripeListBox::OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, L
     const int index = static_cast<int>(wParam);
     const bool inList = index >= 0 && index < KeptRowCount();
     if (message == LB_ADDSTRING || message == LB_INSERTSTRING || message == LB_DELETESTRING || message == LB_SETCOUNT)
-        KeepWrittenTexts();
+        ListRows();
     switch (message) {
     case LB_ADDSTRING:
     case LB_INSERTSTRING: {
         // The framework hands a list without strings the caller's Shift-JIS text itself.
         const auto* text = reinterpret_cast<LPCTSTR>(lParam);
         *result = DefWindowProc(message, wParam, 0);
-        if (*result >= 0 && static_cast<size_t>(*result) <= m_lines.size())
-            m_lines.insert(m_lines.begin() + *result, text ? CString(text) : CString());
+        if (*result >= 0 && static_cast<size_t>(*result) <= m_rows.size())
+            m_rows.insert(m_rows.begin() + *result, Row{-1, text ? CString(text) : CString()});
         return true;
     }
     case LB_DELETESTRING:
         *result = DefWindowProc(message, wParam, lParam);
         if (*result != LB_ERR && inList)
-            m_lines.erase(m_lines.begin() + index);
+            m_rows.erase(m_rows.begin() + index);
         return true;
     case LB_RESETCONTENT:
         *result = DefWindowProc(message, wParam, lParam);
-        m_lines.clear();
+        m_rows.clear();
         m_textOf = nullptr;
-        m_textCount = 0;
+        m_numberedCount = 0;
         return true;
     case LB_SETCOUNT:
         *result = DefWindowProc(message, wParam, lParam);
         if (*result != LB_ERR && *result != LB_ERRSPACE)
-            m_lines.resize(wParam);
+            m_rows.resize(wParam);
         return true;
     case LB_GETTEXTLEN:
     case LB_GETTEXT:

@@ -8,7 +8,9 @@
 // text) from them, so that callers use it as any list of strings while a busy
 // year's lines go in with one LB_SETCOUNT instead of one copy per line. Such a
 // list can also be given its rows' count and a function that writes a row's
-// text when the row is drawn or its text asked for.
+// text when the row is drawn or its text asked for: then no line is written
+// before it is shown, and rows added, inserted or deleted later move the
+// others without writing them.
 #pragma once
 
 #include "controls.h"
@@ -23,7 +25,8 @@ public:
     // Replaces every row by lines, with drawing off while they go in.
     void SetLines(std::vector<CString> lines);
     // Replaces every row by count rows whose texts textOf(row) writes when they
-    // are needed. Adding, inserting or deleting a row later writes them all first.
+    // are needed. A row keeps its number for textOf when rows are added,
+    // inserted or deleted before it later; a row added or inserted keeps its text.
     void ShowLines(int count, std::function<CString(int)> textOf);
 
     // Drawing off while it lives: rows, selection and scroll position change
@@ -49,6 +52,12 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // A row of a list that keeps none: its text, or the number textOf writes it by.
+    struct Row {
+        int number = -1;  // -1: the text is kept
+        CString text;
+    };
+
     bool KeepsLines() const;
     // The kept texts' side of the list's own messages; FALSE for the others.
     bool OnLineMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -57,12 +66,12 @@ private:
     // The row's text; empty outside the list.
     CString RowText(int index) const;
     int KeptRowCount() const;
-    // Writes the texts of rows shown through a function into the kept texts.
-    void KeepWrittenTexts();
+    // Gives each row shown through textOf its own entry, before rows move.
+    void ListRows();
 
-    std::vector<CString> m_lines;  // the rows' texts of a list that keeps none
-    std::function<CString(int)> m_textOf;  // or the function that writes them, for m_textCount rows
-    int m_textCount = 0;
+    std::vector<Row> m_rows;               // the rows of a list that keeps none
+    std::function<CString(int)> m_textOf;  // writes the rows shown through it
+    int m_numberedCount = 0;               // while m_rows is empty: rows 0 to this less one, by their own number
     int m_batchDepth = 0;
     bool m_batchHidesDrawing = false;  // the outermost batch switched drawing off
 };

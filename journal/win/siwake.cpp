@@ -656,9 +656,9 @@ void siwake::ShowRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = RowOfField(side, row);
-    DescCombo(side).SetWindowText(m_strRowDesc[slot]);
-    m_strRowAccount[slot] = name;
+    const size_t entryRow = RowOfField(side, row);
+    DescCombo(side).SetWindowText(m_strRowDesc[entryRow]);
+    m_strRowAccount[entryRow] = name;
     if (side == 0 && node < 0)
         ReportUnknownCauseAccount(name);
 }
@@ -670,17 +670,17 @@ void siwake::PickRowAccount(int side, int row, const CString& name)
     const int node = LoadRowDescriptions(side, row, name);
     if (node == -2)
         return;
-    const size_t slot = RowOfField(side, row);
-    const CString old = m_strRowAccount[slot];
-    m_strRowAccount[slot] = name;
+    const size_t entryRow = RowOfField(side, row);
+    const CString old = m_strRowAccount[entryRow];
+    m_strRowAccount[entryRow] = name;
     if (old != name) {
         // Another account starts without a description, and stays without one
         // for further picks until its field is entered again.
-        m_strRowDesc[slot].Empty();
-        m_strRowAccount[slot].Empty();
+        m_strRowDesc[entryRow].Empty();
+        m_strRowAccount[entryRow].Empty();
         DescCombo(side).SetWindowText("");
     } else {
-        DescCombo(side).SetWindowText(m_strRowDesc[slot]);
+        DescCombo(side).SetWindowText(m_strRowDesc[entryRow]);
     }
     if (side == 0 && node < 0)
         ReportUnknownCauseAccount(name);

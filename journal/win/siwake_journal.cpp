@@ -372,26 +372,25 @@ void siwake::RebuildTransactionList()
         return;
     }
 
-    const JournalLineFormatter formatter(document->m_arrDictionary);
-    std::vector<CString> lines;
-    lines.reserve(static_cast<size_t>(journal.GetSize()) + 1);
     m_strYearText = FiscalYearOf(journal);
+    // The lines are written when they are shown; the list holds the entries and
+    // the new-entry row after them.
+    auto lines = std::make_shared<const JournalListLines>(journal, document->m_arrDictionary);
     // An entry without class digits takes those of the nearest earlier one.
-    ClassCode last;
-    for (int i = 0; i < journal.GetSize(); ++i) {
-        const CMyObject2& entry = *journal.GetAt(i);
-        const ClassCode code = DecodeClassCode(entry.m_nClassCode);
-        if (code.known) {
-            m_nClassIndex = code.ClassIndexes();
-            last = code;
-        }
-        m_nConnectIndex = last.connectChoice;
-        lines.push_back(formatter.Line(entry, m_nConnectIndex, &m_strCauseWord1, &m_strCauseWord2));
+    if (lines->LastClassCode().known) {
+        m_nClassIndex = lines->LastClassCode().ClassIndexes();
+        m_nConnectIndex = lines->LastClassCode().connectChoice;
+    } else {
+        m_nConnectIndex = 0;
     }
-    lines.push_back(kNewEntryRowText);
-
-    // The list keeps no copies of its own: a busy year's lines go in at once.
-    m_lbTransactions.SetLines(std::move(lines));
+    if (lines->LastWordsFound()) {
+        m_strCauseWord1 = lines->LastWord1();
+        m_strCauseWord2 = lines->LastWord2();
+    }
+    const int count = lines->Count();
+    m_lbTransactions.ShowLines(count + 1, [lines, count](int row) {
+        return row == count ? CString(kNewEntryRowText) : lines->Text(row);
+    });
     m_lbTransactions.SetCurSel(NewEntryRow());
     m_nShownLine = NewEntryRow();
 

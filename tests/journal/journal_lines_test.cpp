@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -171,9 +173,62 @@ TEST(JournalLine, BookWordsOfAnEntry)
     EXPECT_EQ("364", words.bookCodes);
 }
 
+// The list's lines written when shown are the lines a rebuild wrote: an entry
+// without class digits takes the choice of the nearest earlier one; a line whose
+// entry left the journal is empty, the others are found where they moved; a
+// dictionary that grew is read afresh.
+TEST(JournalListLines, WrittenWhenShownAsEveryLineWrittenAtOnce)
+{
+    DictionaryFixture d = Dict();
+    JournalArray journal;
+    std::vector<std::unique_ptr<CMyObject2>> kept;
+    auto add = [&](std::unique_ptr<CMyObject2> entry, int classCode) {
+        entry->m_nClassCode = classCode;
+        journal.Add(entry.get());
+        kept.push_back(std::move(entry));
+    };
+    add(Entry("2024/01/05", "売掛金", "現金", "5", 1), 5150002);  // choice 2: a candidate phrase
+    add(Entry("2024/01/06", "売掛金", "現金", "6", 1), 0);        // no class digits: choice 2 carried
+    add(Entry("2024/01/07", "売上", "現金", "7", 0), 1150000);
+    add(Entry("2024/01/08", "謎", "預り金", "8", 1), 0);          // no account of the dictionary
+
+    const JournalListLines lines(journal, d.dict);
+    const JournalLineFormatter formatter(d.dict);
+    ASSERT_EQ(4, lines.Count());
+    const int choices[] = {2, 2, 0, 0};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(formatter.Line(*journal.GetAt(i), choices[i]), lines.Text(i)) << i;
+    EXPECT_NE(formatter.Line(*journal.GetAt(1), 0), lines.Text(1));
+    EXPECT_EQ(CString(), lines.Text(4));
+    // What the rebuild leaves: the last class code, the words of the last cause on the class side.
+    EXPECT_EQ(1150000, EncodeClassCode(lines.LastClassCode()));
+    ASSERT_TRUE(lines.LastWordsFound());
+    EXPECT_EQ("について", lines.LastWord1());
+    EXPECT_EQ("として", lines.LastWord2());
+
+    // The second entry deleted: its line is empty, the later ones are found one place up.
+    const CString third = lines.Text(2);
+    journal.RemoveAt(1);
+    kept[1].reset();
+    EXPECT_EQ(CString(), lines.Text(1));
+    EXPECT_EQ(third, lines.Text(2));
+
+    // 預り金 added to the result branch: the fourth line now shows its phrase.
+    const CString before = lines.Text(3);
+    InsertDictionaryNodeWords(d.dict, 8, "預り金", "を預り", "を返し");
+    EXPECT_NE(before, lines.Text(3));
+    EXPECT_EQ(JournalLineFormatter(d.dict).Line(*journal.GetAt(2), 0), lines.Text(3));
+}
+
 TEST(JournalSort, StableByYearsLastDigitsMonthAndDay)
 {
     EXPECT_EQ(130510, DateSortKey("2013/05/10"));
+    // Each field read as atoi reads its two bytes: blanks and a sign first, up to a non-digit.
+    for (const char* date : {"2024/1/05", "2024/ 1/-5", "24", "", "2024/12/3", "20+4/0x/1a", "あい/うえ/お"}) {
+        const CString text = date;
+        EXPECT_EQ(atoi(text.Mid(2, 2)) * 10000 + atoi(text.Mid(5, 2)) * 100 + atoi(text.Mid(8, 2)), DateSortKey(text))
+            << date;
+    }
     Entries journal;
     const char* dates[] = {"2024/12/31", "2024/01/01", "2024/03/05", "2024/01/01", "2024/03/05", "2024/02/01"};
     for (int i = 0; i < 6; ++i) {
