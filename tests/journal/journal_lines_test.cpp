@@ -187,10 +187,10 @@ TEST(JournalListLines, WrittenWhenShownAsEveryLineWrittenAtOnce)
         journal.Add(entry.get());
         kept.push_back(std::move(entry));
     };
-    add(Entry("2024/01/05", "売掛金", "現金", "5", 1), 5150002);  // choice 2: a candidate phrase
-    add(Entry("2024/01/06", "売掛金", "現金", "6", 1), 0);        // no class digits: choice 2 carried
-    add(Entry("2024/01/07", "売上", "現金", "7", 0), 1150000);
-    add(Entry("2024/01/08", "謎", "預り金", "8", 1), 0);          // no account of the dictionary
+    add(OneRowEntry("2024/01/05", "売掛金", "現金", "5", 1, 0).Owned(), 5150002);  // choice 2: a candidate phrase
+    add(OneRowEntry("2024/01/06", "売掛金", "現金", "6", 1, 0).Owned(), 0);        // no class digits: choice 2 carried
+    add(OneRowEntry("2024/01/07", "売上", "現金", "7", 0, 0).Owned(), 1150000);
+    add(OneRowEntry("2024/01/08", "謎", "預り金", "8", 1, 0).Owned(), 0);          // no account of the dictionary
 
     const JournalListLines lines(journal, d.dict);
     const JournalLineFormatter formatter(d.dict);
