@@ -90,7 +90,7 @@ const char kBank[] = "あおば銀行";
 
 class YearMaker {
 public:
-    YearMaker(const DictionaryNodes& dictionary, std::uint32_t startValue, BusyYearJournal& year)
+    YearMaker(const DictionaryNodes& dictionary, std::uint32_t startValue, JournalArray& year)
         : m_random(startValue), m_year(year)
     {
         for (int digit = 1; digit <= 7 && digit < dictionary.GetSize(); ++digit) {
@@ -154,7 +154,7 @@ private:
     }
 
     std::mt19937 m_random;
-    BusyYearJournal& m_year;
+    JournalArray& m_year;
     std::map<std::string, int> m_classOf;
 };
 
@@ -303,7 +303,7 @@ void DayEntry(YearMaker& m, const CString& date)
 
 }  // namespace
 
-void MakeBusyYear(const DictionaryNodes& dictionary, const BusyYearShape& shape, BusyYearJournal& year)
+void MakeBusyYear(const DictionaryNodes& dictionary, const BusyYearShape& shape, JournalArray& year)
 {
     if (shape.entries < kBusyYearFixedEntries)
         throw std::runtime_error("a busy year holds at least " + std::to_string(kBusyYearFixedEntries) + " entries");

@@ -9,12 +9,11 @@
 #pragma once
 
 #include "core/dictionary_tree.h"
+#include "core/journal_array.h"
 #include "core/my_object2.h"
 #include "framework/arrays.h"
 
 #include <cstdint>
-
-using BusyYearJournal = CTypedPtrArray<CObArray, CMyObject2*>;
 
 struct BusyYearShape {
     int entries = 20000;      // at least kBusyYearFixedEntries
@@ -27,4 +26,4 @@ extern const int kBusyYearFixedEntries;
 // Appends the year's entries in date order to year (which owns them). Throws
 // std::runtime_error when the dictionary lacks an account the year books, or
 // when the journal would refuse an entry.
-void MakeBusyYear(const DictionaryNodes& dictionary, const BusyYearShape& shape, BusyYearJournal& year);
+void MakeBusyYear(const DictionaryNodes& dictionary, const BusyYearShape& shape, JournalArray& year);

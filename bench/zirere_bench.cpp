@@ -87,7 +87,7 @@ void WriteBytes(const CString& path, const std::string& bytes)
     file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
 }
 
-Journal EntriesOf(const CTypedPtrArray<CObArray, CMyObject2*>& records)
+Journal EntriesOf(const JournalArray& records)
 {
     Journal journal;
     journal.reserve(static_cast<std::size_t>(records.GetSize()));

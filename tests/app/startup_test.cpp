@@ -226,7 +226,7 @@ TEST_F(StartupTest, OldJournalIsConvertedAndWrittenBesideItWithTheNewExtension)
     ASSERT_EQ(1, Document()->m_arrJournal.GetSize());
     EXPECT_EQ(CString("1500"), Document()->m_arrJournal.GetAt(0)->m_strCauseAmount1);
 
-    CTypedPtrArray<CObArray, CMyObject2*> written;
+    JournalArray written;
     LoadRecordFile(newPath, written);
     ASSERT_EQ(1, written.GetSize());
     EXPECT_EQ(CString("1999/04/01"), written.GetAt(0)->m_strDate);
@@ -257,7 +257,7 @@ TEST_F(StartupTest, ConvertedJournalIsBackedUpUnderItsNewNameOnly)
     m_answers.asked.clear();
     Frame()->SendMessage(WM_COMMAND, ID_FILE_SAVE);
     EXPECT_EQ(std::string("old backup"), ReadFileBytes(backupDir + "\\data.siw"));
-    CTypedPtrArray<CObArray, CMyObject2*> backup;
+    JournalArray backup;
     LoadRecordFile(backupDir + "\\data.siz", backup);
     EXPECT_EQ(2, backup.GetSize());
     DeleteRecords(backup);

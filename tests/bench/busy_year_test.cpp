@@ -69,7 +69,7 @@ protected:
 #endif
 
     DictionaryNodes m_dictionary;
-    BusyYearJournal m_year;
+    JournalArray m_year;
     TempFolder m_folder;
 };
 
@@ -79,7 +79,7 @@ TEST_F(BusyYearTest, AYearOfTheShopInDateOrderThatTheJournalAccepts)
     ASSERT_EQ(1200, m_year.GetSize());
     // Stored and read back as the program reads a journal file.
     SaveRecordFile(m_folder.Path("year.siz"), m_year);
-    BusyYearJournal loaded;
+    JournalArray loaded;
     LoadRecordFile(m_folder.Path("year.siz"), loaded);
     ASSERT_EQ(m_year.GetSize(), loaded.GetSize());
 

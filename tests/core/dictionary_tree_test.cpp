@@ -30,7 +30,7 @@ protected:
     DictionaryNodes m_nodes;
     DictionaryNodes m_expected;
     CTypedPtrArray<CObArray, CTorihikisaki*> m_partners;
-    CTypedPtrArray<CObArray, CMyObject2*> m_journal;
+    JournalArray m_journal;
 };
 
 TEST_F(DictionaryTreeTest, TheCheckAcceptsTreesAndNamesTheNodeOfEachFault)

@@ -30,7 +30,7 @@ protected:
                 .Remark(RemarkItem("内訳")));
     }
 
-    CTypedPtrArray<CObArray, CMyObject2*> m_journal;
+    JournalArray m_journal;
 };
 
 TEST_F(JournalCsvTest, OneLineFormPutsTheDebitSideFirstAndCutsTheRemarkAtTheBreakdown)

@@ -14,7 +14,7 @@
 
 namespace {
 
-struct Journal : CTypedPtrArray<CObArray, CMyObject2*> {
+struct Journal : JournalArray {
     ~Journal() { DeleteRecords(*this); }
 };
 

@@ -129,7 +129,7 @@ TEST_F(CsvCommandsTest, ImportReplacesTheJournalWithANewUnsavedOne)
     EXPECT_TRUE(Document()->IsModified());
     // The file of the journal that was open is untouched.
     EXPECT_EQ(2, Document()->m_arrJournal.GetSize());
-    CTypedPtrArray<CObArray, CMyObject2*> stored;
+    JournalArray stored;
     LoadRecordFile(Path("2024.siz"), stored);
     EXPECT_EQ(2, stored.GetSize());
     DeleteRecords(stored);
@@ -196,7 +196,7 @@ TEST_F(CsvCommandsTest, ImportOffersToSaveAChangedJournalFirst)
     answer = IDYES;
     m_answers.asked.clear();
     Send(ID_FILE_OPEN_CSV);
-    CTypedPtrArray<CObArray, CMyObject2*> stored;
+    JournalArray stored;
     LoadRecordFile(Path("2024.siz"), stored);
     ASSERT_EQ(2, stored.GetSize());
     EXPECT_EQ(CString("保存済み"), stored[0]->m_strRemark);

@@ -87,7 +87,7 @@ TEST_F(DataFileCommandsTest, EachCommandRefusesWhatItCannotDo)
         document->m_nInsertRow = std::string(c.state) == "inserting" ? 0 : -1;
         if (std::string(c.state) == "new")
             document->m_strPathName = kNewFileName;
-        CTypedPtrArray<CObArray, CMyObject2*> kept;
+        JournalArray kept;
         if (std::string(c.state) == "empty") {
             kept.Append(document->m_arrJournal);
             document->m_arrJournal.RemoveAll();

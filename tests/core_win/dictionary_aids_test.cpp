@@ -98,7 +98,7 @@ TEST_F(DictionaryAidsTest, ACancelledPartnerDialogChangesNothing)
 
 TEST_F(DictionaryAidsTest, CarryForwardReadsThePreviousYearAndCompletesTheWorkDictionary)
 {
-    CTypedPtrArray<CObArray, CMyObject2*> previous;
+    JournalArray previous;
     previous.Add(OneRowEntry("2023/06/01", "売上", "定期預金", "300", 1, 1005000).ResultDesc("D銀行").New());
     SaveRecordFile(Path("2023.siz"), previous);
     DeleteRecords(previous);

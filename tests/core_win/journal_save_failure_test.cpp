@@ -21,7 +21,7 @@ protected:
         ProgramFolderTest::SetUp();
         CopyShippedSetupFiles();
         // Enough entries for a file of several archive buffers.
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        JournalArray journal;
         for (int i = 0; i < 150; ++i) {
             CString amount;
             amount.Format("%d", 1000 + i);

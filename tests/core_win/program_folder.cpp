@@ -26,7 +26,7 @@ void WriteOldJournal(const CString& path)
 
 int EntriesInFile(const CString& path)
 {
-    CTypedPtrArray<CObArray, CMyObject2*> journal;
+    JournalArray journal;
     LoadRecordFile(path, journal);
     const int count = journal.GetSize();
     DeleteRecords(journal);
@@ -35,7 +35,7 @@ int EntriesInFile(const CString& path)
 
 void WriteJournal(const CString& path, std::initializer_list<const char*> amounts)
 {
-    CTypedPtrArray<CObArray, CMyObject2*> journal;
+    JournalArray journal;
     int day = 1;
     for (const char* amount : amounts) {
         CString date;

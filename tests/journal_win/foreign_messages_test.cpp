@@ -25,7 +25,7 @@ protected:
         CopyShippedSetupFiles();
         DictionaryNodes dictionary;
         LoadRecordFile(Path("zuvavodi.sdn"), dictionary);
-        BusyYearJournal year;
+        JournalArray year;
         MakeBusyYear(dictionary, BusyYearShape{}, year);
         DeleteRecords(dictionary);
         SaveRecordFile(Path("2024.siz"), year);

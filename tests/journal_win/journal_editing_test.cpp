@@ -41,7 +41,7 @@ protected:
     // Starts on a journal file of these entries.
     void StartWith(std::initializer_list<EntryBuilder> entries)
     {
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        JournalArray journal;
         for (const EntryBuilder& entry : entries)
             journal.Add(entry.New());
         SaveRecordFile(Path("2024.siz"), journal);
@@ -700,7 +700,7 @@ TEST_F(JournalEditingTest, ClassDialogNamesTheAccountSwallowsEnterAndTogglesItsH
 TEST_F(JournalEditingTest, ABusyYearIsListedSortedAndEditedInStep)
 {
     // 20,000 entries in falling date order, written as the file commands write them.
-    CTypedPtrArray<CObArray, CMyObject2*> journal;
+    JournalArray journal;
     for (int i = 0; i < 20000; ++i) {
         CString date;
         date.Format("2024/%02d/%02d", 12 - (i / 1700) % 12, 28 - (i / 61) % 28);

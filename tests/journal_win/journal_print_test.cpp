@@ -18,7 +18,7 @@ protected:
     void StartWithJournal(int entries)
     {
         CopyShippedSetupFiles();
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        JournalArray journal;
         for (int i = 0; i < entries; ++i) {
             CString date;
             date.Format("2019/%02d/%02d", 1 + i / 20, 1 + i % 20);

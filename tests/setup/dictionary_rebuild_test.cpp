@@ -20,7 +20,7 @@ struct Question {
 
 struct Fixture {
     DictionaryNodes nodes;
-    CTypedPtrArray<CObArray, CMyObject2*> journal;
+    JournalArray journal;
     std::vector<Question> asked;
     std::vector<int> answers;  // given in turn; the last repeats
     int resets = 0;

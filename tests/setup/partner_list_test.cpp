@@ -30,7 +30,7 @@ protected:
     }
     DictionaryNodes m_dictionary;
     DictionaryNodes m_work;
-    CTypedPtrArray<CObArray, CMyObject2*> m_journal;
+    JournalArray m_journal;
     PartnerList m_partners;
 };
 

@@ -97,7 +97,7 @@ protected:
     // program writes them: amounts of unused rows are "0".
     void StartWith(std::initializer_list<EntryBuilder> entries)
     {
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        JournalArray journal;
         for (const EntryBuilder& entry : entries)
             journal.Add(EntryBuilder(entry).UnusedAmountsZero().New());
         SaveRecordFile(Path("2024.siz"), journal);

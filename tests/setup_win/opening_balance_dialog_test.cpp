@@ -157,7 +157,7 @@ protected:
     }
     void WritePreviousYear(const char* name, std::initializer_list<EntryBuilder> entries)
     {
-        CTypedPtrArray<CObArray, CMyObject2*> journal;
+        JournalArray journal;
         for (const EntryBuilder& entry : entries)
             journal.Add(EntryBuilder(entry).UnusedAmountsZero().New());
         SaveRecordFile(Path(name), journal);

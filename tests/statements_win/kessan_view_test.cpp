@@ -406,7 +406,7 @@ TEST_F(KessanViewTest, SampleJournalsFiguresOnEveryPageOnScreenAndPrinted)
 {
     CopyShippedSetupFiles();
     ASSERT_TRUE(Start(SW_SHOWMAXIMIZED));
-    CTypedPtrArray<CObArray, CMyObject2*> sample;
+    JournalArray sample;
     LoadRecordFile(CString(PROGRAM_DATA_FOLDER) + "\\ｻﾝﾌﾟﾙ2024.siz", sample);
     ASSERT_GT(sample.GetSize(), 300);
     for (int i = 0; i < sample.GetSize(); ++i)
