@@ -557,11 +557,7 @@ void siwake::FillResultAccountLists(int keep)
     if (keep == 1)
         for (int i = 0; i < 3; ++i)
             typed[static_cast<size_t>(i)] = ComboText(m_cbResult[i]);
-    const std::vector<CString> names = ChildNames(GetDocument()->m_arrDictionary, 8);
-    for (CComboBox& result : m_cbResult) {
-        result.ResetContent();
-        FillList(result, names);
-    }
+    ShowResultAccountItems(ChildNames(GetDocument()->m_arrDictionary, 8));
     if (keep == 1)
         for (int i = 0; i < 3; ++i)
             m_cbResult[i].SetWindowText(typed[static_cast<size_t>(i)]);
@@ -585,12 +581,27 @@ void siwake::OfferCompanionCauseAccounts(CString name)
 void siwake::OfferResultAccounts(const CString& name)
 {
     const CMyDoc* document = GetDocument();
-    const std::vector<CString> list =
-        OfferedResultList(name, document->m_arrDictionary, document->m_arrHints, document->m_arrJournal);
+    ShowResultAccountItems(
+        OfferedResultList(name, document->m_arrDictionary, document->m_arrHints, document->m_arrJournal));
+}
+
+// The three result-account lists always hold the same items, and they are filled
+// anew only when the items change: showing an entry again after a sort or a
+// rebuild of the list offers the same accounts, and filling three lists costs
+// more than the rest of showing the entry.
+void siwake::ShowResultAccountItems(std::vector<CString> items)
+{
+    if (items == m_resultItemsShown) {
+        // As a refill leaves them: no item chosen, the fields empty.
+        for (CComboBox& result : m_cbResult)
+            result.SetCurSel(-1);
+        return;
+    }
     for (CComboBox& result : m_cbResult) {
         result.ResetContent();
-        FillList(result, list);
+        FillList(result, items);
     }
+    m_resultItemsShown = std::move(items);
 }
 
 int siwake::FindCauseClass(std::size_t row, const CString& name)

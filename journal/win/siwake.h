@@ -85,6 +85,7 @@ private:
     // Entry fields.
     void ClearEntryFields();
     void FillResultAccountLists(int keep);
+    void ShowResultAccountItems(std::vector<CString> items);
     void OfferCompanionCauseAccounts(CString name);
     void OfferResultAccounts(const CString& name);
     // The class of the cause account name, taken for the entry row row (entry_rows.h).
@@ -186,6 +187,8 @@ private:
     CString m_strResultPhrase1;
     CString m_strResultPhrase2;
     BOOL m_bResultListsStale = FALSE;
+    // The items the three result-account lists hold.
+    std::vector<CString> m_resultItemsShown;
     int m_nInsertLine = -1;
     CMyObject2 m_clipEntry;
     BOOL m_bPainted = FALSE;

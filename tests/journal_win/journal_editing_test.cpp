@@ -12,6 +12,7 @@
 #include "framework/win/dialog.h"
 #include "framework/win/wide_text.h"
 #include "journal/dictionary_check.h"
+#include "journal/entry_lists.h"
 #include "journal/journal_lines.h"
 #include "journal/win/siwake.h"
 #include "resource.h"
@@ -733,6 +734,68 @@ TEST_F(JournalEditingTest, ABusyYearIsListedSortedAndEditedInStep)
     for (int i = 1; i < sortedJournal.GetSize() - 1; ++i)
         ASSERT_LE(DateSortKey(sortedJournal.GetAt(i - 1)->m_strDate), DateSortKey(sortedJournal.GetAt(i)->m_strDate)) << i;
     ExpectAligned();
+}
+
+// The three result-account lists are filled only when their items change:
+// showing an entry of the same cause account again after a sort keeps them (the
+// data a test marked their items with stays), an entry of another cause account
+// or the new-entry row fills them anew. Each time they hold the accounts offered,
+// no item chosen, and the fields show the entry's own result accounts.
+TEST_F(JournalEditingTest, ResultListsAreFilledAnewOnlyWhenTheirItemsChange)
+{
+    StartWith({OneRowEntry("2024/03/01", "売上", "現金", "100", 1, 1005000),
+               OneRowEntry("2024/01/05", "売上", "現金", "200", 1, 1005000),
+               OneRowEntry("2024/02/01", "売掛金", "普通預金", "300", 1, 5005002)});
+    const CMyDoc& document = *Document();
+    auto offered = [&](const char* cause) {
+        return OfferedResultList(cause, document.m_arrDictionary, document.m_arrHints, document.m_arrJournal);
+    };
+    auto items = [&](int k) {
+        CComboBox& combo = View()->m_cbResult[k];
+        std::vector<CString> texts;
+        for (int i = 0; i < combo.GetCount(); ++i) {
+            CString text;
+            combo.GetLBText(i, text);
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    auto expectLists = [&](const std::vector<CString>& expected, const char* firstResult) {
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(expected, items(k)) << k;
+            EXPECT_EQ(CB_ERR, View()->m_cbResult[k].GetCurSel()) << k;
+        }
+        EXPECT_EQ(firstResult, Text(1043));
+        EXPECT_EQ("", Text(1040));
+        EXPECT_EQ("", Text(1041));
+    };
+    auto marked = [&] {
+        int count = 0;
+        for (int k = 0; k < 3; ++k)
+            count += View()->m_cbResult[k].GetItemData(0) == static_cast<DWORD_PTR>(0x5eed + k) ? 1 : 0;
+        return count;
+    };
+
+    SelectRow(0);
+    expectLists(offered("売上"), "現金");
+    // A pick leaves an item chosen; showing an entry again chooses none.
+    View()->m_cbResult[1].SetCurSel(2);
+    for (int k = 0; k < 3; ++k)
+        View()->m_cbResult[k].SetItemData(0, static_cast<DWORD_PTR>(0x5eed + k));
+
+    Command(ID_SORT_BY_DATE);
+    ASSERT_EQ("01/05 02/01 03/01 ", Dates());
+    ASSERT_EQ(0, Document()->m_nCurEntry);
+    expectLists(offered("売上"), "現金");
+    EXPECT_EQ(3, marked());
+
+    SelectRow(1);
+    expectLists(offered("売掛金"), "普通預金");
+    EXPECT_NE(offered("売上"), offered("売掛金"));
+    EXPECT_EQ(0, marked());
+
+    SelectRow(3);
+    expectLists(ChildNames(document.m_arrDictionary, 8), "");
 }
 
 // The list holds no copies of its lines: the view's list answers with the lines
