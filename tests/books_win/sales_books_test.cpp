@@ -192,7 +192,7 @@ TEST_F(SalesBookTest, LinesAndPartnersOfASmallJournal)
     ASSERT_NE(nullptr, view);
     ASSERT_EQ(4, view->m_lbLedger.GetCount());
     EXPECT_EQ(0, view->m_ledger.lines[0].entryRow);
-    EXPECT_EQ(5, view->m_ledger.lines[1].entryRow);
+    EXPECT_EQ(3, view->m_ledger.lines[1].entryRow);
     EXPECT_EQ(3, view->m_lbLedger.GetCurSel());
     EXPECT_EQ((std::vector<CString>{"問屋A", "問屋B"}), view->m_listPartners);
     ASSERT_EQ(3, view->m_lbPartners.GetCount());
