@@ -73,6 +73,14 @@ void CLedgerBookView::OnInitialUpdate()
         m_lbClass.AddString(name);
 }
 
+std::vector<int> CLedgerBookView::DrawnGroupBoxes() const
+{
+    std::vector<int> ids;
+    for (const GroupFrame& frame : GroupFrames())
+        ids.push_back(frame.id);
+    return ids;
+}
+
 void CLedgerBookView::SendBookCommand(unsigned int command)
 {
     // The switch retires this view (hidden now, destroyed when the program is

@@ -129,6 +129,9 @@ protected:
     virtual void WriteShownAccount() {}
     virtual void WriteHandOver(const CMyObject2& entry);
     virtual std::vector<GroupFrame> GroupFrames() const = 0;
+    // The group boxes the form draws instead of making them windows: those it
+    // frames. They keep their ids for their place and their caption.
+    std::vector<int> DrawnGroupBoxes() const override;
     virtual bool FramesDescriptions() const { return true; }
     // What the book shows of the entry besides the detail group; -1 when the group is cleared.
     virtual void ShowEntryExtras(int) {}

@@ -136,6 +136,7 @@ void kanjyo::LoadAccountLists()
         FillList(m_lbGroups[static_cast<size_t>(group)], m_groups[static_cast<size_t>(group)]);
     m_lbLedger.ResetContent();
     m_ledger = Ledger();
+    m_strWholeLedgerAccount.Empty();
     m_nAccountGroup = kGroupNone;
     m_nAccountIndex = -1;
     m_strAccount = document->m_strCurAccount;
@@ -169,14 +170,23 @@ void kanjyo::BuildLedger(int nGroup)
 {
     CMyDoc* document = GetDocument();
     m_nInitEntry = document->m_nCurEntry;
-    LedgerOptions options;
-    options.account = m_strAccount;
-    options.creditBalance = GroupHasCreditBalance(nGroup);
-    m_ledger = ::BuildLedger(document->m_arrJournal, options);
-    m_descriptions = m_ledger.descriptions;
-    FillLedgerList();
-
-    FillDescriptionList(m_lbDescriptions, m_descriptions);
+    const bool credit = GroupHasCreditBalance(nGroup);
+    if (m_strWholeLedgerAccount.IsEmpty() || m_strWholeLedgerAccount != m_strAccount || m_bWholeLedgerCredit != credit) {
+        LedgerOptions options;
+        options.account = m_strAccount;
+        options.creditBalance = credit;
+        m_ledger = ::BuildLedger(document->m_arrJournal, options);
+        m_descriptions = m_ledger.descriptions;
+        FillLedgerList();
+        FillDescriptionList(m_lbDescriptions, m_descriptions);
+        m_strWholeLedgerAccount = m_strAccount;
+        m_bWholeLedgerCredit = credit;
+    } else {
+        // The lists stay; they are put back as a new fill leaves them.
+        m_lbLedger.SetTopIndex(0);
+        m_lbDescriptions.SetCurSel(0);
+        m_lbDescriptions.SetTopIndex(0);
+    }
 
     m_strDescFilter.Empty();
     DrawTotals();
@@ -232,6 +242,7 @@ void kanjyo::BuildFilteredLedger(int nGroup)
     options.filtered = true;
     options.filter = m_strDescFilter;
     m_ledger = ::BuildLedger(document->m_arrJournal, options);
+    m_strWholeLedgerAccount.Empty();
     m_ledger.descriptions = m_descriptions;
     FillLedgerList();
 

@@ -49,4 +49,11 @@ private:
     void ShowPrompt();
     // The item of the description list whose text is filter, or -1.
     int FindDescription(const CString& filter) const;
+
+    // The account whose whole ledger the list and the description list hold, with
+    // its balance side; empty when they hold a filtered ledger or none. A book's
+    // journal does not change while the book is shown (new data makes the form
+    // anew), so picking that account again shows the ledger without building it.
+    CString m_strWholeLedgerAccount;
+    bool m_bWholeLedgerCredit = false;
 };

@@ -142,6 +142,14 @@ void CSalesBookView::OnInitialUpdate()
     LoadAccountLists();
 }
 
+std::vector<int> CSalesBookView::DrawnGroupBoxes() const
+{
+    // The purchases book gives its partner group box the focus: that one stays a window.
+    std::vector<int> ids = CLedgerBookView::DrawnGroupBoxes();
+    ids.erase(std::remove(ids.begin(), ids.end(), IDC_PARTNER_GROUP), ids.end());
+    return ids;
+}
+
 std::vector<GroupFrame> CSalesBookView::GroupFrames() const
 {
     return {{IDC_PARTNER_GROUP, RGB(128, 128, 255)},

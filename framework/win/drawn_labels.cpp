@@ -1,10 +1,12 @@
 #include "drawn_labels.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr WORD kExtendedSignature = 0xFFFF;
+constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kStaticClass = 0x0082;
 constexpr DWORD kNoId = 0xFFFFFFFF;
 constexpr DWORD kShortNoId = 0xFFFF;
@@ -99,9 +101,21 @@ bool IsLabel(DWORD exStyle, DWORD style, DWORD id, WORD classOrdinal, const std:
            ((style & SS_NOPREFIX) || text.find(L'&') == std::wstring::npos);
 }
 
+constexpr DWORD kGroupBoxStyles = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_TYPEMASK;
+
+bool IsDrawnGroupBox(DWORD exStyle, DWORD style, DWORD id, WORD classOrdinal, const std::wstring& text, WORD extra,
+                     const std::vector<int>& ids)
+{
+    const bool named = id == kNoId || id == kShortNoId ||
+                       std::find(ids.begin(), ids.end(), static_cast<int>(static_cast<short>(id))) != ids.end();
+    return classOrdinal == kButtonClass && named && exStyle == 0 && extra == 0 && (style & WS_VISIBLE) &&
+           (style & BS_TYPEMASK) == BS_GROUPBOX && (style & ~kGroupBoxStyles) == 0 &&
+           text.find(L'&') == std::wstring::npos;
+}
+
 }  // namespace
 
-std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate)
+std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate, const std::vector<int>& groupBoxIds)
 {
     m_labels.clear();
     const auto* bytes = reinterpret_cast<const BYTE*>(dialogTemplate);
@@ -146,8 +160,10 @@ std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate)
         reader.Skip(extra);
         if (!reader.Ok())
             break;
-        if (IsLabel(exStyle, style, id, classOrdinal, text, extra)) {
-            m_labels.push_back({{x, y, cx, cy}, {}, style, text});
+        const bool label = IsLabel(exStyle, style, id, classOrdinal, text, extra);
+        if (label || IsDrawnGroupBox(exStyle, style, id, classOrdinal, text, extra, groupBoxIds)) {
+            const int ownId = id == kNoId || id == kShortNoId ? -1 : static_cast<int>(static_cast<short>(id));
+            m_labels.push_back({{x, y, cx, cy}, {}, style, text, !label, ownId});
             groupPending = groupPending || (style & WS_GROUP) != 0;
             continue;
         }
@@ -174,6 +190,15 @@ std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate)
 void DrawnLabels::Place(HWND form)
 {
     m_font = reinterpret_cast<HFONT>(::SendMessageW(form, WM_GETFONT, 0, 0));
+    if (HDC dc = ::GetDC(form)) {
+        const HGDIOBJ previous = m_font ? ::SelectObject(dc, m_font) : nullptr;
+        TEXTMETRICW metrics = {};
+        ::GetTextMetricsW(dc, &metrics);
+        m_textHeight = metrics.tmHeight;
+        if (previous)
+            ::SelectObject(dc, previous);
+        ::ReleaseDC(form, dc);
+    }
     // The dialog manager turns the place and the size into pixels each on its own,
     // not the two corners: so does the label.
     for (Label& label : m_labels) {
@@ -190,32 +215,102 @@ void DrawnLabels::Draw(HDC dc) const
     const int saved = ::SaveDC(dc);
     if (m_font)
         ::SelectObject(dc, m_font);
-    // The colours a form that answers no WM_CTLCOLORSTATIC gives its static controls.
+    // The colours a form that answers no WM_CTLCOLORSTATIC gives its static
+    // controls and its group boxes.
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetBkColor(dc, ::GetSysColor(COLOR_3DFACE));
     ::SetBkMode(dc, OPAQUE);
     HBRUSH face = ::GetSysColorBrush(COLOR_3DFACE);
     for (const Label& label : m_labels) {
-        RECT client = label.pixels;
-        // A bordered static child is framed as Wine frames it: a sunken edge two pixels wide.
-        if (label.style & WS_BORDER)
-            ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-        UINT format = DT_EXPANDTABS | DT_WORDBREAK;
-        switch (label.style & SS_TYPEMASK) {
-        case SS_CENTER: format |= DT_CENTER; break;
-        case SS_RIGHT: format |= DT_RIGHT; break;
-        default: format |= DT_LEFT; break;
-        }
-        if (label.style & SS_NOPREFIX)
-            format |= DT_NOPREFIX;
-        if (label.style & SS_CENTERIMAGE)
-            format |= DT_SINGLELINE | DT_VCENTER;
-        ::FillRect(dc, &client, face);
-        const int clip = ::SaveDC(dc);
-        ::IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
-        RECT text = client;
-        ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &text, format);
-        ::RestoreDC(dc, clip);
+        if (label.groupBox)
+            DrawGroupBox(dc, label, face);
+        else
+            DrawLabel(dc, label, face);
     }
     ::RestoreDC(dc, saved);
+}
+
+void DrawnLabels::DrawLabel(HDC dc, const Label& label, HBRUSH face) const
+{
+    RECT client = label.pixels;
+    // A bordered static child is framed as Wine frames it: a sunken edge two pixels wide.
+    if (label.style & WS_BORDER)
+        ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    UINT format = DT_EXPANDTABS | DT_WORDBREAK;
+    switch (label.style & SS_TYPEMASK) {
+    case SS_CENTER: format |= DT_CENTER; break;
+    case SS_RIGHT: format |= DT_RIGHT; break;
+    default: format |= DT_LEFT; break;
+    }
+    if (label.style & SS_NOPREFIX)
+        format |= DT_NOPREFIX;
+    if (label.style & SS_CENTERIMAGE)
+        format |= DT_SINGLELINE | DT_VCENTER;
+    ::FillRect(dc, &client, face);
+    const int clip = ::SaveDC(dc);
+    ::IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    RECT text = client;
+    ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &text, format);
+    ::RestoreDC(dc, clip);
+}
+
+void DrawnLabels::DrawGroupBox(HDC dc, const Label& box, HBRUSH face) const
+{
+    // As the button control paints a group box: everything within the box, an
+    // etched frame from the middle of the caption's line, and the caption one
+    // pixel right of 7 in from the left, on the face colour with a pixel more on
+    // each side and below.
+    const RECT& r = box.pixels;
+    const int clip = ::SaveDC(dc);
+    ::IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    RECT frame = r;
+    frame.top += m_textHeight / 2 - 1;
+    ::DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    if (!box.text.empty()) {
+        RECT text = {r.left + 7, r.top - 1, r.right - 7, r.bottom + 1};
+        ::DrawTextW(dc, box.text.c_str(), static_cast<int>(box.text.size()), &text,
+                    DT_NOCLIP | DT_SINGLELINE | DT_CALCRECT);
+        ::OffsetRect(&text, 1, 1);
+        RECT fill = {text.left - 1, text.top, text.right + 1, text.bottom + 1};
+        ::FillRect(dc, &fill, face);
+        ::DrawTextW(dc, box.text.c_str(), static_cast<int>(box.text.size()), &text, DT_NOCLIP | DT_SINGLELINE);
+    }
+    ::RestoreDC(dc, clip);
+}
+
+DrawnLabels::Label* DrawnLabels::Find(int id)
+{
+    if (id == -1)
+        return nullptr;
+    for (Label& label : m_labels)
+        if (label.id == id)
+            return &label;
+    return nullptr;
+}
+
+const RECT* DrawnLabels::PlaceOf(int id) const
+{
+    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    return label ? &label->pixels : nullptr;
+}
+
+bool DrawnLabels::TextOf(int id, std::wstring& text) const
+{
+    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    if (!label)
+        return false;
+    text = label->text;
+    return true;
+}
+
+bool DrawnLabels::SetText(int id, const std::wstring& text, RECT& area)
+{
+    Label* label = Find(id);
+    if (!label)
+        return false;
+    label->text = text;
+    // The caption's line with its pixel below, across the whole box.
+    area = {label->pixels.left, label->pixels.top, label->pixels.right,
+            std::min<LONG>(label->pixels.top + m_textHeight + 2, label->pixels.bottom)};
+    return true;
 }

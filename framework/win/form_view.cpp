@@ -3,6 +3,7 @@
 #include "create_context.h"
 #include "dc.h"
 #include "frame_wnd.h"
+#include "wide_text.h"
 
 IMPLEMENT_DYNAMIC(CFormView, CScrollView)
 
@@ -63,7 +64,41 @@ void CFormView::OnDraw(CDC*) {}
 
 std::vector<BYTE> CFormView::AdjustDialogTemplate(const DLGTEMPLATE* dialogTemplate)
 {
-    return m_labels.TakeFrom(dialogTemplate);
+    return m_labels.TakeFrom(dialogTemplate, DrawnGroupBoxes());
+}
+
+CRect CFormView::ControlRect(int nID) const
+{
+    const RECT* drawn = m_labels.PlaceOf(nID);
+    if (!drawn)
+        return CWnd::ControlRect(nID);
+    // The form's children move with its scrolling; the drawn item moves with them.
+    const CPoint scroll = GetScrollPosition();
+    CRect rect(drawn->left, drawn->top, drawn->right, drawn->bottom);
+    rect.OffsetRect(-scroll.x, -scroll.y);
+    return rect;
+}
+
+int CFormView::GetDlgItemText(int nID, CString& rString) const
+{
+    std::wstring text;
+    if (!m_labels.TextOf(nID, text))
+        return CWnd::GetDlgItemText(nID, rString);
+    rString = FromWide(text);
+    return rString.GetLength();
+}
+
+void CFormView::SetDlgItemText(int nID, LPCTSTR lpszString)
+{
+    RECT area;
+    if (!m_labels.SetText(nID, ToWide(lpszString), area)) {
+        CWnd::SetDlgItemText(nID, lpszString);
+        return;
+    }
+    const CPoint scroll = GetScrollPosition();
+    CRect shown(area.left, area.top, area.right, area.bottom);
+    shown.OffsetRect(-scroll.x, -scroll.y);
+    InvalidateRect(&shown, TRUE);
 }
 
 void CFormView::OnDrawLabels(CDC* pDC)

@@ -10,6 +10,7 @@
 #include "support/window_test_support.h"
 
 #include "framework/win/controls.h"
+#include "framework/win/form_view.h"
 #include "framework/win/view.h"
 #include "framework/win/wnd.h"
 
@@ -69,10 +70,11 @@ protected:
         Notify(id, LBN_SELCHANGE);
     }
 
+    // The text of a control, or the caption of a group box the form draws.
     CString Text(int id) const
     {
         CString text;
-        Frame()->GetActiveView()->GetDlgItemText(id, text);
+        static_cast<CFormView*>(Frame()->GetActiveView())->GetDlgItemText(id, text);
         return text;
     }
 };

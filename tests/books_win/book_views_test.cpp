@@ -237,6 +237,60 @@ TEST_F(BookViewTest, SampleJournalEachBookALineTheJournalAndBackToTheSameLine)
     EXPECT_EQ(expenseIncrease, static_cast<int>(expense->IsDlgButtonChecked(1035)));
 }
 
+// The general ledger reopened on its account keeps the ledger it built for the
+// next pick of that account; every pick still shows the whole ledger of the
+// account picked, at the current entry's line, with every description.
+TEST_F(BookViewTest, PickingTheAccountTheLedgerOpenedWithShowsItsWholeLedger)
+{
+    StartWithSample();
+    Document()->m_strCurAccount.Empty();
+    Command(ID_VIEW_KANJYO);
+    PickItem(1009, "売上");
+    PickLine(1001, 7);
+    kanjyo* ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    const int entry = ledger->m_ledger.lines[7].entry;
+    Command(ID_VIEW_SIWAKE);
+    Command(ID_VIEW_KANJYO);
+    ledger = Shown<kanjyo>();
+    ASSERT_NE(nullptr, ledger);
+    ASSERT_EQ(RowsNaming("売上"), ledger->m_lbLedger.GetCount());
+    // The ledger's group box is drawn by the form; its caption follows the account.
+    EXPECT_EQ(nullptr, ledger->GetDlgItem(IDC_KANJYO_LEDGER_GROUP));
+
+    auto expectWholeLedger = [&](const char* account, const char* step) {
+        EXPECT_EQ(RowsNaming(account), ledger->m_lbLedger.GetCount()) << step;
+        EXPECT_EQ(static_cast<int>(ledger->m_ledger.lines.size()), ledger->m_lbLedger.GetCount()) << step;
+        EXPECT_EQ(CString(" 【 ") + account + " 】 ", Text(1050)) << step;
+        EXPECT_EQ(0, ledger->m_lbDescriptions.GetCurSel()) << step;
+        EXPECT_EQ(static_cast<int>(ledger->m_descriptions.size()) + 1, ledger->m_lbDescriptions.GetCount()) << step;
+        EXPECT_EQ("", Document()->m_strFilter) << step;
+        EXPECT_EQ(account, Document()->m_strCurAccount) << step;
+    };
+
+    // The same account again: the line of the current entry stays picked, even
+    // when the list was scrolled away from it.
+    ledger->m_lbLedger.SetTopIndex(ledger->m_lbLedger.GetCount() - 1);
+    PickItem(1009, "売上");
+    expectWholeLedger("売上", "picked again");
+    ASSERT_GE(ledger->m_lbLedger.GetCurSel(), 0);
+    EXPECT_EQ(entry, ledger->m_ledger.lines[static_cast<size_t>(ledger->m_lbLedger.GetCurSel())].entry);
+    EXPECT_LE(ledger->m_lbLedger.GetTopIndex(), ledger->m_lbLedger.GetCurSel());
+
+    // After a description filter, and after another account, the same account
+    // shows its whole ledger again.
+    CString description;
+    ledger->m_lbDescriptions.GetText(1, description);
+    PickItem(1063, description);
+    ASSERT_LT(ledger->m_lbLedger.GetCount(), RowsNaming("売上"));
+    PickItem(1009, "売上");
+    expectWholeLedger("売上", "after a filter");
+    PickItem(1021, "現金");
+    expectWholeLedger("現金", "another account");
+    PickItem(1009, "売上");
+    expectWholeLedger("売上", "back from another account");
+}
+
 TEST_F(BookViewTest, GeneralLedgerOpeningFieldByAccountKind)
 {
     StartWithSample();

@@ -12,6 +12,7 @@
 #include "framework/win/win_app.h"
 #include "framework/win/wnd.h"
 #include "support/window_test_support.h"
+#include "test_app_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,8 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
+    // The form draws its details group box; the one of no id it draws unasked.
+    std::vector<int> DrawnGroupBoxes() const override { return {IDC_DETAIL_GROUP}; }
 
     void OnSwitch();
     void OnGreyedCommand() { ++m_nGreyedCommands; }

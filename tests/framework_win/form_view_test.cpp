@@ -163,13 +163,13 @@ TEST_F(SingleDocumentTest, OnDrawPaintsOverTheFormsBackgroundAtTheScrollPosition
 
 namespace {
 
-std::vector<CString> ChildStaticTexts(HWND form)
+std::vector<CString> ChildTexts(HWND form, const wchar_t* className)
 {
     std::vector<CString> texts;
     for (HWND child = ::GetWindow(form, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         wchar_t name[32] = {};
         ::GetClassNameW(child, name, 32);
-        if (_wcsicmp(name, L"Static") == 0) {
+        if (_wcsicmp(name, className) == 0) {
             CString text;
             CWnd::FromHandle(child)->GetWindowText(text);
             texts.push_back(text);
@@ -182,11 +182,13 @@ std::vector<CString> ChildStaticTexts(HWND form)
 
 // The labels of no id of their own are drawn by the form, not made windows; a
 // label with an id or a mnemonic stays a window, and the control after a drawn
-// label starts its group as the label did.
+// label starts its group as the label did. So are the group boxes of no id and
+// those the form names, drawn as the button control draws them, their place and
+// caption still given and changed by their id; another group box stays a window.
 TEST_F(SingleDocumentTest, PlainLabelsAreDrawnByTheFormAndKeepTheGroups)
 {
     CTestFormView* view = FormView();
-    const std::vector<CString> statics = ChildStaticTexts(view->m_hWnd);
+    const std::vector<CString> statics = ChildTexts(view->m_hWnd, L"Static");
     for (const char* drawn : {"取引先", "金額", "見出し"})
         EXPECT_EQ(std::count(statics.begin(), statics.end(), CString(drawn)), 0) << drawn;
     for (const char* window : {"&名前", "番号", "下端"})
@@ -228,5 +230,69 @@ TEST_F(SingleDocumentTest, PlainLabelsAreDrawnByTheFormAndKeepTheGroups)
     EXPECT_GT(darkIn(CRect(heading.left + 3, heading.top + 3, heading.right - 3, heading.bottom - 3)), 10);
     EXPECT_EQ(memory.GetPixel(heading.left + 3, heading.top + 3), ::GetSysColor(COLOR_3DFACE));
     EXPECT_EQ(darkIn(pixels(200, 160, 60, 13)), 0);
+
+    const std::vector<CString> buttons = ChildTexts(view->m_hWnd, L"Button");
+    for (const char* drawn : {"明細", "区分"})
+        EXPECT_EQ(std::count(buttons.begin(), buttons.end(), CString(drawn)), 0) << drawn;
+    EXPECT_EQ(std::count(buttons.begin(), buttons.end(), CString("保留")), 1);
+    EXPECT_EQ(nullptr, view->GetDlgItem(IDC_DETAIL_GROUP));
+    EXPECT_TRUE(view->GetDlgItem(IDC_TAX_IN)->GetStyle() & WS_GROUP);
+    const CRect details = pixels(8, 150, 100, 50);
+    EXPECT_EQ(details, view->ControlRect(IDC_DETAIL_GROUP));
+    EXPECT_EQ(pixels(200, 185, 100, 30), view->ControlRect(IDC_KEPT_GROUP));
+
+    // Each drawn box is, pixel for pixel, what a group box window of its place,
+    // caption and font paints.
+    auto expectPaintedAsAWindow = [&](const CRect& box, const wchar_t* caption) {
+        HWND window = ::CreateWindowExW(0, L"Button", caption, WS_CHILD | BS_GROUPBOX, box.left, box.top, box.Width(),
+                                        box.Height(), view->m_hWnd, nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, window);
+        ::SendMessageW(window, WM_SETFONT, ::SendMessageW(view->m_hWnd, WM_GETFONT, 0, 0), FALSE);
+        CDC painted;
+        painted.CreateCompatibleDC(&screen);
+        CBitmap paintedBitmap;
+        paintedBitmap.CreateCompatibleBitmap(&screen, box.Width(), box.Height());
+        CBitmap* before = painted.SelectObject(&paintedBitmap);
+        painted.FillSolidRect(0, 0, box.Width(), box.Height(), RGB(255, 0, 255));
+        ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(painted.GetSafeHdc()), PRF_CLIENT);
+        int differing = 0;
+        int drawn = 0;
+        for (int y = 0; y < box.Height(); ++y)
+            for (int x = 0; x < box.Width(); ++x) {
+                const COLORREF c = painted.GetPixel(x, y);
+                differing += c != memory.GetPixel(box.left + x, box.top + y) ? 1 : 0;
+                drawn += c != RGB(255, 0, 255) ? 1 : 0;
+            }
+        EXPECT_EQ(0, differing) << "the box at " << box.left << "," << box.top;
+        EXPECT_GT(drawn, 2 * (box.Width() + box.Height()));
+        painted.SelectObject(before);
+        ::DestroyWindow(window);
+    };
+    expectPaintedAsAWindow(details, L"明細");
+    expectPaintedAsAWindow(pixels(120, 150, 70, 40), L"区分");
+    memory.SelectObject(previous);
+
+    // A new caption is given back and drawn in the place of the old one.
+    EXPECT_EQ("明細", [&] {
+        CString text;
+        view->GetDlgItemText(IDC_DETAIL_GROUP, text);
+        return text;
+    }());
+    // Shown and painted, so that what the change leaves to paint can be seen.
+    Frame()->ShowWindow(SW_SHOWNA);
+    Frame()->UpdateWindow();
+    view->UpdateWindow();
+    view->SetDlgItemText(IDC_DETAIL_GROUP, "明細 【現金】");
+    CString caption;
+    view->GetDlgItemText(IDC_DETAIL_GROUP, caption);
+    EXPECT_EQ("明細 【現金】", caption);
+    RECT waiting = {};
+    EXPECT_TRUE(::GetUpdateRect(view->m_hWnd, &waiting, FALSE));
+    const POINT inCaption = {details.left + 20, details.top + 2};
+    EXPECT_TRUE(::PtInRect(&waiting, inCaption));
+    memory.SelectObject(&bitmap);
+    memory.FillSolidRect(&client, RGB(255, 0, 255));
+    view->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.GetSafeHdc()), PRF_CLIENT);
+    expectPaintedAsAWindow(details, L"明細 【現金】");
     memory.SelectObject(previous);
 }

@@ -26,6 +26,9 @@
 #define IDC_NOTE 1010
 #define IDC_BOTTOM 1011
 #define IDC_LABEL 1012
+#define IDC_DETAIL_GROUP 1013
+#define IDC_TAX_IN 1014
+#define IDC_KEPT_GROUP 1015
 
 // Commands.
 #define ID_TEST_FIRST 32800
