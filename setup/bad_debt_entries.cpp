@@ -3,6 +3,7 @@
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/class_code.h"
+#include "../core/entry_rows.h"
 
 #include <cstdlib>
 
@@ -83,16 +84,13 @@ BadDebtFigures RecognizeBadDebt(const JournalArray& journal)
         const ClassCode code = DecodeClassCode(e->m_nClassCode);
         if (code.known)
             digits = code.rowClass;
-        const CString* accounts[6] = {&e->m_strCause1, &e->m_strCause2, &e->m_strCause3,
-                                      &e->m_strResult1, &e->m_strResult2, &e->m_strResult3};
-        const CString* amounts[6] = {&e->m_strCauseAmount1, &e->m_strCauseAmount2, &e->m_strCauseAmount3,
-                                     &e->m_strResultAmount1, &e->m_strResultAmount2, &e->m_strResultAmount3};
-        for (int r = 0; r < 6; ++r) {
-            if (*accounts[r] != "売掛金" && *accounts[r] != "受取手形")
+        for (int r = 0; r < kEntryRows; ++r) {
+            const CString& account = RowAccount(*e, r);
+            if (account != "売掛金" && account != "受取手形")
                 continue;
-            const bool onCredit = !RowIsDebit(d, r < 3);
+            const bool onCredit = !RowIsDebit(d, IsCauseRow(r));
             const bool grows = GrowsOnDebit(digits[r]) ? !onCredit : onCredit;
-            f.receivables = AddSubAmounts(f.receivables, *amounts[r], grows ? 1 : -1);
+            f.receivables = AddSubAmounts(f.receivables, RowAmount(*e, r), grows ? 1 : -1);
         }
     }
     return f;

@@ -46,23 +46,8 @@ void CHintDlg::DrawGradientFrame(CDC* pDC)
 {
     const CRect o = ControlRect(IDC_HINT_OUTER_GROUP);
     // From the palest line inside to the strongest outside.
-    for (int i = 1; i <= 12; ++i) {
-        CPen pen(PS_SOLID, 1, RGB(254 - 16 * i, 255, 255));
-        CPen* previous = pDC->SelectObject(&pen);
-        const int left = o.left - i;
-        const int top = o.top - i + 6;
-        const int right = o.right + i - 3;
-        const int bottom = o.bottom + i - 2;
-        pDC->MoveTo(left, top);
-        pDC->LineTo(right, top);
-        pDC->MoveTo(right, top);
-        pDC->LineTo(right, bottom);
-        pDC->MoveTo(left, bottom);
-        pDC->LineTo(right, bottom);
-        pDC->MoveTo(left, top);
-        pDC->LineTo(left, bottom);
-        pDC->SelectObject(previous);
-    }
+    for (int i = 1; i <= 12; ++i)
+        DrawFrameLines(pDC, o.left - i, o.top - i + 6, o.right + i - 3, o.bottom + i - 2, RGB(254 - 16 * i, 255, 255), 1);
 }
 
 void CHintDlg::DrawExplanationTab(CDC* pDC)

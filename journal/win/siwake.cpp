@@ -89,22 +89,6 @@ CString ComboText(const CComboBox& combo)
     return text;
 }
 
-// The date of a journal entry's text: "yyyy/MM/dd", or "yy/MM/dd" for a shorter text.
-SYSTEMTIME DateOfEntryText(const CString& date)
-{
-    SYSTEMTIME time{};
-    if (date.GetLength() >= 9) {
-        time.wYear = static_cast<WORD>(atoi(date.Left(4)));
-        time.wMonth = static_cast<WORD>(atoi(date.Mid(5, 2)));
-        time.wDay = static_cast<WORD>(atoi(date.Mid(8, 2)));
-    } else {
-        time.wYear = static_cast<WORD>(atoi("20" + date.Left(2)));
-        time.wMonth = static_cast<WORD>(atoi(date.Mid(3, 2)));
-        time.wDay = static_cast<WORD>(atoi(date.Mid(6, 2)));
-    }
-    return time;
-}
-
 }  // namespace
 
 IMPLEMENT_DYNCREATE(siwake, CFormView)
@@ -537,14 +521,14 @@ void siwake::ClearEntryFields()
     }
 
     const auto& journal = GetDocument()->m_arrJournal;
-    SYSTEMTIME date{};
     if (journal.GetSize() > 0) {
-        date = DateOfEntryText(journal.GetAt(journal.GetSize() - 1)->m_strDate);
+        SetDateFromEntryText(journal.GetAt(journal.GetSize() - 1)->m_strDate);
     } else {
+        SYSTEMTIME date{};
         ::GetLocalTime(&date);
         date.wHour = date.wMinute = date.wSecond = date.wMilliseconds = 0;
+        m_dtDate.SetTime(&date);
     }
-    m_dtDate.SetTime(&date);
 
     RedrawClassFunnel(1);
     RedrawDescBracket(0, 1);

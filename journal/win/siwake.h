@@ -203,6 +203,8 @@ private:
     void SwitchBook(const char* destination, UINT command);
     // The date picker's date as "yyyy/MM/dd".
     CString DateText() const;
+    // Shows the date of an entry's text ("yyyy/MM/dd", or "yy/MM/dd" for a
+    // shorter text) in the date picker; a date the picker cannot show leaves it as it was.
     void SetDateFromEntryText(const CString& date);
     // The journal entry at index, or nullptr when the index names none.
     CMyObject2* EntryAt(int index) const;
