@@ -30,7 +30,9 @@ CString ClassNameOf(const CWnd& wnd)
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
-    HWND hWndControl = m_pDlgWnd && m_pDlgWnd->m_hWnd ? ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC) : nullptr;
+    HWND hWndControl = nullptr;
+    if (m_pDlgWnd && m_pDlgWnd->m_hWnd)
+        m_pDlgWnd->GetDlgItem(nIDC, &hWndControl);
     if (!hWndControl) {
         // A data exchange entry names a control the window does not have: a
         // fault of the class's table, not of the user's input.

@@ -394,7 +394,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
-    HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
+    HWND hWndControl = pParent->ChildOfId(static_cast<int>(nID));
     return hWndControl && SubclassWindow(hWndControl);
 }
 
@@ -425,14 +425,34 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     }
 }
 
+HWND CWnd::ChildOfId(int nID) const
+{
+    // Ids shared by many children (the labels' -1) are looked up each time.
+    const bool shared = nID == -1 || nID == 0xFFFF;
+    if (!shared) {
+        const auto known = m_childrenById.find(nID);
+        if (known != m_childrenById.end()) {
+            const HWND child = known->second;
+            if (::IsWindow(child) && ::GetParent(child) == m_hWnd && ::GetDlgCtrlID(child) == nID)
+                return child;
+            m_childrenById.erase(known);
+        }
+    }
+    const HWND child = ::GetDlgItem(m_hWnd, nID);
+    if (child && !shared)
+        m_childrenById[nID] = child;
+    return child;
+}
+
 CWnd* CWnd::GetDlgItem(int nID) const
 {
-    return FromHandle(::GetDlgItem(m_hWnd, nID));
+    return FromHandle(ChildOfId(nID));
 }
 
 LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
+    const HWND child = ChildOfId(nID);
+    return child ? ::SendMessageW(child, message, wParam, lParam) : 0;
 }
 
 int CWnd::GetDlgCtrlID() const
@@ -543,13 +563,14 @@ int CWnd::GetWindowTextLength() const
 
 void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
 {
-    ::SetDlgItemTextW(m_hWnd, nID, ToWide(lpszString).c_str());
+    if (const HWND child = ChildOfId(nID))
+        ::SetWindowTextW(child, ToWide(lpszString).c_str());
 }
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
     rString.Empty();
-    if (HWND item = ::GetDlgItem(m_hWnd, nID))
+    if (HWND item = ChildOfId(nID))
         FromHandle(item)->GetWindowText(rString);
     return rString.GetLength();
 }
@@ -566,12 +587,12 @@ UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
 
 void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
 {
-    ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+    SendDlgItemMessage(nIDButton, BM_SETCHECK, nCheck);
 }
 
 UINT CWnd::IsDlgButtonChecked(int nIDButton) const
 {
-    return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+    return static_cast<UINT>(SendDlgItemMessage(nIDButton, BM_GETCHECK));
 }
 
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)

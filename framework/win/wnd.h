@@ -20,6 +20,7 @@
 
 #include "windows_api.h"
 
+#include <unordered_map>
 #include <vector>
 
 class CDataExchange;
@@ -78,6 +79,7 @@ public:
 
     // Children and relatives.
     CWnd* GetDlgItem(int nID) const;
+    void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ChildOfId(nID); }
     // A message to a child that no member object wraps (never cast GetDlgItem's object).
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     int GetDlgCtrlID() const;
@@ -279,6 +281,11 @@ private:
 
     // WM_COMPAREITEM and WM_DELETEITEM: reflected to the control they concern.
     LRESULT OnReflectedItemMessage(WPARAM wParam, LPARAM lParam);
+    // The child of id nID, as GetDlgItem finds it. Wine asks its server for the
+    // list of children on every GetDlgItem, a round trip that costs as much as
+    // drawing a small control; the child found is remembered and checked (still a
+    // window, still this one's child, still of that id) before it is given again.
+    HWND ChildOfId(int nID) const;
 
     // Messages of this window being handled right now (nested sends count).
     int m_nDispatchDepth = 0;
@@ -286,6 +293,7 @@ private:
     bool m_bPostNcDestroyPending = false;
     // Created by FromHandle for a window the framework does not manage.
     bool m_bTemporary = false;
+    mutable std::unordered_map<int, HWND> m_childrenById;
 };
 
 // The window procedure of every framework window.

@@ -658,6 +658,34 @@ TEST_F(ControlsForm, ToolTipHoldsJapaneseToolTexts)
     tip.DestroyWindow();
 }
 
+// A child found once is remembered: the lookups that follow must still answer
+// what the window holds now, after the child is gone, renumbered or replaced.
+TEST_F(ControlsForm, ChildLookupsFollowChildrenThatComeAndGo)
+{
+    CButton first;
+    ASSERT_TRUE(first.Create("一", WS_VISIBLE | BS_AUTOCHECKBOX, CRect(400, 100, 480, 130), &form, IDC_TEST_CREATED));
+    EXPECT_EQ(&first, form.GetDlgItem(IDC_TEST_CREATED));
+    form.CheckDlgButton(IDC_TEST_CREATED, BST_CHECKED);
+    EXPECT_EQ(BST_CHECKED, first.GetCheck());
+    first.DestroyWindow();
+    EXPECT_EQ(nullptr, form.GetDlgItem(IDC_TEST_CREATED));
+    EXPECT_EQ(0u, form.IsDlgButtonChecked(IDC_TEST_CREATED));
+
+    CButton second;
+    ASSERT_TRUE(second.Create("二", WS_VISIBLE | BS_AUTOCHECKBOX, CRect(400, 100, 480, 130), &form, IDC_TEST_CREATED));
+    form.SetDlgItemText(IDC_TEST_CREATED, "三");
+    EXPECT_STREQ("三", TextOf(second));
+    EXPECT_EQ(BST_UNCHECKED, form.IsDlgButtonChecked(IDC_TEST_CREATED));
+    second.SetDlgCtrlID(IDC_TEST_CREATED + 1);
+    EXPECT_EQ(nullptr, form.GetDlgItem(IDC_TEST_CREATED));
+    EXPECT_EQ(&second, form.GetDlgItem(IDC_TEST_CREATED + 1));
+    ::SetParent(second.m_hWnd, nullptr);
+    EXPECT_EQ(nullptr, form.GetDlgItem(IDC_TEST_CREATED + 1));
+    CString text;
+    EXPECT_EQ(0, form.GetDlgItemText(IDC_TEST_CREATED + 1, text));
+    second.DestroyWindow();
+}
+
 TEST_F(ControlsForm, ControlsMadeWithCreateWork)
 {
     CButton made;
