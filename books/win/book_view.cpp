@@ -33,7 +33,8 @@ const MessageMap* CLedgerBookView::GetThisMessageMap()
     static const MessageMap map = MessageMap::Of<CLedgerBookView>(
         on::Command(ID_FILE_PRINT, &CLedgerBookView::OnFilePrint),
         on::Command(ID_FILE_PRINT_DIRECT, &CLedgerBookView::OnFilePrint),
-        on::Command(ID_FILE_PRINT_PREVIEW, &CLedgerBookView::OnFilePrintPreview));
+        on::Command(ID_FILE_PRINT_PREVIEW, &CLedgerBookView::OnFilePrintPreview),
+        on::LButtonDown(&CLedgerBookView::OnLButtonDown));
     return &map;
 }
 
@@ -73,12 +74,33 @@ void CLedgerBookView::OnInitialUpdate()
         m_lbClass.AddString(name);
 }
 
-std::vector<int> CLedgerBookView::DrawnGroupBoxes() const
+std::vector<int> CLedgerBookView::DetailFields() const
 {
-    std::vector<int> ids;
+    const BookControls& c = m_controls;
+    std::vector<int> ids = {c.date, c.desc1, c.desc2, c.remark};
+    for (int i = 0; i < 3; ++i)
+        ids.insert(ids.end(), {c.cause[i], c.causeAmount[i], c.result[i], c.resultAmount[i]});
+    return ids;
+}
+
+std::vector<int> CLedgerBookView::DrawnItems() const
+{
+    std::vector<int> ids = DetailFields();
+    ids.insert(ids.end(), {m_controls.connectWord, m_controls.descLabel1, m_controls.descLabel2});
     for (const GroupFrame& frame : GroupFrames())
         ids.push_back(frame.id);
     return ids;
+}
+
+void CLedgerBookView::OnLButtonDown(UINT, CPoint point)
+{
+    // A click into a detail field moves the focus on, as tabbing into one would.
+    for (int id : DetailFields())
+        if (ControlRect(id).PtInRect(point)) {
+            OnSetfocusReadOnly();
+            return;
+        }
+    Default();
 }
 
 void CLedgerBookView::SendBookCommand(unsigned int command)

@@ -57,6 +57,9 @@ public:
     // The entry of ledger line nLine in the detail group, and what the other books
     // open with into the document. Nothing is shown for a line that does not exist.
     void ShowEntryDetail(int nLine);
+    // The display-only fields of the detail group: date, accounts, amounts,
+    // descriptions and remark.
+    std::vector<int> DetailFields() const;
     void DrawTotals();
     void DrawListHighlight(int nAccountRow);
     // Sets a control's text only when it changes, in place of the window's own:
@@ -87,6 +90,7 @@ public:
     void OnGotoSettei();
     void OnEditInJournal() { OnGotoSiwake(); }
     void OnSetfocusReadOnly();
+    void OnLButtonDown(UINT nFlags, CPoint point);
     void OnSetfocusImeOff();
     void OnSetfocusImeOn();
     void OnClickedDirection();
@@ -129,9 +133,11 @@ protected:
     virtual void WriteShownAccount() {}
     virtual void WriteHandOver(const CMyObject2& entry);
     virtual std::vector<GroupFrame> GroupFrames() const = 0;
-    // The group boxes the form draws instead of making them windows: those it
-    // frames. They keep their ids for their place and their caption.
-    std::vector<int> DrawnGroupBoxes() const override;
+    // What the form draws instead of making windows: the group boxes it frames,
+    // the display-only fields of the detail group and its connecting word and
+    // description labels. They keep their ids for their place and their text.
+    std::vector<int> DrawnItems() const override;
+
     virtual bool FramesDescriptions() const { return true; }
     // What the book shows of the entry besides the detail group; -1 when the group is cleared.
     virtual void ShowEntryExtras(int) {}

@@ -58,22 +58,6 @@ const MessageMap* CSalesBookView::GetThisMessageMap()
         on::Control(BN_CLICKED, IDC_SALES_EDIT_IN_JOURNAL, &CSalesBookView::OnEditInJournal),
         on::Control(BN_CLICKED, IDC_BOOK_RECEIVED, &CSalesBookView::OnClickedDirection),
         on::Control(BN_CLICKED, IDC_BOOK_PAID, &CSalesBookView::OnClickedDirection),
-        on::Control(EN_SETFOCUS, IDC_SALES_DATE, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE1, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE2, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE3, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE_AMOUNT1, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE_AMOUNT2, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_CAUSE_AMOUNT3, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_RESULT1, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_RESULT2, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_RESULT3, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_RESULT_AMOUNT1, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_RESULT_AMOUNT2, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_RESULT_AMOUNT3, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_DESC1, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_DESC2, &CSalesBookView::OnSetfocusReadOnly),
-        on::Control(EN_SETFOCUS, IDC_SALES_REMARK, &CSalesBookView::OnSetfocusReadOnly),
         on::Control(LBN_SETFOCUS, IDC_SALES_CLASS, &CSalesBookView::OnSetfocusReadOnly),
         on::Control(EN_SETFOCUS, IDC_ITEM_QUANTITY, &CSalesBookView::OnSetfocusImeOff),
         on::Control(EN_SETFOCUS, IDC_ITEM_PRICE, &CSalesBookView::OnSetfocusImeOff),
@@ -142,10 +126,10 @@ void CSalesBookView::OnInitialUpdate()
     LoadAccountLists();
 }
 
-std::vector<int> CSalesBookView::DrawnGroupBoxes() const
+std::vector<int> CSalesBookView::DrawnItems() const
 {
     // The purchases book gives its partner group box the focus: that one stays a window.
-    std::vector<int> ids = CLedgerBookView::DrawnGroupBoxes();
+    std::vector<int> ids = CLedgerBookView::DrawnItems();
     ids.erase(std::remove(ids.begin(), ids.end(), IDC_PARTNER_GROUP), ids.end());
     return ids;
 }

@@ -67,7 +67,7 @@ protected:
 
     void WriteShownAccount() override;
     std::vector<GroupFrame> GroupFrames() const override;
-    std::vector<int> DrawnGroupBoxes() const override;
+    std::vector<int> DrawnItems() const override;
     PrintBook PrintBookKind() const override;
     // The breakdown of the entry shown: its items listed, the group retitled.
     void ShowEntryExtras(int index) override;

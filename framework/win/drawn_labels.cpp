@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <utility>
 
 namespace {
 
 constexpr WORD kExtendedSignature = 0xFFFF;
 constexpr WORD kButtonClass = 0x0080;
+constexpr WORD kEditClass = 0x0081;
 constexpr WORD kStaticClass = 0x0082;
 constexpr DWORD kNoId = 0xFFFFFFFF;
 constexpr DWORD kShortNoId = 0xFFFF;
@@ -93,29 +96,59 @@ std::size_t TemplateLength(const BYTE* bytes, bool& ok)
     return reader.At();
 }
 
-bool IsLabel(DWORD exStyle, DWORD style, DWORD id, WORD classOrdinal, const std::wstring& text, WORD extra)
+bool IsLabel(DWORD exStyle, DWORD style, WORD classOrdinal, const std::wstring& text, WORD extra)
 {
     const DWORD type = style & SS_TYPEMASK;
-    return classOrdinal == kStaticClass && (id == kNoId || id == kShortNoId) && exStyle == 0 && extra == 0 &&
-           (style & WS_VISIBLE) && (style & ~kLabelStyles) == 0 && (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) &&
+    return classOrdinal == kStaticClass && exStyle == 0 && extra == 0 && (style & WS_VISIBLE) &&
+           (style & ~kLabelStyles) == 0 && (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) &&
            ((style & SS_NOPREFIX) || text.find(L'&') == std::wstring::npos);
 }
 
 constexpr DWORD kGroupBoxStyles = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_TYPEMASK;
 
-bool IsDrawnGroupBox(DWORD exStyle, DWORD style, DWORD id, WORD classOrdinal, const std::wstring& text, WORD extra,
-                     const std::vector<int>& ids)
+bool IsGroupBox(DWORD exStyle, DWORD style, WORD classOrdinal, const std::wstring& text, WORD extra)
 {
-    const bool named = id == kNoId || id == kShortNoId ||
-                       std::find(ids.begin(), ids.end(), static_cast<int>(static_cast<short>(id))) != ids.end();
-    return classOrdinal == kButtonClass && named && exStyle == 0 && extra == 0 && (style & WS_VISIBLE) &&
+    return classOrdinal == kButtonClass && exStyle == 0 && extra == 0 && (style & WS_VISIBLE) &&
            (style & BS_TYPEMASK) == BS_GROUPBOX && (style & ~kGroupBoxStyles) == 0 &&
            text.find(L'&') == std::wstring::npos;
 }
 
+constexpr DWORD kFieldStyles = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_BORDER | ES_LEFT | ES_CENTER | ES_RIGHT | ES_AUTOHSCROLL;
+
+// A one-line edit field out of the tab order, which only shows what the program sets.
+bool IsField(DWORD exStyle, DWORD style, WORD classOrdinal, WORD extra)
+{
+    return classOrdinal == kEditClass && exStyle == 0 && extra == 0 && (style & WS_VISIBLE) && (style & WS_BORDER) &&
+           (style & ~kFieldStyles) == 0;
+}
+
+// The margins a one-line edit field of the font keeps left and right of its
+// text, as the edit control itself sets them; asked of a field made once per font.
+std::pair<int, int> FieldMargins(HFONT font)
+{
+    static std::map<std::vector<BYTE>, std::pair<int, int>> known;
+    LOGFONTW logFont = {};
+    if (font)
+        ::GetObjectW(font, sizeof logFont, &logFont);
+    const auto* raw = reinterpret_cast<const BYTE*>(&logFont);
+    std::vector<BYTE> key(raw, raw + sizeof logFont);
+    const auto found = known.find(key);
+    if (found != known.end())
+        return found->second;
+    std::pair<int, int> margins = {0, 0};
+    if (HWND field = ::CreateWindowExW(0, L"Edit", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)) {
+        ::SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const auto both = static_cast<DWORD>(::SendMessageW(field, EM_GETMARGINS, 0, 0));
+        margins = {LOWORD(both), HIWORD(both)};
+        ::DestroyWindow(field);
+    }
+    known.emplace(std::move(key), margins);
+    return margins;
+}
+
 }  // namespace
 
-std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate, const std::vector<int>& groupBoxIds)
+std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate, const std::vector<int>& itemIds)
 {
     m_labels.clear();
     const auto* bytes = reinterpret_cast<const BYTE*>(dialogTemplate);
@@ -160,10 +193,18 @@ std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate, const
         reader.Skip(extra);
         if (!reader.Ok())
             break;
-        const bool label = IsLabel(exStyle, style, id, classOrdinal, text, extra);
-        if (label || IsDrawnGroupBox(exStyle, style, id, classOrdinal, text, extra, groupBoxIds)) {
-            const int ownId = id == kNoId || id == kShortNoId ? -1 : static_cast<int>(static_cast<short>(id));
-            m_labels.push_back({{x, y, cx, cy}, {}, style, text, !label, ownId});
+        const bool noId = id == kNoId || id == kShortNoId;
+        const int ownId = noId ? -1 : static_cast<int>(static_cast<short>(id));
+        const bool named = !noId && std::find(itemIds.begin(), itemIds.end(), ownId) != itemIds.end();
+        Kind kind = Kind::Kept;
+        if ((noId || named) && IsLabel(exStyle, style, classOrdinal, text, extra))
+            kind = Kind::Label;
+        else if ((noId || named) && IsGroupBox(exStyle, style, classOrdinal, text, extra))
+            kind = Kind::GroupBox;
+        else if (named && IsField(exStyle, style, classOrdinal, extra))
+            kind = Kind::Field;
+        if (kind != Kind::Kept) {
+            m_labels.push_back({{x, y, cx, cy}, {}, style, text, kind, ownId});
             groupPending = groupPending || (style & WS_GROUP) != 0;
             continue;
         }
@@ -195,6 +236,7 @@ void DrawnLabels::Place(HWND form)
         TEXTMETRICW metrics = {};
         ::GetTextMetricsW(dc, &metrics);
         m_textHeight = metrics.tmHeight;
+        m_fieldMargins = FieldMargins(m_font);
         if (previous)
             ::SelectObject(dc, previous);
         ::ReleaseDC(form, dc);
@@ -222,12 +264,43 @@ void DrawnLabels::Draw(HDC dc) const
     ::SetBkMode(dc, OPAQUE);
     HBRUSH face = ::GetSysColorBrush(COLOR_3DFACE);
     for (const Label& label : m_labels) {
-        if (label.groupBox)
-            DrawGroupBox(dc, label, face);
-        else
-            DrawLabel(dc, label, face);
+        switch (label.kind) {
+        case Kind::GroupBox: DrawGroupBox(dc, label, face); break;
+        case Kind::Field: DrawField(dc, label); break;
+        default: DrawLabel(dc, label, face); break;
+        }
     }
     ::RestoreDC(dc, saved);
+}
+
+void DrawnLabels::DrawField(HDC dc, const Label& field) const
+{
+    // As the edit control of a dialog paints itself: a sunken edge two pixels
+    // wide, the window colour within, and the text on the first line a pixel in
+    // from the edge (from the top too when there is room) and between the font's
+    // margins, from the left or against the right when it fits.
+    RECT client = field.pixels;
+    ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_WINDOW));
+    if (field.text.empty())
+        return;
+    const int top = client.bottom - client.top >= m_textHeight + 2 ? client.top + 1 : client.top;
+    RECT format = {client.left + 1 + m_fieldMargins.first, top, client.right - 1 - m_fieldMargins.second,
+                   std::min<LONG>(top + m_textHeight, client.bottom)};
+    SIZE extent = {};
+    ::GetTextExtentPoint32W(dc, field.text.c_str(), static_cast<int>(field.text.size()), &extent);
+    const int room = format.right - format.left;
+    int x = format.left;
+    if (extent.cx < room && (field.style & ES_RIGHT))
+        x += room - extent.cx;
+    else if (extent.cx < room && (field.style & ES_CENTER))
+        x += (room - extent.cx) / 2;
+    const int clip = ::SaveDC(dc);
+    ::IntersectClipRect(dc, format.left, format.top, format.right, format.bottom);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+    ::ExtTextOutW(dc, x, format.top, 0, nullptr, field.text.c_str(), static_cast<UINT>(field.text.size()), nullptr);
+    ::RestoreDC(dc, clip);
 }
 
 void DrawnLabels::DrawLabel(HDC dc, const Label& label, HBRUSH face) const
@@ -309,8 +382,9 @@ bool DrawnLabels::SetText(int id, const std::wstring& text, RECT& area)
     if (!label)
         return false;
     label->text = text;
-    // The caption's line with its pixel below, across the whole box.
-    area = {label->pixels.left, label->pixels.top, label->pixels.right,
-            std::min<LONG>(label->pixels.top + m_textHeight + 2, label->pixels.bottom)};
+    area = label->pixels;
+    // Of a group box only the caption's line with its pixel below, across the whole box.
+    if (label->kind == Kind::GroupBox)
+        area.bottom = std::min<LONG>(label->pixels.top + m_textHeight + 2, label->pixels.bottom);
     return true;
 }

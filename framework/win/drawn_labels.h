@@ -13,6 +13,11 @@
 // control draws them. A named group box stays addressable by its id: its place
 // and its caption are kept here for the form to give and change.
 //
+// A form may name labels with an id and one-line edit fields that only show
+// what the program sets (bordered, out of the tab order, no extended style):
+// those are drawn too, the field as the edit control paints itself, and keep
+// their id for their place and their text. Nothing can click or focus them.
+//
 // A taken item starts a group of the dialog manager: the next item that stays
 // a window takes the group mark in its place, so that the groups of the radio
 // buttons and the arrow keys stay as they were.
@@ -21,14 +26,15 @@
 #include "windows_api.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class DrawnLabels {
 public:
-    // The extended dialog template without its labels and group boxes (those of
-    // no id and those of the ids in groupBoxIds), which are kept here; a template
-    // of another form comes back as it was, and nothing is kept.
-    std::vector<BYTE> TakeFrom(const DLGTEMPLATE* dialogTemplate, const std::vector<int>& groupBoxIds = {});
+    // The extended dialog template without its labels and group boxes of no id
+    // and the labels, group boxes and fields of the ids in itemIds, which are kept
+    // here; a template of another form comes back as it was, and nothing is kept.
+    std::vector<BYTE> TakeFrom(const DLGTEMPLATE* dialogTemplate, const std::vector<int>& itemIds = {});
     // Places the labels in the pixels of the form made from the template.
     void Place(HWND form);
     // Draws the labels on dc, whose origin is the form's unscrolled corner.
@@ -36,28 +42,31 @@ public:
 
     int Count() const { return static_cast<int>(m_labels.size()); }
 
-    // A drawn group box of id id: its place in the form's unscrolled pixels, or
+    // A drawn item of id id: its place in the form's unscrolled pixels, or
     // nullptr when no drawn item has that id.
     const RECT* PlaceOf(int id) const;
-    // Its caption; false when no drawn item has that id.
+    // Its text (a group box's caption); false when no drawn item has that id.
     bool TextOf(int id, std::wstring& text) const;
-    // Sets its caption; false when no drawn item has that id. area receives the
-    // strip of the form that shows the caption, the old one and the new.
+    // Sets its text; false when no drawn item has that id. area receives the part
+    // of the form that shows the text, the old one and the new.
     bool SetText(int id, const std::wstring& text, RECT& area);
 
 private:
+    enum class Kind { Kept, Label, GroupBox, Field };
     struct Label {
         RECT units;   // x, y, width and height in dialog units
         RECT pixels;  // the place in the form's pixels once placed
         DWORD style;
         std::wstring text;
-        bool groupBox;
+        Kind kind;
         int id;  // -1 for none
     };
     Label* Find(int id);
     void DrawLabel(HDC dc, const Label& label, HBRUSH face) const;
     void DrawGroupBox(HDC dc, const Label& box, HBRUSH face) const;
+    void DrawField(HDC dc, const Label& field) const;
     int m_textHeight = 0;  // of the form's font
+    std::pair<int, int> m_fieldMargins = {0, 0};  // left and right, of the form's font
     std::vector<Label> m_labels;
     HFONT m_font = nullptr;
 };

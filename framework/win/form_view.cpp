@@ -64,7 +64,7 @@ void CFormView::OnDraw(CDC*) {}
 
 std::vector<BYTE> CFormView::AdjustDialogTemplate(const DLGTEMPLATE* dialogTemplate)
 {
-    return m_labels.TakeFrom(dialogTemplate, DrawnGroupBoxes());
+    return m_labels.TakeFrom(dialogTemplate, DrawnItems());
 }
 
 CRect CFormView::ControlRect(int nID) const

@@ -31,8 +31,8 @@ public:
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
     void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) override;
 
-    // The place and the text of a control, as the window's own, which for a
-    // group box the form draws come from the form.
+    // The place and the text of a control, as the window's own, which for an
+    // item the form draws come from the form.
     CRect ControlRect(int nID) const;
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemText(int nID, LPCTSTR lpszString);
@@ -47,9 +47,10 @@ protected:
 
     std::vector<BYTE> AdjustDialogTemplate(const DLGTEMPLATE* dialogTemplate) override;
     void OnDrawLabels(CDC* pDC) override;
-    // The ids of the template's group boxes the form draws instead of making
-    // them windows (drawn_labels.h); none unless the form names them.
-    virtual std::vector<int> DrawnGroupBoxes() const { return {}; }
+    // The ids of the template's group boxes, labels and display-only fields the
+    // form draws instead of making them windows (drawn_labels.h); none unless the
+    // form names them.
+    virtual std::vector<int> DrawnItems() const { return {}; }
 
     // The control that had the focus when the form last lost it.
     HWND m_hWndFocus = nullptr;

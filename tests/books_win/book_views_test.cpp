@@ -165,6 +165,16 @@ TEST_F(BookViewTest, SampleJournalEachBookALineTheJournalAndBackToTheSameLine)
     EXPECT_EQ(shown.m_strResult1, Text(1044));
     Photograph("kanjyo_uriage");
 
+    // The detail fields are drawn by the form, not windows; a click into one
+    // moves the focus on to the form's first control, as tabbing into one did.
+    for (int id : ledger->DetailFields())
+        EXPECT_EQ(nullptr, ledger->GetDlgItem(id)) << id;
+    ledger->m_lbLedger.SetFocus();
+    ASSERT_EQ(ledger->m_lbLedger.m_hWnd, ::GetFocus());
+    const CRect cause = ledger->ControlRect(1041);
+    ledger->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cause.left + 3, cause.top + 3));
+    EXPECT_EQ(ledger->GetWindow(GW_CHILD)->m_hWnd, ::GetFocus());
+
     // A description filter, then every line again.
     ASSERT_GT(ledger->m_lbDescriptions.GetCount(), 1);
     CString description;

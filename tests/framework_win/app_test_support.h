@@ -64,8 +64,12 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
-    // The form draws its details group box; the one of no id it draws unasked.
-    std::vector<int> DrawnGroupBoxes() const override { return {IDC_DETAIL_GROUP}; }
+    // The form draws its details group box, two display-only fields and a label
+    // with an id; the group box of no id it draws unasked.
+    std::vector<int> DrawnItems() const override
+    {
+        return {IDC_DETAIL_GROUP, IDC_SHOWN_DATE, IDC_SHOWN_AMOUNT, IDC_SHOWN_WORD};
+    }
 
     void OnSwitch();
     void OnGreyedCommand() { ++m_nGreyedCommands; }

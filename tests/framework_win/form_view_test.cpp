@@ -296,3 +296,104 @@ TEST_F(SingleDocumentTest, PlainLabelsAreDrawnByTheFormAndKeepTheGroups)
     expectPaintedAsAWindow(details, L"明細 【現金】");
     memory.SelectObject(previous);
 }
+
+namespace {
+
+// The view's client area as it is on the screen, every child painted.
+class ScreenPicture {
+public:
+    explicit ScreenPicture(CWnd* view)
+    {
+        ::RedrawWindow(view->m_hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RECT client;
+        ::GetClientRect(view->m_hWnd, &client);
+        HDC screen = ::GetDC(view->m_hWnd);
+        m_dc = ::CreateCompatibleDC(screen);
+        m_bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+        m_old = ::SelectObject(m_dc, m_bitmap);
+        ::BitBlt(m_dc, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+        ::ReleaseDC(view->m_hWnd, screen);
+    }
+    ~ScreenPicture()
+    {
+        ::SelectObject(m_dc, m_old);
+        ::DeleteObject(m_bitmap);
+        ::DeleteDC(m_dc);
+    }
+    // How many pixels of one place differ from those of another of its size.
+    int Differing(const CRect& one, const CRect& other) const
+    {
+        int differing = 0;
+        for (int y = 0; y < one.Height(); ++y)
+            for (int x = 0; x < one.Width(); ++x)
+                differing += ::GetPixel(m_dc, one.left + x, one.top + y) !=
+                             ::GetPixel(m_dc, other.left + x, other.top + y);
+        return differing;
+    }
+
+private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+}  // namespace
+
+// The display-only fields the form names are drawn by the form, pixel for pixel
+// as an edit field of their place, style and text paints itself; a label with an
+// id the form names is drawn too. Both keep their place and text by their id,
+// and a new text is painted where the old one was.
+TEST_F(SingleDocumentTest, DisplayOnlyFieldsAreDrawnAsEditFieldsPaintThemselves)
+{
+    CTestFormView* view = FormView();
+    Frame()->ShowWindow(SW_SHOWNA);
+    Frame()->UpdateWindow();
+    for (int id : {IDC_SHOWN_DATE, IDC_SHOWN_AMOUNT, IDC_SHOWN_WORD})
+        EXPECT_EQ(nullptr, view->GetDlgItem(id)) << id;
+    CWnd* kept = view->GetDlgItem(IDC_KEPT_FIELD);
+    ASSERT_NE(nullptr, kept);
+    auto pixels = [&](int x, int y, int cx, int cy) {
+        RECT units = {x, y, cx, cy};
+        ::MapDialogRect(view->m_hWnd, &units);
+        return CRect(units.left, units.top, units.left + units.right, units.top + units.bottom);
+    };
+    const CRect date = pixels(8, 206, 60, 13);
+    const CRect amount = pixels(72, 206, 50, 13);
+    EXPECT_EQ(date, view->ControlRect(IDC_SHOWN_DATE));
+    EXPECT_EQ(amount, view->ControlRect(IDC_SHOWN_AMOUNT));
+    EXPECT_EQ(pixels(140, 206, 40, 13), view->ControlRect(IDC_SHOWN_WORD));
+
+    // The field the dialog manager made and the one the form draws, with the same text.
+    const CRect keptPlace = view->ControlRect(IDC_KEPT_FIELD);
+    for (const char* text : {"", " 2024/02/29", "店頭販売 2月前半の店頭売上げ"}) {
+        view->SetDlgItemText(IDC_SHOWN_DATE, text);
+        kept->SetWindowText(text);
+        CString shown;
+        view->GetDlgItemText(IDC_SHOWN_DATE, shown);
+        EXPECT_EQ(CString(text), shown);
+        EXPECT_EQ(0, ScreenPicture(view).Differing(date, keptPlace)) << text;
+    }
+
+    // Right-aligned amounts, that fit and that do not.
+    CWnd* keptAmount = view->GetDlgItem(IDC_KEPT_AMOUNT);
+    ASSERT_NE(nullptr, keptAmount);
+    const CRect keptAmountPlace = view->ControlRect(IDC_KEPT_AMOUNT);
+    for (const char* text : {"297,620", "12,345,678,901,234", ""}) {
+        view->SetDlgItemText(IDC_SHOWN_AMOUNT, text);
+        keptAmount->SetWindowText(text);
+        EXPECT_EQ(0, ScreenPicture(view).Differing(amount, keptAmountPlace)) << text;
+    }
+
+    // A new text leaves the whole field to be painted again.
+    view->UpdateWindow();
+    view->SetDlgItemText(IDC_SHOWN_WORD, "について");
+    CString word;
+    view->GetDlgItemText(IDC_SHOWN_WORD, word);
+    EXPECT_EQ("について", word);
+    RECT waiting = {};
+    ASSERT_TRUE(::GetUpdateRect(view->m_hWnd, &waiting, FALSE));
+    const CRect wordPlace = view->ControlRect(IDC_SHOWN_WORD);
+    EXPECT_TRUE(::PtInRect(&waiting, POINT{wordPlace.left, wordPlace.top}));
+    EXPECT_TRUE(::PtInRect(&waiting, POINT{wordPlace.right - 1, wordPlace.bottom - 1}));
+}
