@@ -25,6 +25,7 @@ BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* 
         return FALSE;  // released with its window, or never made: either way gone
     m_pCreateContext = nullptr;
     m_labels.Place(m_hWnd);
+    RememberChildren();
 
     // The template's size is the size of the form.
     CRect form;

@@ -444,6 +444,16 @@ HWND CWnd::ChildOfId(int nID) const
     return child;
 }
 
+void CWnd::RememberChildren() const
+{
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const int id = ::GetDlgCtrlID(child);
+        // The first of an id, as GetDlgItem finds it.
+        if (id != -1 && id != 0xFFFF)
+            m_childrenById.emplace(id, child);
+    }
+}
+
 CWnd* CWnd::GetDlgItem(int nID) const
 {
     return FromHandle(ChildOfId(nID));

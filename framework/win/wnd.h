@@ -270,6 +270,10 @@ protected:
     // resource's own.
     virtual std::vector<BYTE> AdjustDialogTemplate(const DLGTEMPLATE*) { return {}; }
 
+    // Looks up every child once, so that later lookups by id need not ask: a
+    // form made ahead of its use does it while it is made.
+    void RememberChildren() const;
+
     // The procedure the window had before the framework took it (the class's
     // own procedure for controls and dialogs, DefWindowProcW for the framework's class).
     WNDPROC m_pfnSuper = nullptr;
