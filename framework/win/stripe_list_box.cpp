@@ -62,20 +62,22 @@ CStripeListBox::Batch::Batch(CStripeListBox& list) : m_list(list)
     if (m_list.m_batchDepth++ > 0)
         return;
     m_list.m_batchHidesDrawing = ::IsWindow(m_list.m_hWnd) && (m_list.GetStyle() & WS_VISIBLE) != 0;
-    // As WM_SETREDRAW switches drawing off for a window: the visible mark taken
-    // away, nothing else. The list box's own answer to WM_SETREDRAW would draw
-    // its scroll bar at once when drawing comes back on, which under Wine's
-    // themes costs as much as painting the list; this way the scroll bar is
-    // drawn with the rest of the list when the window is next painted.
     if (m_list.m_batchHidesDrawing)
-        ::SetWindowLongPtrW(m_list.m_hWnd, GWL_STYLE, m_list.GetStyle() & ~WS_VISIBLE);
+        m_list.SendMessage(WM_SETREDRAW, FALSE);
 }
 
 CStripeListBox::Batch::~Batch()
 {
     if (--m_list.m_batchDepth > 0 || !m_list.m_batchHidesDrawing || !::IsWindow(m_list.m_hWnd))
         return;
-    ::SetWindowLongPtrW(m_list.m_hWnd, GWL_STYLE, m_list.GetStyle() | WS_VISIBLE);
+    // Drawing comes back on while the list is marked hidden: the list box brings
+    // its scroll bar up to date without drawing it at once, which under Wine's
+    // themes costs as much as painting the list; the list, scroll bar and all,
+    // is then painted once with the rest of the window.
+    const DWORD style = m_list.GetStyle();
+    ::SetWindowLongPtrW(m_list.m_hWnd, GWL_STYLE, style & ~WS_VISIBLE);
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    ::SetWindowLongPtrW(m_list.m_hWnd, GWL_STYLE, style | WS_VISIBLE);
     ::RedrawWindow(m_list.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 

@@ -30,8 +30,8 @@ public:
     void ShowLines(int count, std::function<CString(int)> textOf);
 
     // Drawing off while it lives: rows, selection and scroll position change
-    // together, and the list and its scroll bar are painted once after the end
-    // instead of at every change. Batches may nest.
+    // together, and the list and its scroll bar are brought up to date once at
+    // the end instead of at every change. Batches may nest.
     class Batch {
     public:
         explicit Batch(CStripeListBox& list);

@@ -204,9 +204,7 @@ TEST_F(StripeListBoxTest, TypedCharacterMovesAsInAListOfStrings)
     }
 }
 
-// Nothing is drawn while a batch lives, the scroll bar neither; at its end the
-// list, scroll bar and all, is left to be painted once.
-TEST_F(StripeListBoxTest, BatchDrawsNothingUntilItsEnd)
+TEST_F(StripeListBoxTest, BatchBringsTheScrollBarUpToDateOnceAtItsEnd)
 {
     auto scrollMax = [this] {
         SCROLLINFO info{};
@@ -224,7 +222,7 @@ TEST_F(StripeListBoxTest, BatchDrawsNothingUntilItsEnd)
             kept.SetLines(std::vector<CString>(40, CString("row")));
             kept.SetCurSel(39);
         }
-        EXPECT_EQ(0u, kept.GetStyle() & WS_VISIBLE);  // drawing off until the outer batch ends
+        EXPECT_EQ(tenRows, scrollMax());  // still held until the outer batch ends
         kept.SetCurSel(20);
     }
     EXPECT_GT(scrollMax(), tenRows);
