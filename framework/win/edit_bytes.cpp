@@ -1,6 +1,7 @@
 #include "edit_bytes.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace edit_bytes {
@@ -8,10 +9,29 @@ namespace edit_bytes {
 namespace {
 
 constexpr UINT kShiftJis = 932;
-// Identifies the byte-limit hook among a window's subclass procedures.
-constexpr UINT_PTR kLimitHookId = 0x5A425954;
-// The window property that holds a field's byte limit.
-constexpr wchar_t kLimitProperty[] = L"FrameworkByteLimit";
+
+// A field with a byte limit runs through LimitHook, placed before the window
+// procedure it had. The limit and that procedure are kept here, in the
+// program's memory: the system's subclass helpers and window properties are
+// asked of Wine's server on every message, a round trip each.
+struct LimitHookState {
+    WNDPROC previous;
+    UINT limit;
+};
+
+std::unordered_map<HWND, LimitHookState>& Hooks()
+{
+    static std::unordered_map<HWND, LimitHookState> hooks;
+    return hooks;
+}
+
+LRESULT CallPrevious(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto found = Hooks().find(edit);
+    if (found == Hooks().end())
+        return ::DefWindowProcW(edit, message, wParam, lParam);
+    return ::CallWindowProcW(found->second.previous, edit, message, wParam, lParam);
+}
 
 int Bytes(const wchar_t* text, int length)
 {
@@ -68,8 +88,8 @@ LRESULT HandleWithinLimit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
     const std::wstring before = WindowText(edit);
     DWORD selStart = 0;
     DWORD selEnd = 0;
-    ::DefSubclassProc(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
-    const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
+    CallPrevious(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    const LRESULT result = CallPrevious(edit, message, wParam, lParam);
     const std::wstring after = WindowText(edit);
     const int afterBytes = ByteLength(after);
     if (afterBytes <= limit || afterBytes < ByteLength(before) || !::IsWindow(edit))
@@ -88,25 +108,33 @@ LRESULT HandleWithinLimit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
         const std::wstring fitting = FittingStart(after.substr(prefix.size(), insertedLength),
                                                   limit - ByteLength(prefix) - ByteLength(suffix));
         if (!fitting.empty()) {
-            ::DefSubclassProc(edit, EM_SETSEL, prefix.size(), prefix.size() + insertedLength);
-            ::DefSubclassProc(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(fitting.c_str()));
+            CallPrevious(edit, EM_SETSEL, prefix.size(), prefix.size() + insertedLength);
+            CallPrevious(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(fitting.c_str()));
             return result;
         }
     }
-    ::DefSubclassProc(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(before.c_str()));
-    ::DefSubclassProc(edit, EM_SETSEL, selStart, selEnd);
+    CallPrevious(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(before.c_str()));
+    CallPrevious(edit, EM_SETSEL, selStart, selEnd);
     return result;
 }
 
-LRESULT CALLBACK LimitHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR)
+LRESULT CALLBACK LimitHook(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    const auto found = Hooks().find(edit);
+    if (found == Hooks().end())
+        return ::DefWindowProcW(edit, message, wParam, lParam);
+    const LimitHookState state = found->second;
     if (message == WM_NCDESTROY) {
-        ::RemovePropW(edit, kLimitProperty);
-        ::RemoveWindowSubclass(edit, &LimitHook, id);
-    } else if (ChangesText(message, lParam)) {
-        return HandleWithinLimit(edit, message, wParam, lParam, static_cast<int>(GetByteLimit(edit)));
+        // The window goes: its procedure is given back when nobody came after
+        // the hook, and its handle, which may be given to another window, forgotten.
+        Hooks().erase(found);
+        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(edit, GWLP_WNDPROC)) == &LimitHook)
+            ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.previous));
+        return ::CallWindowProcW(state.previous, edit, message, wParam, lParam);
     }
-    return ::DefSubclassProc(edit, message, wParam, lParam);
+    if (state.limit > 0 && ChangesText(message, lParam))
+        return HandleWithinLimit(edit, message, wParam, lParam, static_cast<int>(state.limit));
+    return ::CallWindowProcW(state.previous, edit, message, wParam, lParam);
 }
 
 }  // namespace
@@ -150,20 +178,26 @@ std::wstring WindowText(HWND hWnd)
 
 void SetByteLimit(HWND edit, UINT limit)
 {
-    if (!edit)
+    if (!edit || !::IsWindow(edit))
         return;
-    if (limit == 0) {
-        ::RemovePropW(edit, kLimitProperty);
-        ::RemoveWindowSubclass(edit, &LimitHook, kLimitHookId);
-    } else {
-        ::SetPropW(edit, kLimitProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(limit)));
-        ::SetWindowSubclass(edit, &LimitHook, kLimitHookId, 0);
+    // A hooked field keeps its hook, which passes everything on without a limit:
+    // a procedure placed after it would be lost if the hook were taken out.
+    const auto found = Hooks().find(edit);
+    if (found != Hooks().end()) {
+        found->second.limit = limit;
+        return;
     }
+    if (limit == 0)
+        return;
+    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(edit, GWLP_WNDPROC));
+    Hooks()[edit] = {previous, limit};
+    ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LimitHook));
 }
 
 UINT GetByteLimit(HWND edit)
 {
-    return edit ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(::GetPropW(edit, kLimitProperty))) : 0;
+    const auto found = Hooks().find(edit);
+    return found == Hooks().end() ? 0 : found->second.limit;
 }
 
 }  // namespace edit_bytes

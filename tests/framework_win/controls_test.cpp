@@ -1,6 +1,7 @@
 #include "framework/win/common_controls.h"
 #include "framework/win/controls.h"
 #include "framework/win/dc.h"
+#include "framework/win/edit_bytes.h"
 #include "framework/win/geometry_win.h"
 #include "framework/win/wide_text.h"
 #include "framework_win/controls_test_ids.h"
@@ -703,6 +704,11 @@ TEST_F(ControlsForm, ControlsMadeWithCreateWork)
     field.LimitText(4);
     TypeCharacters(field, L"現金出納");
     EXPECT_STREQ("現金", TextOf(field));
+    // The limit lifted, the field takes any length.
+    field.LimitText(0);
+    EXPECT_EQ(0u, edit_bytes::GetByteLimit(field.m_hWnd));
+    TypeCharacters(field, L"出納");
+    EXPECT_STREQ("現金出納", TextOf(field));
     field.DestroyWindow();
 
     CComboBox box;
