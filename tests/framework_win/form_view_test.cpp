@@ -178,6 +178,20 @@ std::vector<CString> ChildTexts(HWND form, const wchar_t* className)
     return texts;
 }
 
+// Sets the text of an item the painted view draws: the text it gives back must
+// be the new one; answers the part of the view left to paint.
+RECT SetDrawnText(CFormView* view, int id, const char* text)
+{
+    view->UpdateWindow();
+    view->SetDlgItemText(id, text);
+    CString shown;
+    view->GetDlgItemText(id, shown);
+    EXPECT_EQ(CString(text), shown);
+    RECT waiting = {};
+    EXPECT_TRUE(::GetUpdateRect(view->m_hWnd, &waiting, FALSE));
+    return waiting;
+}
+
 }  // namespace
 
 // The labels of no id of their own are drawn by the form, not made windows; a
@@ -281,13 +295,7 @@ TEST_F(SingleDocumentTest, PlainLabelsAreDrawnByTheFormAndKeepTheGroups)
     // Shown and painted, so that what the change leaves to paint can be seen.
     Frame()->ShowWindow(SW_SHOWNA);
     Frame()->UpdateWindow();
-    view->UpdateWindow();
-    view->SetDlgItemText(IDC_DETAIL_GROUP, "明細 【現金】");
-    CString caption;
-    view->GetDlgItemText(IDC_DETAIL_GROUP, caption);
-    EXPECT_EQ("明細 【現金】", caption);
-    RECT waiting = {};
-    EXPECT_TRUE(::GetUpdateRect(view->m_hWnd, &waiting, FALSE));
+    const RECT waiting = SetDrawnText(view, IDC_DETAIL_GROUP, "明細 【現金】");
     const POINT inCaption = {details.left + 20, details.top + 2};
     EXPECT_TRUE(::PtInRect(&waiting, inCaption));
     memory.SelectObject(&bitmap);
@@ -386,13 +394,7 @@ TEST_F(SingleDocumentTest, DisplayOnlyFieldsAreDrawnAsEditFieldsPaintThemselves)
     }
 
     // A new text leaves the whole field to be painted again.
-    view->UpdateWindow();
-    view->SetDlgItemText(IDC_SHOWN_WORD, "について");
-    CString word;
-    view->GetDlgItemText(IDC_SHOWN_WORD, word);
-    EXPECT_EQ("について", word);
-    RECT waiting = {};
-    ASSERT_TRUE(::GetUpdateRect(view->m_hWnd, &waiting, FALSE));
+    const RECT waiting = SetDrawnText(view, IDC_SHOWN_WORD, "について");
     const CRect wordPlace = view->ControlRect(IDC_SHOWN_WORD);
     EXPECT_TRUE(::PtInRect(&waiting, POINT{wordPlace.left, wordPlace.top}));
     EXPECT_TRUE(::PtInRect(&waiting, POINT{wordPlace.right - 1, wordPlace.bottom - 1}));
