@@ -7,5 +7,6 @@
 
 inline bool IsInventoryAccount(const CString& account)
 {
-    return ContainsWholeChars(account, "棚卸");
+    static const CString kInventory("棚卸");
+    return ContainsWholeChars(account, kInventory);
 }

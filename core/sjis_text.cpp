@@ -17,6 +17,9 @@ int FindWholeChars(const CString& text, const CString& sub)
     const std::string_view needle = sub.view();
     if (needle.empty())
         return 0;
+    // A match of whole characters is a match of bytes first: most texts hold neither.
+    if (s.find(needle) == std::string_view::npos)
+        return -1;
     for (std::size_t i = 0; i + needle.size() <= s.size(); i += CharLengthAt(text, i)) {
         if (s.compare(i, needle.size(), needle) != 0)
             continue;

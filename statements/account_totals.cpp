@@ -7,8 +7,9 @@
 #include "../core/fiscal_year.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
-#include <unordered_set>
+#include <vector>
 
 const char* const kTaxMark = "(消)";
 
@@ -107,39 +108,74 @@ CString KeyOf(const CString& name, bool keepsMark)
 // The class digits of the five maps, one digit per map.
 constexpr std::array<int, 5> kMapDigits = {1, 2, 4, 5, 7};
 
+// The account names of the journal's rows, each numbered once in the order met.
+// A busy year repeats a few dozen names over a hundred thousand rows: the rows
+// are read once into their numbers, and everything after works on the numbers.
+// The names are views of the entries' own texts, which outlive the computation.
+class AccountNumbers {
+public:
+    int NumberOf(const CString& name)
+    {
+        const auto [found, added] = m_numbers.try_emplace(name.view(), static_cast<int>(m_names.size()));
+        if (added)
+            m_names.push_back(&name);
+        return found->second;
+    }
+    const CString& Name(int number) const { return *m_names[static_cast<std::size_t>(number)]; }
+    int Count() const { return static_cast<int>(m_names.size()); }
+
+private:
+    std::unordered_map<std::string_view, int> m_numbers;
+    std::vector<const CString*> m_names;
+};
+
 // Files every account name under the class map of its rows. A name keeps the map
 // of the first row that files it: an account booked under two classes is counted
-// once, in its first class, and is listed for the check message. A name is looked
-// up in a map once: the rows of a busy year repeat a few dozen names.
+// once, in its first class, and is listed for the check message.
 class Filing {
 public:
-    explicit Filing(AccountTotals& totals) : m_totals(totals) {}
+    Filing(AccountTotals& totals, const AccountNumbers& names) : m_totals(totals), m_names(names) {}
 
-    void File(const CString& account, int digit)
+    void File(int number, int digit)
     {
         const ClassMap target = MapOfClass(m_totals, digit);
         if (!target.map)
             return;
-        const auto [home, added] = m_home.emplace(account.str(), target.map);
-        if (added) {
+        Grow();
+        Home& home = m_homes[static_cast<std::size_t>(number)];
+        const CString& account = m_names.Name(number);
+        if (!home.map) {
+            home.map = target.map;
             target.map->File(KeyOf(account, target.keepsMark));
             return;
         }
-        if (home->second != target.map && m_reported.insert(account.str()).second)
+        if (home.map != target.map && !home.reported) {
+            home.reported = true;
             m_totals.severalClasses.push_back(account);
+        }
     }
 
     // The map in which the name was filed; null for a name that no row filed.
-    const AccountMap* HomeOf(const CString& account) const
+    const AccountMap* HomeOf(int number) const
     {
-        auto found = m_home.find(account.str());
-        return found == m_home.end() ? nullptr : found->second;
+        const auto index = static_cast<std::size_t>(number);
+        return index < m_homes.size() ? m_homes[index].map : nullptr;
     }
 
 private:
+    struct Home {
+        const AccountMap* map = nullptr;
+        bool reported = false;
+    };
+    void Grow()
+    {
+        if (m_homes.size() < static_cast<std::size_t>(m_names.Count()))
+            m_homes.resize(static_cast<std::size_t>(m_names.Count()));
+    }
+
     AccountTotals& m_totals;
-    std::unordered_map<std::string, const AccountMap*> m_home;
-    std::unordered_set<std::string> m_reported;
+    const AccountNumbers& m_names;
+    std::vector<Home> m_homes;
 };
 
 // Posts the amounts of the rows into running sums of every filed account and
@@ -149,15 +185,16 @@ private:
 // first map that holds its key. An account name's entry is found once and kept.
 class Posting {
 public:
-    Posting(AccountTotals& totals, const Filing& filing) : m_totals(totals), m_filing(filing)
+    Posting(AccountTotals& totals, const Filing& filing, const AccountNumbers& names)
+        : m_totals(totals), m_filing(filing), m_names(names), m_targets(static_cast<std::size_t>(names.Count()))
     {
         for (std::size_t i = 0; i < kMapDigits.size(); ++i)
             m_sums[i].resize(static_cast<std::size_t>(MapOfClass(totals, kMapDigits[i]).map->Count()));
     }
 
-    void Post(const CString& account, const CString& amount, bool debit)
+    void Post(int number, const CString& amount, bool debit)
     {
-        SideSums* sums = TargetOf(account);
+        SideSums* sums = TargetOf(number);
         if (!sums)
             return;
         if (debit)
@@ -182,29 +219,35 @@ private:
     struct SideSums {
         AmountSum debit, credit;
     };
+    struct Target {
+        bool found = false;
+        SideSums* sums = nullptr;
+    };
 
-    SideSums* TargetOf(const CString& account)
+    SideSums* TargetOf(int number)
     {
-        auto found = m_targets.find(account.str());
-        if (found != m_targets.end())
-            return found->second;
-        const AccountMap* home = m_filing.HomeOf(account);
-        SideSums* target = nullptr;
-        for (std::size_t i = 0; i < kMapDigits.size() && !target; ++i) {
+        Target& target = m_targets[static_cast<std::size_t>(number)];
+        if (target.found)
+            return target.sums;
+        target.found = true;
+        const CString& account = m_names.Name(number);
+        const AccountMap* home = m_filing.HomeOf(number);
+        for (std::size_t i = 0; i < kMapDigits.size() && !target.sums; ++i) {
             const ClassMap map = MapOfClass(m_totals, kMapDigits[i]);
             if (home && home != map.map)
                 continue;
             const int index = map.map->IndexOf(KeyOf(account, map.keepsMark));
             if (index >= 0)
-                target = &m_sums[i][static_cast<std::size_t>(index)];
+                target.sums = &m_sums[i][static_cast<std::size_t>(index)];
         }
-        return m_targets.emplace(account.str(), target).first->second;
+        return target.sums;
     }
 
     AccountTotals& m_totals;
     const Filing& m_filing;
+    const AccountNumbers& m_names;
     std::array<std::vector<SideSums>, kMapDigits.size()> m_sums;
-    std::unordered_map<std::string, SideSums*> m_targets;
+    std::vector<Target> m_targets;
 };
 
 // Per account, the running sum of the 元入金 amounts opposite it in row 1, kept
@@ -244,33 +287,41 @@ AccountTotals CollectAccountTotals(const Journal& journal)
     AccountTotals totals;
     totals.fiscalYear = FiscalYearOf(journal);
 
-    // Filing: the class digits carry over to entries whose code holds none.
-    Filing filing(totals);
+    // The account of every row as its number (-1 for an empty row), then the
+    // filing: the class digits carry over to entries whose code holds none.
+    AccountNumbers names;
+    std::vector<std::array<int, 6>> rowNumbers(journal.size());
+    Filing filing(totals, names);
     ClassCode classes;
-    for (const CMyObject2* entry : journal) {
-        const ClassCode own = DecodeClassCode(entry->m_nClassCode);
+    for (std::size_t e = 0; e < journal.size(); ++e) {
+        const CMyObject2& entry = *journal[e];
+        const auto rows = RowsOf(entry);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rowNumbers[e][i] = rows[i].account->IsEmpty() ? -1 : names.NumberOf(*rows[i].account);
+        const ClassCode own = DecodeClassCode(entry.m_nClassCode);
         if (own.known)
             classes = own;
         if (!classes.known)
             continue;
-        auto rows = RowsOf(*entry);
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (!rows[i].account->IsEmpty())
-                filing.File(*rows[i].account, classes.rowClass[i]);
+            if (rowNumbers[e][i] >= 0)
+                filing.File(rowNumbers[e][i], classes.rowClass[i]);
         }
     }
 
-    Posting posting(totals, filing);
+    Posting posting(totals, filing, names);
     OpeningCapitalSums openingCapital(totals.openingCapital);
-    for (const CMyObject2* entry : journal) {
-        for (const EntryRow& row : RowsOf(*entry)) {
-            if (row.account->IsEmpty())
+    for (std::size_t e = 0; e < journal.size(); ++e) {
+        const CMyObject2& entry = *journal[e];
+        const auto rows = RowsOf(entry);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rowNumbers[e][i] < 0)
                 continue;
-            if (row.account == &entry->m_strCause1 && entry->m_strCause1 == kOpeningCapital)
-                openingCapital.Add(entry->m_strResult1, entry->m_strCauseAmount1);
-            if (row.account == &entry->m_strResult1 && entry->m_strResult1 == kOpeningCapital)
-                openingCapital.Add(entry->m_strCause1, entry->m_strResultAmount1);
-            posting.Post(*row.account, *row.amount, RowIsDebit(entry->m_nDirection, row.causeRow));
+            if (i == 0 && entry.m_strCause1 == kOpeningCapital)
+                openingCapital.Add(entry.m_strResult1, entry.m_strCauseAmount1);
+            if (i == 3 && entry.m_strResult1 == kOpeningCapital)
+                openingCapital.Add(entry.m_strCause1, entry.m_strResultAmount1);
+            posting.Post(rowNumbers[e][i], *rows[i].amount, RowIsDebit(entry.m_nDirection, rows[i].causeRow));
         }
     }
     posting.WriteTotals();

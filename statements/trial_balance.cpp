@@ -25,6 +25,8 @@ int InventoryEntryCode(const Journal& journal)
         const int direction = entry->m_nDirection;
         const bool causeStock = IsInventoryAccount(cause);
         const bool resultStock = IsInventoryAccount(result);
+        if (!causeStock && !resultStock)
+            continue;
         if (causeStock && result == "元入金" && direction == 0)
             code += 1;
         if (cause == "元入金" && resultStock && direction == 1)
