@@ -101,8 +101,11 @@ void CDocument::UpdateFrameCounts()
         if (frame && std::find(frames.begin(), frames.end(), frame) == frames.end())
             frames.push_back(frame);
     }
+    // A frame between two views (the old one has left, the next is not yet
+    // active) keeps its caption: the next view names the document again.
     for (CFrameWnd* frame : frames)
-        frame->OnUpdateFrameTitle(TRUE);
+        if (frame->GetActiveView())
+            frame->OnUpdateFrameTitle(TRUE);
 }
 
 void CDocument::DeleteContents() {}

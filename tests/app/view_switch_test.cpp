@@ -341,6 +341,21 @@ TEST_F(ViewSwitchTest, TheCaptionNamesTheOpenJournalInEveryBook)
     const CString atStart = caption();
     ASSERT_FALSE(Document()->GetTitle().IsEmpty());
     EXPECT_EQ(CString(Document()->GetTitle()) + " - Zirere", atStart);
+    // Nor does it change for a moment while a switch is under way.
+    static HWND watched;
+    static int captionsSet;
+    watched = Frame()->GetSafeHwnd();
+    captionsSet = 0;
+    HHOOK hook = ::SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            if (code == HC_ACTION && message->hwnd == watched && message->message == WM_SETTEXT)
+                ++captionsSet;
+            return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
     // Views made at the switch, then the spares that idle time makes.
     for (int round = 0; round < 2; ++round) {
         for (const BookView& book : BookViews()) {
@@ -351,7 +366,9 @@ TEST_F(ViewSwitchTest, TheCaptionNamesTheOpenJournalInEveryBook)
         }
     }
     Send(ID_VIEW_SIWAKE);
+    ::UnhookWindowsHookEx(hook);
     EXPECT_EQ(atStart, caption());
+    EXPECT_EQ(0, captionsSet);
 }
 
 }  // namespace
