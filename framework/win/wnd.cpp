@@ -418,11 +418,26 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) const
 {
-    for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetNextWindow(child, GW_HWNDNEXT)) {
-        ::SendMessageW(child, message, wParam, lParam);
-        if (bDeep && ::GetTopWindow(child))
-            CWnd::FromHandle(child)->SendMessageToDescendants(message, wParam, lParam, TRUE);
+    if (!bDeep) {
+        for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetNextWindow(child, GW_HWNDNEXT))
+            ::SendMessageW(child, message, wParam, lParam);
+        return;
     }
+    // The system walks the whole tree, each window before its children, asking
+    // once per window for its children instead of once per step.
+    struct Message {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } sent{message, wParam, lParam};
+    ::EnumChildWindows(
+        m_hWnd,
+        [](HWND child, LPARAM param) -> BOOL {
+            const auto* m = reinterpret_cast<const Message*>(param);
+            ::SendMessageW(child, m->message, m->wParam, m->lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&sent));
 }
 
 HWND CWnd::ChildOfId(int nID) const

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // The popup of the frame's menu that holds command id.
@@ -271,4 +273,52 @@ TEST_F(SingleDocumentTest, RecentFileListShowsInTheMenuAndKeepsInTheProfile)
     EXPECT_STREQ(reread[1], "C:\\帳簿\\2024.siz");
     EXPECT_STREQ(m_app.GetProfileString("Recent File List", "File2"), "C:\\帳簿\\2024.siz");
     RemoveTestProfile();
+}
+
+namespace {
+
+// Windows of a class that notes which of them received the test's message.
+constexpr UINT kNoted = WM_APP + 7;
+std::vector<HWND>& NotedWindows()
+{
+    static std::vector<HWND> noted;
+    return noted;
+}
+
+HWND MakeNotingWindow(HWND parent)
+{
+    static const ATOM atom = [] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = [](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == kNoted && wParam == 1 && lParam == 2)
+                NotedWindows().push_back(hWnd);
+            return ::DefWindowProcW(hWnd, message, wParam, lParam);
+        };
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"ZirereNotingWindow";
+        return ::RegisterClassW(&wc);
+    }();
+    return ::CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(atom)), L"", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent, nullptr,
+                             ::GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+TEST(SendMessageToDescendants, ReachesEveryChildBeforeItsOwnChildrenOrOnlyTheChildren)
+{
+    HWND top = MakeNotingWindow(nullptr);
+    HWND first = MakeNotingWindow(top);
+    HWND grandchild = MakeNotingWindow(first);
+    HWND second = MakeNotingWindow(top);
+    ASSERT_TRUE(top && first && grandchild && second);
+    CWnd* wrapped = CWnd::FromHandle(top);
+
+    NotedWindows().clear();
+    wrapped->SendMessageToDescendants(kNoted, 1, 2, TRUE);
+    EXPECT_EQ((std::vector<HWND>{first, grandchild, second}), NotedWindows());
+
+    NotedWindows().clear();
+    wrapped->SendMessageToDescendants(kNoted, 1, 2, FALSE);
+    EXPECT_EQ((std::vector<HWND>{first, second}), NotedWindows());
+    ::DestroyWindow(top);
 }
