@@ -92,6 +92,15 @@ void kanjyo::OnInitialUpdate()
     LoadAccountLists();
 }
 
+std::vector<int> kanjyo::DrawnItems() const
+{
+    // The prompt, the headings and the notes around the lists only show what the book sets.
+    std::vector<int> ids = CLedgerBookView::DrawnItems();
+    ids.insert(ids.end(), {IDC_KANJYO_PROMPT, IDC_KANJYO_ACCOUNT, IDC_KANJYO_DESCRIPTION_CAPTION, IDC_KANJYO_NOTE,
+                           IDC_KANJYO_OPENING_LABEL});
+    return ids;
+}
+
 std::vector<GroupFrame> kanjyo::GroupFrames() const
 {
     std::vector<GroupFrame> frames;
@@ -105,10 +114,10 @@ std::vector<GroupFrame> kanjyo::GroupFrames() const
 
 void kanjyo::ShowPrompt()
 {
-    GetDlgItem(IDC_KANJYO_PROMPT)->ShowWindow(SW_SHOW);
+    ShowItem(IDC_KANJYO_PROMPT, true);
     m_lbDescriptions.ResetContent();
-    GetDlgItem(IDC_KANJYO_OPENING)->EnableWindow(FALSE);
-    GetDlgItem(IDC_KANJYO_OPENING_LABEL)->EnableWindow(FALSE);
+    EnableItem(IDC_KANJYO_OPENING, false);
+    EnableItem(IDC_KANJYO_OPENING_LABEL, false);
     SetDlgItemText(IDC_KANJYO_NOTE, "");
 }
 
@@ -174,28 +183,26 @@ void kanjyo::BuildLedger(int nGroup)
 
     m_strDescFilter.Empty();
     DrawTotals();
-    GetDlgItem(IDC_KANJYO_PROMPT)->ShowWindow(SW_HIDE);
+    ShowItem(IDC_KANJYO_PROMPT, false);
     SetDlgItemText(IDC_KANJYO_ACCOUNT, "【 " + m_strAccount + " 】");
-    GetDlgItem(IDC_KANJYO_DESCRIPTION_CAPTION)->ShowWindow(SW_SHOW);
-    GetDlgItem(IDC_KANJYO_ACCOUNT)->ShowWindow(SW_SHOW);
+    ShowItem(IDC_KANJYO_DESCRIPTION_CAPTION, true);
+    ShowItem(IDC_KANJYO_ACCOUNT, true);
     m_lbDescriptions.ShowWindow(SW_SHOW);
     SetDlgItemText(IDC_KANJYO_LEDGER_GROUP, " 【 " + m_strAccount + " 】 ");
     SetDlgItemText(IDC_KANJYO_NOTE, "");
 
-    CWnd* field = GetDlgItem(IDC_KANJYO_OPENING);
-    CWnd* label = GetDlgItem(IDC_KANJYO_OPENING_LABEL);
-    label->EnableWindow(TRUE);
+    EnableItem(IDC_KANJYO_OPENING_LABEL, true);
     if (nGroup == kGroupRevenue || nGroup == kGroupExpenses) {
         SetDlgItemText(IDC_KANJYO_OPENING, "");
         SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "");
     } else if (KindOfAccount(m_strAccount) == AccountKind::NoCarryForward) {
         SetDlgItemText(IDC_KANJYO_OPENING, "");
-        field->EnableWindow(FALSE);
+        EnableItem(IDC_KANJYO_OPENING, false);
         SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "[ " + m_strAccount + " ]は前年度からの繰越をしません");
     } else {
         SetDlgItemText(IDC_KANJYO_OPENING,
                        m_ledger.openingMet ? FormatAmount(m_ledger.openingSum, 26) : CString("未設定"));
-        field->EnableWindow(TRUE);
+        EnableItem(IDC_KANJYO_OPENING, true);
         SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "[ " + m_strAccount + " ]の期首残高 →");
     }
 
@@ -235,24 +242,22 @@ void kanjyo::BuildFilteredLedger(int nGroup)
     SetDlgItemText(IDC_KANJYO_LEDGER_GROUP, all ? " 【 " + m_strAccount + " 】 "
                                      : " 【 " + m_strAccount + " 】 " + "摘要 [ " + m_strDescFilter + " ]");
     const CString named = all ? "[ " + m_strAccount + " ]" : "[ " + m_strAccount + " " + m_strDescFilter + " ]";
-    CWnd* field = GetDlgItem(IDC_KANJYO_OPENING);
-    CWnd* label = GetDlgItem(IDC_KANJYO_OPENING_LABEL);
     const AccountKind kind = KindOfAccount(m_strAccount);
     SetDlgItemText(IDC_KANJYO_NOTE, "");
     if (nGroup == kGroupRevenue || nGroup == kGroupExpenses) {
         SetDlgItemText(IDC_KANJYO_OPENING, "");
-        field->EnableWindow(TRUE);
-        label->EnableWindow(FALSE);
+        EnableItem(IDC_KANJYO_OPENING, true);
+        EnableItem(IDC_KANJYO_OPENING_LABEL, false);
     } else if (kind == AccountKind::NoCarryForward) {
         SetDlgItemText(IDC_KANJYO_OPENING, "");
-        field->EnableWindow(FALSE);
+        EnableItem(IDC_KANJYO_OPENING, false);
         SetDlgItemText(IDC_KANJYO_OPENING_LABEL, named + "は前年度からの繰越をしません");
-        label->EnableWindow(TRUE);
+        EnableItem(IDC_KANJYO_OPENING_LABEL, true);
     } else if (kind == AccountKind::Stock && !all) {
         SetDlgItemText(IDC_KANJYO_OPENING, "");
-        field->EnableWindow(FALSE);
+        EnableItem(IDC_KANJYO_OPENING, false);
         SetDlgItemText(IDC_KANJYO_OPENING_LABEL, "");
-        label->EnableWindow(FALSE);
+        EnableItem(IDC_KANJYO_OPENING_LABEL, false);
     } else {
         if (noOpening) {
             SetDlgItemText(IDC_KANJYO_NOTE, kNegativeNote);
@@ -260,9 +265,9 @@ void kanjyo::BuildFilteredLedger(int nGroup)
         } else {
             SetDlgItemText(IDC_KANJYO_OPENING, FormatAmount(m_ledger.openingSum, 26) + " ");
         }
-        field->EnableWindow(TRUE);
+        EnableItem(IDC_KANJYO_OPENING, true);
         SetDlgItemText(IDC_KANJYO_OPENING_LABEL, named + "の期首残高 →");
-        label->EnableWindow(TRUE);
+        EnableItem(IDC_KANJYO_OPENING_LABEL, true);
     }
     DrawTotals();
 

@@ -43,6 +43,7 @@ public:
 
 protected:
     std::vector<GroupFrame> GroupFrames() const override;
+    std::vector<int> DrawnItems() const override;
     PrintBook PrintBookKind() const override { return PrintBook::GeneralLedger; }
 
 private:

@@ -14,7 +14,8 @@ constexpr WORD kStaticClass = 0x0082;
 constexpr DWORD kNoId = 0xFFFFFFFF;
 constexpr DWORD kShortNoId = 0xFFFF;
 constexpr DWORD kCountOffset = 16;  // cDlgItems after dlgVer, signature, helpID, exStyle, style
-constexpr DWORD kLabelStyles = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_BORDER | SS_TYPEMASK | SS_CENTERIMAGE | SS_NOPREFIX;
+constexpr DWORD kLabelStyles =
+    WS_CHILD | WS_VISIBLE | WS_GROUP | WS_BORDER | SS_TYPEMASK | SS_CENTERIMAGE | SS_NOPREFIX | SS_SUNKEN;
 
 // Reads the template's bytes in order; any read past the end stops the reading.
 class TemplateReader {
@@ -126,12 +127,11 @@ bool IsField(DWORD exStyle, DWORD style, WORD classOrdinal, WORD extra)
 // text, as the edit control itself sets them; asked of a field made once per font.
 std::pair<int, int> FieldMargins(HFONT font)
 {
-    static std::map<std::vector<BYTE>, std::pair<int, int>> known;
+    static std::map<std::string, std::pair<int, int>> known;
     LOGFONTW logFont = {};
     if (font)
         ::GetObjectW(font, sizeof logFont, &logFont);
-    const auto* raw = reinterpret_cast<const BYTE*>(&logFont);
-    std::vector<BYTE> key(raw, raw + sizeof logFont);
+    std::string key(reinterpret_cast<const char*>(&logFont), sizeof logFont);
     const auto found = known.find(key);
     if (found != known.end())
         return found->second;
@@ -264,6 +264,8 @@ void DrawnLabels::Draw(HDC dc) const
     ::SetBkMode(dc, OPAQUE);
     HBRUSH face = ::GetSysColorBrush(COLOR_3DFACE);
     for (const Label& label : m_labels) {
+        if (!label.shown)
+            continue;
         switch (label.kind) {
         case Kind::GroupBox: DrawGroupBox(dc, label, face); break;
         case Kind::Field: DrawField(dc, label); break;
@@ -306,9 +308,12 @@ void DrawnLabels::DrawField(HDC dc, const Label& field) const
 void DrawnLabels::DrawLabel(HDC dc, const Label& label, HBRUSH face) const
 {
     RECT client = label.pixels;
-    // A bordered static child is framed as Wine frames it: a sunken edge two pixels wide.
+    // A bordered static child is framed as Wine frames it: a sunken edge two pixels
+    // wide; a sunken one gets the thin edge of the static control's own border.
     if (label.style & WS_BORDER)
         ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    if (label.style & SS_SUNKEN)
+        ::DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
     UINT format = DT_EXPANDTABS | DT_WORDBREAK;
     switch (label.style & SS_TYPEMASK) {
     case SS_CENTER: format |= DT_CENTER; break;
@@ -323,6 +328,8 @@ void DrawnLabels::DrawLabel(HDC dc, const Label& label, HBRUSH face) const
     const int clip = ::SaveDC(dc);
     ::IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
     RECT text = client;
+    if (!label.enabled)
+        ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
     ::DrawTextW(dc, label.text.c_str(), static_cast<int>(label.text.size()), &text, format);
     ::RestoreDC(dc, clip);
 }
@@ -387,4 +394,44 @@ bool DrawnLabels::SetText(int id, const std::wstring& text, RECT& area)
     if (label->kind == Kind::GroupBox)
         area.bottom = std::min<LONG>(label->pixels.top + m_textHeight + 2, label->pixels.bottom);
     return true;
+}
+
+RECT DrawnLabels::Changed(Label& label, bool& state, bool wanted)
+{
+    RECT area = {};
+    if (state != wanted) {
+        state = wanted;
+        area = label.pixels;
+    }
+    return area;
+}
+
+bool DrawnLabels::SetShown(int id, bool shown, RECT& area)
+{
+    Label* label = Find(id);
+    if (!label)
+        return false;
+    area = Changed(*label, label->shown, shown);
+    return true;
+}
+
+bool DrawnLabels::SetEnabled(int id, bool enabled, RECT& area)
+{
+    Label* label = Find(id);
+    if (!label)
+        return false;
+    area = Changed(*label, label->enabled, enabled);
+    return true;
+}
+
+bool DrawnLabels::IsShown(int id) const
+{
+    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    return label && label->shown;
+}
+
+bool DrawnLabels::IsEnabled(int id) const
+{
+    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    return label && label->enabled;
 }

@@ -17,6 +17,9 @@
 // what the program sets (bordered, out of the tab order, no extended style):
 // those are drawn too, the field as the edit control paints itself, and keep
 // their id for their place and their text. Nothing can click or focus them.
+// A label may also be sunken (the static control's thin edge). An item with an
+// id can be hidden and shown again, and a label greyed as a disabled static
+// control greys its text.
 //
 // A taken item starts a group of the dialog manager: the next item that stays
 // a window takes the group mark in its place, so that the groups of the radio
@@ -50,6 +53,14 @@ public:
     // Sets its text; false when no drawn item has that id. area receives the part
     // of the form that shows the text, the old one and the new.
     bool SetText(int id, const std::wstring& text, RECT& area);
+    // Shows or hides it, enables or greys it; false when no drawn item has that
+    // id. area receives the part of the form to paint again, empty when the item
+    // already was so.
+    bool SetShown(int id, bool shown, RECT& area);
+    bool SetEnabled(int id, bool enabled, RECT& area);
+    // Whether it is shown, enabled; false when no drawn item has that id.
+    bool IsShown(int id) const;
+    bool IsEnabled(int id) const;
 
 private:
     enum class Kind { Kept, Label, GroupBox, Field };
@@ -60,7 +71,11 @@ private:
         std::wstring text;
         Kind kind;
         int id;  // -1 for none
+        bool shown = true;
+        bool enabled = true;
     };
+    // The area of the label to paint again once its state changed, or an empty one.
+    static RECT Changed(Label& label, bool& state, bool wanted);
     Label* Find(int id);
     void DrawLabel(HDC dc, const Label& label, HBRUSH face) const;
     void DrawGroupBox(HDC dc, const Label& box, HBRUSH face) const;

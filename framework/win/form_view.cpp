@@ -96,6 +96,47 @@ void CFormView::SetDlgItemText(int nID, LPCTSTR lpszString)
         CWnd::SetDlgItemText(nID, lpszString);
         return;
     }
+    InvalidateDrawn(area);
+}
+
+void CFormView::ShowItem(int nID, bool show)
+{
+    RECT area;
+    if (m_labels.SetShown(nID, show, area))
+        InvalidateDrawn(area);
+    else if (CWnd* control = GetDlgItem(nID))
+        control->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void CFormView::EnableItem(int nID, bool enable)
+{
+    RECT area;
+    if (m_labels.SetEnabled(nID, enable, area))
+        InvalidateDrawn(area);
+    else if (CWnd* control = GetDlgItem(nID))
+        control->EnableWindow(enable);
+}
+
+bool CFormView::IsItemShown(int nID) const
+{
+    if (m_labels.PlaceOf(nID))
+        return m_labels.IsShown(nID);
+    const CWnd* control = GetDlgItem(nID);
+    return control && (control->GetStyle() & WS_VISIBLE) != 0;
+}
+
+bool CFormView::IsItemEnabled(int nID) const
+{
+    if (m_labels.PlaceOf(nID))
+        return m_labels.IsEnabled(nID);
+    const CWnd* control = GetDlgItem(nID);
+    return control && control->IsWindowEnabled();
+}
+
+void CFormView::InvalidateDrawn(const RECT& area)
+{
+    if (::IsRectEmpty(&area))
+        return;
     const CPoint scroll = GetScrollPosition();
     CRect shown(area.left, area.top, area.right, area.bottom);
     shown.OffsetRect(-scroll.x, -scroll.y);

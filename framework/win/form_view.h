@@ -36,6 +36,12 @@ public:
     CRect ControlRect(int nID) const;
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemText(int nID, LPCTSTR lpszString);
+    // Shows or hides, enables or greys a control or an item the form draws, and
+    // tells whether it is shown (by its own state, as WS_VISIBLE tells) or enabled.
+    void ShowItem(int nID, bool show);
+    void EnableItem(int nID, bool enable);
+    bool IsItemShown(int nID) const;
+    bool IsItemEnabled(int nID) const;
 
     UINT m_nIDHelp;
     UINT m_nIDTemplate;
@@ -57,6 +63,8 @@ protected:
 
 private:
     bool SaveFocusControl();
+    // Paints again the part of a drawn item given in the form's unscrolled pixels.
+    void InvalidateDrawn(const RECT& area);
 
     DrawnLabels m_labels;
     // The context of the creation under way (a dialog template cannot carry it).

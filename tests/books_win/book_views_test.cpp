@@ -77,7 +77,7 @@ CString TextAtPoint(const std::vector<DrawnText>& texts, int x, int y)
 
 class BookViewTest : public BookWindowTest {
 protected:
-    static bool Visible(CWnd* view, int id) { return (view->GetDlgItem(id)->GetStyle() & WS_VISIBLE) != 0; }
+    static bool Visible(CFormView* view, int id) { return view->IsItemShown(id); }
 
     // The rows of the journal that name account.
     int RowsNaming(const char* account) const
@@ -310,8 +310,8 @@ TEST_F(BookViewTest, GeneralLedgerOpeningFieldByAccountKind)
     ASSERT_NE(nullptr, ledger);
     // No account yet: the prompt, and the opening field and its label greyed.
     EXPECT_TRUE(Visible(ledger, 1071));
-    EXPECT_FALSE(ledger->GetDlgItem(1024)->IsWindowEnabled());
-    EXPECT_FALSE(ledger->GetDlgItem(1068)->IsWindowEnabled());
+    EXPECT_FALSE(ledger->IsItemEnabled(1024));
+    EXPECT_FALSE(ledger->IsItemEnabled(1068));
     // Before any ledger the totals strip has no amounts.
     EXPECT_EQ("", ledger->m_strDebitTotal);
 
@@ -332,8 +332,9 @@ TEST_F(BookViewTest, GeneralLedgerOpeningFieldByAccountKind)
         PickItem(c.list, c.account);
         EXPECT_FALSE(Visible(ledger, 1071)) << c.account;
         EXPECT_EQ(c.field, Trimmed(Text(1024))) << c.account;
-        EXPECT_EQ(c.enabled, ledger->GetDlgItem(1024)->IsWindowEnabled() != FALSE) << c.account;
+        EXPECT_EQ(c.enabled, ledger->IsItemEnabled(1024)) << c.account;
         EXPECT_EQ(c.label, Text(1068)) << c.account;
+        EXPECT_TRUE(ledger->IsItemEnabled(1068)) << c.account;
     }
 }
 

@@ -64,11 +64,11 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
-    // The form draws its details group box, two display-only fields and a label
+    // The form draws its details group box, two display-only fields and labels
     // with an id; the group box of no id it draws unasked.
     std::vector<int> DrawnItems() const override
     {
-        return {IDC_DETAIL_GROUP, IDC_SHOWN_DATE, IDC_SHOWN_AMOUNT, IDC_SHOWN_WORD};
+        return {IDC_DETAIL_GROUP, IDC_SHOWN_DATE, IDC_SHOWN_AMOUNT, IDC_SHOWN_WORD, IDC_SHOWN_HEADING, IDC_SHOWN_CAPTION};
     }
 
     void OnSwitch();

@@ -399,3 +399,57 @@ TEST_F(SingleDocumentTest, DisplayOnlyFieldsAreDrawnAsEditFieldsPaintThemselves)
     EXPECT_TRUE(::PtInRect(&waiting, POINT{wordPlace.left, wordPlace.top}));
     EXPECT_TRUE(::PtInRect(&waiting, POINT{wordPlace.right - 1, wordPlace.bottom - 1}));
 }
+
+// The labels with an id the form draws are hidden, shown, greyed and enabled by
+// their id, and look, sunken or bordered, greyed or not, pixel for pixel as the
+// static control of their place, style and text; a hidden one leaves the form's
+// face as the hidden control does. A change leaves the label's place to paint;
+// no change leaves nothing.
+TEST_F(SingleDocumentTest, DrawnLabelsAreShownHiddenAndGreyedAsStaticControls)
+{
+    CTestFormView* view = FormView();
+    Frame()->ShowWindow(SW_SHOWNA);
+    Frame()->UpdateWindow();
+    struct Pair {
+        int drawn;
+        int kept;
+    };
+    for (const Pair& pair : {Pair{IDC_SHOWN_HEADING, IDC_KEPT_HEADING}, Pair{IDC_SHOWN_CAPTION, IDC_KEPT_CAPTION}}) {
+        SCOPED_TRACE(pair.drawn);
+        EXPECT_EQ(nullptr, view->GetDlgItem(pair.drawn));
+        CWnd* kept = view->GetDlgItem(pair.kept);
+        ASSERT_NE(nullptr, kept);
+        const CRect drawnPlace = view->ControlRect(pair.drawn);
+        const CRect keptPlace = view->ControlRect(pair.kept);
+        ASSERT_EQ(drawnPlace.Size(), keptPlace.Size());
+        EXPECT_TRUE(view->IsItemShown(pair.drawn));
+        EXPECT_TRUE(view->IsItemEnabled(pair.drawn));
+        EXPECT_EQ(0, ScreenPicture(view).Differing(drawnPlace, keptPlace));
+
+        struct State {
+            bool shown;
+            bool enabled;
+        };
+        for (const State state : {State{true, false}, State{false, false}, State{false, true}, State{true, true}}) {
+            view->UpdateWindow();
+            view->ShowItem(pair.drawn, state.shown);
+            view->EnableItem(pair.drawn, state.enabled);
+            RECT waiting = {};
+            EXPECT_TRUE(::GetUpdateRect(view->m_hWnd, &waiting, FALSE));
+            EXPECT_TRUE(::PtInRect(&waiting, POINT{drawnPlace.left + 2, drawnPlace.top + 2}));
+            view->ShowItem(pair.kept, state.shown);
+            view->EnableItem(pair.kept, state.enabled);
+            EXPECT_EQ(state.shown, view->IsItemShown(pair.drawn));
+            EXPECT_EQ(state.enabled, view->IsItemEnabled(pair.drawn));
+            EXPECT_EQ(state.shown, view->IsItemShown(pair.kept));
+            EXPECT_EQ(state.enabled, view->IsItemEnabled(pair.kept));
+            EXPECT_EQ(0, ScreenPicture(view).Differing(drawnPlace, keptPlace))
+                << "shown " << state.shown << " enabled " << state.enabled;
+        }
+        // Nothing changed, nothing to paint.
+        view->UpdateWindow();
+        view->ShowItem(pair.drawn, true);
+        view->EnableItem(pair.drawn, true);
+        EXPECT_FALSE(::GetUpdateRect(view->m_hWnd, nullptr, FALSE));
+    }
+}
