@@ -93,6 +93,14 @@ void keihi::OnInitialUpdate()
     LoadAccountLists();
 }
 
+std::vector<int> keihi::DrawnItems() const
+{
+    // The description panel's frame, unit and caption only show.
+    std::vector<int> ids = CLedgerBookView::DrawnItems();
+    ids.insert(ids.end(), {IDC_KEIHI_DRAW_GROUP, IDC_KEIHI_DRAW_UNIT, IDC_KEIHI_DESCRIPTION_CAPTION});
+    return ids;
+}
+
 std::vector<GroupFrame> keihi::GroupFrames() const
 {
     return {{IDC_KEIHI_ACCOUNT_GROUP, RGB(128, 128, 255)},
@@ -116,8 +124,7 @@ void keihi::WriteHandOver(const CMyObject2& entry)
 void keihi::ShowDescriptionPanel(BOOL show)
 {
     for (int id : kDescriptionPanel)
-        if (CWnd* control = GetDlgItem(id))
-            control->ShowWindow(show ? SW_SHOW : SW_HIDE);
+        ShowItem(id, show != FALSE);
 }
 
 int keihi::FindDescription(const CString& filter) const

@@ -36,6 +36,7 @@ protected:
     void WriteShownAccount() override;
     void WriteHandOver(const CMyObject2& entry) override;
     std::vector<GroupFrame> GroupFrames() const override;
+    std::vector<int> DrawnItems() const override;
     PrintBook PrintBookKind() const override { return PrintBook::Expense; }
 
 private:

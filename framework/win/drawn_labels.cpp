@@ -196,15 +196,17 @@ std::vector<BYTE> DrawnLabels::TakeFrom(const DLGTEMPLATE* dialogTemplate, const
         const bool noId = id == kNoId || id == kShortNoId;
         const int ownId = noId ? -1 : static_cast<int>(static_cast<short>(id));
         const bool named = !noId && std::find(itemIds.begin(), itemIds.end(), ownId) != itemIds.end();
+        // An item the form names may start hidden: it shows it by its id.
+        const DWORD asShown = named ? style | WS_VISIBLE : style;
         Kind kind = Kind::Kept;
-        if ((noId || named) && IsLabel(exStyle, style, classOrdinal, text, extra))
+        if ((noId || named) && IsLabel(exStyle, asShown, classOrdinal, text, extra))
             kind = Kind::Label;
-        else if ((noId || named) && IsGroupBox(exStyle, style, classOrdinal, text, extra))
+        else if ((noId || named) && IsGroupBox(exStyle, asShown, classOrdinal, text, extra))
             kind = Kind::GroupBox;
-        else if (named && IsField(exStyle, style, classOrdinal, extra))
+        else if (named && IsField(exStyle, asShown, classOrdinal, extra))
             kind = Kind::Field;
         if (kind != Kind::Kept) {
-            m_labels.push_back({{x, y, cx, cy}, {}, style, text, kind, ownId});
+            m_labels.push_back({{x, y, cx, cy}, {}, asShown, text, kind, ownId, (style & WS_VISIBLE) != 0});
             groupPending = groupPending || (style & WS_GROUP) != 0;
             continue;
         }

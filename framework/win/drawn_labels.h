@@ -18,8 +18,8 @@
 // those are drawn too, the field as the edit control paints itself, and keep
 // their id for their place and their text. Nothing can click or focus them.
 // A label may also be sunken (the static control's thin edge). An item with an
-// id can be hidden and shown again, and a label greyed as a disabled static
-// control greys its text.
+// id may start hidden, can be hidden and shown again, and a label greyed as a
+// disabled static control greys its text.
 //
 // A taken item starts a group of the dialog manager: the next item that stays
 // a window takes the group mark in its place, so that the groups of the radio

@@ -401,10 +401,10 @@ TEST_F(SingleDocumentTest, DisplayOnlyFieldsAreDrawnAsEditFieldsPaintThemselves)
 }
 
 // The labels with an id the form draws are hidden, shown, greyed and enabled by
-// their id, and look, sunken or bordered, greyed or not, pixel for pixel as the
-// static control of their place, style and text; a hidden one leaves the form's
-// face as the hidden control does. A change leaves the label's place to paint;
-// no change leaves nothing.
+// their id (one starts hidden, as its template says), and look, sunken or
+// bordered, greyed or not, pixel for pixel as the static control of their place,
+// style and text; a hidden one leaves the form's face as the hidden control
+// does. A change leaves the label's place to paint; no change leaves nothing.
 TEST_F(SingleDocumentTest, DrawnLabelsAreShownHiddenAndGreyedAsStaticControls)
 {
     CTestFormView* view = FormView();
@@ -413,8 +413,10 @@ TEST_F(SingleDocumentTest, DrawnLabelsAreShownHiddenAndGreyedAsStaticControls)
     struct Pair {
         int drawn;
         int kept;
+        bool startsShown;
     };
-    for (const Pair& pair : {Pair{IDC_SHOWN_HEADING, IDC_KEPT_HEADING}, Pair{IDC_SHOWN_CAPTION, IDC_KEPT_CAPTION}}) {
+    for (const Pair& pair :
+         {Pair{IDC_SHOWN_HEADING, IDC_KEPT_HEADING, true}, Pair{IDC_SHOWN_CAPTION, IDC_KEPT_CAPTION, false}}) {
         SCOPED_TRACE(pair.drawn);
         EXPECT_EQ(nullptr, view->GetDlgItem(pair.drawn));
         CWnd* kept = view->GetDlgItem(pair.kept);
@@ -422,7 +424,8 @@ TEST_F(SingleDocumentTest, DrawnLabelsAreShownHiddenAndGreyedAsStaticControls)
         const CRect drawnPlace = view->ControlRect(pair.drawn);
         const CRect keptPlace = view->ControlRect(pair.kept);
         ASSERT_EQ(drawnPlace.Size(), keptPlace.Size());
-        EXPECT_TRUE(view->IsItemShown(pair.drawn));
+        EXPECT_EQ(pair.startsShown, view->IsItemShown(pair.drawn));
+        EXPECT_EQ(pair.startsShown, view->IsItemShown(pair.kept));
         EXPECT_TRUE(view->IsItemEnabled(pair.drawn));
         EXPECT_EQ(0, ScreenPicture(view).Differing(drawnPlace, keptPlace));
 
