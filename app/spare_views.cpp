@@ -2,6 +2,7 @@
 
 #include "book_views.h"
 
+#include "../core/win/book_form_view.h"
 #include "../framework/win/create_context.h"
 #include "../framework/win/frame_wnd.h"
 #include "../framework/win/view.h"
@@ -28,6 +29,11 @@ bool SpareViews::MakeOne(CFrameWnd* frame)
         CRect pane;
         frame->GetClientRect(&pane);
         made->SetWindowPos(nullptr, 0, 0, pane.Width(), pane.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        // And laid out for the rows of the open document, so that the switch only fills it.
+        auto* form = dynamic_cast<CBookFormView*>(made);
+        auto* document = dynamic_cast<CMyDoc*>(frame->GetActiveDocument());
+        if (form && document)
+            form->PrepareLayout(document->m_nRowHeight);
         m_views[book.viewClass] = static_cast<CView*>(made);
         return true;
     }

@@ -57,8 +57,24 @@ void CLedgerBookView::OnInitialUpdate()
     CMyDoc* document = GetDocument();
     m_bBackgroundKept = FALSE;
     m_nInitEntry = document->m_nCurEntry;
-    if (document->m_nRowHeight > 0) {
-        const int h = document->m_nRowHeight;
+    PrepareLayout(document->m_nRowHeight);
+    m_lbClass.SetCurSel(-1);
+}
+
+void CLedgerBookView::PrepareLayout(int rowHeight)
+{
+    if (rowHeight == m_nPreparedRowHeight)
+        return;
+    // The controls are bound to their members first (a spare form has had no update yet).
+    UpdateData(FALSE);
+    OnPrepareLayout(rowHeight);
+    m_nPreparedRowHeight = rowHeight;
+}
+
+void CLedgerBookView::OnPrepareLayout(int rowHeight)
+{
+    if (rowHeight > 0) {
+        const int h = rowHeight;
         m_lbLedger.SetItemHeight(0, static_cast<UINT>(h));
         // The list ends with its last whole row, so that the totals strip painted
         // below that row lies under the list, not across its lower part.
@@ -288,9 +304,9 @@ void CLedgerBookView::WriteHandOver(const CMyObject2& entry)
     document->m_strBookCodes = BookDigits(entry);
 }
 
-void CLedgerBookView::PlaceTotalsStrip()
+void CLedgerBookView::PlaceTotalsStrip(int rowHeight)
 {
-    const int h = GetDocument()->m_nRowHeight > 0 ? GetDocument()->m_nRowHeight : 24;
+    const int h = rowHeight > 0 ? rowHeight : 24;
     const CRect list = ControlRect(m_controls.ledgerList);
     const int y = list.bottom - ((list.bottom - list.top) % h) + 4;
     for (int id : {m_controls.totals[1], m_controls.totals[2], m_controls.totals[4], m_controls.totals[0],

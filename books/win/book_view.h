@@ -53,6 +53,9 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override;
+    // The lists' row heights and places and their fixed contents; done once for a
+    // height, ahead on a spare form or else by the first update.
+    void PrepareLayout(int rowHeight) override;
 
     // The entry of ledger line nLine in the detail group, and what the other books
     // open with into the document. Nothing is shown for a line that does not exist.
@@ -138,6 +141,10 @@ protected:
     // description labels. They keep their ids for their place and their text.
     std::vector<int> DrawnItems() const override;
 
+    // What a book adds to the layout work, its controls bound; rowHeight may be 0
+    // when the document has not laid out its screen.
+    virtual void OnPrepareLayout(int rowHeight);
+
     virtual bool FramesDescriptions() const { return true; }
     // What the book shows of the entry besides the detail group; -1 when the group is cleared.
     virtual void ShowEntryExtras(int) {}
@@ -155,7 +162,7 @@ protected:
     void SelectLedgerLine(int line);
     void ClearDetail();
     // Moves the hidden totals statics to 4 px below the last whole row of the list.
-    void PlaceTotalsStrip();
+    void PlaceTotalsStrip(int rowHeight);
 
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width);
     void DrawFieldFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width);
@@ -170,4 +177,6 @@ protected:
     const char* const m_pszTitle;
     const COLORREF m_crHighlight;
     COLORREF m_crDescriptionFrame = RGB(0, 255, 0);
+    // The row height the layout work was done for; -1 before it was done.
+    int m_nPreparedRowHeight = -1;
 };

@@ -83,13 +83,18 @@ void kanjyo::OnInitialUpdate()
 {
     CLedgerBookView::OnInitialUpdate();
     m_bPrintAll = FALSE;
-    const int h = GetDocument()->m_nRowHeight;
+    LoadAccountLists();
+}
+
+void kanjyo::OnPrepareLayout(int rowHeight)
+{
+    CLedgerBookView::OnPrepareLayout(rowHeight);
+    const int h = rowHeight;
     if (h > 0) {
         for (CListBox& list : m_lbGroups)
             list.SetItemHeight(0, static_cast<UINT>(h - h / 5));
         m_lbDescriptions.SetItemHeight(0, static_cast<UINT>(h - h / 5));
     }
-    LoadAccountLists();
 }
 
 std::vector<int> kanjyo::DrawnItems() const

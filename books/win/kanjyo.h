@@ -44,6 +44,7 @@ public:
 protected:
     std::vector<GroupFrame> GroupFrames() const override;
     std::vector<int> DrawnItems() const override;
+    void OnPrepareLayout(int rowHeight) override;
     PrintBook PrintBookKind() const override { return PrintBook::GeneralLedger; }
 
 private:

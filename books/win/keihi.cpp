@@ -78,11 +78,6 @@ void keihi::OnInitialUpdate()
     m_nRestoreMode = DecideRestoreMode(document->m_nCurBook, document->m_nPrevBook, document->m_strBookCodes,
                                        kBookExpenseSalesPurchases, '4');
     CLedgerBookView::OnInitialUpdate();
-    const int h = document->m_nRowHeight;
-    if (h > 0) {
-        m_lbAccounts.SetItemHeight(0, static_cast<UINT>(h - h / 5));
-        m_lbDescriptions.SetItemHeight(0, static_cast<UINT>(h - h / 5));
-    }
     m_nDescChars = document->m_nTekiyoChars;
     if (m_nDescChars < 1 || m_nDescChars > 16)
         m_nDescChars = 16;
@@ -91,6 +86,17 @@ void keihi::OnInitialUpdate()
     m_spChars.SetPos(m_nDescChars);
     SetDlgItemText(IDC_KEIHI_DRAW_CHARS, IntToText(m_nDescChars));
     LoadAccountLists();
+}
+
+void keihi::OnPrepareLayout(int rowHeight)
+{
+    CLedgerBookView::OnPrepareLayout(rowHeight);
+    const int h = rowHeight;
+    if (h > 0) {
+        m_lbAccounts.SetItemHeight(0, static_cast<UINT>(h - h / 5));
+        m_lbDescriptions.SetItemHeight(0, static_cast<UINT>(h - h / 5));
+    }
+    PlaceTotalsStrip(rowHeight);
 }
 
 std::vector<int> keihi::DrawnItems() const
@@ -165,7 +171,6 @@ void keihi::LoadAccountLists()
         m_lbDescriptions.ResetContent();
         m_nRestoreMode = kRestoreNone;
     }
-    PlaceTotalsStrip();
 }
 
 void keihi::BuildLedger(int nList)

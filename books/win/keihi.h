@@ -37,6 +37,7 @@ protected:
     void WriteHandOver(const CMyObject2& entry) override;
     std::vector<GroupFrame> GroupFrames() const override;
     std::vector<int> DrawnItems() const override;
+    void OnPrepareLayout(int rowHeight) override;
     PrintBook PrintBookKind() const override { return PrintBook::Expense; }
 
 private:

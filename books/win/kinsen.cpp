@@ -67,8 +67,13 @@ void kinsen::OnInitialUpdate()
     m_nRestoreMode = DecideRestoreMode(document->m_nCurBook, document->m_nPrevBook, document->m_strBookCodes,
                                        kBookCash, '3');
     CLedgerBookView::OnInitialUpdate();
-    PlaceTotalsStrip();
     BuildLedger();
+}
+
+void kinsen::OnPrepareLayout(int rowHeight)
+{
+    CLedgerBookView::OnPrepareLayout(rowHeight);
+    PlaceTotalsStrip(rowHeight);
 }
 
 std::vector<GroupFrame> kinsen::GroupFrames() const

@@ -23,4 +23,5 @@ protected:
     std::vector<GroupFrame> GroupFrames() const override;
     bool FramesDescriptions() const override { return false; }
     PrintBook PrintBookKind() const override { return PrintBook::Cash; }
+    void OnPrepareLayout(int rowHeight) override;
 };

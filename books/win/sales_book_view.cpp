@@ -37,6 +37,9 @@ struct ItemColumn {
     const char* heading;
     int halfRows;  // the width in half row heights
 };
+// The height of a list row before the journal laid out the screen.
+constexpr int kDefaultRowHeight = 24;
+
 const ItemColumn kItemColumns[] = {{"     品名", 15}, {"   数量", 10}, {"単位", 4}, {"   単価", 10}, {"    金額", 16}};
 // The pixels a cell needs beside its text, and the narrowest name column in half rows.
 constexpr int kItemCellMargin = 6;
@@ -94,7 +97,7 @@ void CSalesBookView::DoDataExchange(CDataExchange* pDX)
 
 int CSalesBookView::RowHeight() const
 {
-    return GetDocument()->m_nRowHeight > 0 ? GetDocument()->m_nRowHeight : 24;
+    return GetDocument()->m_nRowHeight > 0 ? GetDocument()->m_nRowHeight : kDefaultRowHeight;
 }
 
 void CSalesBookView::OnInitialUpdate()
@@ -106,8 +109,22 @@ void CSalesBookView::OnInitialUpdate()
     if (m_book == SalesBook::Purchases && m_nRestoreMode != kRestoreFromJournal)
         document->m_strCurAccount.Empty();
     CLedgerBookView::OnInitialUpdate();
+    // The unit and currency lists start at their first choices.
+    if (m_cbUnit.GetCurSel() != 1)
+        m_cbUnit.SetCurSel(1);
+    if (m_cbCurrency.GetCurSel() != 0)
+        m_cbCurrency.SetCurSel(0);
+    m_editor.ShowEntry(-1);
+    LoadAccountLists();
+}
 
-    const int h = RowHeight();
+void CSalesBookView::OnPrepareLayout(int rowHeight)
+{
+    CLedgerBookView::OnPrepareLayout(rowHeight);
+    const int h = rowHeight > 0 ? rowHeight : kDefaultRowHeight;
+    // The item list's rows take the height of a one-pixel-wide picture list.
+    m_lcItems.SetImageList(nullptr, LVSIL_SMALL);
+    m_ilRowHeight.DeleteImageList();
     m_ilRowHeight.Create(1, h, 0, 0, 0);
     m_lcItems.SetImageList(&m_ilRowHeight, LVSIL_SMALL);
     m_lbPartners.SetItemHeight(0, static_cast<UINT>(h - h / 5));
@@ -121,9 +138,16 @@ void CSalesBookView::OnInitialUpdate()
     for (const char* currency : kCurrencies)
         m_cbCurrency.AddString(currency);
     m_cbCurrency.SetCurSel(0);
-    m_editor.ShowEntry(-1);
     m_lcItems.SetExtendedStyle(m_lcItems.GetExtendedStyle() | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
-    LoadAccountLists();
+    const bool columnsMade = m_lcItems.GetColumnCount() == 5;
+    for (int c = 0; c < 5; ++c) {
+        const int width = h * kItemColumns[c].halfRows / 2;
+        if (columnsMade)
+            m_lcItems.SetColumnWidth(c, width);
+        else
+            m_lcItems.InsertColumn(c, kItemColumns[c].heading, LVCFMT_LEFT, width);
+    }
+    PlaceTotalsStrip(rowHeight);
 }
 
 std::vector<int> CSalesBookView::DrawnItems() const
@@ -161,9 +185,6 @@ void CSalesBookView::LoadAccountLists()
         focus->SetFocus();
     m_lbLedger.ResetContent();
     m_listProductNames.clear();
-    const int h = RowHeight();
-    for (int c = 0; c < 5; ++c)
-        m_lcItems.InsertColumn(c, kItemColumns[c].heading, LVCFMT_LEFT, h * kItemColumns[c].halfRows / 2);
 
     const JournalArray& journal = document->m_arrJournal;
     if (journal.GetSize() > 0) {
@@ -184,7 +205,6 @@ void CSalesBookView::LoadAccountLists()
             m_strDescFilter = kAllDescriptions;
         BuildLedger();
     }
-    PlaceTotalsStrip();
 }
 
 void CSalesBookView::RestorePartnerFilter()

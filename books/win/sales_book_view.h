@@ -71,6 +71,7 @@ protected:
     PrintBook PrintBookKind() const override;
     // The breakdown of the entry shown: its items listed, the group retitled.
     void ShowEntryExtras(int index) override;
+    void OnPrepareLayout(int rowHeight) override;
 
 private:
     int RowHeight() const;

@@ -24,6 +24,10 @@ public:
     CMyDoc* GetDocument() const { return static_cast<CMyDoc*>(m_pDocument); }
     // Sets the book code and the menu role the view was constructed with.
     void OnInitialUpdate() override;
+    // The part of the first update that needs nothing of the document but the
+    // height of its list rows, done ahead on a form made while the program is
+    // idle, so that the switch that shows it has less to do; none by default.
+    virtual void PrepareLayout(int /*rowHeight*/) {}
     const BookFormKind& Kind() const { return m_kind; }
 
 protected:

@@ -132,6 +132,20 @@ TEST_F(ViewSwitchTest, IdleTimeMakesOneHiddenViewOfEachBookThatTheSwitchThenShow
     EXPECT_EQ(ActiveView(), Document()->GetViews().front());
     // No more work once every book has its spare.
     EXPECT_FALSE(m_app->OnIdle(1));
+    // Each spare book is laid out for the document's rows already: its ledger
+    // rows, its class list, the sales book's item columns.
+    const int rowHeight = Document()->m_nRowHeight;
+    ASSERT_GT(rowHeight, 0);
+    for (const CRuntimeClass* viewClass : {RUNTIME_CLASS(kanjyo), RUNTIME_CLASS(kinsen), RUNTIME_CLASS(keihi),
+                                           RUNTIME_CLASS(CUriage), RUNTIME_CLASS(CSiire)}) {
+        auto* book = dynamic_cast<CLedgerBookView*>(HiddenViewOf(Frame(), viewClass));
+        ASSERT_NE(nullptr, book) << viewClass->m_lpszClassName;
+        EXPECT_EQ(rowHeight, book->m_lbLedger.GetItemHeight(0)) << viewClass->m_lpszClassName;
+        EXPECT_EQ(7, book->m_lbClass.GetCount()) << viewClass->m_lpszClassName;
+    }
+    auto* spareSales = dynamic_cast<CUriage*>(HiddenViewOf(Frame(), RUNTIME_CLASS(CUriage)));
+    ASSERT_NE(nullptr, spareSales);
+    EXPECT_EQ(5, spareSales->m_lcItems.GetColumnCount());
 
     // The framework's first update of a frame's views passes over the spares.
     Frame()->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
@@ -162,6 +176,13 @@ TEST_F(ViewSwitchTest, IdleTimeMakesOneHiddenViewOfEachBookThatTheSwitchThenShow
     EXPECT_FALSE(IsWindow(journalWindow));
     EXPECT_NE(nullptr, HiddenViewOf(Frame(), RUNTIME_CLASS(kanjyo)));
     EXPECT_EQ(BookViews().size(), HiddenViews(Frame()).size());
+
+    // The layout done ahead is not done again: the sales book keeps five columns.
+    Send(ID_VIEW_URIAGE);
+    PumpWaitingMessages();
+    ASSERT_EQ(spareSales, ActiveView());
+    EXPECT_EQ(5, spareSales->m_lcItems.GetColumnCount());
+    EXPECT_EQ(7, spareSales->m_lbClass.GetCount());
 }
 
 TEST_F(ViewSwitchTest, ARetiredViewHandlesNoMessageUntilItsWindowGoes)
