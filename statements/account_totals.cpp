@@ -287,41 +287,42 @@ AccountTotals CollectAccountTotals(const Journal& journal)
     AccountTotals totals;
     totals.fiscalYear = FiscalYearOf(journal);
 
-    // The account of every row as its number (-1 for an empty row), then the
-    // filing: the class digits carry over to entries whose code holds none.
+    // Every account name numbered once, then filed: the class digits carry over
+    // to entries whose code holds none.
     AccountNumbers names;
-    std::vector<std::array<int, 6>> rowNumbers(journal.size());
     Filing filing(totals, names);
     ClassCode classes;
-    for (std::size_t e = 0; e < journal.size(); ++e) {
-        const CMyObject2& entry = *journal[e];
-        const auto rows = RowsOf(entry);
+    for (const CMyObject2* entry : journal) {
+        const auto rows = RowsOf(*entry);
+        std::array<int, 6> numbers;
         for (std::size_t i = 0; i < rows.size(); ++i)
-            rowNumbers[e][i] = rows[i].account->IsEmpty() ? -1 : names.NumberOf(*rows[i].account);
-        const ClassCode own = DecodeClassCode(entry.m_nClassCode);
+            numbers[i] = rows[i].account->IsEmpty() ? -1 : names.NumberOf(*rows[i].account);
+        const ClassCode own = DecodeClassCode(entry->m_nClassCode);
         if (own.known)
             classes = own;
         if (!classes.known)
             continue;
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rowNumbers[e][i] >= 0)
-                filing.File(rowNumbers[e][i], classes.rowClass[i]);
+            if (numbers[i] >= 0)
+                filing.File(numbers[i], classes.rowClass[i]);
         }
     }
 
+    // The amounts, row by row; a name's number is asked again rather than kept
+    // per row, which for a busy year would be a block of half a megabyte.
     Posting posting(totals, filing, names);
     OpeningCapitalSums openingCapital(totals.openingCapital);
-    for (std::size_t e = 0; e < journal.size(); ++e) {
-        const CMyObject2& entry = *journal[e];
-        const auto rows = RowsOf(entry);
+    for (const CMyObject2* entry : journal) {
+        const auto rows = RowsOf(*entry);
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rowNumbers[e][i] < 0)
+            if (rows[i].account->IsEmpty())
                 continue;
-            if (i == 0 && entry.m_strCause1 == kOpeningCapital)
-                openingCapital.Add(entry.m_strResult1, entry.m_strCauseAmount1);
-            if (i == 3 && entry.m_strResult1 == kOpeningCapital)
-                openingCapital.Add(entry.m_strCause1, entry.m_strResultAmount1);
-            posting.Post(rowNumbers[e][i], *rows[i].amount, RowIsDebit(entry.m_nDirection, rows[i].causeRow));
+            if (i == 0 && entry->m_strCause1 == kOpeningCapital)
+                openingCapital.Add(entry->m_strResult1, entry->m_strCauseAmount1);
+            if (i == 3 && entry->m_strResult1 == kOpeningCapital)
+                openingCapital.Add(entry->m_strCause1, entry->m_strResultAmount1);
+            posting.Post(names.NumberOf(*rows[i].account), *rows[i].amount,
+                         RowIsDebit(entry->m_nDirection, rows[i].causeRow));
         }
     }
     posting.WriteTotals();
