@@ -34,11 +34,6 @@ std::size_t RecordPool::NewBlock()
 {
     Block block;
     block.bytes.reset(new std::byte[m_size * m_blockRecords]);
-    // Chained in order, so that records made one after another lie one after another.
-    FreeRecord* next = nullptr;
-    for (std::size_t i = m_blockRecords; i-- > 0;)
-        next = new (block.bytes.get() + i * m_size) FreeRecord{next};
-    block.free = next;
     const auto at = std::upper_bound(m_blocks.begin(), m_blocks.end(), block.bytes.get(),
                                      [](const std::byte* bytes, const Block& b) {
                                          return std::less<const std::byte*>()(bytes, b.bytes.get());
@@ -62,15 +57,19 @@ void* RecordPool::Take()
 {
     if (!RecordPoolsActive())
         return ::operator new(m_size);
-    if (m_current >= m_blocks.size() || !m_blocks[m_current].free) {
-        const auto withFree = std::find_if(m_blocks.begin(), m_blocks.end(), [](const Block& b) { return b.free; });
-        m_current = withFree != m_blocks.end() ? static_cast<std::size_t>(withFree - m_blocks.begin()) : NewBlock();
+    if (m_current >= m_blocks.size() || !HasRoom(m_blocks[m_current])) {
+        const auto withRoom =
+            std::find_if(m_blocks.begin(), m_blocks.end(), [this](const Block& b) { return HasRoom(b); });
+        m_current = withRoom != m_blocks.end() ? static_cast<std::size_t>(withRoom - m_blocks.begin()) : NewBlock();
     }
     Block& block = m_blocks[m_current];
-    FreeRecord* record = block.free;
-    block.free = record->next;
     ++block.live;
-    return record;
+    if (FreeRecord* record = block.free) {
+        block.free = record->next;
+        return record;
+    }
+    // Records made one after another lie one after another.
+    return block.bytes.get() + block.fresh++ * m_size;
 }
 
 void RecordPool::Give(void* record) noexcept
@@ -89,16 +88,7 @@ void RecordPool::Give(void* record) noexcept
 bool RecordPool::ReleaseEmptyBlocks()
 {
     const std::size_t before = m_blocks.size();
-    bool reserveKept = false;
-    std::vector<Block> kept;
-    kept.reserve(before);
-    for (Block& block : m_blocks) {
-        if (block.live == 0 && reserveKept)
-            continue;
-        reserveKept = reserveKept || block.live == 0;
-        kept.push_back(std::move(block));
-    }
-    m_blocks = std::move(kept);
+    std::erase_if(m_blocks, [](const Block& block) { return block.live == 0; });
     m_current = m_blocks.size();
     return m_blocks.size() != before;
 }

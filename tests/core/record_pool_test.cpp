@@ -36,6 +36,8 @@ TEST(RecordPool, RecordsOfABlockAreReusedOnceGivenBack)
         EXPECT_FALSE(pool.ReleaseEmptyBlocks());
         return;
     }
+    // Records made one after another lie one after another in their block.
+    EXPECT_EQ(static_cast<std::byte*>(first[0]) + 48, first[1]);
     // Made again in the memory given back: twelve records' room, no block added.
     EXPECT_EQ(3u, pool.BlockCount());
     std::vector<void*> again;
@@ -43,21 +45,30 @@ TEST(RecordPool, RecordsOfABlockAreReusedOnceGivenBack)
         again.push_back(pool.Take());
     EXPECT_EQ(12u, std::set<void*>(again.begin(), again.end()).size());
     EXPECT_EQ(3u, pool.BlockCount());
-    // A block still in use stays; of the empty ones one is kept in reserve.
+    // A block still in use stays; the empty ones go.
     void* held = again.front();
     for (void* record : again)
         if (record != held)
             pool.Give(record);
     EXPECT_TRUE(pool.ReleaseEmptyBlocks());
-    EXPECT_EQ(2u, pool.BlockCount());
+    EXPECT_EQ(1u, pool.BlockCount());
     EXPECT_FALSE(pool.ReleaseEmptyBlocks());
+    // The block kept serves the next records before a block is added.
+    std::vector<void*> next;
+    for (int i = 0; i < 3; ++i)
+        next.push_back(pool.Take());
+    EXPECT_EQ(1u, pool.BlockCount());
+    next.push_back(pool.Take());
+    EXPECT_EQ(2u, pool.BlockCount());
+    for (void* record : next)
+        pool.Give(record);
     pool.Give(held);
     EXPECT_TRUE(pool.ReleaseEmptyBlocks());
+    EXPECT_EQ(0u, pool.BlockCount());
+    // And a pool left with no block makes one again.
+    void* last = pool.Take();
     EXPECT_EQ(1u, pool.BlockCount());
-    // The reserve serves the next records.
-    void* next = pool.Take();
-    EXPECT_EQ(1u, pool.BlockCount());
-    pool.Give(next);
+    pool.Give(last);
 }
 
 TEST(RecordPool, EntriesMadeInThePoolKeepTheirFields)
