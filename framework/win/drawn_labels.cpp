@@ -398,32 +398,27 @@ bool DrawnLabels::SetText(int id, const std::wstring& text, RECT& area)
     return true;
 }
 
-RECT DrawnLabels::Changed(Label& label, bool& state, bool wanted)
+bool DrawnLabels::SetState(int id, bool Label::*state, bool wanted, RECT& area)
 {
-    RECT area = {};
-    if (state != wanted) {
-        state = wanted;
-        area = label.pixels;
+    Label* label = Find(id);
+    if (!label)
+        return false;
+    area = {};
+    if (label->*state != wanted) {
+        label->*state = wanted;
+        area = label->pixels;
     }
-    return area;
+    return true;
 }
 
 bool DrawnLabels::SetShown(int id, bool shown, RECT& area)
 {
-    Label* label = Find(id);
-    if (!label)
-        return false;
-    area = Changed(*label, label->shown, shown);
-    return true;
+    return SetState(id, &Label::shown, shown, area);
 }
 
 bool DrawnLabels::SetEnabled(int id, bool enabled, RECT& area)
 {
-    Label* label = Find(id);
-    if (!label)
-        return false;
-    area = Changed(*label, label->enabled, enabled);
-    return true;
+    return SetState(id, &Label::enabled, enabled, area);
 }
 
 bool DrawnLabels::IsShown(int id) const

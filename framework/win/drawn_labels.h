@@ -74,8 +74,8 @@ private:
         bool shown = true;
         bool enabled = true;
     };
-    // The area of the label to paint again once its state changed, or an empty one.
-    static RECT Changed(Label& label, bool& state, bool wanted);
+    // Sets one state of the item of that id; area as SetShown's.
+    bool SetState(int id, bool Label::*state, bool wanted, RECT& area);
     Label* Find(int id);
     void DrawLabel(HDC dc, const Label& label, HBRUSH face) const;
     void DrawGroupBox(HDC dc, const Label& box, HBRUSH face) const;
