@@ -156,11 +156,12 @@ BOOL CFormView::PreTranslateMessage(MSG* pMsg)
     for (CFrameWnd* frame = GetParentFrame(); frame; frame = frame->GetParentFrame())
         if (frame->PreTranslateMessage(pMsg))
             return TRUE;
-    if (!::GetWindow(m_hWnd, GW_CHILD))
-        return FALSE;
-    bool input = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
-                 (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
-    return input && ::IsDialogMessageW(m_hWnd, pMsg);
+    // Only keys and the mouse are the dialog manager's. A form without child
+    // windows has nothing for it; asking for the first child costs Wine a server
+    // request, so it is asked only for them and not for every paint.
+    const bool input = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
+                       (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
+    return input && ::GetWindow(m_hWnd, GW_CHILD) && ::IsDialogMessageW(m_hWnd, pMsg);
 }
 
 bool CFormView::SaveFocusControl()
