@@ -311,11 +311,12 @@ void DrawnLabels::DrawLabel(HDC dc, const Label& label, HBRUSH face) const
 {
     RECT client = label.pixels;
     // A bordered static child is framed as Wine frames it: a sunken edge two pixels
-    // wide; a sunken one gets the thin edge of the static control's own border.
-    if (label.style & WS_BORDER)
-        ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    // wide; a sunken one gets the thin edge of the static control's own border,
+    // outside the other when it has both.
     if (label.style & SS_SUNKEN)
         ::DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    if (label.style & WS_BORDER)
+        ::DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     UINT format = DT_EXPANDTABS | DT_WORDBREAK;
     switch (label.style & SS_TYPEMASK) {
     case SS_CENTER: format |= DT_CENTER; break;

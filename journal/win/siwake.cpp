@@ -162,9 +162,6 @@ void siwake::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT2, m_edResultAmount[1]);
     DDX_Control(pDX, IDC_JOURNAL_RESULT_AMOUNT1, m_edResultAmount[0]);
     DDX_Control(pDX, IDC_JOURNAL_TRANSACTION_LIST, m_lbTransactions);
-    DDX_Control(pDX, IDC_JOURNAL_PHRASE2_TEXT, m_stPhrase2);
-    DDX_Control(pDX, IDC_JOURNAL_DESC2_LABEL, m_stDescLabel2);
-    DDX_Control(pDX, IDC_JOURNAL_DESC1_LABEL, m_stDescLabel1);
     DDX_Control(pDX, IDC_JOURNAL_REMARK, m_cbRemark);
     DDX_Control(pDX, IDC_JOURNAL_BOOK_SETTEI, m_btBook[4]);
     DDX_Control(pDX, IDC_JOURNAL_BOOK_KESSAN, m_btBook[3]);
@@ -185,6 +182,14 @@ void siwake::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_JOURNAL_RESULT1, m_cbResult[0]);
     DDX_Control(pDX, IDC_JOURNAL_DESC1, m_cbDesc1);
     DDX_Control(pDX, IDC_JOURNAL_CLASS_LIST, m_lbClass);
+}
+
+std::vector<int> siwake::DrawnItems() const
+{
+    // The description labels, the result phrases and the list's heading only
+    // show what the journal sets.
+    return {IDC_JOURNAL_DESC1_LABEL, IDC_JOURNAL_DESC2_LABEL, IDC_JOURNAL_PHRASE1_TEXT, IDC_JOURNAL_PHRASE2_TEXT,
+            IDC_JOURNAL_LIST_HEADING};
 }
 
 BOOL siwake::PreTranslateMessage(MSG* pMsg)
@@ -512,8 +517,8 @@ void siwake::ClearEntryFields()
     m_cbDesc1.ResetContent();
     m_cbDesc2.ResetContent();
 
-    m_stDescLabel1.SetWindowText("1段目摘要1");
-    m_stDescLabel2.SetWindowText("1段目摘要2");
+    SetDlgItemText(IDC_JOURNAL_DESC1_LABEL, "1段目摘要1");
+    SetDlgItemText(IDC_JOURNAL_DESC2_LABEL, "1段目摘要2");
     m_lbClass.SetCurSel(-1);
     for (int i = 0; i < 3; ++i) {
         m_edCauseAmount[i].SetWindowText("");
@@ -683,7 +688,7 @@ void siwake::PickRowAccount(int side, int row, const CString& name)
 
 void siwake::SetDescLabel(int side, int row, const CString& name)
 {
-    (side == 0 ? m_stDescLabel1 : m_stDescLabel2).SetWindowText(DescriptionLabel(side, row, name));
+    SetDlgItemText(side == 0 ? IDC_JOURNAL_DESC1_LABEL : IDC_JOURNAL_DESC2_LABEL, DescriptionLabel(side, row, name));
 }
 
 void siwake::ShowClassPrompt(BOOL show)

@@ -72,6 +72,9 @@ public:
     CString m_strYearText;
     BOOL m_bLineCopied = FALSE;
 
+protected:
+    std::vector<int> DrawnItems() const override;
+
 private:
     // Form drawing.
     void FillClassList();
@@ -171,9 +174,6 @@ private:
 
     // Controls.
     CStatic m_stConnectWord;
-    CStatic m_stPhrase2;
-    CStatic m_stDescLabel1;
-    CStatic m_stDescLabel2;
     CButton m_btBook[5];
     CButton m_grEntry;
     CButton m_grList;

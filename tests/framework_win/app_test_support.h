@@ -68,7 +68,8 @@ public:
     // with an id; the group box of no id it draws unasked.
     std::vector<int> DrawnItems() const override
     {
-        return {IDC_DETAIL_GROUP, IDC_SHOWN_DATE, IDC_SHOWN_AMOUNT, IDC_SHOWN_WORD, IDC_SHOWN_HEADING, IDC_SHOWN_CAPTION};
+        return {IDC_DETAIL_GROUP, IDC_SHOWN_DATE, IDC_SHOWN_AMOUNT, IDC_SHOWN_WORD, IDC_SHOWN_HEADING, IDC_SHOWN_CAPTION,
+                IDC_SHOWN_FRAMED_HEADING};
     }
 
     void OnSwitch();

@@ -416,7 +416,8 @@ TEST_F(SingleDocumentTest, DrawnLabelsAreShownHiddenAndGreyedAsStaticControls)
         bool startsShown;
     };
     for (const Pair& pair :
-         {Pair{IDC_SHOWN_HEADING, IDC_KEPT_HEADING, true}, Pair{IDC_SHOWN_CAPTION, IDC_KEPT_CAPTION, false}}) {
+         {Pair{IDC_SHOWN_HEADING, IDC_KEPT_HEADING, true}, Pair{IDC_SHOWN_CAPTION, IDC_KEPT_CAPTION, false},
+          Pair{IDC_SHOWN_FRAMED_HEADING, IDC_KEPT_FRAMED_HEADING, true}}) {
         SCOPED_TRACE(pair.drawn);
         EXPECT_EQ(nullptr, view->GetDlgItem(pair.drawn));
         CWnd* kept = view->GetDlgItem(pair.kept);
