@@ -1,9 +1,9 @@
 // RecordPool: the memory of records of one size, taken from the system in
 // blocks of many records. A busy year's twenty thousand entries are then a
 // handful of allocations instead of twenty thousand, each of which costs the
-// heap's lock and search. Records given back are reused by the next ones made, so that
-// a journal loaded again right after another is made in memory already at hand
-// instead of fresh pages; the blocks left empty go back to the system when the
+// heap's lock and search. Records given back are reused by the next ones made,
+// so that a journal loaded again right after another is made in memory already
+// at hand instead of fresh pages; the blocks left empty go back to the system when the
 // program is idle (ReleaseEmptyBlocks). A block's records are handed out from
 // its start, so a new block costs the system only the pages its records reach.
 //

@@ -226,7 +226,10 @@ private:
 
     SideSums* TargetOf(int number)
     {
-        Target& target = m_targets[static_cast<std::size_t>(number)];
+        const auto slot = static_cast<std::size_t>(number);
+        if (slot >= m_targets.size())
+            m_targets.resize(slot + 1);
+        Target& target = m_targets[slot];
         if (target.found)
             return target.sums;
         target.found = true;
@@ -317,9 +320,9 @@ AccountTotals CollectAccountTotals(const Journal& journal)
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i].account->IsEmpty())
                 continue;
-            if (i == 0 && entry->m_strCause1 == kOpeningCapital)
+            if (rows[i].account == &entry->m_strCause1 && entry->m_strCause1 == kOpeningCapital)
                 openingCapital.Add(entry->m_strResult1, entry->m_strCauseAmount1);
-            if (i == 3 && entry->m_strResult1 == kOpeningCapital)
+            if (rows[i].account == &entry->m_strResult1 && entry->m_strResult1 == kOpeningCapital)
                 openingCapital.Add(entry->m_strCause1, entry->m_strResultAmount1);
             posting.Post(names.NumberOf(*rows[i].account), *rows[i].amount,
                          RowIsDebit(entry->m_nDirection, rows[i].causeRow));

@@ -304,11 +304,16 @@ void CLedgerBookView::WriteHandOver(const CMyObject2& entry)
     document->m_strBookCodes = BookDigits(entry);
 }
 
+int CLedgerBookView::LastWholeRowBottom(int rowHeight) const
+{
+    const int h = ShownRowHeight(rowHeight);
+    const CRect list = ControlRect(m_controls.ledgerList);
+    return list.bottom - (list.Height() % h);
+}
+
 void CLedgerBookView::PlaceTotalsStrip(int rowHeight)
 {
-    const int h = rowHeight > 0 ? rowHeight : 24;
-    const CRect list = ControlRect(m_controls.ledgerList);
-    const int y = list.bottom - ((list.bottom - list.top) % h) + 4;
+    const int y = LastWholeRowBottom(rowHeight) + 4;
     for (int id : {m_controls.totals[1], m_controls.totals[2], m_controls.totals[4], m_controls.totals[0],
                    m_controls.totals[3]}) {
         const CRect cell = ControlRect(id);
@@ -446,9 +451,8 @@ void CLedgerBookView::DrawGroupFrame(CDC* pDC, int id, COLORREF colour)
 
 void CLedgerBookView::PaintTotals(CDC* pDC)
 {
-    const int h = GetDocument()->m_nRowHeight > 0 ? GetDocument()->m_nRowHeight : 24;
-    const CRect list = ControlRect(m_controls.ledgerList);
-    const int y = list.bottom - ((list.bottom - list.top) % h) + 8 + m_nScrollY;
+    const int h = ShownRowHeight(GetDocument()->m_nRowHeight);
+    const int y = LastWholeRowBottom(h) + 8 + m_nScrollY;
     struct Cell {
         CString text;
         UINT align;

@@ -163,6 +163,10 @@ protected:
     void ClearDetail();
     // Moves the hidden totals statics to 4 px below the last whole row of the list.
     void PlaceTotalsStrip(int rowHeight);
+    // The height of a list row: the document's, or 24 before the journal laid out the screen.
+    static int ShownRowHeight(int rowHeight) { return rowHeight > 0 ? rowHeight : 24; }
+    // The bottom of the ledger list's last whole row, in the form's pixels.
+    int LastWholeRowBottom(int rowHeight) const;
 
     void DrawFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width);
     void DrawFieldFrame(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour, int width);

@@ -37,9 +37,6 @@ struct ItemColumn {
     const char* heading;
     int halfRows;  // the width in half row heights
 };
-// The height of a list row before the journal laid out the screen.
-constexpr int kDefaultRowHeight = 24;
-
 const ItemColumn kItemColumns[] = {{"     品名", 15}, {"   数量", 10}, {"単位", 4}, {"   単価", 10}, {"    金額", 16}};
 // The pixels a cell needs beside its text, and the narrowest name column in half rows.
 constexpr int kItemCellMargin = 6;
@@ -95,11 +92,6 @@ void CSalesBookView::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ITEM_CURRENCY, m_cbCurrency);
 }
 
-int CSalesBookView::RowHeight() const
-{
-    return GetDocument()->m_nRowHeight > 0 ? GetDocument()->m_nRowHeight : kDefaultRowHeight;
-}
-
 void CSalesBookView::OnInitialUpdate()
 {
     CMyDoc* document = GetDocument();
@@ -121,7 +113,7 @@ void CSalesBookView::OnInitialUpdate()
 void CSalesBookView::OnPrepareLayout(int rowHeight)
 {
     CLedgerBookView::OnPrepareLayout(rowHeight);
-    const int h = rowHeight > 0 ? rowHeight : kDefaultRowHeight;
+    const int h = ShownRowHeight(rowHeight);
     // The item list's rows take the height of a one-pixel-wide picture list.
     m_lcItems.SetImageList(nullptr, LVSIL_SMALL);
     m_ilRowHeight.DeleteImageList();
@@ -370,7 +362,7 @@ void CSalesBookView::FitItemColumns()
     // Each figure column is at least as wide as its widest text, so that no digit
     // is cut; the name column gives up what the figures and a vertical scroll bar
     // need of the list's width, down to a few characters.
-    const int h = RowHeight();
+    const int h = ShownRowHeight(GetDocument()->m_nRowHeight);
     int widths[5];
     for (int c = 0; c < 5; ++c)
         widths[c] = h * kItemColumns[c].halfRows / 2;

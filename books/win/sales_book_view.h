@@ -74,7 +74,6 @@ protected:
     void OnPrepareLayout(int rowHeight) override;
 
 private:
-    int RowHeight() const;
     void UseLedger(SalesLedger ledger);
     int FindPartner(const CString& text) const;
     // The entry the document names as current, when it exists.

@@ -361,25 +361,30 @@ void DrawnLabels::DrawGroupBox(HDC dc, const Label& box, HBRUSH face) const
     ::RestoreDC(dc, clip);
 }
 
-DrawnLabels::Label* DrawnLabels::Find(int id)
+const DrawnLabels::Label* DrawnLabels::Find(int id) const
 {
     if (id == -1)
         return nullptr;
-    for (Label& label : m_labels)
+    for (const Label& label : m_labels)
         if (label.id == id)
             return &label;
     return nullptr;
 }
 
+DrawnLabels::Label* DrawnLabels::Find(int id)
+{
+    return const_cast<Label*>(std::as_const(*this).Find(id));
+}
+
 const RECT* DrawnLabels::PlaceOf(int id) const
 {
-    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    const Label* label = Find(id);
     return label ? &label->pixels : nullptr;
 }
 
 bool DrawnLabels::TextOf(int id, std::wstring& text) const
 {
-    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    const Label* label = Find(id);
     if (!label)
         return false;
     text = label->text;
@@ -424,12 +429,12 @@ bool DrawnLabels::SetEnabled(int id, bool enabled, RECT& area)
 
 bool DrawnLabels::IsShown(int id) const
 {
-    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    const Label* label = Find(id);
     return label && label->shown;
 }
 
 bool DrawnLabels::IsEnabled(int id) const
 {
-    const Label* label = const_cast<DrawnLabels*>(this)->Find(id);
+    const Label* label = Find(id);
     return label && label->enabled;
 }

@@ -76,6 +76,7 @@ private:
     };
     // Sets one state of the item of that id; area as SetShown's.
     bool SetState(int id, bool Label::*state, bool wanted, RECT& area);
+    const Label* Find(int id) const;
     Label* Find(int id);
     void DrawLabel(HDC dc, const Label& label, HBRUSH face) const;
     void DrawGroupBox(HDC dc, const Label& box, HBRUSH face) const;

@@ -110,10 +110,13 @@ TEST_F(SingleDocumentTest, TextIntoASmallBufferIsCutBetweenCharacters)
 
 namespace {
 
-// The colour at (x, y) of the view's picture, painted into a bitmap.
+// The view's client area as a picture: painted by the view alone into a
+// bitmap, or copied from the screen after the view and every child painted.
 class ViewPicture {
 public:
-    explicit ViewPicture(CWnd* view)
+    enum class Source { ViewAlone, Screen };
+
+    explicit ViewPicture(CWnd* view, Source source = Source::ViewAlone)
     {
         CRect client;
         view->GetClientRect(&client);
@@ -122,7 +125,15 @@ public:
         m_bitmap = ::CreateCompatibleBitmap(screen, client.Width(), client.Height());
         ::ReleaseDC(nullptr, screen);
         m_old = ::SelectObject(m_dc, m_bitmap);
-        ::PrintWindow(view->m_hWnd, m_dc, PW_CLIENTONLY);
+        if (source == Source::ViewAlone) {
+            ::PrintWindow(view->m_hWnd, m_dc, PW_CLIENTONLY);
+            return;
+        }
+        ::RedrawWindow(view->m_hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HDC shown = ::GetDC(view->m_hWnd);
+        ::BitBlt(m_dc, 0, 0, client.Width(), client.Height(), shown, 0, 0, SRCCOPY);
+        ::ReleaseDC(view->m_hWnd, shown);
     }
     ~ViewPicture()
     {
@@ -131,6 +142,15 @@ public:
         ::DeleteDC(m_dc);
     }
     COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
+    // How many pixels of one place differ from those of another of its size.
+    int Differing(const CRect& one, const CRect& other) const
+    {
+        int differing = 0;
+        for (int y = 0; y < one.Height(); ++y)
+            for (int x = 0; x < one.Width(); ++x)
+                differing += At(one.left + x, one.top + y) != At(other.left + x, other.top + y);
+        return differing;
+    }
 
 private:
     HDC m_dc;
@@ -305,49 +325,6 @@ TEST_F(SingleDocumentTest, PlainLabelsAreDrawnByTheFormAndKeepTheGroups)
     memory.SelectObject(previous);
 }
 
-namespace {
-
-// The view's client area as it is on the screen, every child painted.
-class ScreenPicture {
-public:
-    explicit ScreenPicture(CWnd* view)
-    {
-        ::RedrawWindow(view->m_hWnd, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        RECT client;
-        ::GetClientRect(view->m_hWnd, &client);
-        HDC screen = ::GetDC(view->m_hWnd);
-        m_dc = ::CreateCompatibleDC(screen);
-        m_bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
-        m_old = ::SelectObject(m_dc, m_bitmap);
-        ::BitBlt(m_dc, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-        ::ReleaseDC(view->m_hWnd, screen);
-    }
-    ~ScreenPicture()
-    {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
-    }
-    // How many pixels of one place differ from those of another of its size.
-    int Differing(const CRect& one, const CRect& other) const
-    {
-        int differing = 0;
-        for (int y = 0; y < one.Height(); ++y)
-            for (int x = 0; x < one.Width(); ++x)
-                differing += ::GetPixel(m_dc, one.left + x, one.top + y) !=
-                             ::GetPixel(m_dc, other.left + x, other.top + y);
-        return differing;
-    }
-
-private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-};
-
-}  // namespace
-
 // The display-only fields the form names are drawn by the form, pixel for pixel
 // as an edit field of their place, style and text paints itself; a label with an
 // id the form names is drawn too. Both keep their place and text by their id,
@@ -380,7 +357,7 @@ TEST_F(SingleDocumentTest, DisplayOnlyFieldsAreDrawnAsEditFieldsPaintThemselves)
         CString shown;
         view->GetDlgItemText(IDC_SHOWN_DATE, shown);
         EXPECT_EQ(CString(text), shown);
-        EXPECT_EQ(0, ScreenPicture(view).Differing(date, keptPlace)) << text;
+        EXPECT_EQ(0, ViewPicture(view, ViewPicture::Source::Screen).Differing(date, keptPlace)) << text;
     }
 
     // Right-aligned amounts, that fit and that do not.
@@ -390,7 +367,7 @@ TEST_F(SingleDocumentTest, DisplayOnlyFieldsAreDrawnAsEditFieldsPaintThemselves)
     for (const char* text : {"297,620", "12,345,678,901,234", ""}) {
         view->SetDlgItemText(IDC_SHOWN_AMOUNT, text);
         keptAmount->SetWindowText(text);
-        EXPECT_EQ(0, ScreenPicture(view).Differing(amount, keptAmountPlace)) << text;
+        EXPECT_EQ(0, ViewPicture(view, ViewPicture::Source::Screen).Differing(amount, keptAmountPlace)) << text;
     }
 
     // A new text leaves the whole field to be painted again.
@@ -428,7 +405,7 @@ TEST_F(SingleDocumentTest, DrawnLabelsAreShownHiddenAndGreyedAsStaticControls)
         EXPECT_EQ(pair.startsShown, view->IsItemShown(pair.drawn));
         EXPECT_EQ(pair.startsShown, view->IsItemShown(pair.kept));
         EXPECT_TRUE(view->IsItemEnabled(pair.drawn));
-        EXPECT_EQ(0, ScreenPicture(view).Differing(drawnPlace, keptPlace));
+        EXPECT_EQ(0, ViewPicture(view, ViewPicture::Source::Screen).Differing(drawnPlace, keptPlace));
 
         struct State {
             bool shown;
@@ -447,7 +424,7 @@ TEST_F(SingleDocumentTest, DrawnLabelsAreShownHiddenAndGreyedAsStaticControls)
             EXPECT_EQ(state.enabled, view->IsItemEnabled(pair.drawn));
             EXPECT_EQ(state.shown, view->IsItemShown(pair.kept));
             EXPECT_EQ(state.enabled, view->IsItemEnabled(pair.kept));
-            EXPECT_EQ(0, ScreenPicture(view).Differing(drawnPlace, keptPlace))
+            EXPECT_EQ(0, ViewPicture(view, ViewPicture::Source::Screen).Differing(drawnPlace, keptPlace))
                 << "shown " << state.shown << " enabled " << state.enabled;
         }
         // Nothing changed, nothing to paint.

@@ -298,8 +298,9 @@ HWND MakeNotingWindow(HWND parent)
         wc.lpszClassName = L"ZirereNotingWindow";
         return ::RegisterClassW(&wc);
     }();
-    return ::CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(atom)), L"", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent, nullptr,
-                             ::GetModuleHandleW(nullptr), nullptr);
+    return ::CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(atom)), L"",
+                             parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent, nullptr, ::GetModuleHandleW(nullptr),
+                             nullptr);
 }
 
 }  // namespace
