@@ -4,7 +4,8 @@
 # then each action is timed several times and its median printed.
 #   scripts/bench.sh [runs] [entries]
 # ZIRERE_BENCH_BUILD names another build folder than build/win (with its own
-# Wine prefix inside it).
+# Wine prefix inside it). ZIRERE_BENCH_CPU names the processor Wine's server and
+# the program run on (the last one unless told), or "any" to let them run on any.
 set -u
 cd "$(dirname "$0")/.."
 . scripts/common.sh
@@ -27,11 +28,27 @@ OUT=$BUILD_WIN/bench-out
 rm -rf "$OUT"
 mkdir -p "$OUT"
 
+# Each call into Wine's windowing is a request to Wine's server process and a
+# wait for its answer. With the server and the program on two processors of a
+# virtual machine, every answer waits for the other processor to wake: a request
+# costs 10 to 170 µs instead of the 4 µs it costs on one processor, and that wait,
+# not the program's work, made most of each figure and of its noise. So both run
+# on one processor; the X server stays free.
+CPU=${ZIRERE_BENCH_CPU:-$(( $(nproc) - 1 ))}
+if [ "$CPU" = any ]; then
+    echo "Wine's server and the program run on any processor."
+    PIN_CPU=""
+else
+    echo "Wine's server and the program run on processor $CPU (ZIRERE_BENCH_CPU=any: on any)."
+    PIN_CPU=$CPU
+fi
+
 # One wineserver for the whole run; the program starts once alone before the
 # timed one, so that Wine's own start-up is not in its way. The program writes
 # the year as a plain-text journal beside the balances it computed; its windows
 # are drawn on a virtual display.
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+PIN_CPU=$PIN_CPU xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    if [ -n "$PIN_CPU" ]; then taskset -cp "$PIN_CPU" $$ >/dev/null || exit 1; fi
     wineserver -p
     wine cmd /c exit >/dev/null 2>&1
     wine "$0" --entries "$1" --runs "$2" --out "$3"
