@@ -39,5 +39,10 @@ case "${ZIRERE_FONT_SIZE:-}" in
     9 | 10 | 11 | 12 | 14) preselect_font_size "$ZIRERE_FONT_SIZE" ;;
     *) echo "ZIRERE_FONT_SIZE must be 9, 10, 11, 12 or 14." >&2; exit 1 ;;
 esac
-# The launcher checks the set-up files, offers the size and starts the build for it.
+# The launcher checks the set-up files, offers the size and starts the build for
+# it; the program and its Wine server share one processor (see wine_processor).
+cpu=$(wine_processor)
+if [ -n "$cpu" ]; then
+    exec taskset -c "$cpu" wine ostavo.exe
+fi
 exec wine ostavo.exe

@@ -4,8 +4,8 @@
 # then each action is timed several times and its median printed.
 #   scripts/bench.sh [runs] [entries]
 # ZIRERE_BENCH_BUILD names another build folder than build/win (with its own
-# Wine prefix inside it). ZIRERE_BENCH_CPU names the processor Wine's server and
-# the program run on (the last one unless told), or "any" to let them run on any.
+# Wine prefix inside it). ZIRERE_CPU names the processor Wine's server and the
+# program share (wine_processor in common.sh), or "any" to let them run on any.
 set -u
 cd "$(dirname "$0")/.."
 . scripts/common.sh
@@ -28,19 +28,13 @@ OUT=$BUILD_WIN/bench-out
 rm -rf "$OUT"
 mkdir -p "$OUT"
 
-# Each call into Wine's windowing is a request to Wine's server process and a
-# wait for its answer. With the server and the program on two processors of a
-# virtual machine, every answer waits for the other processor to wake: a request
-# costs 10 to 170 µs instead of the 4 µs it costs on one processor, and that wait,
-# not the program's work, made most of each figure and of its noise. So both run
-# on one processor; the X server stays free.
-CPU=${ZIRERE_BENCH_CPU:-$(( $(nproc) - 1 ))}
-if [ "$CPU" = any ]; then
-    echo "Wine's server and the program run on any processor."
-    PIN_CPU=""
+# Wine's server and the program share one processor (wine_processor); the X
+# server stays free.
+PIN_CPU=$(wine_processor)
+if [ -n "$PIN_CPU" ]; then
+    echo "Wine's server and the program run on processor $PIN_CPU (ZIRERE_CPU=any: on any)."
 else
-    echo "Wine's server and the program run on processor $CPU (ZIRERE_BENCH_CPU=any: on any)."
-    PIN_CPU=$CPU
+    echo "Wine's server and the program run on any processor."
 fi
 
 # One wineserver for the whole run; the program starts once alone before the
