@@ -52,6 +52,12 @@ build_host() {
     [ "${PIPESTATUS[0]}" = 0 ] || { echo "The host build failed." >&2; exit 1; }
 }
 
+build_fuzz() {
+    CXX=clang++ cmake -S "$ROOT" -B "$BUILD_FUZZ" -DZIRERE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
+    cmake --build "$BUILD_FUZZ" -j "$JOBS" 2>&1 | grep -E 'error|warning:|Error' ;
+    [ "${PIPESTATUS[0]}" = 0 ] || { echo "The fuzz build failed." >&2; exit 1; }
+}
+
 # Each call into Wine's windowing is a request to Wine's server process and a
 # wait for its answer. With the two on different processors every answer waits
 # for the other processor to wake: on a virtual machine 10 to 170 µs a request
@@ -62,12 +68,6 @@ build_host() {
 wine_processor() {
     local cpu=${ZIRERE_CPU:-$(( $(nproc) - 1 ))}
     [ "$cpu" = any ] || echo "$cpu"
-}
-
-build_fuzz() {
-    CXX=clang++ cmake -S "$ROOT" -B "$BUILD_FUZZ" -DZIRERE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
-    cmake --build "$BUILD_FUZZ" -j "$JOBS" 2>&1 | grep -E 'error|warning:|Error' ;
-    [ "${PIPESTATUS[0]}" = 0 ] || { echo "The fuzz build failed." >&2; exit 1; }
 }
 
 # A registry file for regedit must be UTF-16LE with a byte-order mark. The second
