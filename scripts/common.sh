@@ -60,13 +60,15 @@ build_fuzz() {
 
 # Each call into Wine's windowing is a request to Wine's server process and a
 # wait for its answer. With the two on different processors every answer waits
-# for the other processor to wake: on a virtual machine 10 to 170 µs a request
+# for the other processor to wake: on a virtual machine 10 to 190 µs a request
 # instead of the 4 µs it takes on one, most of the time of a book switch. So the
-# program and its Wine server share one processor: the machine's last, the one
-# ZIRERE_CPU names, or any with ZIRERE_CPU=any. Prints that processor, or
-# nothing for any.
+# program and its Wine server share one processor: the last one this script may
+# run on (a container may allow only some), the one ZIRERE_CPU names, or any with
+# ZIRERE_CPU=any. Prints that processor, or nothing for any.
 wine_processor() {
-    local cpu=${ZIRERE_CPU:-$(( $(nproc) - 1 ))}
+    local cpu=${ZIRERE_CPU:-}
+    [ -n "$cpu" ] || cpu=$(awk '/^Cpus_allowed_list:/ { n = split($2, p, /[-,]/); print p[n] }' /proc/self/status)
+    [ -n "$cpu" ] || cpu=$(( $(nproc) - 1 ))
     [ "$cpu" = any ] || echo "$cpu"
 }
 
