@@ -3,6 +3,7 @@
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/amount_sum.h"
+#include "../core/opening_entry.h"
 #include "../core/remark_items.h"
 #include "../core/sjis_text.h"
 
@@ -10,8 +11,6 @@
 const char* const kAllDescriptions = "すべて";
 
 namespace {
-
-const char* const kCapital = "元入金";
 
 // Widths of the line's cells, in bytes.
 constexpr int kDescriptionWidth = 24;
@@ -124,16 +123,16 @@ Ledger BuildLedger(const JournalArray& journal, const LedgerOptions& options)
             ledger.lines.push_back(run.Line(*entry, index, entryRow));
 
             if (!description.IsEmpty() && FirstSeen(seenDescriptions, description))
-                ledger.descriptions.push_back({description, FirstCounterAccount(*entry, entryRow) == kCapital});
+                ledger.descriptions.push_back({description, FirstCounterAccount(*entry, entryRow) == kCapitalAccount});
         }
         if (!gaveLine)
             continue;
         CString opening;
         bool isOpening = false;
-        if (entry->m_strCause1 == kCapital && entry->m_strResult1 == options.account) {
+        if (entry->m_strCause1 == kCapitalAccount && entry->m_strResult1 == options.account) {
             opening = entry->m_strCauseAmount1;
             isOpening = true;
-        } else if (entry->m_strResult1 == kCapital && entry->m_strCause1 == options.account) {
+        } else if (entry->m_strResult1 == kCapitalAccount && entry->m_strCause1 == options.account) {
             opening = entry->m_strResultAmount1;
             isOpening = true;
         }

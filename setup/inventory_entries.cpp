@@ -3,6 +3,7 @@
 #include "../core/amount_arithmetic.h"
 #include "../core/amount_format.h"
 #include "../core/inventory_account.h"
+#include "../core/opening_entry.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ CMyObject2* NewInventoryEntry(int slot, const CString& year, const CString& amou
     auto* e = new CMyObject2;
     e->m_strDate = year + (slot == kInventoryClosing ? "/12/31" : "/01/01");
     e->m_strCause1 = "棚卸資産";
-    e->m_strResult1 = slot == kInventoryOpening ? "元入金" : "仕入";
+    e->m_strResult1 = slot == kInventoryOpening ? kCapitalAccount : "仕入";
     e->m_strCauseAmount1 = e->m_strResultAmount1 = NormalizeAmount(amount);
     e->m_strCauseAmount2 = e->m_strCauseAmount3 = "0";
     e->m_strResultAmount2 = e->m_strResultAmount3 = "0";
@@ -41,18 +42,15 @@ InventoryFigures RecognizeInventory(const JournalArray& journal)
         const CString& cause = e->m_strCause1;
         const CString& result = e->m_strResult1;
         const int d = e->m_nDirection;
-        if (IsInventoryAccount(cause) && result == "元入金" && d == 0)
-            Add(f, kInventoryOpening, i, e->m_strCauseAmount1);
-        else if (cause == "元入金" && IsInventoryAccount(result) && d == 1)
-            Add(f, kInventoryOpening, i, e->m_strResultAmount1);
-        else if (IsInventoryAccount(cause) && result == "仕入" && d == 1)
-            Add(f, kInventoryTransfer, i, e->m_strCauseAmount1);
-        else if (cause == "仕入" && IsInventoryAccount(result) && d == 0)
-            Add(f, kInventoryTransfer, i, e->m_strResultAmount1);
-        else if (IsInventoryAccount(cause) && result == "仕入" && d == 0)
-            Add(f, kInventoryClosing, i, e->m_strCauseAmount1);
-        else if (cause == "仕入" && IsInventoryAccount(result) && d == 1)
-            Add(f, kInventoryClosing, i, e->m_strResultAmount1);
+        // An inventory entry's amount is the one of the inventory's row.
+        const CString& stockAmount = IsInventoryAccount(cause) ? e->m_strCauseAmount1 : e->m_strResultAmount1;
+        const InventoryEntryKind kind = InventoryEntryKindOf(*e);
+        if (kind == InventoryEntryKind::Opening)
+            Add(f, kInventoryOpening, i, stockAmount);
+        else if (kind == InventoryEntryKind::Transfer)
+            Add(f, kInventoryTransfer, i, stockAmount);
+        else if (kind == InventoryEntryKind::Closing)
+            Add(f, kInventoryClosing, i, stockAmount);
         else if (cause == "仕入" && !IsInventoryAccount(result) && d == 0)
             f.purchases = AddSubAmounts(f.purchases, e->m_strCauseAmount1, 1);
         else if (!IsInventoryAccount(cause) && result == "仕入" && d == 1)

@@ -5,6 +5,7 @@
 #include "../core/amount_arithmetic.h"
 #include "../core/column_text.h"
 #include "../core/fiscal_year.h"
+#include "../core/opening_entry.h"
 
 #include <string>
 #include <string_view>
@@ -281,8 +282,6 @@ private:
     std::vector<AmountSum> m_sums;
 };
 
-const char kOpeningCapital[] = "元入金";
-
 }  // namespace
 
 AccountTotals CollectAccountTotals(const Journal& journal)
@@ -297,7 +296,7 @@ AccountTotals CollectAccountTotals(const Journal& journal)
     ClassCode classes;
     for (const CMyObject2* entry : journal) {
         const auto rows = RowsOf(*entry);
-        std::array<int, 6> numbers;
+        std::array<int, std::tuple_size_v<decltype(rows)>> numbers;
         for (std::size_t i = 0; i < rows.size(); ++i)
             numbers[i] = rows[i].account->IsEmpty() ? -1 : names.NumberOf(*rows[i].account);
         const ClassCode own = DecodeClassCode(entry->m_nClassCode);
@@ -320,9 +319,9 @@ AccountTotals CollectAccountTotals(const Journal& journal)
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i].account->IsEmpty())
                 continue;
-            if (rows[i].account == &entry->m_strCause1 && entry->m_strCause1 == kOpeningCapital)
+            if (rows[i].account == &entry->m_strCause1 && entry->m_strCause1 == kCapitalAccount)
                 openingCapital.Add(entry->m_strResult1, entry->m_strCauseAmount1);
-            if (rows[i].account == &entry->m_strResult1 && entry->m_strResult1 == kOpeningCapital)
+            if (rows[i].account == &entry->m_strResult1 && entry->m_strResult1 == kCapitalAccount)
                 openingCapital.Add(entry->m_strCause1, entry->m_strResultAmount1);
             posting.Post(names.NumberOf(*rows[i].account), *rows[i].amount,
                          RowIsDebit(entry->m_nDirection, rows[i].causeRow));

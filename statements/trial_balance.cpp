@@ -18,27 +18,15 @@ bool Contains(const CString& text, const char* part)
 
 int InventoryEntryCode(const Journal& journal)
 {
+    // Each kind of inventory entry weighs so that the sum tells which are there.
     int code = 0;
     for (const CMyObject2* entry : journal) {
-        const CString& cause = entry->m_strCause1;
-        const CString& result = entry->m_strResult1;
-        const int direction = entry->m_nDirection;
-        const bool causeStock = IsInventoryAccount(cause);
-        const bool resultStock = IsInventoryAccount(result);
-        if (!causeStock && !resultStock)
-            continue;
-        if (causeStock && result == "元入金" && direction == 0)
-            code += 1;
-        if (cause == "元入金" && resultStock && direction == 1)
-            code += 1;
-        if (causeStock && result == "仕入" && direction == 0)
-            code += 5;
-        if (causeStock && result == "仕入" && direction == 1)
-            code += 3;
-        if (cause == "仕入" && resultStock && direction == 0)
-            code += 3;
-        if (cause == "仕入" && resultStock && direction == 1)
-            code += 5;
+        switch (InventoryEntryKindOf(*entry)) {
+        case InventoryEntryKind::Opening: code += 1; break;
+        case InventoryEntryKind::Transfer: code += 3; break;
+        case InventoryEntryKind::Closing: code += 5; break;
+        case InventoryEntryKind::None: break;
+        }
     }
     return code;
 }

@@ -56,6 +56,29 @@ TEST(InventoryAccount, NamesHoldingTanaoroshi)
         EXPECT_FALSE(IsInventoryAccount(name)) << name;
 }
 
+TEST(InventoryAccount, EntriesOfTheYearEndToldByRowOneAndDirection)
+{
+    using Kind = InventoryEntryKind;
+    struct Case {
+        const char* cause;
+        const char* result;
+        int direction;
+        Kind kind;
+    } const cases[] = {
+        {"棚卸資産", "元入金", 0, Kind::Opening},   {"元入金", "棚卸資産", 1, Kind::Opening},
+        {"棚卸資産", "元入金", 1, Kind::None},      {"元入金", "棚卸資産", 0, Kind::None},
+        {"棚卸資産", "仕入", 1, Kind::Transfer},    {"仕入", "期末棚卸高", 0, Kind::Transfer},
+        {"棚卸資産", "仕入", 0, Kind::Closing},     {"仕入", "棚卸資産", 1, Kind::Closing},
+        {"棚卸資産", "仕入", -1, Kind::None},       {"仕入", "棚卸資産", 2, Kind::None},
+        {"棚卸資産", "期末棚卸高", 0, Kind::None},  {"棚卸資産", "現金", 0, Kind::None},
+        {"商品", "仕入", 0, Kind::None},            {"仕入", "現金", 0, Kind::None},
+    };
+    for (const Case& c : cases) {
+        const auto entry = OneRowEntry("2024/12/31", c.cause, c.result, "1000", c.direction, 0).Owned();
+        EXPECT_EQ(c.kind, InventoryEntryKindOf(*entry)) << c.cause << " " << c.result << " " << c.direction;
+    }
+}
+
 TEST(OpeningEntry, OneOfFirstJanuaryAgainstCapital)
 {
     OwnedJournal j;
